@@ -1,0 +1,66 @@
+// TBitmap: an off-screen image with its own canvas. Pixels are stored as 32-bit RGB
+// (QImage::Format_RGB32) whatever PixelFormat says; ScanLine returns that layout.
+#pragma once
+
+#include "canvas.h"
+
+namespace vek {
+
+enum TPixelFormat { pfDevice, pf1bit, pf4bit, pf8bit, pf15bit, pf16bit, pf24bit, pf32bit };
+enum TTransparentMode { tmAuto, tmFixed };
+
+class VEK_EXPORT TBitmap : public TPersistent {
+public:
+    TBitmap();
+    TBitmap(int Width, int Height);
+    ~TBitmap() override;
+
+    int Width() const { return FImage.width(); }
+    int Height() const { return FImage.height(); }
+    void SetWidth(int value) { SetSize(value, Height()); }
+    void SetHeight(int value) { SetSize(Width(), value); }
+    // Resizing keeps the pixels that still fit; new pixels are white.
+    void SetSize(int Width, int Height);
+    bool Empty() const { return FImage.isNull() || Width() == 0 || Height() == 0; }
+
+    TCanvas* Canvas() { return &FCanvas; }
+
+    // Loads a BMP or PNG file; raises EInvalidGraphic when the file is missing or is not
+    // a readable image. The bitmap is unchanged after a failure.
+    void LoadFromFile(const QString& FileName);
+    // Loads one of the library's named bitmaps ("SEGVERT", ...); raises EInvalidGraphic
+    // for an unknown name.
+    void LoadFromResourceName(const QString& Name);
+    // Saves as PNG or BMP by the file name's extension; returns false on failure.
+    bool SaveToFile(const QString& FileName);
+
+    TPixelFormat PixelFormat() const { return FPixelFormat; }
+    void SetPixelFormat(TPixelFormat value) { FPixelFormat = value; }
+    // Row Row as 32-bit 0xAARRGGBB pixels (alpha always 0xFF).
+    quint32* ScanLine(int Row);
+
+    // Draw and StretchDraw leave out pixels of TransparentColor when Transparent is set.
+    // In tmAuto mode the transparent color is the bottom-left pixel.
+    bool Transparent() const { return FTransparent; }
+    void SetTransparent(bool value) { FTransparent = value; }
+    TTransparentMode TransparentMode() const { return FTransparentMode; }
+    void SetTransparentMode(TTransparentMode value) { FTransparentMode = value; }
+    TColor TransparentColor() const;
+    void SetTransparentColor(TColor value);
+
+    // The pixels (after flushing pending drawing).
+    const QImage& Image() const;
+    void SetImage(const QImage& image);
+
+    void Assign(const TPersistent* Source) override;
+
+private:
+    QImage FImage;
+    TCanvas FCanvas;
+    TPixelFormat FPixelFormat = pf24bit;
+    bool FTransparent = false;
+    TTransparentMode FTransparentMode = tmAuto;
+    TColor FTransparentColor = clNone;
+};
+
+} // namespace vek

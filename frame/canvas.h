@@ -1,0 +1,160 @@
+// TCanvas: GDI-style drawing on a QImage (or on a borrowed QPainter), with the host's
+// pixel rules, because control geometry is written against them:
+//  - LineTo draws from the pen position up to, but not including, the end point;
+//  - Rectangle(l, t, r, b) covers columns l..r-1 and rows t..b-1, the outline with the
+//    pen and the inside with the brush (without a pen the fill shrinks by one pixel at
+//    the right and bottom);
+//  - FillRect covers l..r-1 x t..b-1 with the brush only;
+//  - Ellipse, Arc and Pie take a bounding box; arcs and pies run counterclockwise from
+//    the radial through the first point to the radial through the second;
+//  - TextOut puts the top-left corner of the text cell at (x, y) and fills the cell
+//    with the brush unless the brush is clear.
+// No antialiasing of shapes unless a control asks for it with SetAntialiasing(true).
+#pragma once
+
+#include "graphics.h"
+
+#include <QImage>
+#include <QVector>
+
+#include <memory>
+
+class QPainter;
+
+namespace vek {
+
+class TBitmap;
+
+// Raster operations for CopyRect, Draw, StretchDraw and StretchBlt.
+using TCopyMode = quint32;
+constexpr TCopyMode cmBlackness = 0x00000042, cmDstInvert = 0x00550009,
+                    cmMergeCopy = 0x00C000CA, cmMergePaint = 0x00BB0226,
+                    cmNotSrcCopy = 0x00330008, cmNotSrcErase = 0x001100A6,
+                    cmPatCopy = 0x00F00021, cmPatInvert = 0x005A0049,
+                    cmPatPaint = 0x00FB0A09, cmSrcAnd = 0x008800C6, cmSrcCopy = 0x00CC0020,
+                    cmSrcErase = 0x00440328, cmSrcInvert = 0x00660046,
+                    cmSrcPaint = 0x00EE0086, cmWhiteness = 0x00FF0062;
+
+// How StretchDraw, CopyRect and StretchBlt scale: nearest pixel, or averaged (smooth).
+enum TStretchMode { smBlackOnWhite = 1, smWhiteOnBlack = 2, smColorOnColor = 3, smHalftone = 4 };
+
+enum TFillStyle { fsSurface = 0, fsBorder = 1 };
+
+class VEK_EXPORT TCanvas {
+public:
+    TCanvas();
+    explicit TCanvas(QImage* target);
+    ~TCanvas();
+    TCanvas(const TCanvas&) = delete;
+    TCanvas& operator=(const TCanvas&) = delete;
+
+    // Draw into this image from now on (nullptr: nothing). The image must outlive the
+    // binding; call Bind again after resizing it.
+    void Bind(QImage* target);
+    QImage* Target() const { return FTarget; }
+    // Draw through a painter owned by someone else (a Qt paint event) until EndBorrow.
+    void BeginBorrow(QPainter* painter);
+    void EndBorrow();
+    // Ends the internal painter so the target image can be read or copied directly.
+    void Flush();
+    // The painter that drawing goes through, set up with the canvas clip; for drawing
+    // that TCanvas does not offer. Call Changed() after using it.
+    QPainter* Painter();
+
+    TPen* Pen() { return &FPen; }
+    TBrush* Brush() { return &FBrush; }
+    TFont* Font() { return &FFont; }
+    const TPen* Pen() const { return &FPen; }
+    const TBrush* Brush() const { return &FBrush; }
+    const TFont* Font() const { return &FFont; }
+
+    TCopyMode CopyMode() const { return FCopyMode; }
+    void SetCopyMode(TCopyMode value) { FCopyMode = value; }
+    TStretchMode StretchBltMode() const { return FStretchMode; }
+    void SetStretchBltMode(TStretchMode value) { FStretchMode = value; }
+    bool Antialiasing() const { return FAntialiasing; }
+    void SetAntialiasing(bool value) { FAntialiasing = value; }
+
+    // Clipping: ClipRect is the area drawing may touch (the whole target by default).
+    TRect ClipRect() const;
+    void IntersectClipRect(const TRect& r);
+    void ResetClip();
+
+    TPoint PenPos() const { return FPenPos; }
+    void SetPenPos(TPoint p) { FPenPos = p; }
+    void MoveTo(int X, int Y);
+    void LineTo(int X, int Y);
+    // Lines through the points; the last point itself is not drawn.
+    void Polyline(const QVector<TPoint>& points);
+    void Polygon(const QVector<TPoint>& points);
+
+    void Rectangle(int Left, int Top, int Right, int Bottom);
+    void Rectangle(const TRect& r) { Rectangle(r.Left, r.Top, r.Right, r.Bottom); }
+    void RoundRect(int Left, int Top, int Right, int Bottom, int CornerW, int CornerH);
+    void FillRect(const TRect& r);
+    // One-pixel outline of r in the brush color.
+    void FrameRect(const TRect& r);
+    // Dotted outline drawn by inversion; drawing it twice restores the pixels.
+    void DrawFocusRect(const TRect& r);
+    void Ellipse(int Left, int Top, int Right, int Bottom);
+    void Arc(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4);
+    void Pie(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4);
+    void Chord(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4);
+
+    // fsSurface: fills the area of color Color connected to (X, Y); fsBorder: fills the
+    // area around (X, Y) up to the border of color Color. Uses the brush color.
+    void FloodFill(int X, int Y, TColor Color, TFillStyle FillStyle);
+
+    // Pixel access; reading outside the target gives 0xFFFFFFFF.
+    TColor Pixels(int X, int Y) const;
+    void SetPixels(int X, int Y, TColor Color);
+
+    int TextWidth(const QString& Text);
+    int TextHeight(const QString& Text);
+    QSize TextExtent(const QString& Text);
+    void TextOut(int X, int Y, const QString& Text);
+    // Text at (X, Y) clipped to r; unless the brush is clear, r is filled first.
+    void TextRect(const TRect& r, int X, int Y, const QString& Text);
+
+    // Bitmap transfer with CopyMode (Draw keeps the bitmap's size; StretchDraw fits it
+    // into r with the stretch mode; a transparent bitmap leaves its transparent color out).
+    void Draw(int X, int Y, const TBitmap* Bitmap);
+    void StretchDraw(const TRect& r, const TBitmap* Bitmap);
+    void CopyRect(const TRect& Dest, TCanvas* Source, const TRect& SourceRect);
+    void StretchBlt(const TRect& Dest, TCanvas* Source, const TRect& SourceRect, TCopyMode Rop);
+    void StretchBlt(const TRect& Dest, const QImage& Source, const TRect& SourceRect,
+                    TCopyMode Rop);
+
+    // Clears the whole target: to transparent when it has an alpha channel, else to the
+    // brush color.
+    void Clear();
+
+    // Called after every drawing operation (the owning control schedules its blit).
+    std::function<void()> OnChange;
+    void Changed();
+
+private:
+    struct PaintState;
+    QPainter* BeginOp(bool withPen, bool withBrush);
+    void ApplyPen(QPainter* p);
+    void ApplyBrush(QPainter* p, bool withBrush);
+    void DrawLineSegment(QPainter* p, TPoint from, TPoint to);
+    void DrawText(QPainter* p, int X, int Y, const QString& Text, bool opaque);
+    void Compose(const TRect& dest, const QImage& source, TCopyMode rop);
+    QImage ReadRect(const TRect& r);
+
+    QImage* FTarget = nullptr;
+    QPainter* FBorrowed = nullptr;
+    std::unique_ptr<QPainter> FOwnPainter;
+    TPen FPen;
+    TBrush FBrush;
+    TFont FFont;
+    TCopyMode FCopyMode = cmSrcCopy;
+    TStretchMode FStretchMode = smColorOnColor;
+    bool FAntialiasing = false;
+    bool FHasClip = false;
+    TRect FClip;
+    TPoint FPenPos;
+};
+
+} // namespace vek
