@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFont>
 #include <QLocale>
+#include <QStyle>
 #include <QStyleFactory>
 #include <QTemporaryDir>
 
