@@ -15,11 +15,12 @@
 #include "graphics.h"
 
 #include <QImage>
+#include <QPainter>
+#include <QRegion>
 #include <QVector>
 
 #include <memory>
-
-class QPainter;
+#include <optional>
 
 namespace vek {
 
@@ -134,21 +135,36 @@ public:
     void Changed();
 
 private:
-    struct PaintState;
-    QPainter* BeginOp(bool withPen, bool withBrush);
-    void ApplyPen(QPainter* p);
-    void ApplyBrush(QPainter* p, bool withBrush);
-    void DrawLineSegment(QPainter* p, TPoint from, TPoint to);
-    void DrawText(QPainter* p, int X, int Y, const QString& Text, bool opaque);
-    void Compose(const TRect& dest, const QImage& source, TCopyMode rop);
+    enum class ArcKind { Arc, Pie, Chord };
+
+    QPainter* ActivePainter();
+    QRect DeviceRect() const;
+    QRegion ClipRegion() const;
+    // The painter set up for one operation: composition, clip (minus excluded pixels).
+    QPainter* Prepare(QPainter::CompositionMode mode, const QRegion& excluded = QRegion());
+    // Prepare with the pen's mode, the pen, and the brush if withBrush.
+    QPainter* BeginShape(bool withBrush, const QRegion& excluded = QRegion());
+    QPen QtPen() const;
+    QBrush QtBrush() const;
+    const QFont& QtFont();
+    void DrawLineSegment(TPoint from, TPoint to);
+    void ArcShape(ArcKind kind, int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4);
+    QImage* PixelTarget();
+    void DrawTextCell(QPainter* p, int X, int Y, const QString& Text, bool opaque);
+    static std::optional<QRgb> TransparentKey(const TBitmap* Bitmap);
     QImage ReadRect(const TRect& r);
+    void Compose(const TRect& Dest, const QImage& Source, TCopyMode Rop,
+                 std::optional<QRgb> TransparentColor);
 
     QImage* FTarget = nullptr;
     QPainter* FBorrowed = nullptr;
+    QRegion FBorrowClip;
     std::unique_ptr<QPainter> FOwnPainter;
     TPen FPen;
     TBrush FBrush;
     TFont FFont;
+    QFont FQFont;
+    bool FQFontValid = false;
     TCopyMode FCopyMode = cmSrcCopy;
     TStretchMode FStretchMode = smColorOnColor;
     bool FAntialiasing = false;
