@@ -1,0 +1,30 @@
+#include "component.h"
+
+#include <QVariant>
+
+namespace vek {
+
+TComponentCore::TComponentCore(QObject* self, QObject* owner) : FSelf(self)
+{
+    for (QObject* o = owner; o; o = o->parent())
+        if (o->property(DesigningProperty).toBool()) {
+            SetDesigning(true);
+            break;
+        }
+}
+
+void TComponentCore::SetDesigning(bool designing)
+{
+    FState.setFlag(csDesigning, designing);
+    // Children created later with this component as owner inherit the state.
+    FSelf->setProperty(DesigningProperty, designing ? QVariant(true) : QVariant());
+}
+
+void TComponentCore::SetLoading(bool loading)
+{
+    FState.setFlag(csLoading, loading);
+}
+
+TComponent::TComponent(QObject* owner) : QObject(owner), FCore(this, owner) {}
+
+} // namespace vek

@@ -1,0 +1,57 @@
+// The component model: Name, Owner, ComponentState and Loaded, shared by non-visual
+// components (TComponent, a QObject) and controls (TControl, a QWidget).
+#pragma once
+
+#include "persistent.h"
+#include "types.h"
+
+#include <QObject>
+
+namespace vek {
+
+// The state part of the component model. A component is created designing when its
+// owner is (the dynamic property "vekDesigning" on any QObject marks a designer form),
+// so that a form designer only needs to mark the form it places controls on.
+class VEK_EXPORT TComponentCore {
+public:
+    static constexpr const char* DesigningProperty = "vekDesigning";
+
+    // Reads the designing state inherited from the owner.
+    explicit TComponentCore(QObject* self, QObject* owner);
+
+    TComponentState State() const { return FState; }
+    void SetDesigning(bool designing);
+    void SetLoading(bool loading);
+
+private:
+    QObject* FSelf;
+    TComponentState FState;
+};
+
+// A non-visual component. Its owner is its QObject parent.
+class VEK_EXPORT TComponent : public QObject, public TPersistent {
+    Q_OBJECT
+
+public:
+    explicit TComponent(QObject* owner = nullptr);
+
+    QString Name() const { return objectName(); }
+    void SetName(const QString& value) { setObjectName(value); }
+    QObject* Owner() const { return parent(); }
+    TComponentState ComponentState() const { return FCore.State(); }
+    // Puts the component into or out of design mode (as a form designer does).
+    void SetDesigning(bool designing) { FCore.SetDesigning(designing); }
+
+    // Stored settings are being read: BeginLoading sets csLoading; EndLoading calls
+    // Loaded, which clears it.
+    void BeginLoading() { FCore.SetLoading(true); }
+    void EndLoading() { Loaded(); }
+
+protected:
+    virtual void Loaded() { FCore.SetLoading(false); }
+
+private:
+    TComponentCore FCore;
+};
+
+} // namespace vek

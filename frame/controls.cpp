@@ -1,0 +1,413 @@
+#include "controls.h"
+
+#include "application.h"
+#include "keys.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QPaintEvent>
+
+namespace vek {
+
+namespace {
+
+bool ToMouseButton(Qt::MouseButton button, TMouseButton& result)
+{
+    switch (button) {
+    case Qt::LeftButton: result = mbLeft; return true;
+    case Qt::RightButton: result = mbRight; return true;
+    case Qt::MiddleButton: result = mbMiddle; return true;
+    default: return false;
+    }
+}
+
+TShiftState MouseShift(const QMouseEvent* event)
+{
+    return ShiftStateOf(event->modifiers(), event->buttons());
+}
+
+QPoint PositionOf(const QMouseEvent* event)
+{
+    return event->position().toPoint();
+}
+
+} // namespace
+
+TControl::TControl(QWidget* parent) : QWidget(parent), FCore(this, parent)
+{
+    FFont.SetFromQFont(font());
+    FFont.OnChange = [this] {
+        QWidget::setFont(FFont.ToQFont());
+        FontChanged();
+    };
+    FCanvas.OnChange = [this] {
+        // Painting inside a paint event is copied right after; asking for another
+        // paint event then would repaint forever.
+        if (!FInPaintEvent)
+            QWidget::update();
+    };
+    setMouseTracking(true);
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+TControl::~TControl()
+{
+    FCanvas.Bind(nullptr);
+}
+
+void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
+{
+    setGeometry(ALeft, ATop, std::max(0, AWidth), std::max(0, AHeight));
+}
+
+void TControl::SetVisible(bool value)
+{
+    FVisible = value;
+    // A control without a parent would become a top-level window when shown; only the
+    // application shows those.
+    if (!value || parentWidget())
+        QWidget::setVisible(value);
+}
+
+void TControl::SetEnabled(bool value)
+{
+    QWidget::setEnabled(value);
+    Invalidate();
+}
+
+void TControl::SetColor(TColor value)
+{
+    if (FColor == value)
+        return;
+    FColor = value;
+    Invalidate();
+}
+
+void TControl::SetHint(const QString& value)
+{
+    FHint = value;
+    setToolTip(FShowHint ? FHint : QString());
+}
+
+void TControl::SetShowHint(bool value)
+{
+    FShowHint = value;
+    setToolTip(FShowHint ? FHint : QString());
+}
+
+void TControl::SetCursor(TCursor value)
+{
+    FCursor = value;
+    if (value == crDefault)
+        unsetCursor();
+    else
+        setCursor(ToQCursor(value));
+}
+
+// ---- painting ------------------------------------------------------------------------
+
+void TControl::EnsureWindowCreated()
+{
+    if (FWindowCreated)
+        return;
+    FWindowCreated = true;
+    RunGuarded(this, [this] { CreateWnd(); });
+}
+
+void TControl::EnsureBuffer()
+{
+    const QImage::Format format =
+        FBufferTransparent ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32;
+    if (FBuffer.size() == size() && FBuffer.format() == format)
+        return;
+    FCanvas.Bind(nullptr);
+    FBuffer = QImage(size(), format);
+    FBuffer.fill(FBufferTransparent ? QColor(Qt::transparent) : ToQColor(FColor));
+    FCanvas.Bind(&FBuffer);
+    FDirty = true;
+}
+
+TCanvas* TControl::Canvas()
+{
+    EnsureBuffer();
+    return &FCanvas;
+}
+
+void TControl::SetBufferTransparent(bool transparent)
+{
+    if (FBufferTransparent == transparent)
+        return;
+    FBufferTransparent = transparent;
+    setAttribute(Qt::WA_OpaquePaintEvent, !transparent);
+    EnsureBuffer();
+}
+
+void TControl::Paint()
+{
+    TCanvas* canvas = Canvas();
+    canvas->Brush()->SetColor(FColor);
+    canvas->Brush()->SetStyle(bsSolid);
+    canvas->FillRect(ClientRect());
+}
+
+void TControl::PaintGuarded()
+{
+    FDirty = false;
+    EnsureWindowCreated();
+    RunGuarded(this, [this] { Paint(); });
+}
+
+void TControl::Invalidate()
+{
+    FDirty = true;
+    QWidget::update();
+}
+
+void TControl::Update()
+{
+    if (FDirty)
+        PaintGuarded();
+}
+
+void TControl::Refresh()
+{
+    Invalidate();
+    Update();
+}
+
+void TControl::FontChanged()
+{
+    Invalidate();
+}
+
+void TControl::Loaded()
+{
+    FCore.SetLoading(false);
+}
+
+bool TControl::event(QEvent* event)
+{
+    if (event->type() == QEvent::Polish)
+        EnsureWindowCreated();
+    return QWidget::event(event);
+}
+
+void TControl::paintEvent(QPaintEvent* event)
+{
+    EnsureBuffer();
+    FInPaintEvent = true;
+    if (FDirty)
+        PaintGuarded();
+    FInPaintEvent = false;
+    FCanvas.Flush();
+    QPainter painter(this);
+    if (FBufferTransparent)
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    painter.drawImage(event->rect(), FBuffer, event->rect());
+}
+
+void TControl::resizeEvent(QResizeEvent*)
+{
+    EnsureBuffer();
+    RunGuarded(this, [this] { Resize(); });
+}
+
+// ---- input ---------------------------------------------------------------------------
+
+void TControl::mousePressEvent(QMouseEvent* event)
+{
+    TMouseButton button;
+    if (!ToMouseButton(event->button(), button))
+        return;
+    if (button == mbLeft)
+        FLeftClicked = true;
+    const QPoint p = PositionOf(event);
+    RunGuarded(this, [&] { MouseDown(button, MouseShift(event), p.x(), p.y()); });
+}
+
+void TControl::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    TMouseButton button;
+    if (!ToMouseButton(event->button(), button))
+        return;
+    const QPoint p = PositionOf(event);
+    RunGuarded(this, [&] {
+        if (button == mbLeft)
+            DblClick();
+        MouseDown(button, MouseShift(event) | ssDouble, p.x(), p.y());
+    });
+}
+
+void TControl::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPoint p = PositionOf(event);
+    RunGuarded(this, [&] { MouseMove(MouseShift(event), p.x(), p.y()); });
+}
+
+void TControl::mouseReleaseEvent(QMouseEvent* event)
+{
+    TMouseButton button;
+    if (!ToMouseButton(event->button(), button))
+        return;
+    const QPoint p = PositionOf(event);
+    RunGuarded(this, [&] {
+        // A click is a left press and release on the control (not a double click's
+        // second release).
+        if (button == mbLeft && FLeftClicked) {
+            FLeftClicked = false;
+            if (rect().contains(p))
+                Click();
+        }
+        MouseUp(button, MouseShift(event), p.x(), p.y());
+    });
+}
+
+void TControl::wheelEvent(QWheelEvent* event)
+{
+    constexpr int WheelDelta = 120;
+    FWheelAccumulator += event->angleDelta().y();
+    const TShiftState shift = ShiftStateOf(event->modifiers(), event->buttons());
+    const QPoint position = event->position().toPoint();
+    bool handled = false;
+    RunGuarded(this, [&] {
+        while (FWheelAccumulator >= WheelDelta || FWheelAccumulator <= -WheelDelta) {
+            const bool up = FWheelAccumulator > 0;
+            FWheelAccumulator += up ? -WheelDelta : WheelDelta;
+            handled |= up ? DoMouseWheelUp(shift, position) : DoMouseWheelDown(shift, position);
+        }
+    });
+    event->setAccepted(handled);
+}
+
+void TControl::keyPressEvent(QKeyEvent* event)
+{
+    const int originalKey = VirtualKeyOf(event);
+    const QChar originalChar = KeyPressCharOf(event);
+    int key = originalKey;
+    QChar ch = originalChar;
+    const TShiftState shift = ShiftStateOf(event->modifiers());
+    RunGuarded(this, [&] {
+        if (key != 0)
+            KeyDown(key, shift);
+        if (!ch.isNull())
+            KeyPress(ch);
+    });
+    // A handler consumes a key by clearing it; other keys travel on to the parent
+    // (default buttons of a dialog and the like).
+    const bool consumed = (originalKey != 0 && key == 0) || (!originalChar.isNull() && ch.isNull());
+    event->setAccepted(consumed);
+}
+
+void TControl::keyReleaseEvent(QKeyEvent* event)
+{
+    int key = VirtualKeyOf(event);
+    if (key == 0)
+        return;
+    RunGuarded(this, [&] { KeyUp(key, ShiftStateOf(event->modifiers())); });
+}
+
+void TControl::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    RunGuarded(this, [this] { DoEnter(); });
+}
+
+void TControl::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    RunGuarded(this, [this] { DoExit(); });
+}
+
+// ---- default virtuals: raise the events ----------------------------------------------
+
+void TControl::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
+{
+    if (OnMouseDown)
+        OnMouseDown(this, Button, Shift, X, Y);
+}
+
+void TControl::MouseMove(TShiftState Shift, int X, int Y)
+{
+    if (OnMouseMove)
+        OnMouseMove(this, Shift, X, Y);
+}
+
+void TControl::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
+{
+    if (OnMouseUp)
+        OnMouseUp(this, Button, Shift, X, Y);
+}
+
+void TControl::Click()
+{
+    if (OnClick)
+        OnClick(this);
+}
+
+void TControl::DblClick()
+{
+    if (OnDblClick)
+        OnDblClick(this);
+}
+
+bool TControl::DoMouseWheelDown(TShiftState Shift, QPoint MousePos)
+{
+    bool handled = false;
+    if (OnMouseWheelDown)
+        OnMouseWheelDown(this, Shift, MousePos, handled);
+    return handled;
+}
+
+bool TControl::DoMouseWheelUp(TShiftState Shift, QPoint MousePos)
+{
+    bool handled = false;
+    if (OnMouseWheelUp)
+        OnMouseWheelUp(this, Shift, MousePos, handled);
+    return handled;
+}
+
+void TControl::KeyDown(int& Key, TShiftState Shift)
+{
+    if (OnKeyDown)
+        OnKeyDown(this, Key, Shift);
+}
+
+void TControl::KeyPress(QChar& Key)
+{
+    if (OnKeyPress)
+        OnKeyPress(this, Key);
+}
+
+void TControl::KeyUp(int& Key, TShiftState Shift)
+{
+    if (OnKeyUp)
+        OnKeyUp(this, Key, Shift);
+}
+
+void TControl::DoEnter()
+{
+    if (OnEnter)
+        OnEnter(this);
+}
+
+void TControl::DoExit()
+{
+    if (OnExit)
+        OnExit(this);
+}
+
+void TControl::Resize()
+{
+    if (OnResize)
+        OnResize(this);
+}
+
+TGraphicControl::TGraphicControl(QWidget* parent) : TControl(parent) {}
+
+TCustomControl::TCustomControl(QWidget* parent) : TControl(parent)
+{
+    setFocusPolicy(Qt::ClickFocus);
+}
+
+} // namespace vek
