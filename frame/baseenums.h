@@ -10,6 +10,10 @@ namespace vek {
 
 Q_NAMESPACE_EXPORT(VEK_EXPORT)
 
+// Horizontal alignment of a text.
+enum TAlignment { taLeftJustify = 0, taRightJustify = 1, taCenter = 2 };
+Q_ENUM_NS(TAlignment)
+
 // Look of a frame drawn by DrawFrame.
 enum TFrameStyle {
     fsNone = 0,     // no frame

@@ -4,6 +4,8 @@
 #include "keys.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QPainter>
 #include <QPaintEvent>
 
@@ -293,10 +295,11 @@ void TControl::keyPressEvent(QKeyEvent* event)
         if (!ch.isNull())
             KeyPress(ch);
     });
-    // A handler consumes a key by clearing it; other keys travel on to the parent
-    // (default buttons of a dialog and the like).
+    // Keys belong to the focused control, except Enter and Escape, which travel on to
+    // the dialog (its default and cancel buttons) unless a handler cleared them.
     const bool consumed = (originalKey != 0 && key == 0) || (!originalChar.isNull() && ch.isNull());
-    event->setAccepted(consumed);
+    const bool dialogKey = originalKey == VK_RETURN || originalKey == VK_ESCAPE;
+    event->setAccepted(consumed || (hasFocus() && !dialogKey));
 }
 
 void TControl::keyReleaseEvent(QKeyEvent* event)
@@ -317,6 +320,15 @@ void TControl::focusOutEvent(QFocusEvent* event)
 {
     QWidget::focusOutEvent(event);
     RunGuarded(this, [this] { DoExit(); });
+}
+
+void TControl::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (!FPopupMenu) {
+        event->ignore();
+        return;
+    }
+    FPopupMenu->popup(event->globalPos());
 }
 
 // ---- default virtuals: raise the events ----------------------------------------------

@@ -16,7 +16,11 @@
 #include "canvas.h"
 #include "component.h"
 
+#include <QMenu>
+#include <QPointer>
 #include <QWidget>
+
+
 
 namespace vek {
 
@@ -72,6 +76,9 @@ public:
     void SetShowHint(bool value);
     TCursor Cursor() const { return FCursor; }
     void SetCursor(TCursor value);
+    // Shown on a right click (the control does not own the menu).
+    QMenu* PopupMenu() const { return FPopupMenu; }
+    void SetPopupMenu(QMenu* menu) { FPopupMenu = menu; }
 
     // ---- painting
     // The back buffer's canvas, sized to the control.
@@ -141,6 +148,7 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void EnsureWindowCreated();
@@ -153,6 +161,7 @@ private:
     QString FHint;
     bool FShowHint = false;
     TCursor FCursor = crDefault;
+    QPointer<QMenu> FPopupMenu;
     bool FVisible = true;
     QImage FBuffer;
     TCanvas FCanvas;

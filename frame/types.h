@@ -23,8 +23,6 @@ using TColor = quint32;
 // Days since 1899-12-30; the fraction is the time of day.
 using TDateTime = double;
 
-enum TAlignment { taLeftJustify = 0, taRightJustify = 1, taCenter = 2 };
-
 enum TMouseButton { mbLeft = 0, mbRight = 1, mbMiddle = 2 };
 
 enum TShiftStateItem : unsigned {
