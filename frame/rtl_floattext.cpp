@@ -1,0 +1,173 @@
+#include "rtl_floattext_p.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <string>
+
+namespace vek::floattext {
+
+namespace {
+
+// A finite value as value = d0.d1d2... x 10^exponent. Zero may have any number of zero
+// digits.
+struct DecimalDigits {
+    bool negative = false;
+    std::string digits;
+    int exponent = 0;
+
+    bool IsZero() const { return digits.find_first_not_of('0') == std::string::npos; }
+
+    // The digit in the 10^power place ('0' outside the stored digits).
+    char DigitAt(int power) const
+    {
+        const int index = exponent - power;
+        return index >= 0 && index < int(digits.size()) ? digits[size_t(index)] : '0';
+    }
+};
+
+// to_chars is locale-independent and correctly rounded, unlike snprintf, whose decimal
+// point follows LC_NUMERIC (which QCoreApplication sets from the environment).
+DecimalDigits ToDecimal(double value)
+{
+    char buffer[64];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                   std::chars_format::scientific,
+                                   MaxSignificantDigits - 1).ptr;
+    DecimalDigits d;
+    const char* p = buffer;
+    d.negative = *p == '-';
+    for (; p != end && *p != 'e'; ++p)
+        if (*p >= '0' && *p <= '9')
+            d.digits += *p;
+    if (p != end && *++p == '+')
+        ++p;
+    std::from_chars(p, end, d.exponent);
+    return d;
+}
+
+// Adds one unit in the last digit; a carry out of the first digit adds a leading place.
+void IncrementLastDigit(DecimalDigits& d)
+{
+    for (auto it = d.digits.rbegin(); it != d.digits.rend(); ++it) {
+        if (*it != '9') {
+            ++*it;
+            return;
+        }
+        *it = '0';
+    }
+    d.digits.insert(d.digits.begin(), '1');
+    if (d.digits.size() > 1)
+        d.digits.pop_back();
+    ++d.exponent;
+}
+
+// d rounded half away from zero to count significant digits (zero-padded when count
+// exceeds the stored digits). With count 0 only a carry into the next higher place can
+// survive; below that the result is zero.
+DecimalDigits RoundToDigits(const DecimalDigits& d, int count)
+{
+    if (count < 0)
+        return {d.negative, "0", 0};
+    DecimalDigits r{d.negative, d.digits.substr(0, size_t(count)), d.exponent};
+    r.digits.resize(size_t(count), '0');
+    if (size_t(count) < d.digits.size() && d.digits[size_t(count)] >= '5')
+        IncrementLastDigit(r);
+    if (r.digits.empty())
+        return {d.negative, "0", 0};
+    return r;
+}
+
+QString SignText(const DecimalDigits& d)
+{
+    return d.negative && !d.IsZero() ? QStringLiteral("-") : QString();
+}
+
+// Every place from the highest integer place (at least the units) down to 10^-decimals.
+QString LayOutFixed(const DecimalDigits& rounded, int decimals, QChar separator)
+{
+    QString text;
+    for (int power = std::max(rounded.exponent, 0); power >= 0; --power)
+        text += QLatin1Char(rounded.DigitAt(power));
+    if (decimals > 0) {
+        text += separator;
+        for (int power = -1; power >= -decimals; --power)
+            text += QLatin1Char(rounded.DigitAt(power));
+    }
+    return text;
+}
+
+QString Mantissa(const std::string& digits, QChar separator)
+{
+    QString text(QLatin1Char(digits.front()));
+    if (digits.size() > 1)
+        text += separator + QString::fromLatin1(digits.data() + 1, qsizetype(digits.size() - 1));
+    return text;
+}
+
+QString ExponentText(int exponent, bool plusSign, int minDigits)
+{
+    const QString digits = QString::number(std::abs(exponent));
+    const QString sign = exponent < 0 ? QStringLiteral("-")
+                         : plusSign   ? QStringLiteral("+")
+                                      : QString();
+    return sign + digits.rightJustified(minDigits, QLatin1Char('0'));
+}
+
+std::string WithoutTrailingZeros(std::string digits)
+{
+    const size_t last = digits.find_last_not_of('0');
+    digits.resize(last == std::string::npos ? 1 : last + 1);
+    return digits;
+}
+
+QString WithoutTrailingZeros(QString fixed, QChar separator)
+{
+    if (!fixed.contains(separator))
+        return fixed;
+    while (fixed.endsWith(QLatin1Char('0')))
+        fixed.chop(1);
+    if (fixed.endsWith(separator))
+        fixed.chop(1);
+    return fixed;
+}
+
+} // namespace
+
+QString NonFiniteText(double value)
+{
+    if (std::isnan(value))
+        return QStringLiteral("NAN");
+    return value < 0 ? QStringLiteral("-INF") : QStringLiteral("INF");
+}
+
+QString FixedText(double value, int decimals, QChar separator)
+{
+    const DecimalDigits d = ToDecimal(value);
+    const DecimalDigits rounded = RoundToDigits(d, d.exponent + 1 + decimals);
+    return SignText(rounded) + LayOutFixed(rounded, decimals, separator);
+}
+
+QString ScientificText(double value, int significantDigits, QChar separator,
+                       int exponentDigits)
+{
+    const DecimalDigits rounded = RoundToDigits(ToDecimal(value), significantDigits);
+    return SignText(rounded) + Mantissa(rounded.digits, separator) + QLatin1Char('E')
+           + ExponentText(rounded.exponent, true, exponentDigits);
+}
+
+QString GeneralText(double value, int significantDigits, QChar separator)
+{
+    const DecimalDigits rounded = RoundToDigits(ToDecimal(value), significantDigits);
+    if (rounded.IsZero())
+        return QStringLiteral("0");
+    const int pointPosition = rounded.exponent + 1;
+    if (pointPosition >= -4 && pointPosition <= significantDigits) {
+        const QString fixed = LayOutFixed(rounded, significantDigits - pointPosition, separator);
+        return SignText(rounded) + WithoutTrailingZeros(fixed, separator);
+    }
+    return SignText(rounded) + Mantissa(WithoutTrailingZeros(rounded.digits), separator)
+           + QLatin1Char('E') + ExponentText(rounded.exponent, false, 1);
+}
+
+} // namespace vek::floattext
