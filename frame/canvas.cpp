@@ -120,12 +120,9 @@ QPainter* TCanvas::Prepare(QPainter::CompositionMode mode, const std::optional<Q
     p->setRenderHint(QPainter::Antialiasing, FAntialiasing);
     p->setRenderHint(QPainter::SmoothPixmapTransform, false);
     p->resetTransform();
-    if (within)
-        p->setClipRegion(ClipRegion() & *within);
-    else if (FHasClip || (FBorrowed && !FBorrowClip.isEmpty()))
-        p->setClipRegion(ClipRegion());
-    else
-        p->setClipping(false);
+    // Clipping stays on: once a raster painter's clipping was switched off, a later
+    // setClipRegion no longer takes effect (Qt 6.4), and lines would keep their end.
+    p->setClipRegion(within ? ClipRegion() & *within : ClipRegion());
     return p;
 }
 

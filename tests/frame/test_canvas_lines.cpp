@@ -38,6 +38,18 @@ TEST_F(CanvasTest, LineToDrawsTheStartButNotTheEndInEveryDirection)
     }
 }
 
+TEST_F(CanvasTest, LineToLeavesOutTheEndAfterUnclippedDrawing)
+{
+    UseBrush(clYellow);
+    canvas->MoveTo(5, 5);
+    canvas->LineTo(8, 5);
+    canvas->FillRect(TRect(8, 5, 10, 6));
+    canvas->MoveTo(10, 5);
+    canvas->LineTo(13, 5);
+    EXPECT_EQ(Row(5, 4, 14), ".###..###..");
+    EXPECT_EQ(Row(5, 4, 14, clYellow), "....##.....");
+}
+
 TEST_F(CanvasTest, LineToOfOnePixelLengthDrawsOnlyTheStart)
 {
     canvas->MoveTo(5, 5);
