@@ -7,6 +7,23 @@
 
 namespace vek {
 
+namespace {
+
+// The image as 32-bit RGB. Translucent pixels are laid over white, the color of a new
+// bitmap, rather than left to the conversion, which would make them black.
+QImage OpaqueCopy(const QImage& image)
+{
+    if (!image.hasAlphaChannel())
+        return image.convertToFormat(QImage::Format_RGB32);
+    QImage opaque(image.size(), QImage::Format_RGB32);
+    opaque.fill(Qt::white);
+    QPainter painter(&opaque);
+    painter.drawImage(0, 0, image);
+    return opaque;
+}
+
+} // namespace
+
 TBitmap::TBitmap()
 {
     FCanvas.Bind(&FImage);
@@ -101,7 +118,7 @@ const QImage& TBitmap::Image() const
 void TBitmap::SetImage(const QImage& image)
 {
     FCanvas.Flush();
-    FImage = image.convertToFormat(QImage::Format_RGB32);
+    FImage = OpaqueCopy(image);
     FCanvas.Bind(&FImage);
 }
 

@@ -26,7 +26,8 @@ public:
     TCanvas* Canvas() { return &FCanvas; }
 
     // Loads a BMP or PNG file; raises EInvalidGraphic when the file is missing or is not
-    // a readable image. The bitmap is unchanged after a failure.
+    // a readable image. The bitmap is unchanged after a failure. Translucent pixels
+    // are laid over white.
     void LoadFromFile(const QString& FileName);
     // Loads one of the library's named bitmaps ("SEGVERT", ...); raises EInvalidGraphic
     // for an unknown name.
@@ -50,6 +51,7 @@ public:
 
     // The pixels (after flushing pending drawing).
     const QImage& Image() const;
+    // Takes a copy of image as the bitmap's pixels (translucent pixels over white).
     void SetImage(const QImage& image);
 
     void Assign(const TPersistent* Source) override;

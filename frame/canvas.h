@@ -7,8 +7,12 @@
 //  - FillRect covers l..r-1 x t..b-1 with the brush only;
 //  - Ellipse, Arc and Pie take a bounding box; arcs and pies run counterclockwise from
 //    the radial through the first point to the radial through the second;
+//  - Arc, Pie and Chord cover exactly the pixels of the Ellipse with the same box that
+//    lie on their side of the radials or the chord;
+//  - the pen mode combines each pixel of a shape once, even where outline and fill
+//    meet, so drawing a shape twice with pmXor restores the picture;
 //  - TextOut puts the top-left corner of the text cell at (x, y) and fills the cell
-//    with the brush unless the brush is clear.
+//    with the brush color unless the brush is clear.
 // No antialiasing of shapes unless a control asks for it with SetAntialiasing(true).
 #pragma once
 
@@ -19,6 +23,7 @@
 #include <QRegion>
 #include <QVector>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -49,8 +54,9 @@ public:
     TCanvas(const TCanvas&) = delete;
     TCanvas& operator=(const TCanvas&) = delete;
 
-    // Draw into this image from now on (nullptr: nothing). The image must outlive the
-    // binding; call Bind again after resizing it.
+    // Draw into this image from now on (nullptr: nothing). The image must be 32 bits
+    // per pixel (RGB32, or ARGB32_Premultiplied for a target the parent shows through)
+    // and outlive the binding; call Bind again after resizing it.
     void Bind(QImage* target);
     QImage* Target() const { return FTarget; }
     // Draw through a painter owned by someone else (a Qt paint event) until EndBorrow.
@@ -136,17 +142,31 @@ public:
 
 private:
     enum class ArcKind { Arc, Pie, Chord };
+    using ShapeDrawer = std::function<void(QPainter&)>;
+    using PixelTest = std::function<bool(int x, int y)>;
 
     QPainter* ActivePainter();
     QRect DeviceRect() const;
     QRegion ClipRegion() const;
-    // The painter set up for one operation: composition, clip (minus excluded pixels).
-    QPainter* Prepare(QPainter::CompositionMode mode, const QRegion& excluded = QRegion());
-    // Prepare with the pen's mode, the pen, and the brush if withBrush.
-    QPainter* BeginShape(bool withBrush, const QRegion& excluded = QRegion());
+    // The painter set up for one operation: composition and the canvas clip, narrowed to
+    // within when given.
+    QPainter* Prepare(QPainter::CompositionMode mode,
+                      const std::optional<QRegion>& within = std::nullopt);
     QPen QtPen() const;
     QBrush QtBrush() const;
     const QFont& QtFont();
+    void SetUpShape(QPainter& p, bool withBrush) const;
+    // Draws a shape with pen (and brush) in the pen mode, limited to within when given.
+    // bounds must hold everything draw touches.
+    void PaintShape(const QRect& bounds, bool withBrush, const ShapeDrawer& draw,
+                    const std::optional<QRegion>& within = std::nullopt);
+    // A transparent image at bounds with the shape drawn on it in pen and brush colors.
+    QImage ShapeLayer(const QRect& bounds, bool withBrush, const ShapeDrawer& draw) const;
+    void DrawOnLayer(QImage& layer, QPoint origin, bool withBrush, const ShapeDrawer& draw) const;
+    // Puts the painted pixels of a layer onto the target in the pen mode.
+    void CombineLayer(const QImage& layer, QPoint origin,
+                      const std::optional<QRegion>& within = std::nullopt);
+    int PenReach() const;
     void DrawLineSegment(TPoint from, TPoint to);
     void ArcShape(ArcKind kind, int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4);
     QImage* PixelTarget();

@@ -1,0 +1,326 @@
+// TCanvas lines and shapes: pen modes, the host's end point and box rules, arcs.
+#include "canvas.h"
+
+#include <QBitmap>
+
+#include <cmath>
+#include <numbers>
+#include <utility>
+
+namespace vek {
+
+namespace {
+
+QPainter::CompositionMode PenComposition(TPenMode mode)
+{
+    switch (mode) {
+    case pmBlack: return QPainter::RasterOp_ClearDestination;
+    case pmWhite: return QPainter::RasterOp_SetDestination;
+    case pmNot: return QPainter::RasterOp_NotDestination;
+    case pmNotCopy: return QPainter::RasterOp_NotSource;
+    case pmMergePenNot: return QPainter::RasterOp_SourceOrNotDestination;
+    case pmMaskPenNot: return QPainter::RasterOp_SourceAndNotDestination;
+    case pmMergeNotPen: return QPainter::RasterOp_NotSourceOrDestination;
+    case pmMaskNotPen: return QPainter::RasterOp_NotSourceAndDestination;
+    case pmMerge: return QPainter::RasterOp_SourceOrDestination;
+    case pmNotMerge: return QPainter::RasterOp_NotSourceAndNotDestination;
+    case pmMask: return QPainter::RasterOp_SourceAndDestination;
+    case pmNotMask: return QPainter::RasterOp_NotSourceOrNotDestination;
+    case pmXor: return QPainter::RasterOp_SourceXorDestination;
+    case pmNotXor: return QPainter::RasterOp_NotSourceXorDestination;
+    default: return QPainter::CompositionMode_SourceOver;
+    }
+}
+
+// The smallest rectangle holding both points.
+QRect Span(QPoint a, QPoint b)
+{
+    return QRect(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
+                 QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y())));
+}
+
+// The host's box coordinates (right and bottom exclusive, any order) as the QRect whose
+// outline Qt draws on exactly those pixels.
+QRect OutlineRect(int left, int top, int right, int bottom)
+{
+    if (right < left)
+        std::swap(left, right);
+    if (bottom < top)
+        std::swap(top, bottom);
+    return QRect(left, top, right - left - 1, bottom - top - 1);
+}
+
+// The pixels of a layer that something was painted on.
+QRegion PaintedPixels(const QImage& layer)
+{
+    return QRegion(QBitmap::fromImage(layer.createAlphaMask()));
+}
+
+void EraseUnless(QImage& layer, QPoint origin, const std::function<bool(int, int)>& keep)
+{
+    for (int y = 0; y < layer.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(layer.scanLine(y));
+        for (int x = 0; x < layer.width(); ++x)
+            if (line[x] != 0 && !keep(origin.x() + x, origin.y() + y))
+                line[x] = 0;
+    }
+}
+
+// The ellipse inside an outline rectangle, with angles measured as Qt and the host do:
+// counterclockwise from 3 o'clock and parametric, so that the radial through any point
+// has the angle of the ellipse point it passes.
+struct EllipseGeometry {
+    QPointF centre;
+    double a, b;
+
+    explicit EllipseGeometry(const QRect& outline)
+        : centre(outline.left() + outline.width() / 2.0, outline.top() + outline.height() / 2.0),
+          a(outline.width() / 2.0), b(outline.height() / 2.0)
+    {
+    }
+    double AngleOf(QPointF p) const
+    {
+        const double radians = std::atan2(-(p.y() - centre.y()) / b, (p.x() - centre.x()) / a);
+        return radians * 180.0 / std::numbers::pi;
+    }
+    QPointF PointAt(double degrees) const
+    {
+        const double radians = degrees * std::numbers::pi / 180.0;
+        return centre + QPointF(a * std::cos(radians), -b * std::sin(radians));
+    }
+};
+
+// Whether angle lies on the counterclockwise run of span degrees from start (both ends
+// included, so the pixels on the radials belong to the arc).
+bool WithinSpan(double angle, double start, double span)
+{
+    constexpr double tolerance = 1e-9;
+    const double offset = std::fmod(angle - start + 720.0, 360.0);
+    return offset <= span + tolerance || offset >= 360.0 - tolerance;
+}
+
+// Which side of the line through a and b the point p lies on (0: on it).
+double Side(QPointF a, QPointF b, QPointF p)
+{
+    return (b.x() - a.x()) * (p.y() - a.y()) - (b.y() - a.y()) * (p.x() - a.x());
+}
+
+} // namespace
+
+void TCanvas::SetUpShape(QPainter& p, bool withBrush) const
+{
+    p.setPen(QtPen());
+    p.setBrush(withBrush ? QtBrush() : QBrush(Qt::NoBrush));
+}
+
+int TCanvas::PenReach() const
+{
+    return std::max(1, FPen.Width());
+}
+
+void TCanvas::PaintShape(const QRect& bounds, bool withBrush, const ShapeDrawer& draw,
+                         const std::optional<QRegion>& within)
+{
+    if (FPen.Mode() == pmNop)
+        return;
+    if (FPen.Mode() == pmCopy) {
+        if (QPainter* p = Prepare(QPainter::CompositionMode_SourceOver, within)) {
+            SetUpShape(*p, withBrush);
+            draw(*p);
+        }
+        return;
+    }
+    // Other modes combine with what is there; a shape drawn straight through them would
+    // combine twice where the outline overlaps the fill. Drawn on a layer first, every
+    // pixel of the shape is combined once.
+    const QRect area = bounds & DeviceRect();
+    if (!area.isEmpty())
+        CombineLayer(ShapeLayer(area, withBrush, draw), area.topLeft(), within);
+}
+
+QImage TCanvas::ShapeLayer(const QRect& bounds, bool withBrush, const ShapeDrawer& draw) const
+{
+    QImage layer(bounds.size(), QImage::Format_ARGB32_Premultiplied);
+    layer.fill(Qt::transparent);
+    DrawOnLayer(layer, bounds.topLeft(), withBrush, draw);
+    return layer;
+}
+
+void TCanvas::DrawOnLayer(QImage& layer, QPoint origin, bool withBrush,
+                          const ShapeDrawer& draw) const
+{
+    QPainter p(&layer);
+    p.setRenderHint(QPainter::Antialiasing, FAntialiasing);
+    p.translate(-origin);
+    SetUpShape(p, withBrush);
+    draw(p);
+}
+
+void TCanvas::CombineLayer(const QImage& layer, QPoint origin,
+                           const std::optional<QRegion>& within)
+{
+    if (FPen.Mode() == pmNop)
+        return;
+    std::optional<QRegion> area = within;
+    if (FPen.Mode() != pmCopy) {
+        // Raster operations ignore the layer's alpha: limit them to the painted pixels.
+        const QRegion painted = PaintedPixels(layer).translated(origin);
+        area = within ? *within & painted : painted;
+    }
+    if (QPainter* p = Prepare(PenComposition(FPen.Mode()), area))
+        p->drawImage(origin, layer);
+}
+
+// ---- lines ---------------------------------------------------------------------------
+
+void TCanvas::MoveTo(int X, int Y)
+{
+    FPenPos = TPoint(X, Y);
+}
+
+void TCanvas::LineTo(int X, int Y)
+{
+    const TPoint from = FPenPos;
+    FPenPos = TPoint(X, Y);
+    DrawLineSegment(from, FPenPos);
+}
+
+void TCanvas::DrawLineSegment(TPoint from, TPoint to)
+{
+    if (from == to || FPen.Style() == psClear)
+        return;
+    const int reach = PenReach();
+    const QRect bounds = Span(from, to).adjusted(-reach, -reach, reach, reach);
+    // One-pixel lines stop short of the end point; wide ones end in a round cap on it.
+    std::optional<QRegion> within;
+    if (FPen.Width() <= 1)
+        within = QRegion(bounds) - QRegion(to.x(), to.y(), 1, 1);
+    PaintShape(bounds, false, [&](QPainter& p) { p.drawLine(from, to); }, within);
+    Changed();
+}
+
+void TCanvas::Polyline(const QVector<TPoint>& points)
+{
+    for (int i = 1; i < points.size(); ++i)
+        DrawLineSegment(points[i - 1], points[i]);
+}
+
+// ---- closed shapes -------------------------------------------------------------------
+
+void TCanvas::Polygon(const QVector<TPoint>& points)
+{
+    if (points.size() < 2)
+        return;
+    const int reach = PenReach();
+    const QRect bounds = QPolygon(points).boundingRect().adjusted(-reach, -reach, reach, reach);
+    PaintShape(bounds, true, [&](QPainter& p) {
+        p.drawPolygon(points.constData(), int(points.size()), Qt::OddEvenFill);
+    });
+    Changed();
+}
+
+void TCanvas::Rectangle(int Left, int Top, int Right, int Bottom)
+{
+    const QRect outline = OutlineRect(Left, Top, Right, Bottom);
+    if (outline.width() < 0 || outline.height() < 0)
+        return;
+    const int reach = PenReach();
+    const QRect bounds = outline.adjusted(-reach, -reach, reach, reach);
+    if (FPen.Style() == psClear) {
+        // Without a pen the filled area is one pixel smaller at the right and bottom.
+        PaintShape(bounds, true, [&](QPainter& p) { p.fillRect(outline, p.brush()); });
+    } else if (FPen.Width() <= 1 && (outline.width() == 0 || outline.height() == 0)) {
+        // One pixel wide or high: the outline covers everything.
+        PaintShape(bounds, false, [&](QPainter& p) {
+            p.fillRect(outline.adjusted(0, 0, 1, 1), p.pen().color());
+        });
+    } else {
+        PaintShape(bounds, true, [&](QPainter& p) { p.drawRect(outline); });
+    }
+    Changed();
+}
+
+void TCanvas::RoundRect(int Left, int Top, int Right, int Bottom, int CornerW, int CornerH)
+{
+    const QRect outline = OutlineRect(Left, Top, Right, Bottom);
+    if (outline.width() < 0 || outline.height() < 0)
+        return;
+    const int reach = PenReach();
+    PaintShape(outline.adjusted(-reach, -reach, reach, reach), true, [&](QPainter& p) {
+        p.drawRoundedRect(outline, CornerW / 2.0, CornerH / 2.0);
+    });
+    Changed();
+}
+
+void TCanvas::Ellipse(int Left, int Top, int Right, int Bottom)
+{
+    const QRect outline = OutlineRect(Left, Top, Right, Bottom);
+    if (outline.width() < 0 || outline.height() < 0)
+        return;
+    const int reach = PenReach();
+    PaintShape(outline.adjusted(-reach, -reach, reach, reach), true,
+               [&](QPainter& p) { p.drawEllipse(outline); });
+    Changed();
+}
+
+// ---- arcs ----------------------------------------------------------------------------
+
+void TCanvas::ArcShape(ArcKind kind, int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4,
+                       int Y4)
+{
+    const QRect outline = OutlineRect(X1, Y1, X2, Y2);
+    if (outline.width() <= 0 || outline.height() <= 0 || FPen.Mode() == pmNop)
+        return;
+    const EllipseGeometry ellipse(outline);
+    const double start = ellipse.AngleOf(QPointF(X3, Y3));
+    double span = ellipse.AngleOf(QPointF(X4, Y4)) - start;
+    while (span <= 0)
+        span += 360; // equal radials give the whole ellipse
+    const QPointF first = ellipse.PointAt(start), last = ellipse.PointAt(start + span);
+    const QPointF middle = ellipse.PointAt(start + span / 2);
+
+    // The whole ellipse, cut down to the arc's part, so that an arc lies exactly on the
+    // pixels of the ellipse with the same box.
+    const int reach = PenReach();
+    const QRect bounds = outline.adjusted(-reach, -reach, reach, reach) & DeviceRect();
+    if (bounds.isEmpty())
+        return;
+    QImage layer = ShapeLayer(bounds, kind != ArcKind::Arc,
+                              [&](QPainter& p) { p.drawEllipse(outline); });
+    if (kind == ArcKind::Chord) {
+        const double arcSide = Side(first, last, middle);
+        EraseUnless(layer, bounds.topLeft(), [&](int x, int y) {
+            return Side(first, last, QPointF(x, y)) * arcSide >= 0;
+        });
+        DrawOnLayer(layer, bounds.topLeft(), false,
+                    [&](QPainter& p) { p.drawLine(first, last); });
+    } else {
+        EraseUnless(layer, bounds.topLeft(), [&](int x, int y) {
+            return WithinSpan(ellipse.AngleOf(QPointF(x, y)), start, span);
+        });
+        if (kind == ArcKind::Pie)
+            DrawOnLayer(layer, bounds.topLeft(), false, [&](QPainter& p) {
+                p.drawLine(ellipse.centre, first);
+                p.drawLine(ellipse.centre, last);
+            });
+    }
+    CombineLayer(layer, bounds.topLeft());
+    Changed();
+}
+
+void TCanvas::Arc(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4)
+{
+    ArcShape(ArcKind::Arc, X1, Y1, X2, Y2, X3, Y3, X4, Y4);
+}
+
+void TCanvas::Pie(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4)
+{
+    ArcShape(ArcKind::Pie, X1, Y1, X2, Y2, X3, Y3, X4, Y4);
+}
+
+void TCanvas::Chord(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4)
+{
+    ArcShape(ArcKind::Chord, X1, Y1, X2, Y2, X3, Y3, X4, Y4);
+}
+
+} // namespace vek

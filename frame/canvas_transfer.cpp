@@ -1,0 +1,108 @@
+// TCanvas bitmap transfer: Draw, StretchDraw, CopyRect and StretchBlt with copy modes,
+// stretch modes, mirroring and transparent colors.
+#include "canvas.h"
+
+#include "bitmap.h"
+#include "rasterops.h"
+
+namespace vek {
+
+namespace {
+
+// A part read from r, turned around on each axis on which r runs backwards, so that a
+// source and a destination running opposite ways mirror the picture.
+QImage Oriented(const QImage& part, const TRect& r)
+{
+    return part.mirrored(r.Width() < 0, r.Height() < 0);
+}
+
+} // namespace
+
+void TCanvas::Draw(int X, int Y, const TBitmap* Bitmap)
+{
+    if (!Bitmap || Bitmap->Empty())
+        return;
+    const QImage& image = Bitmap->Image();
+    Compose(TRect(X, Y, X + image.width(), Y + image.height()), image, FCopyMode,
+            TransparentKey(Bitmap));
+}
+
+void TCanvas::StretchDraw(const TRect& r, const TBitmap* Bitmap)
+{
+    if (!Bitmap || Bitmap->Empty())
+        return;
+    Compose(r, Bitmap->Image(), FCopyMode, TransparentKey(Bitmap));
+}
+
+std::optional<QRgb> TCanvas::TransparentKey(const TBitmap* Bitmap)
+{
+    if (!Bitmap->Transparent())
+        return std::nullopt;
+    return ToQRgb(Bitmap->TransparentColor()) & RGB_MASK;
+}
+
+void TCanvas::CopyRect(const TRect& Dest, TCanvas* Source, const TRect& SourceRect)
+{
+    StretchBlt(Dest, Source, SourceRect, FCopyMode);
+}
+
+void TCanvas::StretchBlt(const TRect& Dest, TCanvas* Source, const TRect& SourceRect,
+                         TCopyMode Rop)
+{
+    if (!Source)
+        return;
+    // Read first: source and destination may be the same image.
+    Compose(Dest, Oriented(Source->ReadRect(SourceRect), SourceRect), Rop, std::nullopt);
+}
+
+void TCanvas::StretchBlt(const TRect& Dest, const QImage& Source, const TRect& SourceRect,
+                         TCopyMode Rop)
+{
+    Compose(Dest, Oriented(Source.copy(SourceRect.ToQRect().normalized()), SourceRect), Rop,
+            std::nullopt);
+}
+
+QImage TCanvas::ReadRect(const TRect& r)
+{
+    QImage* image = PixelTarget();
+    const QRect box = r.ToQRect().normalized();
+    if (!image) {
+        QImage blank(box.size(), QImage::Format_RGB32);
+        blank.fill(Qt::white);
+        return blank;
+    }
+    return image->copy(box);
+}
+
+void TCanvas::Compose(const TRect& Dest, const QImage& Source, TCopyMode Rop,
+                      std::optional<QRgb> TransparentColor)
+{
+    if (Source.isNull() || Dest.Width() == 0 || Dest.Height() == 0)
+        return;
+    const QRect box = Dest.ToQRect().normalized();
+    QImage source = Oriented(Source, Dest);
+    if (source.size() != box.size())
+        source = source.scaled(box.size(), Qt::IgnoreAspectRatio,
+                               FStretchMode == smHalftone ? Qt::SmoothTransformation
+                                                          : Qt::FastTransformation);
+    source = source.convertToFormat(QImage::Format_RGB32);
+    if ((ClipRegion() & box).isEmpty())
+        return;
+    QImage* pixels = Rop == cmSrcCopy ? nullptr : PixelTarget();
+    if (pixels) {
+        ApplyRasterOp(*pixels, box.topLeft(), source, ClipRegion() & box, Rop, TransparentColor,
+                      ToQRgb(FBrush.Color()));
+    } else {
+        // Plain and masked copies need no read-back: the painter blits them. A borrowed
+        // painter cannot be read back, so there every copy mode copies.
+        if (TransparentColor)
+            source = MaskedCopy(source, *TransparentColor);
+        const auto mode = TransparentColor ? QPainter::CompositionMode_SourceOver
+                                           : QPainter::CompositionMode_Source;
+        if (QPainter* p = Prepare(mode, QRegion(box)))
+            p->drawImage(box.topLeft(), source);
+    }
+    Changed();
+}
+
+} // namespace vek
