@@ -144,7 +144,6 @@ public:
 private:
     enum class ArcKind { Arc, Pie, Chord };
     using ShapeDrawer = std::function<void(QPainter&)>;
-    using PixelTest = std::function<bool(int x, int y)>;
 
     QPainter* ActivePainter();
     QRect DeviceRect() const;
