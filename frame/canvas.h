@@ -54,9 +54,10 @@ public:
     TCanvas(const TCanvas&) = delete;
     TCanvas& operator=(const TCanvas&) = delete;
 
-    // Draw into this image from now on (nullptr: nothing). The image must be 32 bits
-    // per pixel (RGB32, or ARGB32_Premultiplied for a target the parent shows through)
-    // and outlive the binding; call Bind again after resizing it.
+    // Draw into this image from now on (nullptr: nothing). RGB32, or
+    // ARGB32_Premultiplied for a target the parent shows through, are drawn on directly;
+    // other formats work through conversions. The image must outlive the binding; call
+    // Bind again after resizing it.
     void Bind(QImage* target);
     QImage* Target() const { return FTarget; }
     // Draw through a painter owned by someone else (a Qt paint event) until EndBorrow.
@@ -99,7 +100,7 @@ public:
     void Rectangle(const TRect& r) { Rectangle(r.Left, r.Top, r.Right, r.Bottom); }
     void RoundRect(int Left, int Top, int Right, int Bottom, int CornerW, int CornerH);
     void FillRect(const TRect& r);
-    // One-pixel outline of r in the brush color.
+    // One-pixel outline of r in the brush color (nothing with a clear brush).
     void FrameRect(const TRect& r);
     // Dotted outline drawn by inversion; drawing it twice restores the pixels.
     void DrawFocusRect(const TRect& r);
@@ -143,7 +144,6 @@ public:
 private:
     enum class ArcKind { Arc, Pie, Chord };
     using ShapeDrawer = std::function<void(QPainter&)>;
-    using PixelTest = std::function<bool(int x, int y)>;
 
     QPainter* ActivePainter();
     QRect DeviceRect() const;

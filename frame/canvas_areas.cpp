@@ -96,7 +96,7 @@ void TCanvas::FillRect(const TRect& r)
 void TCanvas::FrameRect(const TRect& r)
 {
     const QRect box = BoxOf(r);
-    if (box.isEmpty())
+    if (box.isEmpty() || FBrush.Style() == bsClear)
         return;
     if (QPainter* p = Prepare(QPainter::CompositionMode_SourceOver)) {
         const QColor color = ToQColor(FBrush.Color());

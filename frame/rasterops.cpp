@@ -38,8 +38,16 @@ inline QRgb OverTransparent(quint8 table, quint32 p, quint32 s)
 void ApplyRasterOp(QImage& target, QPoint origin, const QImage& source, const QRegion& clip,
                    quint32 rop, std::optional<QRgb> transparentColor, QRgb pattern)
 {
+    if (target.depth() != 32) {
+        // The pixel loop below reads 32-bit words: work on a 32-bit copy.
+        QImage wide = target.convertToFormat(QImage::Format_RGB32);
+        ApplyRasterOp(wide, origin, source, clip, rop, transparentColor, pattern);
+        target = wide.convertToFormat(target.format());
+        return;
+    }
     const quint8 table = quint8((rop >> 16) & 0xFF);
     const bool alphaTarget = target.hasAlphaChannel();
+    const bool premultiplied = target.format() == QImage::Format_ARGB32_Premultiplied;
     const quint32 p = pattern & RGB_MASK;
     const QRect sourceBox(origin, source.size());
     for (const QRect& band : clip) {
@@ -54,7 +62,9 @@ void ApplyRasterOp(QImage& target, QPoint origin, const QImage& source, const QR
                 if (alphaTarget && qAlpha(out[x]) == 0)
                     out[x] = OverTransparent(table, p, s);
                 else
-                    out[x] = 0xFF000000u | Ternary(table, p, s, qUnpremultiply(out[x]) & RGB_MASK);
+                    out[x] = 0xFF000000u |
+                             Ternary(table, p, s,
+                                     (premultiplied ? qUnpremultiply(out[x]) : out[x]) & RGB_MASK);
             }
         }
     }

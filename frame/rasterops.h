@@ -1,5 +1,5 @@
-// Ternary raster operations (source, destination, brush pattern) on 32-bit images, the
-// engine behind CopyRect, Draw, StretchDraw and StretchBlt. Internal to the frame.
+// Ternary raster operations (source, destination, brush pattern) on images, the engine
+// behind CopyRect, Draw, StretchDraw and StretchBlt. Internal to the frame.
 #pragma once
 
 #include <QImage>
@@ -12,7 +12,8 @@ namespace vek {
 // Combines source (32-bit RGB, placed with its top-left corner at origin) into target
 // inside clip with the raster operation rop (the host's codes: SRCCOPY 0x00CC0020,
 // SRCAND 0x008800C6, ...), using pattern as the brush color. Source pixels of the
-// transparent color are left out.
+// transparent color are left out. Targets of other than 32 bits per pixel are combined
+// through a 32-bit copy.
 //
 // A target with an alpha channel stands for a control whose parent shows through its
 // transparent pixels. There a transparent pixel counts as white for AND-like operations

@@ -120,6 +120,13 @@ TEST_F(ShapeTest, FrameRectDrawsAOnePixelOutlineInTheBrushColor)
     EXPECT_EQ(At(8, 8), clYellow);
 }
 
+TEST_F(ShapeTest, FrameRectWithClearBrushDrawsNothing)
+{
+    UseBrush(clBlue, bsClear);
+    canvas->FrameRect(TRect(5, 6, 15, 12));
+    EXPECT_TRUE(Ink().isEmpty());
+}
+
 TEST_F(ShapeTest, FocusRectInvertsEveryOtherOutlinePixelAndTwiceRestores)
 {
     canvas->DrawFocusRect(TRect(5, 6, 15, 12));

@@ -318,3 +318,29 @@ TEST_F(AlphaTargetTest, OpaquePixelsCombineNormally)
     EXPECT_EQ(FromQRgb(target.pixel(1, 1)), kSource ^ clWhite);
     EXPECT_EQ(Alpha(1, 1), 255);
 }
+
+TEST(CanvasTarget, RasterOperationsWorkOnTargetsOfOtherPixelFormats)
+{
+    QImage target(4, 4, QImage::Format_RGB888);
+    target.fill(Qt::white);
+    TCanvas canvas(&target);
+    TBitmap source(2, 2);
+    Fill(source, kSource);
+    canvas.SetCopyMode(cmSrcInvert);
+    canvas.Draw(1, 1, &source);
+    EXPECT_EQ(canvas.Pixels(1, 1), kSource ^ clWhite);
+    EXPECT_EQ(canvas.Pixels(0, 0), clWhite);
+    EXPECT_EQ(target.format(), QImage::Format_RGB888);
+}
+
+TEST(CanvasTarget, RasterOperationsReadNonPremultipliedTargetsAsTheyAre)
+{
+    QImage target(2, 1, QImage::Format_ARGB32);
+    target.fill(qRgba(0x10, 0x20, 0x30, 0x80));
+    TCanvas canvas(&target);
+    TBitmap source(2, 1);
+    canvas.SetCopyMode(cmSrcAnd);
+    canvas.Draw(0, 0, &source);
+    canvas.Flush();
+    EXPECT_EQ(target.pixel(0, 0), qRgba(0x10, 0x20, 0x30, 0xFF));
+}
