@@ -32,7 +32,6 @@ void DrawFrame(TCanvas* Canvas, TFrameStyle Style, int Left, int Top, int Right,
 {
     if (!Canvas)
         return;
-    Canvas->Rectangle(Left, Top, Right + 1, Bottom + 1);
     const ThinPen thin(Canvas);
     Canvas->Pen()->SetStyle(psSolid);
     Canvas->Pen()->SetMode(pmCopy);

@@ -9,10 +9,10 @@ namespace vek {
 // Draws a frame of the given style around the box Left..Right x Top..Bottom (both
 // corners inclusive; callers pass (0, 0, Width - 1, Height - 1) or an inner box).
 //
-// First Canvas->Rectangle(Left, Top, Right + 1, Bottom + 1) with the canvas's current
-// pen and brush fills the box; the pen color is the caller's choice (for fsNone it is
-// usually the background). Then the style draws its lines, one pixel wide, solid and in
-// copy mode whatever the canvas's pen says; the pen is restored afterwards.
+// Only the frame lines are drawn, one pixel wide, solid and in copy mode whatever the
+// canvas's pen says; the pen is restored afterwards. The inside stays as it is, so a
+// frame may be drawn around content already painted; callers that want a filled box
+// fill it first.
 //
 // The lines are rings: ring 0 is the box's outline, ring 1 lies one pixel inside it.
 // Each ring has a top-left color (top row and left column) and a bottom-right color
@@ -30,12 +30,8 @@ namespace vek {
 // So fsEmbossed is a complete Light rectangle (Left, Top)-(Right - 1, Bottom - 1) with a
 // Shadow line inside it at the left and top and outside it at the right and bottom,
 // which reaches the corners (Right, Top) and (Left, Bottom); fsEngraved exchanges the
-// two colors. The two-pixel styles leave Left + 2..Right - 2 x Top + 2..Bottom - 2 as
-// the rectangle filled it.
-//
-// A caller that frames content it has already drawn sets the brush clear first
-// (Brush()->SetStyle(bsClear)): the rectangle then only outlines the box, in the pen
-// color, and the content stays.
+// two colors. The two-pixel styles leave Left + 2..Right - 2 x Top + 2..Bottom - 2
+// untouched.
 VEK_EXPORT void DrawFrame(TCanvas* Canvas, TFrameStyle Style, int Left, int Top, int Right,
                           int Bottom, TColor Light, TColor Face, TColor Shadow,
                           TColor DarkShadow, TColor Border);
