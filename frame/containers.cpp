@@ -124,4 +124,9 @@ bool ApplyLogicOp(TLogicOp Op, bool A, bool B)
     return false;
 }
 
+void TIntMatrix::Fill(int Value)
+{
+    std::fill(FValues.begin(), FValues.end(), Value);
+}
+
 } // namespace vek

@@ -68,6 +68,8 @@ public:
 
     int GetVal(int Column, int Row) const;
     void SetVal(int Column, int Row, int Value);
+    // Sets every cell to Value.
+    void Fill(int Value);
 
 private:
     bool Contains(int column, int row) const;

@@ -158,3 +158,14 @@ TEST(TLogicOp, AndNotKeepsTheFirstOperandOnly)
     EXPECT_FALSE(ApplyLogicOp(loXOR, true, true));
     EXPECT_FALSE(ApplyLogicOp(TLogicOp(9), true, true));
 }
+
+TEST(TIntMatrix, FillSetsEveryCell)
+{
+    TIntMatrix m(3, 2);
+    m.Fill(-7);
+    EXPECT_EQ(m.GetVal(1, 1), -7);
+    EXPECT_EQ(m.GetVal(3, 2), -7);
+    m.Resize(4, 2); // new cells start at zero, filled ones keep their value
+    EXPECT_EQ(m.GetVal(4, 2), 0);
+    EXPECT_EQ(m.GetVal(3, 2), -7);
+}
