@@ -165,8 +165,14 @@ void TNumLab::Paint()
     // The box: filled with its background, outlined in the scheme's line color (which
     // the frame styles then draw over).
     fc->Rectangle(FLeftSpace + 1, 0, FLeftSpace + FLabWidth + 1, H - 1);
-    DrawFrame(fc, FFrameStyle, FLeftSpace + 1, 0, FLeftSpace + FLabWidth, H - 2, 0xFFFFFF,
-              0xC0C0C0, 0x808080, clBlack, clBlack);
+    // The fixed scheme draws the classic grays; the system scheme takes the theme's
+    // 3-D colors, so the box follows light and dark palettes alike.
+    if (FColorScheme == csFixedGrays)
+        DrawFrame(fc, FFrameStyle, FLeftSpace + 1, 0, FLeftSpace + FLabWidth, H - 2, 0xFFFFFF,
+                  0xC0C0C0, 0x808080, clBlack, clBlack);
+    else
+        DrawFrame(fc, FFrameStyle, FLeftSpace + 1, 0, FLeftSpace + FLabWidth, H - 2, cl3DLight,
+                  clBtnHighlight, clBtnShadow, cl3DDkShadow, clBlack);
 
     if (!FEmpty)
         PaintValue(fc, y0);

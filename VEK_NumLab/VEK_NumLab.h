@@ -76,7 +76,8 @@ public:
     void SetColorOutBakG(TColor value);
     TColor ColorOutText() const { return FColorOutText; }
     void SetColorOutText(TColor value);
-    // 0: frame lines $808080/$FFFFFF; otherwise the theme's button shadow/highlight.
+    // csFixedGrays: the frame in fixed white, silver, gray and black; otherwise in the
+    // theme's 3-D colors (light, highlight, shadow, dark shadow).
     TColorScheme ColorScheme() const { return FColorScheme; }
     void SetColorScheme(TColorScheme value);
     // Writes "," instead of "." as decimal separator.

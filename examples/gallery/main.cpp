@@ -1,11 +1,13 @@
 // Gallery: every control of the library, live, with a few of its properties to play
-// with. "gallery --screenshot DIR" renders one PNG per control into DIR and exits.
+// with. "gallery --screenshot DIR" renders one PNG per control into DIR (in the light and
+// a dark palette) and exits; "gallery --dark" starts in the dark palette.
 #include "pages.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QHBoxLayout>
 #include <QListWidget>
+#include <QPalette>
 #include <QStackedWidget>
 #include <QStyleFactory>
 #include <QTextStream>
@@ -29,25 +31,61 @@ std::vector<GalleryPage> SortedPages()
     return pages;
 }
 
+// A dark variant of the Fusion palette, to check that controls follow the theme.
+QPalette DarkPalette()
+{
+    QPalette p;
+    const QColor window(0x35, 0x36, 0x3a), base(0x23, 0x24, 0x28), text(0xe8, 0xe8, 0xe8);
+    p.setColor(QPalette::Window, window);
+    p.setColor(QPalette::WindowText, text);
+    p.setColor(QPalette::Base, base);
+    p.setColor(QPalette::AlternateBase, window);
+    p.setColor(QPalette::Text, text);
+    p.setColor(QPalette::Button, window);
+    p.setColor(QPalette::ButtonText, text);
+    p.setColor(QPalette::Light, QColor(0x5a, 0x5b, 0x60));
+    p.setColor(QPalette::Midlight, QColor(0x48, 0x49, 0x4e));
+    p.setColor(QPalette::Mid, QColor(0x2c, 0x2d, 0x31));
+    p.setColor(QPalette::Dark, QColor(0x1c, 0x1d, 0x20));
+    p.setColor(QPalette::Shadow, QColor(0x10, 0x10, 0x12));
+    p.setColor(QPalette::Highlight, QColor(0x3d, 0x7a, 0xd6));
+    p.setColor(QPalette::HighlightedText, Qt::white);
+    p.setColor(QPalette::ToolTipBase, base);
+    p.setColor(QPalette::ToolTipText, text);
+    p.setColor(QPalette::Disabled, QPalette::Text, QColor(0x80, 0x80, 0x80));
+    p.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x80, 0x80, 0x80));
+    p.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x80, 0x80, 0x80));
+    return p;
+}
+
+bool WriteScreenshot(const GalleryPage& page, const QString& file)
+{
+    QWidget* widget = page.create(nullptr);
+    widget->resize(widget->sizeHint().expandedTo(QSize(480, 320)));
+    widget->setAttribute(Qt::WA_DontShowOnScreen);
+    widget->show();
+    QApplication::processEvents();
+    const bool saved = widget->grab().save(file);
+    delete widget;
+    QTextStream(saved ? stdout : stderr) << (saved ? "" : "cannot write ") << file << "\n";
+    return saved;
+}
+
+// One PNG per page in the standard palette and one ("-dark") in a dark palette.
 int WriteScreenshots(const QString& folder)
 {
     if (!QDir().mkpath(folder)) {
         QTextStream(stderr) << "cannot create " << folder << "\n";
         return 1;
     }
+    const QPalette light = QApplication::style()->standardPalette();
     for (const GalleryPage& page : SortedPages()) {
-        QWidget* widget = page.create(nullptr);
-        widget->resize(widget->sizeHint().expandedTo(QSize(480, 320)));
-        widget->setAttribute(Qt::WA_DontShowOnScreen);
-        widget->show();
-        QApplication::processEvents();
-        const QString file = QDir(folder).filePath(page.fileName + ".png");
-        if (!widget->grab().save(file)) {
-            QTextStream(stderr) << "cannot write " << file << "\n";
+        QApplication::setPalette(light);
+        if (!WriteScreenshot(page, QDir(folder).filePath(page.fileName + ".png")))
             return 1;
-        }
-        QTextStream(stdout) << file << "\n";
-        delete widget;
+        QApplication::setPalette(DarkPalette());
+        if (!WriteScreenshot(page, QDir(folder).filePath(page.fileName + "-dark.png")))
+            return 1;
     }
     return 0;
 }
@@ -78,9 +116,12 @@ public:
 int main(int argc, char** argv)
 {
     QString screenshotFolder;
-    for (int i = 1; i + 1 < argc; ++i)
-        if (std::strcmp(argv[i], "--screenshot") == 0)
+    bool dark = false;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--screenshot") == 0 && i + 1 < argc)
             screenshotFolder = QString::fromLocal8Bit(argv[i + 1]);
+        dark |= std::strcmp(argv[i], "--dark") == 0;
+    }
     if (!screenshotFolder.isEmpty())
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
@@ -89,6 +130,8 @@ int main(int argc, char** argv)
     if (!screenshotFolder.isEmpty())
         return WriteScreenshots(screenshotFolder);
 
+    if (dark)
+        QApplication::setPalette(DarkPalette());
     GalleryWindow window;
     window.show();
     return app.exec();

@@ -31,6 +31,13 @@ TNumLab* MakeLabel(QWidget* parent, const QString& left, const QString& right, d
     label->SetPrecision(precision);
     label->SetFrameStyle(frame);
     label->SetValue(value);
+    // Theme colors instead of the fixed black defaults, so the page reads well in light
+    // and dark palettes.
+    label->SetColorScheme(csSystemColors);
+    label->SetColorLabBakG(clWindow);
+    label->SetColorLabText(clWindowText);
+    label->SetColorOutBakG(clBtnFace);
+    label->SetColorOutText(clBtnText);
     label->setMinimumSize(260, 28);
     return label;
 }

@@ -225,3 +225,14 @@ TEST(NumLabLook, FontChangesTheTextCell)
     const QRect drawn = vektest::InkBounds(numlabtest::Face(label), QRect(38, 2, 76, 54), Face());
     EXPECT_GT(drawn.height(), 14);
 }
+
+TEST(NumLabFrame, SystemSchemeDrawsTheFrameInThemeColors)
+{
+    TNumLab label;
+    label.SetColorScheme(csSystemColors);
+    const QImage image = numlabtest::Face(label);
+    EXPECT_EQ(vektest::ColorAt(image, 36, 10), ColorToRGB(clBtnShadow));
+    EXPECT_EQ(vektest::ColorAt(image, 37, 10), ColorToRGB(cl3DDkShadow));
+    EXPECT_EQ(vektest::ColorAt(image, 114, 10), ColorToRGB(clBtnHighlight));
+    EXPECT_EQ(vektest::ColorAt(image, 115, 10), ColorToRGB(cl3DLight));
+}
