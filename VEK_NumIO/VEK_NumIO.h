@@ -1,0 +1,3 @@
+// placeholder until TNumIO lands
+#pragma once
+#include "NumIOParsing.h"
