@@ -143,6 +143,8 @@ void TCustomEdit::changeEvent(QEvent* event)
     QLineEdit::changeEvent(event);
     if (event->type() == QEvent::ApplicationPaletteChange)
         ApplyColors();
+    else if (event->type() == QEvent::FontChange)
+        FitHeight();
 }
 
 void TCustomEdit::SetVisible(bool value)

@@ -20,8 +20,6 @@
 #include <QMenu>
 #include <QPointer>
 
-
-
 namespace vek {
 
 class VEK_EXPORT TCustomEdit : public QLineEdit, public TPersistent {

@@ -61,11 +61,10 @@ TEST_F(FieldTest, UndoDoesNotBringBackARefusedText)
     Type("150");
     ASSERT_EQ(field->Text(), "15");
     Key(Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_NE(field->Text(), "150");
+    EXPECT_EQ(field->Text(), "15");
     Key(Qt::Key_Z, Qt::ShiftModifier | Qt::ControlModifier);
     Key(Qt::Key_Y, Qt::ControlModifier);
-    EXPECT_NE(field->Text(), "150");
-    EXPECT_LE(field->Value(), 100);
+    EXPECT_EQ(field->Text(), "15");
 }
 
 TEST_F(FieldTest, UndoOfAcceptedTypingIsCheckedAgain)
