@@ -33,7 +33,7 @@ constexpr int Transitions[8][6] = {
     {9, 9, 9, 8, 9, 9},    // 8 exponent digits
 };
 
-CharClass ClassOf(char16_t c, int separatorMode)
+constexpr CharClass AsciiClassOf(char16_t c, int separatorMode)
 {
     if ((c == u'.' && (separatorMode & smPoint)) || (c == u',' && (separatorMode & smComma)))
         return ccSeparator;
@@ -49,25 +49,61 @@ CharClass ClassOf(char16_t c, int separatorMode)
     }
 }
 
+// Classes of the ASCII characters per separator mode, so the scan loop looks them up.
+struct ClassTables {
+    CharClass table[4][128];
+    constexpr ClassTables() : table()
+    {
+        for (int mode = 0; mode < 4; ++mode)
+            for (char16_t c = 0; c < 128; ++c)
+                table[mode][c] = AsciiClassOf(c, mode);
+    }
+};
+constexpr ClassTables Classes;
+
+CharClass ClassOf(char16_t c, int separatorMode)
+{
+    return c < 128 ? Classes.table[separatorMode & smBoth][c] : ccOther;
+}
+
 // Ignores the characters of a number; used where only the syntax matters.
 struct NoText {
     void Append(char16_t, int) {}
 };
 
 // Collects the number text as ASCII for the conversion: sign, digits, ".", "E" and the
-// exponent digits, without the leading blanks.
+// exponent digits, without the leading blanks. Typical numbers stay in a fixed buffer;
+// only texts of many digits take the heap.
 class NumberText {
 public:
     void Append(char16_t c, int state)
     {
         if (state == 1)
             return; // leading blank
-        FText.push_back(c == u',' ? '.' : c == u'e' ? 'E' : char(c));
+        const char ascii = c == u',' ? '.' : c == u'e' ? 'E' : char(c);
+        if (FSize < sizeof FShort)
+            FShort[FSize] = ascii;
+        else
+            Spill(ascii);
+        ++FSize;
     }
     double Value() const;
 
 private:
-    std::string FText;
+    void Spill(char ascii)
+    {
+        if (FLong.empty())
+            FLong.assign(FShort, sizeof FShort);
+        FLong.push_back(ascii);
+    }
+    std::string_view Text() const
+    {
+        return FSize <= sizeof FShort ? std::string_view(FShort, FSize) : std::string_view(FLong);
+    }
+
+    char FShort[40];
+    size_t FSize = 0;
+    std::string FLong;
 };
 
 // Runs the machine from position to state 9 or -1 and leaves position on the character
@@ -129,7 +165,7 @@ bool AboveOne(std::string_view text)
 
 double NumberText::Value() const
 {
-    std::string_view text(FText);
+    std::string_view text = Text();
     // An exponent mark without digits ("1E", "1E+") adds nothing to the number.
     while (!text.empty() && (text.back() == 'E' || text.back() == '+' || text.back() == '-')
            && text.find('E') != std::string_view::npos)
