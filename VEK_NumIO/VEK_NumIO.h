@@ -55,7 +55,10 @@ public:
     // The number in the text (0 when it is incomplete or empty). Writing builds the text
     // without checking it against the range: " 1.23457E+03" (itExp, itDynamic), eight
     // decimals (itFloat), FixPointDecPlaces decimals, an integer, or eight hex, octal or
-    // binary digits of the rounded value (low bits only). OnChange does not fire.
+    // binary digits of the rounded value (low bits only). OnChange does not fire. The
+    // written text is what a later refused keystroke falls back to. A value whose
+    // exponent needs three digits shows as asterisks and reads back as 0; an integer
+    // text beyond 32 bits reads back as 0 as well.
     double Value() const;
     void SetValue(double value);
 
