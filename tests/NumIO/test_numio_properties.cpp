@@ -209,3 +209,18 @@ TEST(NumIOCopy, AssignToAndForeignClasses)
     TNumLab label;
     EXPECT_THROW(target.Assign(&label), EConvertError);
 }
+
+TEST(NumIOValue, NonFiniteAndHugeValuesGiveReadableTexts)
+{
+    TNumIO field;
+    const double values[] = {std::numeric_limits<double>::quiet_NaN(),
+                             std::numeric_limits<double>::infinity(), -uc_MaxDouble, 1e300};
+    for (int format = itExp; format <= itDynamic; ++format) {
+        field.SetInputFormat(TInFormat(format));
+        for (const double value : values) {
+            field.SetValue(value);
+            EXPECT_FALSE(field.Text().isEmpty());
+            EXPECT_TRUE(std::isfinite(field.Value())) << format << ' ' << qPrintable(field.Text());
+        }
+    }
+}
