@@ -22,15 +22,15 @@ constexpr int MaxExponent = 4200;
 // Next state by current state (1..8) and character class. The exponent column holds 6
 // where an "E" may start an exponent; without exponents those entries end the number.
 constexpr int Transitions[8][6] = {
-    //  sep blank sign digit  E  other
-    {4, 1, 2, 3, -1, -1},  // 1 start
-    {4, -1, -1, 3, -1, -1}, // 2 after sign
-    {4, 9, 9, 3, 6, 9},    // 3 integer digits
-    {-1, 9, 9, 5, 6, 9},   // 4 after separator
-    {-1, 9, 9, 5, 6, 9},   // 5 fraction digits
-    {-1, -1, 7, 8, -1, 9}, // 6 after "E"
-    {-1, -1, -1, 8, -1, 9}, // 7 after exponent sign
-    {9, 9, 9, 8, 9, 9},    // 8 exponent digits
+    // sep blank sign digit  E  other
+    {4, 1, 2, 3, -1, -1},     // 1 start
+    {4, -1, -1, 3, -1, -1},   // 2 after sign
+    {4, 9, 9, 3, 6, 9},       // 3 integer digits
+    {-1, 9, 9, 5, 6, 9},      // 4 after separator
+    {-1, 9, 9, 5, 6, 9},      // 5 fraction digits
+    {-1, -1, 7, 8, -1, 9},    // 6 after "E"
+    {-1, -1, -1, 8, -1, 9},   // 7 after exponent sign
+    {9, 9, 9, 8, 9, 9},       // 8 exponent digits
 };
 
 constexpr CharClass AsciiClassOf(char16_t c, int separatorMode)
@@ -139,7 +139,9 @@ int RunMachine(QStringView text, bool exponentAllowed, int separatorMode, qsizet
         }
         sink.Append(c, state);
     }
-    position = index; // one back from the character after the one that ended it
+    // index is 0-based and one past the character that ended the number: as a 1-based
+    // position it is that character itself.
+    position = index;
     return state;
 }
 
@@ -158,8 +160,8 @@ bool AboveOne(std::string_view text)
     const size_t first = mantissa.find_first_of("123456789");
     if (first == std::string_view::npos)
         return false;
-    const long long magnitude =
-        first < point ? (long long)(point - first) : -(long long)(first - point - 1);
+    const auto magnitude = first < point ? static_cast<long long>(point - first)
+                                         : -static_cast<long long>(first - point - 1);
     return magnitude + exponent > 0;
 }
 
