@@ -101,7 +101,7 @@ void TMeter::PaintScale(TCanvas* c)
                FMeterCenterY + Ri, from.x(), from.y(), to.x(), to.y());
     }
     const meter::TickStep ticks = meter::CalcTickStep(min, max, FMeterNrTicks);
-    const bool decades = FLogarithmic && std::fabs(std::log10(max / min)) >= 1;
+    const bool decades = FLogarithmic && std::fabs(std::log10(max) - std::log10(min)) >= 1;
     if (FMeterShortTicks && ticks.step != 0 && !decades) {
         const double m = ticks.step / ticks.subdivisions;
         const double g0 = ticks.first - ticks.step;

@@ -97,7 +97,7 @@ double FirstDecade(double min)
 
 int DecadeCount(double min, double max)
 {
-    return std::max(1, int(std::ceil(std::log10(max / min) - 1e-9)));
+    return std::max(1, int(std::ceil(std::log10(max) - std::log10(min) - 1e-9)));
 }
 
 } // namespace vek::meter
