@@ -187,8 +187,8 @@ TEST(MeterTicks, ExtremeLogarithmicRangeLabelsEveryHundredDecades)
     meter.SetLogarithmic(true);
     ASSERT_TRUE(meter.Logarithmic());
     EXPECT_EQ(LabelLog(meter).texts, QStringList({"1.0", "1.0e100", "1.0e200", "1.0e300"}));
-    meter.SetMeterNrTicks(21); // 390 decades in 21 intervals: every 20th
-    EXPECT_EQ(LabelLog(meter).texts.size(), 20);
+    meter.SetMeterNrTicks(21); // 390 decades, wanted 21 intervals: every 10th decade
+    EXPECT_EQ(LabelLog(meter).texts.size(), 40);
 }
 
 TEST(MeterTicks, FullCircleDropsTheLabelOfMaxOverMin)
