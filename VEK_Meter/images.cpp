@@ -18,22 +18,27 @@ bool FileExists(const QString& name)
 
 // A missing file clears the property; an unreadable one raises EInvalidGraphic and
 // leaves name and picture as they were, so the property never names a picture other
-// than the one shown.
+// than the one shown. While stored settings are read only the name is kept: Loaded
+// reads the file once, and an unreadable one then just leaves the dial without it.
 void TMeter::SetBackGroundImg(const QString& value)
 {
     if (!FileExists(value)) {
         FBackGroundImg.clear();
-        Paint();
+    } else if (Loading()) {
+        FBackGroundImg = value;
         return;
+    } else {
+        FAuxBGBmp.LoadFromFile(value);
+        FBackGroundImg = value;
     }
-    FAuxBGBmp.LoadFromFile(value);
-    FBackGroundImg = value;
     Paint();
 }
 
 void TMeter::SetAnchorImage(const QString& value)
 {
     FAnchorImage = FileExists(value) ? value : QString();
+    if (Loading())
+        return;
     if (!FAnchorImage.isEmpty())
         LoadAnchorImage();
     Paint();

@@ -305,11 +305,14 @@ TEST(MeterImages, MissingAndCorruptFiles)
     meter.SetAnchorImage(dir.filePath("missing.png"));
     EXPECT_EQ(meter.AnchorImage(), "");
 
-    // While loading stored settings a corrupt background clears itself quietly.
+    // Stored settings naming a corrupt file leave the dial without the image, quietly.
     meter.BeginLoading();
-    EXPECT_THROW(meter.SetBackGroundImg(corrupt), EInvalidGraphic);
+    meter.SetBackGroundImg(corrupt);
+    meter.SetAnchorImage(corrupt);
+    EXPECT_EQ(meter.BackGroundImg(), corrupt);
     meter.EndLoading();
     EXPECT_EQ(meter.BackGroundImg(), "");
+    EXPECT_EQ(meter.AnchorImage(), "");
 }
 
 TEST(MeterImages, BackgroundModesAndHubImage)
@@ -349,4 +352,21 @@ TEST(MeterImages, BackgroundModesAndHubImage)
     EXPECT_EQ(ColorAt(face, 140, 188), clRed);
     EXPECT_EQ(ColorAt(face, 155, 194), clBlue);
     EXPECT_EQ(ColorAt(face, 148, 180), clWhite); // no disc
+
+    const QString corrupt = dir.filePath("corrupt.png");
+    QFile file(corrupt);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("\x89PNG broken");
+    file.close();
+    meter.SetBackGroundImg(name);
+    EXPECT_THROW(meter.SetBackGroundImg(corrupt), EInvalidGraphic);
+    EXPECT_EQ(meter.BackGroundImg(), name); // still the picture that is shown
+
+    TMeter stored;
+    stored.NeedleLayout()->SetVisible(false);
+    stored.BeginLoading();
+    stored.SetBackGroundImg(name);
+    stored.SetBkgndFillMode(bfTile);
+    stored.EndLoading();
+    EXPECT_EQ(ColorAt(Current(stored), 45, 150), clRed);
 }
