@@ -140,9 +140,9 @@ QWidget* CreatePage(QWidget* parent)
     for (TMeter* meter : meters) {
         meter->OnMouseMoveInMeter = [readout, meter](TObject*, bool within, TShiftState,
                                                      double value) {
-            readout->setText(within ? QString("%1: %2 %3").arg(meter->MeterLayout())
-                                          .arg(value, 0, 'g', 4).arg(meter->Caption())
-                                    : QString("outside the scale"));
+            readout->setText(within ? QString("Pointer at %1 %2").arg(value, 0, 'f', 1)
+                                          .arg(meter->Caption())
+                                    : QString("Pointer outside the scale"));
         };
     }
     return page;

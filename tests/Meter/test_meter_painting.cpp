@@ -370,3 +370,43 @@ TEST(MeterImages, BackgroundModesAndHubImage)
     stored.EndLoading();
     EXPECT_EQ(ColorAt(Current(stored), 45, 150), clRed);
 }
+
+TEST(MeterScale, LineTicksAndVisibility)
+{
+    TMeter meter;
+    meter.NeedleLayout()->SetVisible(false);
+    // (142, 16) lies on the scale arc at 92 degrees, between two minor ticks.
+    QImage face = Face(meter);
+    EXPECT_EQ(ColorAt(face, 142, 16), clNavy);
+    // The minor tick at 0.5 runs from R to R - 4 (rows 16..19), the major one at 0.4
+    // (99 degrees) from R to R - 8.
+    EXPECT_EQ(vektest::ColumnPattern(face, 148, 14, 22, clNavy), "..####...");
+    const int minorInk = vektest::CountColor(face, QRect(10, 8, 277, 60), clNavy);
+
+    meter.SetMeterShortTicks(false);
+    EXPECT_EQ(vektest::ColumnPattern(Current(meter), 148, 14, 22, clNavy), "..#......");
+    EXPECT_LT(vektest::CountColor(Current(meter), QRect(10, 8, 277, 60), clNavy), minorInk);
+
+    meter.SetMeterScaleLine(false);
+    EXPECT_EQ(ColorAt(Current(meter), 142, 16), clWhite);
+
+    meter.SetScaleVisible(false);
+    face = Current(meter);
+    EXPECT_EQ(vektest::CountColor(face, face.rect(), clNavy), 0);
+    EXPECT_EQ(vektest::CountColor(face, QRect(10, 30, 277, 60), clBlack), 0); // no labels
+}
+
+TEST(MeterScale, FullCircleArcIsClosed)
+{
+    TMeter meter;
+    meter.SetMeterLayout(TMeter::mlCirc360);
+    meter.SetMeterShortTicks(false);
+    meter.NeedleLayout()->SetVisible(false);
+    const QImage face = Face(meter);
+    const int cx = meter.MeterCenterX();
+    const int cy = meter.MeterCenterY();
+    const int R = int(std::lround(meter.MeterRadius()));
+    EXPECT_EQ(ColorAt(face, cx + R, cy), clNavy);
+    EXPECT_EQ(ColorAt(face, cx - R, cy), clNavy);
+    EXPECT_EQ(ColorAt(face, cx, cy - R), clNavy);
+}
