@@ -377,6 +377,7 @@ private:
     void PaintScale(TCanvas* c);
     void PaintLinearTicks(TCanvas* c, double first, double step, double dx, double dy);
     void PaintDecadeTicks(TCanvas* c, double dx, double dy);
+    void PaintSparseDecadeTicks(TCanvas* c, double dx, double dy);
     void PaintMajorTick(TCanvas* c, double t, bool withLabel, double dx, double dy);
     void PaintMinorTick(TCanvas* c, double t);
     void PaintLabel(TCanvas* c, double t, double dx, double dy);

@@ -102,7 +102,10 @@ void TMeter::PaintScale(TCanvas* c)
     }
     const meter::TickStep ticks = meter::CalcTickStep(min, max, FMeterNrTicks);
     const bool decades = FLogarithmic && std::fabs(std::log10(max) - std::log10(min)) >= 1;
-    if (FMeterShortTicks && ticks.step != 0 && !decades) {
+    // Over many decades the linear minor ticks would all crowd into the last one or two;
+    // the decade ticks bring their own minor ticks there.
+    const bool manyDecades = decades && meter::DecadeCount(min, max) > 2 * FMeterNrTicks;
+    if (FMeterShortTicks && ticks.step != 0 && !manyDecades) {
         const double m = ticks.step / ticks.subdivisions;
         const double g0 = ticks.first - ticks.step;
         for (int i = 0;; ++i) {
@@ -117,7 +120,9 @@ void TMeter::PaintScale(TCanvas* c)
     const QString maxLabel = meter::TickLabel(max, FMeterDecPlaces);
     const double dx = c->TextWidth(maxLabel) / 2.0 + 15;
     const double dy = c->TextHeight(maxLabel) / 2.0 + 15;
-    if (decades)
+    if (manyDecades)
+        PaintSparseDecadeTicks(c, dx, dy);
+    else if (decades)
         PaintDecadeTicks(c, dx, dy);
     else
         PaintLinearTicks(c, ticks.first, ticks.step, dx, dy);
@@ -134,26 +139,30 @@ void TMeter::PaintLinearTicks(TCanvas* c, double first, double step, double dx, 
 }
 
 // A logarithmic scale of a decade or more: ticks at 1..9 times each power of ten with
-// labels at 1, 2 and 5. When the decades are too many for that (more than twice the
-// wanted number of intervals), the powers of ten themselves are spaced like a linear
-// scale of exponents: labelled major ticks every few decades, minor ticks between.
+// labels at 1, 2 and 5.
 void TMeter::PaintDecadeTicks(TCanvas* c, double dx, double dy)
 {
     const double min = FMeterMinValue;
     const double max = FMeterMaxValue;
-    const double firstDecade = meter::FirstDecade(min);
-    const int firstExponent = int(std::lround(std::log10(firstDecade)));
-    if (meter::DecadeCount(min, max) <= 2 * FMeterNrTicks) {
-        for (int j = 0; Shrink * std::pow(10.0, firstExponent + j) <= max; ++j) {
-            const double decade = std::pow(10.0, firstExponent + j);
-            for (int u = 1; u <= 9; ++u) {
-                const double t = u * decade;
-                if (t / Shrink > min && t * Shrink < max)
-                    PaintMajorTick(c, t, u == 1 || u == 2 || u == 5, dx, dy);
-            }
+    const int firstExponent = int(std::lround(std::log10(meter::FirstDecade(min))));
+    for (int j = 0; Shrink * std::pow(10.0, firstExponent + j) <= max; ++j) {
+        const double decade = std::pow(10.0, firstExponent + j);
+        for (int u = 1; u <= 9; ++u) {
+            const double t = u * decade;
+            if (t / Shrink > min && t * Shrink < max)
+                PaintMajorTick(c, t, u == 1 || u == 2 || u == 5, dx, dy);
         }
-        return;
     }
+}
+
+// More decades than twice the wanted number of intervals leave no room for 1, 2 and 5
+// in each: the powers of ten are spaced like a linear scale of exponents, with labelled
+// major ticks every few decades and minor ticks between.
+void TMeter::PaintSparseDecadeTicks(TCanvas* c, double dx, double dy)
+{
+    const double min = FMeterMinValue;
+    const double max = FMeterMaxValue;
+    const int firstExponent = int(std::lround(std::log10(meter::FirstDecade(min))));
     const meter::TickStep ticks =
         meter::CalcTickStep(std::log10(min), std::log10(max), FMeterNrTicks);
     const int step = std::max(1, int(std::lround(ticks.step)));
