@@ -112,7 +112,6 @@ void TSevenSeg::Paint()
 
 void TSevenSeg::PaintCells(TCanvas* canvas, int cw, int ch)
 {
-    auto* cells = const_cast<TBitmap&>(FCache->Cells()).Canvas();
     const auto isPoint = [](QChar c) { return c == QLatin1Char('.') || c == QLatin1Char(','); };
     const int bottom = Height() - FMargin;
     const int pointCell = sevenseg::CellCount - 1;
@@ -127,11 +126,13 @@ void TSevenSeg::PaintCells(TCanvas* canvas, int cw, int ch)
         const int x = (j - 1) * (cw + FInterDigDist) + FMargin;
         const int k = sevenseg::CellIndexOf(c);
         if (k >= 0)
-            canvas->CopyRect(TRect(x, FMargin, x + cw, bottom), cells,
-                             TRect(k * cw, 0, (k + 1) * cw, ch));
+            canvas->StretchBlt(TRect(x, FMargin, x + cw, bottom), FCache->Cells(k),
+                               TRect(k * cw, 0, (k + 1) * cw, ch), cmSrcCopy);
         if (point)
-            canvas->CopyRect(TRect(x + cw * 5 / 6, FMargin + ch * 5 / 6, x + cw, bottom), cells,
-                             TRect(pointCell * cw + cw * 5 / 6, ch * 5 / 6, (pointCell + 1) * cw, ch));
+            canvas->StretchBlt(TRect(x + cw * 5 / 6, FMargin + ch * 5 / 6, x + cw, bottom),
+                               FCache->Cells(pointCell),
+                               TRect(pointCell * cw + cw * 5 / 6, ch * 5 / 6, (pointCell + 1) * cw, ch),
+                               cmSrcCopy);
     }
 }
 

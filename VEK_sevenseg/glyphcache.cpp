@@ -2,7 +2,9 @@
 
 #include "VEK_sevenseg.h"
 
-#include <QPainter>
+#include <frame/bitmap.h>
+
+#include <cstring>
 
 namespace vek {
 
@@ -179,47 +181,53 @@ bool GlyphCache::Update(QRgb text, QRgb background, int cellWidth, int height)
         Clear();
         return false;
     }
-    const bool colorsChanged = FGlyphs.empty() || text != FText || background != FBackground;
-    if (colorsChanged)
-        ComposeAll(text, background);
-    if (colorsChanged || cellWidth != FCellWidth || height != FHeight)
-        ScaleAll(background, cellWidth, height);
+    const bool colorsChanged = !FRecoloredValid || text != FText || background != FBackground;
+    if (colorsChanged) {
+        FGlyphs = {};
+        FRecolored = RecolorSegments(PristineSegments(), text);
+        FRecoloredValid = true;
+        FText = text;
+        FBackground = background;
+    }
+    if (colorsChanged || cellWidth != FCellWidth || height != FHeight) {
+        FCells = QImage(CellCount * cellWidth, height, QImage::Format_RGB32);
+        FCells.fill(background);
+        FScaled = {};
+        FCellWidth = cellWidth;
+        FHeight = height;
+    }
     return true;
 }
 
 void GlyphCache::Clear()
 {
-    FGlyphs.clear();
+    FGlyphs = {};
+    FScaled = {};
+    FRecolored = {};
+    FRecoloredValid = false;
     FCellWidth = FHeight = 0;
-    FCells.SetSize(0, 0);
+    FCells = QImage();
 }
 
-void GlyphCache::ComposeAll(QRgb text, QRgb background)
+const QImage& GlyphCache::Glyph(int k)
 {
-    const SegmentSet recolored = RecolorSegments(PristineSegments(), text);
-    FGlyphs.clear();
-    FGlyphs.reserve(CellCount);
-    for (const QString& ch : SevenSegCharList)
-        FGlyphs.push_back(ComposeGlyph(recolored, ch.at(0), false, background));
-    FText = text;
-    FBackground = background;
+    QImage& glyph = FGlyphs[size_t(k)];
+    if (glyph.isNull())
+        glyph = ComposeGlyph(FRecolored, SevenSegCharList[k].at(0), false, FBackground);
+    return glyph;
 }
 
-void GlyphCache::ScaleAll(QRgb background, int cellWidth, int height)
+const QImage& GlyphCache::Cells(int k)
 {
-    QImage cells(CellCount * cellWidth, height, QImage::Format_RGB32);
-    cells.fill(background);
-    {
-        QPainter painter(&cells);
-        painter.setCompositionMode(QPainter::CompositionMode_Source);
-        for (int k = 0; k < CellCount; ++k)
-            painter.drawImage(k * cellWidth, 0,
-                              FGlyphs[size_t(k)].scaled(cellWidth, height, Qt::IgnoreAspectRatio,
-                                                        Qt::SmoothTransformation));
-    }
-    FCells.SetImage(cells);
-    FCellWidth = cellWidth;
-    FHeight = height;
+    if (FScaled[size_t(k)] || FCells.isNull())
+        return FCells;
+    const QImage cell = Glyph(k).scaled(FCellWidth, FHeight, Qt::IgnoreAspectRatio,
+                                        Qt::SmoothTransformation);
+    const size_t rowBytes = size_t(FCellWidth) * sizeof(QRgb);
+    for (int y = 0; y < FHeight; ++y)
+        std::memcpy(FCells.scanLine(y) + size_t(k) * rowBytes, cell.constScanLine(y), rowBytes);
+    FScaled[size_t(k)] = true;
+    return FCells;
 }
 
 } // namespace sevenseg

@@ -2,8 +2,6 @@
 // at full resolution, and the cache of 21 cells scaled to the display's cell size.
 #pragma once
 
-#include <frame/bitmap.h>
-
 #include <QChar>
 #include <QImage>
 
@@ -37,25 +35,31 @@ QImage ComposeGlyph(const SegmentSet& segments, QChar ch, bool point, QRgb backg
 // Index of ch (upper-cased) in SevenSegCharList, or -1.
 int CellIndexOf(QChar ch);
 
-// The 21 glyph cells, each scaled smoothly to cellWidth x height, side by side. Glyphs
-// are composed once per color pair and kept, so a resize only scales them again.
+// The 21 glyph cells, each scaled smoothly to cellWidth x height, side by side. A cell
+// is composed and scaled on its first use after a change, so a display showing digits
+// only never pays for the letters; composed glyphs are kept per color pair, so a resize
+// only scales again.
 class GlyphCache {
 public:
-    // Rebuilds what the new parameters make stale; false when a cell would be empty.
+    // Takes the colors and cell size; false (and an empty cache) when a cell would be
+    // empty.
     bool Update(QRgb text, QRgb background, int cellWidth, int height);
-    const TBitmap& Cells() const { return FCells; }
+    // The strip of cells with cell k (0..20) ready.
+    const QImage& Cells(int k);
     void Clear();
 
 private:
-    void ComposeAll(QRgb text, QRgb background);
-    void ScaleAll(QRgb background, int cellWidth, int height);
+    const QImage& Glyph(int k);
 
-    std::vector<QImage> FGlyphs; // full resolution, for FText/FBackground
+    std::array<QImage, CellCount> FGlyphs; // full resolution, for FText/FBackground
+    std::array<bool, CellCount> FScaled{};
+    SegmentSet FRecolored;
+    bool FRecoloredValid = false;
     QRgb FText = 0;
     QRgb FBackground = 0;
     int FCellWidth = 0;
     int FHeight = 0;
-    TBitmap FCells;
+    QImage FCells;
 };
 
 } // namespace vek::sevenseg

@@ -3,6 +3,7 @@
 #include <VEK_sevenseg.h>
 
 #include "pixels.h"
+#include <frame/bitmap.h>
 #include "qstring_printer.h"
 
 #include <gtest/gtest.h>
@@ -270,4 +271,54 @@ TEST(SevenSeg, AssignCopiesSettingsAndLooksTheSame)
     EXPECT_EQ(copy.ColorScheme(), csSystemColors);
     EXPECT_EQ(copy.GrayLineColor(), clBtnShadow);
     EXPECT_EQ(Face(copy), Face(source));
+}
+
+// The cells must look exactly as when each glyph is composed the plain way, with
+// bitmap operations on a 312 x 432 work image, and stretched with halftone.
+TEST(SevenSeg, CellsMatchTheStraightforwardComposition)
+{
+    const auto load = [](const char* name) {
+        auto bitmap = std::make_unique<TBitmap>();
+        bitmap->LoadFromResourceName(name);
+        bitmap->Canvas()->Brush()->SetColor(Red);
+        const int w = bitmap->Width(), h = bitmap->Height();
+        bitmap->Canvas()->FloodFill(w / 2, h / 2, clBlack, fsSurface);
+        return bitmap;
+    };
+    const auto vert = load("SEGVERT"), horz = load("SEGHORZ"), dot = load("SEGDOT");
+    struct Piece { const TBitmap* image; int x, y; };
+    const Piece eight[] = {{horz.get(), 94, 0},   {vert.get(), 37, 23},  {vert.get(), 244, 23},
+                           {horz.get(), 57, 197}, {vert.get(), 0, 220},  {vert.get(), 207, 220},
+                           {horz.get(), 20, 394}};
+    const Piece point[] = {{dot.get(), 269, 394}};
+
+    const auto reference = [](std::initializer_list<Piece> pieces) {
+        TBitmap work(312, 432);
+        TCanvas* canvas = work.Canvas();
+        canvas->Brush()->SetColor(clWhite);
+        canvas->FillRect(TRect(0, 0, 312, 432));
+        canvas->SetCopyMode(cmSrcAnd);
+        for (const Piece& p : pieces)
+            canvas->Draw(p.x, p.y, p.image);
+        canvas->Brush()->SetColor(Background);
+        canvas->FloodFill(1, 1, clWhite, fsSurface);
+        TBitmap cell(CellW, CellH);
+        cell.Canvas()->SetStretchBltMode(smHalftone);
+        cell.Canvas()->StretchBlt(TRect(0, 0, CellW, CellH), work.Image(), TRect(0, 0, 312, 432),
+                                  cmSrcCopy);
+        return cell.Image().convertToFormat(QImage::Format_RGB32);
+    };
+
+    TSevenSeg seg;
+    seg.SetCaption("8.");
+    const QImage face = Face(seg);
+    const QImage expected8 = reference({eight[0], eight[1], eight[2], eight[3], eight[4], eight[5], eight[6]});
+    const QImage expectedPoint = reference({point[0]});
+    QImage expected = expected8;
+    // The point is copied over the lower right sixth of the cell.
+    const int px = CellW * 5 / 6, py = CellH * 5 / 6;
+    for (int y = py; y < CellH; ++y)
+        for (int x = px; x < CellW; ++x)
+            expected.setPixel(x, y, expectedPoint.pixel(x, y));
+    EXPECT_EQ(CellArea(face, 0), expected);
 }
