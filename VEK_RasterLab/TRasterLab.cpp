@@ -197,22 +197,21 @@ void TRasterLab::Paint()
 void TRasterLab::PaintRaster(TCanvas* canvas)
 {
     const int W = Width(), H = Height(), step = Step();
-    canvas->Pen()->SetStyle(psSolid);
-    canvas->Pen()->SetWidth(1);
-    canvas->Pen()->SetColor(FColorLabBakG);
+    // One-pixel lines drawn as fills: the same pixels as pen lines, at a fraction of the
+    // cost, which matters when the label repaints for every scroll step.
+    canvas->Brush()->SetStyle(bsSolid);
+    canvas->Brush()->SetColor(FColorLabBakG);
     const int y0 = (FYPos + FScrollPosY) % step;
     for (int b = 0; b <= H / step + 1; ++b)
         for (int i = 1; i <= FDotSpacing; ++i) {
             const int y = y0 + b * step + i - FDotSpacing - 1;
-            canvas->MoveTo(0, y);
-            canvas->LineTo(W, y);
+            canvas->FillRect(TRect(0, y, W, y + 1));
         }
     const int x0 = (FXPos + FScrollPosX) % step;
     for (int b = 0; b <= W / step + 1; ++b)
         for (int i = 1; i <= FDotSpacing; ++i) {
             const int x = x0 + b * step + i - FDotSpacing - 1;
-            canvas->MoveTo(x, 0);
-            canvas->LineTo(x, H);
+            canvas->FillRect(TRect(x, 0, x + 1, H));
         }
 }
 

@@ -2,6 +2,7 @@
 
 #include "glyphcache.h"
 
+#include <frame/bitmap.h>
 #include <frame/drawing.h>
 
 namespace vek {

@@ -15,7 +15,6 @@
 #pragma once
 
 #include <frame/baseenums.h>
-#include <frame/bitmap.h>
 #include <frame/controls.h>
 
 #include <QStringList>
