@@ -17,7 +17,7 @@ static void Resize(benchmark::State& state, const QString& caption, int digits)
     bool wide = false;
     for (auto _ : state) {
         wide = !wide;
-        seg.resize(wide ? 604 : 600, 150); // a few pixels give a new cell width
+        seg.resize(wide ? 616 : 600, 150); // 16 pixels give a new cell width for 4 and 8 cells
         seg.Refresh();
     }
 }
