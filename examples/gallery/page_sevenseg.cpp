@@ -1,0 +1,86 @@
+// Gallery page of the seven-segment display: a running clock, readouts in other colors
+// and one live display with property editors.
+#include "pages.h"
+
+#include <VEK_sevenseg.h>
+
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QTime>
+#include <QTimer>
+#include <QVBoxLayout>
+
+using namespace vek;
+
+namespace {
+
+TSevenSeg* MakeDisplay(QWidget* parent, const QString& caption, int digits, QSize size,
+                       TColor text, TColor background)
+{
+    auto* seg = new TSevenSeg(parent);
+    seg->resize(size);
+    seg->setMinimumSize(size);
+    seg->SetNumDigits(digits);
+    seg->SetColorText(text);
+    seg->SetColorBackGnd(background);
+    seg->SetCaption(caption);
+    return seg;
+}
+
+QSpinBox* IntEditor(int low, int high, int value, const std::function<void(int)>& apply)
+{
+    auto* spin = new QSpinBox;
+    spin->setRange(low, high);
+    spin->setValue(value);
+    QObject::connect(spin, &QSpinBox::valueChanged, spin, apply);
+    return spin;
+}
+
+QWidget* CreatePage(QWidget* parent)
+{
+    auto* page = new QWidget(parent);
+    auto* layout = new QVBoxLayout(page);
+
+    auto* samples = new QGroupBox("Clock and readouts", page);
+    auto* sampleLayout = new QVBoxLayout(samples);
+    auto* clock = MakeDisplay(samples, "", 8, QSize(420, 90), 0x0000FF, 0x202020);
+    const auto tick = [clock] {
+        clock->SetCaption(QTime::currentTime().toString("hh:mm:ss"));
+    };
+    tick();
+    auto* timer = new QTimer(clock);
+    QObject::connect(timer, &QTimer::timeout, clock, tick);
+    timer->start(1000);
+    sampleLayout->addWidget(clock);
+    auto* row = new QHBoxLayout;
+    row->addWidget(MakeDisplay(samples, QString::fromUtf8("-12.5°"), 5, QSize(220, 64),
+                               0x40FF40, 0x000000));
+    auto* hex = MakeDisplay(samples, "C0FE", 4, QSize(180, 64), 0x00B0FF, 0x102030);
+    hex->SetFrameStyle(fsRaised);
+    row->addWidget(hex);
+    row->addWidget(MakeDisplay(samples, "+3.14", 4, QSize(180, 64), 0x303030, 0xB0D0C0));
+    row->addStretch();
+    sampleLayout->addLayout(row);
+    layout->addWidget(samples);
+
+    auto* live = new QGroupBox("Live display", page);
+    auto* form = new QFormLayout(live);
+    auto* seg = MakeDisplay(live, "12.34", 4, QSize(260, 90), 0x0000FF, 0x333333);
+    form->addRow(seg);
+    auto* caption = new QLineEdit(seg->Caption());
+    QObject::connect(caption, &QLineEdit::textChanged, seg,
+                     [seg](const QString& t) { seg->SetCaption(t); });
+    form->addRow("Caption", caption);
+    form->addRow("Digits", IntEditor(1, 32, seg->NumDigits(), [seg](int v) { seg->SetNumDigits(v); }));
+    form->addRow("Margin", IntEditor(0, 40, seg->Margin(), [seg](int v) { seg->SetMargin(v); }));
+    form->addRow("Gap", IntEditor(0, 40, seg->InterDigDist(), [seg](int v) { seg->SetInterDigDist(v); }));
+    layout->addWidget(live);
+    layout->addStretch();
+    return page;
+}
+
+const GalleryPageRegistrar registrar({30, "Seven-segment display (TSevenSeg)", "sevenseg", CreatePage});
+
+} // namespace
