@@ -1,0 +1,55 @@
+// Sort keys of TStringArray: each cell of a sort column is turned once into a key, so that
+// sorting a million rows costs O(n log n) cheap key comparisons instead of locale
+// comparisons of texts.
+#pragma once
+
+#include <QStringView>
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+namespace vek::sortkeys {
+
+// Reads s as a number: leading and trailing blanks, an optional sign, digits with an
+// optional decimal point ('.' or the locale's separator) and an optional exponent; at
+// least one digit before the exponent. Returns false for any other text.
+bool ReadNumber(QStringView s, double& value);
+
+// The keys of one column. Numbers sort before texts and compare by value; texts compare
+// by the current locale, case-insensitively, with ASCII digit runs compared as numbers;
+// empty texts come last.
+//
+// A text key is the text's sequence of character ranks: every distinct character of the
+// column is ranked once by a case-insensitive QCollator (characters that compare equal
+// share a rank), and a digit run becomes [rank of '0', digit count, digits...] with its
+// leading zeros dropped.
+class TColumnKeys {
+public:
+    // Text(i, scratch) gives the sort text of row i (0-based); it may point into scratch.
+    using TTextSource = std::function<QStringView(int Row, QString& Scratch)>;
+
+    void Build(int RowCount, const TTextSource& Text);
+
+    // <0, 0 or >0 as row a sorts before, with or after row b.
+    int Compare(int a, int b) const;
+
+private:
+    enum Kind : std::uint8_t { kNumber = 0, kText = 1, kEmpty = 2 };
+    struct Key {
+        double Number;
+        std::uint32_t Offset; // into FTokens
+        std::uint16_t Length;
+        Kind KeyKind;
+    };
+
+    void RankCharacters(const std::vector<char32_t>& characters);
+    void AppendTokens(QStringView text, Key& key);
+
+    std::vector<Key> FKeys;
+    std::vector<std::uint32_t> FTokens;
+    std::vector<std::uint32_t> FRank; // by code point
+    std::uint32_t FDigitRank = 0;
+};
+
+} // namespace vek::sortkeys
