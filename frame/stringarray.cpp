@@ -180,7 +180,12 @@ void TStringArray::SetColAttrib(int Col, quint8 Value)
 double TStringArray::GetAsNumber(int Col, int Row) const
 {
     double value = 0;
-    return sortkeys::ReadNumber(CellView(Col, Row), value) ? value : 0.0;
+    return TextToNumber(CellView(Col, Row), value) ? value : 0.0;
+}
+
+bool TStringArray::TextToNumber(QStringView s, double& value)
+{
+    return sortkeys::ReadNumber(s, value);
 }
 
 void TStringArray::InsertRow(int Row)

@@ -81,6 +81,8 @@ public:
     // optional sign, decimal point ('.' or the locale's separator) and exponent. 0 for
     // any other text.
     double GetAsNumber(int Col, int Row) const;
+    // Whether s reads as a number by GetAsNumber's rule, and its value.
+    static bool TextToNumber(QStringView s, double& value);
 
     // Inserts an empty row before Row (Row = NrOfRows() + 1 appends). Commits the order.
     void InsertRow(int Row);
