@@ -237,7 +237,7 @@ public:
     // Called during sorting for each cell text; Sender is this TRLData.
     TBeforeSortExchgEvent OnBeforeSortExchange;
     TBeforeHTMLExportEvent OnBeforeHTMLExport;
-    // Progress of sorting, document reading and writing and the HTML export.
+    // Progress of sorting, document writing and the HTML export.
     TOnPercentDoneEvent OnPercentDone;
 
 protected:
@@ -263,6 +263,7 @@ private:
     void SetFlag(int col, int row, bool checked);
     void ClearFlagsOfCol(int col);
     void ConnectStrings();
+    void AdoptDocument(TRLData& Read, const QString& DataID);
     void CopyText(int LeftCol, int TopRow, int RightCol, int BottomRow, bool AddHeader,
                   const QString& Separator, bool FixedWidth);
 

@@ -64,12 +64,11 @@ void TRLData::UpdateFeedbackCounts()
     FFeedbkStep = FFeedbkNumCells / 100 + 1;
 }
 
-// Raises OnPercentDone when done (cells) passed a feedback step boundary.
+// Raises OnPercentDone when the share done (of FFeedbkNumCells cells) reached a new
+// percentage.
 void TRLData::ReportProgress(qint64 done)
 {
     if (!OnPercentDone)
-        return;
-    if (done != 0 && done != FFeedbkNumCells && done % FFeedbkStep != 0)
         return;
     const int percent = int(std::clamp<qint64>(done * 100 / FFeedbkNumCells, 0, 100));
     if (percent == FLastPercent)

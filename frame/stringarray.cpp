@@ -134,6 +134,19 @@ void TStringArray::Assign(const TStringArray& Source)
     Changed();
 }
 
+void TStringArray::Swap(TStringArray& Other)
+{
+    std::swap(FNrCols, Other.FNrCols);
+    std::swap(AllocRowsBy, Other.AllocRowsBy);
+    FRows.swap(Other.FRows);
+    FRowAttr.swap(Other.FRowAttr);
+    FColAttr.swap(Other.FColAttr);
+    FOrder.swap(Other.FOrder);
+    FPosition.swap(Other.FPosition);
+    Changed();
+    Other.Changed();
+}
+
 QStringView TStringArray::CellView(int Col, int Row) const
 {
     if (!ContainsCell(Col, Row))

@@ -66,6 +66,10 @@ public:
     // Raises EVEKError when memory runs out (the array is then unchanged).
     void Assign(const TStringArray& Source);
 
+    // Exchanges size, cells, attributes, order and AllocRowsBy with Other (not the
+    // event handlers).
+    void Swap(TStringArray& Other);
+
     QString GetString(int Col, int Row) const { return CellView(Col, Row).toString(); }
     // The cell without copying; valid until the array is next changed.
     QStringView CellView(int Col, int Row) const;
