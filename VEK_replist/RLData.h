@@ -259,6 +259,7 @@ private:
     static QString DefaultName(int col);
     QString ErrorText(const QString& reason) const;
     void UpdateFeedbackCounts();
+    void StartProgress() { FLastPercent = -1; FLastStep = -1; }
     void ReportProgress(qint64 done);
     void SetFlag(int col, int row, bool checked);
     void ClearFlagsOfCol(int col);
@@ -279,7 +280,8 @@ private:
     bool FSortToggle = true;
     int FFeedbkNumCells = 1;
     int FFeedbkStep = 1;
-    int FLastPercent = -1;
+    int FLastPercent = -1; // of the running operation
+    qint64 FLastStep = -1;
 };
 
 // Whether the file (or the stream, from its position) holds the opening element of a

@@ -70,6 +70,11 @@ void TRLData::ReportProgress(qint64 done)
 {
     if (!OnPercentDone)
         return;
+    // one look per feedback step of cells
+    const qint64 step = done / FFeedbkStep;
+    if (step == FLastStep && done < FFeedbkNumCells)
+        return;
+    FLastStep = step;
     const int percent = int(std::clamp<qint64>(done * 100 / FFeedbkNumCells, 0, 100));
     if (percent == FLastPercent)
         return;

@@ -152,7 +152,7 @@ bool TRLData::ExportHTMLTable(const QString& FName, int LoC, int LoR, int HiC, i
         out << "</tr>\n</thead>\n";
     }
     out << "<tbody>\n";
-    FLastPercent = -1;
+    StartProgress();
     const qint64 cellsPerRow = FNrOfCols + 1;
     for (int r = loR; r <= hiR; ++r) {
         out << "<tr>";

@@ -209,7 +209,7 @@ bool TRLData::WriteToXMLStream(QIODevice* OutStream, bool CreateHeader, const QS
     if (!OutStream || !OutStream->isWritable())
         return false;
     QXmlStreamWriter writer(OutStream);
-    FLastPercent = -1;
+    StartProgress();
     TRLDataDocument::Write(*this, writer, CreateHeader, DataID);
     return !writer.hasError();
 }
@@ -228,7 +228,7 @@ bool TRLData::SaveAsXMLFile(const QString& FName, const QString& DataID)
 
 bool TRLData::WriteToOpenXMLFile(QTextStream& F, bool CreateHeader, const QString& DataID)
 {
-    FLastPercent = -1;
+    StartProgress();
     QIODevice* device = F.device();
     if (device && F.encoding() == QStringConverter::Utf8) {
         F.flush();
