@@ -60,6 +60,15 @@ bool ToAscii(QStringView s, char16_t decimalSeparator, std::string& out)
     return true;
 }
 
+// The character without accents: the first code point of its compatibility
+// decomposition ('\u00e9' gives 'e'); the character itself when it has none.
+char32_t BaseLetter(char32_t c)
+{
+    const QString decomposed = QString::fromUcs4(&c, 1).normalized(QString::NormalizationForm_KD);
+    const char32_t first = decomposed.isEmpty() ? c : decomposed.toUcs4().front();
+    return first == c || QChar::isMark(first) ? c : first;
+}
+
 } // namespace
 
 bool ReadNumber(QStringView s, double& value)
@@ -123,17 +132,29 @@ void TColumnKeys::Build(int RowCount, const TTextSource& Text)
         CodePoints it(text);
         while (it.HasNext()) {
             const char32_t c = it.Next();
-            if (!seen[c]) {
-                seen[c] = true;
-                characters.push_back(c);
+            if (seen[c])
+                continue;
+            seen[c] = true;
+            characters.push_back(c);
+            const char32_t base = BaseLetter(c);
+            if (!seen[base]) {
+                seen[base] = true;
+                characters.push_back(base);
             }
         }
     }
     if (textRows.empty())
         return;
     RankCharacters(characters);
-    for (int row : textRows)
-        AppendTokens(Text(row, scratch), FKeys[std::size_t(row)]);
+    for (int row : textRows) {
+        Key& key = FKeys[std::size_t(row)];
+        const QStringView text = Text(row, scratch);
+        key.Offset = std::uint32_t(FTokens.size());
+        AppendTokens(text, FBaseRank);
+        FTokens.push_back(0);
+        AppendTokens(text, FRank);
+        key.Length = std::uint16_t(FTokens.size() - key.Offset);
+    }
 }
 
 void TColumnKeys::RankCharacters(const std::vector<char32_t>& characters)
@@ -153,7 +174,7 @@ void TColumnKeys::RankCharacters(const std::vector<char32_t>& characters)
         return byLocale != 0 ? byLocale < 0 : characters[std::size_t(a)] < characters[std::size_t(b)];
     });
     FRank.assign(kCodePoints, 0);
-    std::uint32_t rank = 0;
+    std::uint32_t rank = 1;
     for (std::size_t i = 0; i < order.size(); ++i) {
         const std::size_t at = std::size_t(order[i]);
         if (i > 0 && collator.compare(texts[std::size_t(order[i - 1])], texts[at]) != 0)
@@ -161,16 +182,18 @@ void TColumnKeys::RankCharacters(const std::vector<char32_t>& characters)
         FRank[characters[at]] = rank;
     }
     FDigitRank = FRank[U'0'];
+    FBaseRank.assign(kCodePoints, 0);
+    for (char32_t c : characters)
+        FBaseRank[c] = FRank[BaseLetter(c)];
 }
 
-void TColumnKeys::AppendTokens(QStringView text, Key& key)
+void TColumnKeys::AppendTokens(QStringView text, const std::vector<std::uint32_t>& rank)
 {
-    key.Offset = std::uint32_t(FTokens.size());
     CodePoints it(text);
     while (it.HasNext()) {
         const char32_t c = it.Next();
         if (!IsAsciiDigit(c)) {
-            FTokens.push_back(FRank[c]);
+            FTokens.push_back(rank[c]);
             continue;
         }
         // a digit run: [rank of '0', number of significant digits, digits...]
@@ -187,7 +210,6 @@ void TColumnKeys::AppendTokens(QStringView text, Key& key)
         }
         FTokens[countAt] = std::uint32_t(FTokens.size() - countAt - 1);
     }
-    key.Length = std::uint16_t(FTokens.size() - key.Offset);
 }
 
 int TColumnKeys::Compare(int a, int b) const

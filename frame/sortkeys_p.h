@@ -20,10 +20,11 @@ bool ReadNumber(QStringView s, double& value);
 // by the current locale, case-insensitively, with ASCII digit runs compared as numbers;
 // empty texts come last.
 //
-// A text key is the text's sequence of character ranks: every distinct character of the
-// column is ranked once by a case-insensitive QCollator (characters that compare equal
-// share a rank), and a digit run becomes [rank of '0', digit count, digits...] with its
-// leading zeros dropped.
+// A text key has two levels, as a full collation has: first the ranks of the characters'
+// base letters (accents dropped), then a 0, then the ranks of the characters themselves.
+// Every distinct character of the column is ranked once by a case-insensitive QCollator
+// (characters that compare equal share a rank, ranks start at 1), and a digit run becomes
+// [rank of '0', digit count, digits...] with its leading zeros dropped.
 class TColumnKeys {
 public:
     // Text(i, scratch) gives the sort text of row i (0-based); it may point into scratch.
@@ -44,11 +45,12 @@ private:
     };
 
     void RankCharacters(const std::vector<char32_t>& characters);
-    void AppendTokens(QStringView text, Key& key);
+    void AppendTokens(QStringView text, const std::vector<std::uint32_t>& rank);
 
     std::vector<Key> FKeys;
     std::vector<std::uint32_t> FTokens;
-    std::vector<std::uint32_t> FRank; // by code point
+    std::vector<std::uint32_t> FRank;     // by code point
+    std::vector<std::uint32_t> FBaseRank; // rank of the base letter, by code point
     std::uint32_t FDigitRank = 0;
 };
 

@@ -154,7 +154,7 @@ QStringView TStringArray::CellView(int Col, int Row) const
     return rowblock::Cell(FRows[std::size_t(StoredIndex(Row))], Col);
 }
 
-void TStringArray::SetString(int Col, int Row, QStringView s)
+void TStringArray::SetString(int Col, int Row, const QString& s)
 {
     if (!ContainsCell(Col, Row))
         return;

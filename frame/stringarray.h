@@ -74,7 +74,7 @@ public:
     // The cell without copying; valid until the array is next changed.
     QStringView CellView(int Col, int Row) const;
     // Stores s, cut to MaxCellLength code units (never inside a surrogate pair).
-    void SetString(int Col, int Row, QStringView s);
+    void SetString(int Col, int Row, const QString& s);
 
     quint8 GetRowAttrib(int Row) const;
     void SetRowAttrib(int Row, quint8 Value);

@@ -17,16 +17,19 @@ void TStringArray::Sort(int Col, int ColSec, bool Ascending)
         if (OnPercentDone)
             OnPercentDone(this, percent);
     };
-    const auto textsOf = [this](int col) {
-        return [this, col](int row, QString& scratch) -> QStringView {
-            const QStringView cell = CellView(col, row + 1);
-            if (!OnBeforeSortExchange)
-                return cell;
-            const QString cellText = cell.toString();
-            scratch = cellText;
-            OnBeforeSortExchange(this, cellText, scratch);
-            return scratch;
-        };
+    // The handler is asked once per cell; its answers are kept for the key building.
+    std::vector<QString> exchanged;
+    const auto textsOf = [&](int col) -> sortkeys::TColumnKeys::TTextSource {
+        if (!OnBeforeSortExchange)
+            return [this, col](int row, QString&) { return CellView(col, row + 1); };
+        exchanged.assign(std::size_t(rowCount), QString());
+        for (int row = 0; row < rowCount; ++row) {
+            const QString cellText = GetString(col, row + 1);
+            QString& sortText = exchanged[std::size_t(row)];
+            sortText = cellText;
+            OnBeforeSortExchange(this, cellText, sortText);
+        }
+        return [&exchanged](int row, QString&) { return QStringView(exchanged[std::size_t(row)]); };
     };
     progress(0);
     sortkeys::TColumnKeys primary;
