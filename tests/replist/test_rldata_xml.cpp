@@ -282,3 +282,27 @@ TEST(CheckIfValidReplist, OpeningLineAndIdentifier)
     EXPECT_FALSE(CheckIfValidReplist(name, ""));
     EXPECT_THROW(CheckIfValidReplist(dir.filePath("missing"), ""), EInOutError);
 }
+
+TEST(RLDataXml, OpenTextFileOnADevice)
+{
+    QTemporaryDir dir;
+    QFile file(dir.filePath("mixed.txt"));
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite | QIODevice::Text));
+    TRLData data;
+    FillColumns(data, {{"x <y>", ""}});
+    data.SetElem(0, 2, "hidden");
+    {
+        QTextStream out(&file);
+        out << "header of my own file\n";
+        ASSERT_TRUE(data.WriteToOpenXMLFile(out, false, "dev"));
+        out << "after\n";
+    }
+    file.seek(0);
+    QTextStream in(&file);
+    EXPECT_EQ(in.readLine(), "header of my own file");
+    TRLData copy;
+    ASSERT_TRUE(copy.ReadFromOpenXMLFile(in, "dev"));
+    EXPECT_EQ(copy.Elem(1, 1), "x <y>");
+    EXPECT_EQ(copy.Elem(0, 2), "hidden");
+    EXPECT_EQ(in.readLine(), "after");
+}
