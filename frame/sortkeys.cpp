@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstring>
 #include <limits>
 #include <string>
 
@@ -182,6 +183,8 @@ void TColumnKeys::RankCharacters(const std::vector<char32_t>& characters)
         FRank[characters[at]] = rank;
     }
     FDigitRank = FRank[U'0'];
+    // digit counts and digits stay below 256 as well
+    FTokenBits = rank < 256 ? 8 : 16;
     FBaseRank.assign(kCodePoints, 0);
     for (char32_t c : characters)
         FBaseRank[c] = FRank[BaseLetter(c)];
@@ -210,6 +213,36 @@ void TColumnKeys::AppendTokens(QStringView text, const std::vector<std::uint32_t
         }
         FTokens[countAt] = std::uint32_t(FTokens.size() - countAt - 1);
     }
+}
+
+std::uint64_t TColumnKeys::Chunk(int row, int level) const
+{
+    const Key& key = FKeys[std::size_t(row)];
+    if (key.KeyKind == kNumber) {
+        if (level > 0)
+            return 0;
+        // IEEE bits ordered as the numbers: flip all bits of negatives, the sign of others
+        const double value = key.Number == 0 ? 0.0 : key.Number; // -0 sorts as 0
+        std::uint64_t bits = 0;
+        std::memcpy(&bits, &value, sizeof bits);
+        return (bits >> 63) ? ~bits : bits | (std::uint64_t(1) << 63);
+    }
+    // tokens too large for the width are cut to its maximum: still in order, and ties go
+    // on to the next chunk
+    const int perChunk = 64 / FTokenBits;
+    const std::uint32_t maximum = (1u << FTokenBits) - 1;
+    std::uint64_t chunk = 0;
+    for (int i = perChunk * level; i < perChunk * level + perChunk; ++i) {
+        const std::uint32_t token = i < key.Length ? FTokens[key.Offset + std::uint32_t(i)] : 0;
+        chunk = (chunk << FTokenBits) | std::min(token, maximum);
+    }
+    return chunk;
+}
+
+bool TColumnKeys::Exhausted(int row, int level) const
+{
+    const Key& key = FKeys[std::size_t(row)];
+    return key.KeyKind != kText ? level > 0 : (64 / FTokenBits) * level >= key.Length;
 }
 
 int TColumnKeys::Compare(int a, int b) const

@@ -35,6 +35,18 @@ public:
     // <0, 0 or >0 as row a sorts before, with or after row b.
     int Compare(int a, int b) const;
 
+    // Sorting by whole keys would jump through the token store at every comparison. The
+    // sort instead works on fixed-size pieces: the kind, then chunk 0, 1, ... of a row's
+    // key. Rows with different (kind, chunk 0) order as those do; rows equal there order
+    // by their next chunks, and rows equal in every chunk have equal keys.
+    std::uint8_t KindOf(int row) const { return FKeys[std::size_t(row)].KeyKind; }
+    // A number's order-preserving bits, or the text tokens of chunk level (8 tokens of 8
+    // bits when the column has fewer than 256 character ranks, else 4 of 16; 0 past the
+    // end).
+    std::uint64_t Chunk(int row, int level) const;
+    // Whether a text key has no tokens from chunk level on (numbers and empties: level > 0).
+    bool Exhausted(int row, int level) const;
+
 private:
     enum Kind : std::uint8_t { kNumber = 0, kText = 1, kEmpty = 2 };
     struct Key {
@@ -52,6 +64,7 @@ private:
     std::vector<std::uint32_t> FRank;     // by code point
     std::vector<std::uint32_t> FBaseRank; // rank of the base letter, by code point
     std::uint32_t FDigitRank = 0;
+    int FTokenBits = 16;
 };
 
 } // namespace vek::sortkeys

@@ -2,11 +2,83 @@
 // ordered by a stable sort of their positions.
 #include "stringarray.h"
 
+#include "rowblock_p.h"
 #include "sortkeys_p.h"
 
 #include <algorithm>
 
 namespace vek {
+
+namespace {
+
+struct Item {
+    std::uint8_t Kind;
+    std::uint64_t Chunk;
+    int Row;
+};
+using Items = std::vector<Item>;
+using Run = std::pair<std::size_t, std::size_t>; // [first, last)
+
+// Runs of at least two items with equal kind and chunk in [first, last).
+void CollectRuns(const Items& items, std::size_t first, std::size_t last, std::vector<Run>& runs)
+{
+    for (std::size_t b = first; b < last;) {
+        std::size_t e = b + 1;
+        while (e < last && items[e].Kind == items[b].Kind && items[e].Chunk == items[b].Chunk)
+            ++e;
+        if (e - b > 1)
+            runs.emplace_back(b, e);
+        b = e;
+    }
+}
+
+// Stable sort of rows (indices of the keys) by their keys, chunk by chunk: each pass
+// sorts only the runs still tied, and reads each row's next chunk once per pass instead
+// of once per comparison. Rows with equal primary keys are ordered by the secondary keys.
+void SortRows(std::vector<int>& rows, const sortkeys::TColumnKeys& primary,
+              const sortkeys::TColumnKeys* secondary, bool ascending)
+{
+    const auto before = [ascending](const Item& a, const Item& b) {
+        if (a.Kind != b.Kind)
+            return ascending ? a.Kind < b.Kind : a.Kind > b.Kind;
+        return ascending ? a.Chunk < b.Chunk : a.Chunk > b.Chunk;
+    };
+    Items items(rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        items[i] = Item{primary.KindOf(rows[i]), primary.Chunk(rows[i], 0), rows[i]};
+    std::stable_sort(items.begin(), items.end(), before);
+
+    std::vector<Run> tied;
+    std::vector<Run> runs;
+    CollectRuns(items, 0, items.size(), runs);
+    for (int level = 1; !runs.empty(); ++level) {
+        std::vector<Run> next;
+        for (const auto& [b, e] : runs) {
+            const bool done = std::all_of(items.begin() + b, items.begin() + e,
+                                          [&](const Item& it) { return primary.Exhausted(it.Row, level); });
+            if (done) {
+                tied.emplace_back(b, e);
+                continue;
+            }
+            for (std::size_t i = b; i < e; ++i)
+                items[i].Chunk = primary.Chunk(items[i].Row, level);
+            std::stable_sort(items.begin() + b, items.begin() + e, before);
+            CollectRuns(items, b, e, next);
+        }
+        runs = std::move(next);
+    }
+    if (secondary) {
+        for (const auto& [b, e] : tied)
+            std::stable_sort(items.begin() + b, items.begin() + e, [&](const Item& x, const Item& y) {
+                const int c = secondary->Compare(x.Row, y.Row);
+                return ascending ? c < 0 : c > 0;
+            });
+    }
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        rows[i] = items[i].Row;
+}
+
+} // namespace
 
 void TStringArray::Sort(int Col, int ColSec, bool Ascending)
 {
@@ -17,14 +89,15 @@ void TStringArray::Sort(int Col, int ColSec, bool Ascending)
         if (OnPercentDone)
             OnPercentDone(this, percent);
     };
+    // Keys are built in stored order, which walks the row blocks as they lie in memory.
     // The handler is asked once per cell; its answers are kept for the key building.
     std::vector<QString> exchanged;
     const auto textsOf = [&](int col) -> sortkeys::TColumnKeys::TTextSource {
         if (!OnBeforeSortExchange)
-            return [this, col](int row, QString&) { return CellView(col, row + 1); };
+            return [this, col](int row, QString&) { return rowblock::Cell(FRows[std::size_t(row)], col); };
         exchanged.assign(std::size_t(rowCount), QString());
         for (int row = 0; row < rowCount; ++row) {
-            const QString cellText = GetString(col, row + 1);
+            const QString cellText = rowblock::Cell(FRows[std::size_t(row)], col).toString();
             QString& sortText = exchanged[std::size_t(row)];
             sortText = cellText;
             OnBeforeSortExchange(this, cellText, sortText);
@@ -41,24 +114,15 @@ void TStringArray::Sort(int Col, int ColSec, bool Ascending)
         secondary.Build(rowCount, textsOf(ColSec));
     progress(60);
 
-    std::vector<int> presented(static_cast<std::size_t>(rowCount));
+    std::vector<int> order(static_cast<std::size_t>(rowCount));
     for (int i = 0; i < rowCount; ++i)
-        presented[std::size_t(i)] = i;
-    std::stable_sort(presented.begin(), presented.end(), [&](int a, int b) {
-        int c = primary.Compare(a, b);
-        if (c == 0 && hasSecondary)
-            c = secondary.Compare(a, b);
-        return Ascending ? c < 0 : c > 0;
-    });
+        order[std::size_t(i)] = StoredIndex(i + 1);
+    SortRows(order, primary, hasSecondary ? &secondary : nullptr, Ascending);
     progress(90);
 
-    std::vector<int> order(static_cast<std::size_t>(rowCount));
     std::vector<int> position(static_cast<std::size_t>(rowCount));
-    for (int i = 0; i < rowCount; ++i) {
-        const int stored = StoredIndex(presented[std::size_t(i)] + 1);
-        order[std::size_t(i)] = stored;
-        position[std::size_t(stored)] = i;
-    }
+    for (int i = 0; i < rowCount; ++i)
+        position[std::size_t(order[std::size_t(i)])] = i;
     FOrder = std::move(order);
     FPosition = std::move(position);
     progress(100);
