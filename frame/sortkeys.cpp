@@ -112,7 +112,7 @@ bool ReadNumber(QStringView s, double& value)
 
 void TColumnKeys::Build(int RowCount, const TTextSource& Text)
 {
-    FKeys.assign(std::size_t(RowCount), Key{0, 0, 0, kEmpty});
+    FKeys.assign(std::size_t(RowCount), Key{0, 0, 0, 0, kEmpty});
     FTokens.clear();
     std::vector<bool> seen(kCodePoints, false);
     std::vector<char32_t> characters{U'0'};
@@ -155,6 +155,9 @@ void TColumnKeys::Build(int RowCount, const TTextSource& Text)
         FTokens.push_back(0);
         AppendTokens(text, FRank);
         key.Length = std::uint16_t(FTokens.size() - key.Offset);
+        key.Hash = 14695981039346656037ull; // FNV-1a over the tokens
+        for (std::uint32_t i = key.Offset; i < FTokens.size(); ++i)
+            key.Hash = (key.Hash ^ FTokens[i]) * 1099511628211ull;
     }
 }
 
@@ -237,12 +240,6 @@ std::uint64_t TColumnKeys::Chunk(int row, int level) const
         chunk = (chunk << FTokenBits) | std::min(token, maximum);
     }
     return chunk;
-}
-
-bool TColumnKeys::Exhausted(int row, int level) const
-{
-    const Key& key = FKeys[std::size_t(row)];
-    return key.KeyKind != kText ? level > 0 : (64 / FTokenBits) * level >= key.Length;
 }
 
 int TColumnKeys::Compare(int a, int b) const

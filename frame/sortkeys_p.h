@@ -44,13 +44,18 @@ public:
     // bits when the column has fewer than 256 character ranks, else 4 of 16; 0 past the
     // end).
     std::uint64_t Chunk(int row, int level) const;
-    // Whether a text key has no tokens from chunk level on (numbers and empties: level > 0).
-    bool Exhausted(int row, int level) const;
+    // Whether a key with Length tokens has none from chunk level on.
+    bool Exhausted(std::uint16_t length, int level) const { return (64 / FTokenBits) * level >= length; }
+    // Number of tokens of a text key (0 for numbers and empties).
+    std::uint16_t LengthOf(int row) const { return FKeys[std::size_t(row)].Length; }
+    // Equal keys have equal hashes (a quick test for runs of duplicates).
+    std::uint64_t HashOf(int row) const { return FKeys[std::size_t(row)].Hash; }
 
 private:
     enum Kind : std::uint8_t { kNumber = 0, kText = 1, kEmpty = 2 };
     struct Key {
         double Number;
+        std::uint64_t Hash;
         std::uint32_t Offset; // into FTokens
         std::uint16_t Length;
         Kind KeyKind;

@@ -12,9 +12,12 @@ namespace vek {
 namespace {
 
 struct Item {
-    std::uint8_t Kind;
     std::uint64_t Chunk;
+    std::uint64_t Next; // the following chunk, read with the first one while that is cheap
+    std::uint64_t Hash;
     int Row;
+    std::uint16_t Length;
+    std::uint8_t Kind;
 };
 using Items = std::vector<Item>;
 using Run = std::pair<std::size_t, std::size_t>; // [first, last)
@@ -24,7 +27,8 @@ void CollectRuns(const Items& items, std::size_t first, std::size_t last, std::v
 {
     for (std::size_t b = first; b < last;) {
         std::size_t e = b + 1;
-        while (e < last && items[e].Kind == items[b].Kind && items[e].Chunk == items[b].Chunk)
+        while (e < last && items[e].Kind == items[b].Kind && items[e].Chunk == items[b].Chunk
+               && items[e].Next == items[b].Next)
             ++e;
         if (e - b > 1)
             runs.emplace_back(b, e);
@@ -41,27 +45,43 @@ void SortRows(std::vector<int>& rows, const sortkeys::TColumnKeys& primary,
     const auto before = [ascending](const Item& a, const Item& b) {
         if (a.Kind != b.Kind)
             return ascending ? a.Kind < b.Kind : a.Kind > b.Kind;
-        return ascending ? a.Chunk < b.Chunk : a.Chunk > b.Chunk;
+        if (a.Chunk != b.Chunk)
+            return ascending ? a.Chunk < b.Chunk : a.Chunk > b.Chunk;
+        return ascending ? a.Next < b.Next : a.Next > b.Next;
     };
+    // read the keys in their own order, then arrange the items as the rows are given
+    Items byKey(rows.size());
+    for (int k = 0; k < int(rows.size()); ++k)
+        byKey[std::size_t(k)] = Item{primary.Chunk(k, 0), primary.Chunk(k, 1), primary.HashOf(k), k,
+                                     primary.LengthOf(k), primary.KindOf(k)};
     Items items(rows.size());
     for (std::size_t i = 0; i < rows.size(); ++i)
-        items[i] = Item{primary.KindOf(rows[i]), primary.Chunk(rows[i], 0), rows[i]};
+        items[i] = byKey[std::size_t(rows[i])];
+    byKey = {};
     std::stable_sort(items.begin(), items.end(), before);
 
     std::vector<Run> tied;
     std::vector<Run> runs;
     CollectRuns(items, 0, items.size(), runs);
-    for (int level = 1; !runs.empty(); ++level) {
+    for (int level = 2; !runs.empty(); ++level) {
         std::vector<Run> next;
         for (const auto& [b, e] : runs) {
-            const bool done = std::all_of(items.begin() + b, items.begin() + e,
-                                          [&](const Item& it) { return primary.Exhausted(it.Row, level); });
-            if (done) {
+            const auto first = items.begin() + b, last = items.begin() + e;
+            const bool exhausted = std::all_of(first, last, [&](const Item& it) {
+                return primary.Exhausted(it.Length, level);
+            });
+            // duplicates are common: one look at every key settles a run of them
+            const bool duplicates = !exhausted && std::all_of(first, last, [&](const Item& it) {
+                return it.Hash == first->Hash && primary.Compare(it.Row, first->Row) == 0;
+            });
+            if (exhausted || duplicates) {
                 tied.emplace_back(b, e);
                 continue;
             }
-            for (std::size_t i = b; i < e; ++i)
+            for (std::size_t i = b; i < e; ++i) {
                 items[i].Chunk = primary.Chunk(items[i].Row, level);
+                items[i].Next = 0;
+            }
             std::stable_sort(items.begin() + b, items.begin() + e, before);
             CollectRuns(items, b, e, next);
         }
