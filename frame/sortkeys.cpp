@@ -188,6 +188,7 @@ void TColumnKeys::RankCharacters(const std::vector<char32_t>& characters)
     FDigitRank = FRank[U'0'];
     // digit counts and digits stay below 256 as well
     FTokenBits = rank < 256 ? 8 : 16;
+    FRankCount = rank;
     FBaseRank.assign(kCodePoints, 0);
     for (char32_t c : characters)
         FBaseRank[c] = FRank[BaseLetter(c)];

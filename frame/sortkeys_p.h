@@ -44,6 +44,8 @@ public:
     // bits when the column has fewer than 256 character ranks, else 4 of 16; 0 past the
     // end).
     std::uint64_t Chunk(int row, int level) const;
+    // Whether equal chunks mean equal keys (no token had to be cut to the chunk width).
+    bool ChunksExact() const { return FRankCount < (1u << FTokenBits); }
     // Whether a key with Length tokens has none from chunk level on.
     bool Exhausted(std::uint16_t length, int level) const { return (64 / FTokenBits) * level >= length; }
     // Number of tokens of a text key (0 for numbers and empties).
@@ -70,6 +72,7 @@ private:
     std::vector<std::uint32_t> FBaseRank; // rank of the base letter, by code point
     std::uint32_t FDigitRank = 0;
     int FTokenBits = 16;
+    std::uint32_t FRankCount = 0; // ranks in use, 1..FRankCount
 };
 
 } // namespace vek::sortkeys

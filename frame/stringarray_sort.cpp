@@ -87,10 +87,14 @@ void SortRows(std::vector<int>& rows, const sortkeys::TColumnKeys& primary,
         }
         runs = std::move(next);
     }
-    if (secondary) {
+    // chunks with cut tokens may tie keys that differ: those runs need the whole keys
+    const bool wholeKeys = !primary.ChunksExact();
+    if (secondary || wholeKeys) {
         for (const auto& [b, e] : tied)
             std::stable_sort(items.begin() + b, items.begin() + e, [&](const Item& x, const Item& y) {
-                const int c = secondary->Compare(x.Row, y.Row);
+                int c = wholeKeys ? primary.Compare(x.Row, y.Row) : 0;
+                if (c == 0 && secondary)
+                    c = secondary->Compare(x.Row, y.Row);
                 return ascending ? c < 0 : c > 0;
             });
     }

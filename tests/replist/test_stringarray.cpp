@@ -5,7 +5,11 @@
 #include <gtest/gtest.h>
 #include <qstring_printer.h>
 
+#include <QCollator>
+#include <QLocale>
 #include <QStringList>
+
+#include <algorithm>
 
 using namespace vek;
 
@@ -247,4 +251,40 @@ TEST(StringArrayMemory, ShortCellsCostLittleBeyondTheirText)
             textBytes += std::size_t(a.GetString(c, r).size()) * 2;
     const double overheadPerCell = double(a.MemoryUsed() - textBytes) / (rows * cols);
     EXPECT_LT(overheadPerCell, 32.0);
+}
+
+TEST(StringArraySort, LongSharedPrefixesAndManyDistinctCharacters)
+{
+    // texts that agree in their first 20 characters and differ in the last, drawn from
+    // more than 255 distinct characters, with duplicates: the sort must look past the
+    // start of every text and still keep equal texts in their order
+    const QString prefix = QString(10, QChar(0x4E00)) + QStringLiteral("abcdefghij");
+    QStringList texts;
+    for (int i = 0; i < 400; ++i)
+        texts << prefix + QChar(char16_t(0x4E00 + (i * 7919) % 400));
+    texts << texts.mid(0, 50);
+    QStringList expected = texts;
+    QCollator collator{QLocale()};
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::stable_sort(expected.begin(), expected.end(),
+                     [&](const QString& a, const QString& b) { return collator.compare(a, b) < 0; });
+    EXPECT_EQ(SortedColumn(texts, true), expected);
+
+    QStringList files;
+    for (int i = 30; i >= 1; --i)
+        files << prefix + QStringLiteral("file%1").arg(i);
+    QStringList natural = files;
+    std::reverse(natural.begin(), natural.end());
+    EXPECT_EQ(SortedColumn(files, true), natural);
+}
+
+TEST(StringArraySort, SecondaryColumnOnlyBreaksTies)
+{
+    TStringArray a;
+    a.Resize(2, 5);
+    FillColumn(a, 1, {"b", "a", "b", "", "a"});
+    FillColumn(a, 2, {"2", "9", "1", "0", "3"});
+    a.Sort(1, 2, false);
+    EXPECT_EQ(ColumnOf(a, 1), QStringList({"", "b", "b", "a", "a"}));
+    EXPECT_EQ(ColumnOf(a, 2), QStringList({"0", "2", "1", "9", "3"}));
 }
