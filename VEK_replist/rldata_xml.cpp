@@ -18,10 +18,16 @@ const QString kRoot = QStringLiteral("replist");
 const QString kRow = QStringLiteral("row");
 const QString kSuite = QStringLiteral("tarnwheel");
 
-constexpr std::array<const char*, 9> kTagNames = {
-    "numcols", "numrows", "colname", "checkedcolumn", "commonhd",
-    "colformat", "cell", "comment", "endreplist",
-};
+// Element names by TRepListXmlTag, made once: the writer and reader use one per cell.
+const std::array<QString, 9>& TagNames()
+{
+    static const std::array<QString, 9> names = {
+        QStringLiteral("numcols"),   QStringLiteral("numrows"), QStringLiteral("colname"),
+        QStringLiteral("checkedcolumn"), QStringLiteral("commonhd"), QStringLiteral("colformat"),
+        QStringLiteral("cell"),      QStringLiteral("comment"), QStringLiteral("endreplist"),
+    };
+    return names;
+}
 
 // Cells far beyond the input's size would let a small hostile document claim huge
 // memory: a reader allows this many bytes of row storage per input character, plus a
@@ -99,14 +105,13 @@ QString TrimmedLower(const QString& id)
 QString RepListXmlTagName(TRepListXmlTag Tag)
 {
     const int i = int(Tag);
-    return i >= 0 && i < int(kTagNames.size()) ? QString::fromLatin1(kTagNames[std::size_t(i)])
-                                                : QString();
+    return i >= 0 && i < int(TagNames().size()) ? TagNames()[std::size_t(i)] : QString();
 }
 
 TRepListXmlTag RepListXmlTagOf(QStringView Name)
 {
-    for (std::size_t i = 0; i < kTagNames.size(); ++i)
-        if (Name == QLatin1String(kTagNames[i]))
+    for (std::size_t i = 0; i < TagNames().size(); ++i)
+        if (Name == TagNames()[i])
             return TRepListXmlTag(i);
     return xmlInvalid;
 }
