@@ -306,3 +306,38 @@ TEST(RLDataXml, OpenTextFileOnADevice)
     EXPECT_EQ(copy.Elem(0, 2), "hidden");
     EXPECT_EQ(in.readLine(), "after");
 }
+
+namespace {
+
+// A device that takes a few bytes and then fails, as a full disk does.
+class TFullDevice : public QIODevice {
+public:
+    explicit TFullDevice(qint64 room) : FRoom(room) { open(QIODevice::WriteOnly); }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char*, qint64 len) override
+    {
+        if (len > FRoom)
+            return -1;
+        FRoom -= len;
+        return len;
+    }
+
+private:
+    qint64 FRoom;
+};
+
+} // namespace
+
+TEST(RLDataXml, WriteFailuresAreReported)
+{
+    TRLData data;
+    FillColumns(data, {QStringList(100, "some text")});
+    TFullDevice full(200);
+    EXPECT_FALSE(data.WriteToXMLStream(&full, true, ""));
+    QBuffer readOnly;
+    readOnly.open(QIODevice::ReadOnly);
+    EXPECT_FALSE(data.WriteToXMLStream(&readOnly, true, ""));
+    EXPECT_FALSE(data.WriteToXMLStream(nullptr, true, ""));
+}
