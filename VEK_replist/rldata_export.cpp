@@ -6,6 +6,7 @@
 #include <frame/strutils.h>
 
 #include <QFile>
+#include <QLocale>
 #include <QSaveFile>
 #include <QTextStream>
 
@@ -137,7 +138,8 @@ bool TRLData::ExportHTMLTable(const QString& FName, int LoC, int LoR, int HiC, i
     const int border = std::max(Border, 0), spacing = std::max(CellSpacing, 0);
     const int padding = std::max(Cellpadding, 0);
     // HTML5 has no table presentation attributes: the sizes become a style sheet
-    out << "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n<title>"
+    out << "<!DOCTYPE html>\n<html lang=\"" << QLocale().bcp47Name() << "\">\n<head>\n"
+        << "<meta charset=\"utf-8\">\n<title>"
         << HtmlEscaped(FCommonHeader) << "</title>\n<style>\n"
         << "table.vek-replist { border-collapse: separate; border-spacing: " << spacing << "px; "
         << "border: " << border << "px solid; }\n"

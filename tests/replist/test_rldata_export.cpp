@@ -98,7 +98,7 @@ TEST(RLDataHtml, ValidDocumentWithEscapedCellsAndClasses)
     };
     ASSERT_TRUE(data.ExportHTMLTable(name, 1, 1, 3, 2, {}, 2, 3, 4, true, "hd", "cl", "tb"));
     const QString html = ReadFile(name);
-    EXPECT_TRUE(html.startsWith("<!DOCTYPE html>"));
+    EXPECT_TRUE(html.startsWith("<!DOCTYPE html>\n<html lang=\"en\">"));
     EXPECT_TRUE(html.contains("<th class=\"hd\">H&lt;1&gt;</th>"));
     EXPECT_TRUE(html.contains("<td class=\"cl\">&lt;a&gt;</td>"));
     EXPECT_TRUE(html.contains("<td class=\"cl\">b&amp;c</td>"));
@@ -109,7 +109,7 @@ TEST(RLDataHtml, ValidDocumentWithEscapedCellsAndClasses)
     EXPECT_TRUE(html.contains("padding: 4px"));
     EXPECT_EQ(hooked.size(), 3u + 6u);
     // the document is well-formed markup (every element closed, every text escaped)
-    QXmlStreamReader reader(html.mid(html.indexOf("<html>")).replace("<meta charset=\"utf-8\">", ""));
+    QXmlStreamReader reader(html.mid(html.indexOf("<html lang=\"en\">")).replace("<meta charset=\"utf-8\">", ""));
     while (!reader.atEnd())
         reader.readNext();
     EXPECT_FALSE(reader.hasError()) << reader.errorString().toStdString();
