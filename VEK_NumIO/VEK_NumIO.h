@@ -91,3 +91,4 @@ private:
 };
 
 } // namespace vek
+#include "NumIO2.h"
