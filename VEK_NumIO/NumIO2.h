@@ -307,6 +307,7 @@ private:
     void DrawEdges(TCanvas* canvas, TFrameStyle style, int l, int t, int r, int b) const;
 
     // keyboard
+    bool AcceptableWhileTyping(const QString& text) const;
     bool HandleCtrlKey(int key);
     bool HandlePlainKey(int key, TShiftState shift);
     void DeleteSelection(bool writeZeroWhenEmpty);

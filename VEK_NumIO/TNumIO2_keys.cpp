@@ -41,6 +41,20 @@ QChar CharOfKey(int key, bool shifted, QChar keypadSeparator)
 
 } // namespace
 
+// Texts a number may pass through while it is typed: empty, a lone sign, and under
+// itDynamic a lone prefix (else "$FF" could never be typed), besides valid ones.
+bool TNumIO2::AcceptableWhileTyping(const QString& text) const
+{
+    if (text.size() > MaxInputLength)
+        return false;
+    if (text.isEmpty() || text == QLatin1String("-") || text == QLatin1String("+"))
+        return true;
+    if (FInputFormat == itDynamic && text.size() == 1
+        && QStringLiteral("$%&").contains(text.at(0)))
+        return true;
+    return CheckValidity(text);
+}
+
 void TNumIO2::KeyDown(int& Key, TShiftState Shift)
 {
     // OnKeyDown sees the key first and may swallow it by clearing Key.
@@ -60,10 +74,7 @@ void TNumIO2::KeyDown(int& Key, TShiftState Shift)
     const int oldSelEnd = FSelEnd;
     bool changed = FKeyCntrl ? HandleCtrlKey(Key) : HandlePlainKey(Key, Shift);
 
-    const bool acceptable = FInBuffer.isEmpty() || FInBuffer == QLatin1String("-")
-                            || FInBuffer == QLatin1String("+") || CheckValidity(FInBuffer);
-    if (FInBuffer != oldBuffer && FOnlineCheck
-        && (!acceptable || FInBuffer.size() > MaxInputLength)) {
+    if (FInBuffer != oldBuffer && FOnlineCheck && !AcceptableWhileTyping(FInBuffer)) {
         FInBuffer = oldBuffer;
         FCaretPos = oldCaret;
         FSelBegin = oldSelBegin;

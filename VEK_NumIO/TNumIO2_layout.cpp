@@ -4,6 +4,8 @@
 
 #include <QFontMetrics>
 
+#include <cstdlib>
+
 namespace vek {
 
 // Rows reserved for the gauge at the bottom (0 when it is hidden).
@@ -33,25 +35,29 @@ int TNumIO2::CharPosToXCoords(int n) const
     return TextLeft(TextWidthOf(FInBuffer)) + TextWidthOf(FInBuffer.left(n));
 }
 
+// The nearest character boundary, measured glyph by glyph: an average character width
+// would put the caret a character off in texts with narrow points and signs.
 int TNumIO2::XCoordsToCharPos(int x) const
 {
     const int length = int(FInBuffer.size());
     if (length == 0)
         return 0;
-    const int tw = TextWidthOf(FInBuffer);
+    const QFontMetrics metrics(Font()->ToQFont());
+    const int tw = metrics.horizontalAdvance(FInBuffer);
     // Characters narrower than a pixel on average give no usable scale: position 0.
-    const int average = tw / length;
-    if (average == 0)
+    if (tw / length == 0)
         return 0;
-    int c = 0;
-    switch (FAlignment) {
-    case taLeftJustify: c = x - FLeftSpace - 3; break;
-    case taRightJustify: c = x + tw - FLeftSpace - FTextBoxWidth + 3; break;
-    default: c = x - FLeftSpace - (FTextBoxWidth - tw) / 2 - 1; break;
+    const int offset = x - TextLeft(tw);
+    int best = 0;
+    int bestDistance = std::abs(offset);
+    for (int n = 1; n <= length; ++n) {
+        const int distance = std::abs(offset - metrics.horizontalAdvance(FInBuffer.left(n)));
+        if (distance < bestDistance) {
+            best = n;
+            bestDistance = distance;
+        }
     }
-    c = std::clamp(c, 0, tw);
-    // The average width rounds down, so the quotient may pass the last character.
-    return std::min((c + average / 2) / average, length);
+    return best;
 }
 
 // The value the gauge gives at x, before snapping and clamping.
