@@ -269,7 +269,6 @@ protected:
     void AssignTo(TPersistent* Dest) const override;
     void CreateWnd() override;
     void Paint() override;
-    void Resize() override;
     void KeyDown(int& Key, TShiftState Shift) override;
     void KeyUp(int& Key, TShiftState Shift) override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;

@@ -149,12 +149,6 @@ void TNumIO2::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
     Paint();
 }
 
-void TNumIO2::Resize()
-{
-    TCustomControl::Resize();
-    Paint();
-}
-
 void TNumIO2::SetButHeight(int value)
 {
     if (value == FButHeight)

@@ -3,6 +3,7 @@
 // timing and the blinking caret.
 #include "numio2_fixture.h"
 
+#include <QElapsedTimer>
 #include <QMouseEvent>
 
 using namespace vek;
@@ -202,16 +203,17 @@ TEST(NumIO2Caret, BlinksWhileFocusedAndStopsWhenFocusIsLost)
     TNumIO2* other = window.Add(50);
     field->SetText(QStringLiteral("1"));
     ASSERT_TRUE(window.Activate());
+    QElapsedTimer clock;
+    clock.start();
     field->SetFocus();
     const int x = field->CharPosToXCoords(0) - 1;
     const auto caretShown = [&] {
         return vektest::ColorAt(*field->Canvas()->Target(), x, 10) == clBlack;
     };
     EXPECT_TRUE(caretShown());
-    QTest::qWait(600);
-    EXPECT_FALSE(caretShown());
-    QTest::qWait(500);
-    EXPECT_TRUE(caretShown());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !caretShown(); }, 2000));
+    EXPECT_GE(clock.elapsed(), 450); // half a second per phase
+    EXPECT_TRUE(QTest::qWaitFor(caretShown, 2000));
     other->SetFocus();
     EXPECT_FALSE(caretShown());
     QTest::qWait(600);
