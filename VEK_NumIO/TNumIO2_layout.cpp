@@ -4,8 +4,6 @@
 
 #include <QFontMetrics>
 
-#include <cstdlib>
-
 namespace vek {
 
 // Rows reserved for the gauge at the bottom (0 when it is hidden).
@@ -35,8 +33,9 @@ int TNumIO2::CharPosToXCoords(int n) const
     return TextLeft(TextWidthOf(FInBuffer)) + TextWidthOf(FInBuffer.left(n));
 }
 
-// The nearest character boundary, measured glyph by glyph: an average character width
-// would put the caret a character off in texts with narrow points and signs.
+// The nearest character boundary, measured on the glyphs: an average character width
+// would put the caret a character off in texts with narrow points and signs. Boundaries
+// grow with n, so a binary search finds the first one at or right of x.
 int TNumIO2::XCoordsToCharPos(int x) const
 {
     const int length = int(FInBuffer.size());
@@ -48,16 +47,19 @@ int TNumIO2::XCoordsToCharPos(int x) const
     if (tw / length == 0)
         return 0;
     const int offset = x - TextLeft(tw);
-    int best = 0;
-    int bestDistance = std::abs(offset);
-    for (int n = 1; n <= length; ++n) {
-        const int distance = std::abs(offset - metrics.horizontalAdvance(FInBuffer.left(n)));
-        if (distance < bestDistance) {
-            best = n;
-            bestDistance = distance;
-        }
+    const auto boundary = [&](int n) { return metrics.horizontalAdvance(FInBuffer.left(n)); };
+    int low = 0;
+    int high = length;
+    while (low < high) {
+        const int middle = (low + high) / 2;
+        if (boundary(middle) < offset)
+            low = middle + 1;
+        else
+            high = middle;
     }
-    return best;
+    if (low > 0 && offset - boundary(low - 1) <= boundary(low) - offset)
+        return low - 1;
+    return low;
 }
 
 // The value the gauge gives at x, before snapping and clamping.
