@@ -214,9 +214,12 @@ public:
     // otherwise caret and selection go to 0. OnChange does not fire.
     QString Text() const { return FInBuffer; }
     void SetText(const QString& value);
-    // The number in the text (0 for an incomplete text). Writing replaces the text with
-    // the value in the input format; NaN counts as 0 and infinities as the largest
-    // finite values. OnChange does not fire.
+    // The number in the text (0 for an incomplete text; "." and "," are both read).
+    // Writing replaces the text with the value in the input format: FixPointDecPlaces
+    // decimals (itFloat, itFixPoint), SignificantDigits digits (itExp, " 1.23457E+03"),
+    // the rounded integer (itInt, itDynamic) or 8 hex, 11 octal or 32 binary digits;
+    // decimal texts use the field's separator. NaN counts as 0 and infinities as the
+    // largest finite values. Caret and selection stay; OnChange does not fire.
     double Value() const;
     void SetValue(double value);
     // Value rounded to an integer (ties to even); raises EVEKNumIO2Error "integer

@@ -372,10 +372,12 @@ QString TNumIO2::TextOfValue(double value) const
     if (std::isnan(value))
         value = 0;
     value = std::clamp(value, -uc_MaxDouble, uc_MaxDouble);
+    // Decimal texts carry the field's own separator, so that they pass its checks.
+    const QChar separator = SeparatorCharOf(FDecPSep);
     switch (FInputFormat) {
-    case itExp: return FormatReal(FSigDig + 6, -2, value);
+    case itExp: return FormatReal(FSigDig + 6, -2, value).replace(QLatin1Char('.'), separator);
     case itFloat:
-    case itFixPoint: return FormatReal(1, FDecP, value);
+    case itFixPoint: return FormatReal(1, FDecP, value).replace(QLatin1Char('.'), separator);
     case itHex: return FormatHex(quint32(Round(value)), 8);
     case itOct: return FormatOct(quint32(Round(value)), 11);
     case itBin: return FormatBin(quint32(Round(value)), 32);

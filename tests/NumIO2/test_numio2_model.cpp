@@ -240,6 +240,18 @@ TEST(NumIO2Text, SeparatorChoiceConvertsTheText)
     EXPECT_EQ(field.Text(), QStringLiteral("1.50"));
 }
 
+TEST(NumIO2Text, ValueTextsUseTheFieldsSeparator)
+{
+    TNumIO2 field;
+    field.SetInputFormat(itFixPoint);
+    field.SetDecPlaceSep(dsComma);
+    field.SetValue(1.25);
+    EXPECT_EQ(field.Text(), QStringLiteral("1,25"));
+    QTest::keyClick(&field, Qt::Key_7); // the text stays editable
+    EXPECT_EQ(field.Text(), QStringLiteral("71,25"));
+    EXPECT_EQ(field.Value(), 71.25);
+}
+
 TEST(NumIO2Text, ShorterValueTextKeepsPositionsInside)
 {
     TNumIO2 field;
