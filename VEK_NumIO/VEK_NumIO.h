@@ -94,3 +94,4 @@ private:
 };
 
 } // namespace vek
+#include "NumIO2.h"
