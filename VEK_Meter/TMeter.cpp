@@ -1,6 +1,8 @@
 // TMeter: construction, property setters and the rules for values, limits and thresholds.
 #include "VEK_Meter.h"
 
+#include <frame/drawing.h>
+
 #include <algorithm>
 #include <cmath>
 
@@ -97,9 +99,9 @@ void TMeter::SetColorScheme(TColorScheme value)
     if (FColorScheme == value)
         return;
     FColorScheme = value;
-    const bool fixed = value == csFixedGrays;
-    FColGrayLine = fixed ? TColor(0x808080) : clBtnShadow;
-    FColWhiteLine = fixed ? TColor(0xFFFFFF) : clBtnHighlight;
+    const TSchemeLineColors lines = SchemeLineColors(value);
+    FColGrayLine = lines.Gray;
+    FColWhiteLine = lines.White;
     Paint();
 }
 

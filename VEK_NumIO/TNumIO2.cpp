@@ -1,6 +1,7 @@
 // TNumIO2: construction, properties, the value <-> text conversions and copying.
 #include "NumIO2.h"
 
+#include <frame/drawing.h>
 #include <frame/mathlib.h>
 #include <frame/rtl.h>
 #include <frame/strutils.h>
@@ -126,9 +127,9 @@ void TNumIO2::SetColorScheme(TColorScheme value)
     if (FColorScheme == value)
         return;
     FColorScheme = value;
-    const bool fixed = value == csFixedGrays;
-    FColGrayLine = fixed ? TColor(0x808080) : clBtnShadow;
-    FColWhiteLine = fixed ? TColor(0xFFFFFF) : clBtnHighlight;
+    const TSchemeLineColors lines = SchemeLineColors(value);
+    FColGrayLine = lines.Gray;
+    FColWhiteLine = lines.White;
     Paint();
 }
 

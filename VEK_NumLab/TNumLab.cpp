@@ -70,9 +70,9 @@ void TNumLab::SetColorScheme(TColorScheme value)
     if (FColorScheme == value)
         return;
     FColorScheme = value;
-    const bool fixed = value == csFixedGrays;
-    FColGrayLine = fixed ? TColor(0x808080) : clBtnShadow;
-    FColWhiteLine = fixed ? TColor(0xFFFFFF) : clBtnHighlight;
+    const TSchemeLineColors lines = SchemeLineColors(value);
+    FColGrayLine = lines.Gray;
+    FColWhiteLine = lines.White;
     Paint();
 }
 

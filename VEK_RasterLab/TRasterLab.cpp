@@ -3,6 +3,7 @@
 #include "builtinfont.h"
 
 #include <frame/bitmap.h>
+#include <frame/drawing.h>
 
 namespace vek {
 
@@ -47,9 +48,9 @@ void TRasterLab::SetCharMatrix(const TRDCharMatrix& value)
 void TRasterLab::SetColorScheme(TColorScheme value)
 {
     FColorScheme = value;
-    const bool fixed = value == csFixedGrays;
-    FColGrayLine = fixed ? TColor(0x808080) : clBtnShadow;
-    FColWhiteLine = fixed ? TColor(0xFFFFFF) : clBtnHighlight;
+    const TSchemeLineColors lines = SchemeLineColors(value);
+    FColGrayLine = lines.Gray;
+    FColWhiteLine = lines.White;
     Paint();
 }
 

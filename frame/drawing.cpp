@@ -61,6 +61,13 @@ void DrawFrame(TCanvas* Canvas, TFrameStyle Style, int Left, int Top, int Right,
     }
 }
 
+TSchemeLineColors SchemeLineColors(TColorScheme Scheme)
+{
+    if (Scheme == csFixedGrays)
+        return {0x808080, 0xFFFFFF};
+    return {clBtnShadow, clBtnHighlight};
+}
+
 void DrawRectangle(TCanvas* Canvas, int Left, int Top, int Right, int Bottom)
 {
     if (!Canvas)

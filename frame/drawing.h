@@ -36,6 +36,14 @@ VEK_EXPORT void DrawFrame(TCanvas* Canvas, TFrameStyle Style, int Left, int Top,
                           int Bottom, TColor Light, TColor Face, TColor Shadow,
                           TColor DarkShadow, TColor Border);
 
+// The frame line colors a color scheme stands for: fixed gray and white, or the theme's
+// button shadow and highlight.
+struct TSchemeLineColors {
+    TColor Gray;
+    TColor White;
+};
+VEK_EXPORT TSchemeLineColors SchemeLineColors(TColorScheme Scheme);
+
 // Outlines Left..Right x Top..Bottom (corners inclusive) with the current pen; the
 // inside and the pen position stay untouched. Each pixel is drawn once, so an outline
 // drawn twice with pmXor disappears.
