@@ -194,3 +194,41 @@ TEST_F(InputGrid, PickListEditorOffersItems)
     grid.ShowEditor();
     EXPECT_NE(dynamic_cast<TInplaceEdit*>(grid.InplaceEditor()), nullptr);
 }
+
+TEST_F(InputGrid, RowSizingByDraggingTheFixedColumnBorder)
+{
+    grid.SetOptions(grid.Options() | goRowSizing);
+    const TRect fixed = grid.CellRect(0, 2);
+    const QPoint border(fixed.Left + 5, fixed.Bottom);
+    QTest::mousePress(&grid, Qt::LeftButton, Qt::NoModifier, border);
+    QMouseEvent move(QEvent::MouseMove, QPointF(border + QPoint(0, -10)),
+                     QPointF(grid.mapToGlobal(border + QPoint(0, -10))), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&grid, &move);
+    QTest::mouseRelease(&grid, Qt::LeftButton, Qt::NoModifier, border + QPoint(0, -10));
+    EXPECT_EQ(grid.RowHeights(2), 14);
+    EXPECT_EQ(grid.RowHeights(3), 24);
+    EXPECT_EQ(grid.CellRect(1, 3).Top, fixed.Top + 14 + 1);
+}
+
+TEST_F(InputGrid, WheelScrollsTheViewNotTheSelection)
+{
+    QWheelEvent down(QPointF(50, 50), QPointF(grid.mapToGlobal(QPoint(50, 50))), QPoint(),
+                     QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&grid, &down);
+    EXPECT_EQ(grid.TopRow(), 4);
+    EXPECT_EQ(grid.Row(), 1);
+}
+
+TEST_F(InputGrid, EditorFollowsTheCellWhenTheViewScrolls)
+{
+    grid.SetOptions(grid.Options() | goEditing);
+    grid.SetRow(3);
+    grid.ShowEditor();
+    QWidget* editor = grid.InplaceEditor()->Widget();
+    grid.SetTopRow(2);
+    EXPECT_EQ(TRect::FromQRect(editor->geometry()), grid.CellRect(1, 3));
+    grid.SetTopRow(10); // scrolled out of view: hidden, still editing
+    EXPECT_TRUE(editor->isHidden());
+    EXPECT_TRUE(grid.EditorMode());
+}
