@@ -57,6 +57,7 @@ void TCustomGrid::SetFixedCols(int value)
     if (value >= FCols.Count)
         throw EVEKError("Fixed column count must be less than column count");
     FCols.Fixed = value;
+    FTopLeft.X = value; // the view starts at the first scrolling column
     ClampState();
     GeometryChanged();
 }
@@ -68,6 +69,7 @@ void TCustomGrid::SetFixedRows(int value)
     if (value >= FRows.Count)
         throw EVEKError("Fixed row count must be less than row count");
     FRows.Fixed = value;
+    FTopLeft.Y = value;
     ClampState();
     GeometryChanged();
 }

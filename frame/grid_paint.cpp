@@ -1,5 +1,5 @@
-// TCustomGrid painting: only the visible cells, each followed by its right and bottom
-// grid lines, then the border.
+// TCustomGrid painting: the grid lines after the visible cells, then the visible cells
+// themselves, then the border.
 #include "grid.h"
 
 namespace vek {
@@ -15,8 +15,9 @@ void TCustomGrid::Paint()
     const auto rows =
         VisibleSpans(FRows, FTopLeft.Y, client.Top, client.Bottom, LineWidthFor(false));
     canvas->IntersectClipRect(client);
-    PaintCells(cols, rows);
+    // Lines first: a cell may paint over its neighbours' lines (a header band).
     PaintLines(cols, rows);
+    PaintCells(cols, rows);
     canvas->ResetClip();
     PaintBorder();
 }

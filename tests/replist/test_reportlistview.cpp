@@ -1,0 +1,164 @@
+// TReportListView: construction defaults, header geometry in data terms, column order,
+// and the cell colors of bands, selection, highlight, disabled rows and the empty list.
+#include <VEK_replist.h>
+
+#include "pixels.h"
+#include "qstring_printer.h"
+
+#include <gtest/gtest.h>
+
+using namespace vek;
+using vektest::ColorAt;
+using vektest::Render;
+
+namespace {
+
+struct ListView : ::testing::Test {
+    TReportListView list;
+    void SetUp() override { list.resize(400, 200); }
+    // A pixel inside data cell (column, row), away from text and check marks.
+    TColor CellColor(int dataCol, int dataRow)
+    {
+        const QImage image = Render(&list);
+        const TRect r = list.CellRect(dataCol - 1, dataRow + list.CountHeadRows() - 1);
+        return ColorAt(image, r.Right - 3, r.Bottom - 2);
+    }
+};
+
+} // namespace
+
+TEST_F(ListView, ConstructorDefaults)
+{
+    EXPECT_EQ(list.NrOfColumns(), 5);
+    EXPECT_EQ(list.NrOfRows(), 4);
+    EXPECT_EQ(list.RowCount(), 5);
+    EXPECT_EQ(list.FixedRows(), 1);
+    EXPECT_EQ(list.FixedCols(), 0);
+    EXPECT_EQ(list.Options().toInt(), 0x5083u);
+    EXPECT_FALSE(list.DefaultDrawing());
+    EXPECT_EQ(list.CommonHeader(), "Vek Report Listview");
+    EXPECT_FALSE(list.CommonHeaderVisible());
+    EXPECT_TRUE(list.ColumnHeadersVisible());
+    EXPECT_EQ(list.RowHeights(0), 20);
+    EXPECT_EQ(list.TopRow(), 1);
+    EXPECT_EQ(list.LeftCol(), 1);
+    EXPECT_EQ(list.ColorHigh(), 0xCC9966u);
+    EXPECT_EQ(list.ColorSelectedRow(), 0x94BAEDu);
+    EXPECT_EQ(list.InterRowIndicatorColor(), 0x0000FFu);
+    EXPECT_EQ(list.RowColPattern(), 1);
+    EXPECT_TRUE(list.ShowEmptyCheckBoxes());
+}
+
+TEST_F(ListView, HeaderRowsShapeTheGrid)
+{
+    int changes = 0;
+    list.OnChange = [&](TObject*) { ++changes; };
+    list.SetCommonHeaderVisible(true);
+    EXPECT_EQ(list.FixedRows(), 2);
+    EXPECT_EQ(list.RowCount(), 6);
+    EXPECT_EQ(list.CountHeadRows(), 2);
+    EXPECT_EQ(changes, 1);
+    list.SetCommonHeaderHeight(200);
+    EXPECT_EQ(list.CommonHeaderHeight(), 127);
+    EXPECT_EQ(list.RowHeights(0), 127);
+    list.SetColumnHeadersHeight(3);
+    EXPECT_EQ(list.RowHeights(1), 8);
+    list.SetCommonHeaderVisible(false);
+    list.SetColumnHeadersVisible(false);
+    EXPECT_EQ(list.FixedRows(), 0);
+    EXPECT_EQ(list.MouseCell(10, list.CellRect(0, 0).Top + 3), (TGridCoord{1, 1}));
+    list.SetNrOfRows(0);
+    EXPECT_EQ(list.RowCount(), 1); // one empty data row remains
+}
+
+TEST_F(ListView, MouseCellNamesHeaderRows)
+{
+    list.SetCommonHeaderVisible(true);
+    const int x = list.CellRect(1, 0).Left + 3;
+    EXPECT_EQ(list.MouseCell(x, list.CellRect(1, 0).Top + 3), (TGridCoord{2, -2}));
+    EXPECT_EQ(list.MouseCell(x, list.CellRect(1, 1).Top + 3), (TGridCoord{2, -1}));
+    EXPECT_EQ(list.MouseCell(x, list.CellRect(1, 2).Top + 3), (TGridCoord{2, 1}));
+    EXPECT_EQ(list.MouseCell(x, 199).Y, 0);
+}
+
+TEST_F(ListView, ViewPositionInDataTerms)
+{
+    list.SetNrOfRows(100);
+    list.SetTopRow(10);
+    EXPECT_EQ(list.TopRow(), 10);
+    EXPECT_EQ(list.TCustomGrid::TopRow(), 10);
+    list.SetTopRow(0);
+    EXPECT_EQ(list.TopRow(), 1);
+    list.SetNrOfColumns(20);
+    list.SetLeftCol(3);
+    EXPECT_EQ(list.LeftCol(), 3);
+    EXPECT_EQ(list.TCustomGrid::LeftCol(), 2);
+}
+
+TEST_F(ListView, ColumnOrderAndWidths)
+{
+    list.SetNrOfColumns(3);
+    EXPECT_FALSE(list.SetColumnOrder({1, 2}));
+    EXPECT_EQ(list.ColumnOrder(1), 1);
+    EXPECT_TRUE(list.SetColumnOrder({3, 1, 2}));
+    EXPECT_EQ(list.ColumnOrder(1), 3);
+    EXPECT_EQ(list.ColumnOrder(4), 0);
+    // A bad entry is skipped, the valid ones are taken.
+    EXPECT_FALSE(list.SetColumnOrder({2, 9, 1}));
+    EXPECT_EQ(list.ColumnOrder(1), 2);
+    EXPECT_EQ(list.ColumnOrder(3), 1);
+    ASSERT_TRUE(list.SetColumnOrder({1, 2, 3}));
+    list.SetColWidths(1, 100);
+    EXPECT_EQ(list.ColWidths(1), 100);
+    EXPECT_EQ(list.ColWidths(0), 0);
+    // New columns inherit the last column's width.
+    list.SetColWidths(3, 77);
+    list.SetNrOfColumns(5);
+    EXPECT_EQ(list.TCustomGrid::ColWidths(4), 77);
+}
+
+TEST_F(ListView, BandsSelectionHighlightAndDisabledRows)
+{
+    list.SetRowColPattern(2);
+    EXPECT_EQ(CellColor(1, 1), list.ColorBkgdShaded());
+    EXPECT_EQ(CellColor(1, 2), list.ColorBkgdShaded());
+    EXPECT_EQ(CellColor(1, 3), list.ColorBkgdNormal());
+    list.SetRowSelected(1, true);
+    EXPECT_EQ(CellColor(2, 1), list.ColorSelectedRow());
+    list.SetColorSelectedBoth(0x123456);
+    list.SetColumnSelected(2, true);
+    EXPECT_EQ(CellColor(2, 1), 0x123456u);
+    list.SetHighLightRow(1);
+    EXPECT_EQ(CellColor(2, 1), list.ColorHigh());
+    list.SetRowEnabled(1, false);
+    EXPECT_EQ(CellColor(2, 1), list.ColorDisabledBkgd());
+}
+
+TEST_F(ListView, PasswordColumnsAndRenderHook)
+{
+    list.SetElem(2, 1, "secret");
+    list.SetColumnIsPwd(2, true);
+    QString seen;
+    list.OnBeforeRenderCell = [&](TObject*, int c, int r, TColor&, TColor& brush, TColor&,
+                                  TFontStyles&, QString& text) {
+        if (c == 2 && r == 1) {
+            seen = text;
+            brush = clLime;
+        }
+    };
+    EXPECT_EQ(CellColor(2, 1), clLime);
+    EXPECT_EQ(seen, "******");
+}
+
+TEST_F(ListView, EmptyListShowsTheMessageLinesCentered)
+{
+    list.SetNrOfRows(0);
+    list.SetEmptyMessage("No data|yet");
+    list.SetColorEmptyMsg(clRed);
+    const QImage image = Render(&list);
+    const QRect ink = vektest::InkBounds(image, QRect(0, 25, 400, 175), ColorToRGB(list.Color()));
+    ASSERT_FALSE(ink.isEmpty());
+    EXPECT_GT(vektest::CountColor(image, ink, clRed), 0);
+    EXPECT_NEAR(ink.center().x(), 200, 3);
+    EXPECT_GT(ink.height(), 20); // two lines
+}
