@@ -78,6 +78,10 @@ public:
     bool FixedFirstColumn() const { return FFixedColOne; }
     void SetFixedFirstColumn(bool value);
 
+    // ---- default sizes: the grid's, with the header heights kept
+    void SetDefaultColWidth(int value);
+    void SetDefaultRowHeight(int value);
+
     // ---- view in data terms (1-based)
     int TopRow() const { return TCustomGrid::TopRow() - CountHeadRows() + 1; }
     void SetTopRow(int value);

@@ -134,6 +134,21 @@ void TReportListView::SetNrOfColumns(int value)
     ChangedSetup();
 }
 
+void TReportListView::SetDefaultColWidth(int value)
+{
+    TCustomDrawGrid::SetDefaultColWidth(value);
+    Repaint();
+    ChangedSetup();
+}
+
+void TReportListView::SetDefaultRowHeight(int value)
+{
+    TCustomDrawGrid::SetDefaultRowHeight(value);
+    ApplyHeaderHeights();
+    Repaint();
+    ChangedSetup();
+}
+
 void TReportListView::SetTopRow(int value)
 {
     const int h = CountHeadRows();

@@ -63,6 +63,9 @@ TEST_F(ListView, HeaderRowsShapeTheGrid)
     EXPECT_EQ(list.RowHeights(0), 127);
     list.SetColumnHeadersHeight(3);
     EXPECT_EQ(list.RowHeights(1), 8);
+    list.SetDefaultRowHeight(18); // keeps the header heights
+    EXPECT_EQ(list.RowHeights(0), 127);
+    EXPECT_EQ(list.RowHeights(2), 18);
     list.SetCommonHeaderVisible(false);
     list.SetColumnHeadersVisible(false);
     EXPECT_EQ(list.FixedRows(), 0);
