@@ -110,6 +110,39 @@ public:
     QString Header(int ColNr) const { return FRLData->Header(ColNr); }
     void SetHeader(int ColNr, const QString& value);
 
+    bool ElemChecked(int ACol, int ARow) const { return FRLData->ElemChecked(ACol, ARow); }
+    // Requires a column in 1..NrOfColumns and a row in 1..NrOfRows (else ignored).
+    void SetElemChecked(int ACol, int ARow, bool value);
+    double AsNumber(int ACol, int ARow) const { return FRLData->AsNumber(ACol, ARow); }
+    QString DefaultValue(int ACol, int ARow) const { return FRLData->DefaultValue(ACol, ARow); }
+    QString ColumnFormat(int ColNr) const { return FRLData->ColumnFormat(ColNr); }
+    void SetColumnFormat(int ColNr, const QString& value);
+    TCheckMode ColumnCheckMode(int ColNr) const { return FRLData->ColumnCheckMode(ColNr); }
+    void SetColumnCheckMode(int ColNr, TCheckMode value);
+    bool IsCheckedColumn(int ColNr) const { return FRLData->IsCheckedColumn(ColNr); }
+    void SetIsCheckedColumn(int ColNr, bool value);
+    QString Comment() const { return FRLData->Comment(); }
+    void SetComment(const QString& value) { FRLData->SetComment(value); }
+    QString DataID() const { return FRLData->DataID(); }
+    void SetDataID(const QString& value) { FRLData->SetDataID(value); }
+    int LastSortColumn() const { return FRLData->LastSortColumn(); }
+    bool LastSortOrder() const { return FRLData->LastSortOrder(); }
+
+    // ---- column widths from the contents
+    // Widest cell text (with IncludeHeader also the column name) plus room for check
+    // marks, the sort arrow and the margins; 9 for a column outside the list.
+    int DetermineMaxColWidth(int ColNr, bool IncludeHeader);
+    // Sets the width from the contents plus Addon, at least 4 (and at most MaxWidth).
+    void AutoColWidth(int ColNr, bool IncludeHeader, int Addon);
+    void AutoColWidth(int ColNr, bool IncludeHeader, int Addon, int MaxWidth);
+    // Gives column ColIx the client width left by the other columns (at least 16).
+    void ExpandColWidth(int ColIx, int RightMargin);
+    // AutoColWidth for every column but ExpandColumn, which takes the rest.
+    void FitAllColWidths(int ExpandColumn, bool IncludeHeader, int Addon, int MaxWidth,
+                         int RightMargin);
+    // Selects data row Row alone and scrolls it to the middle of the view.
+    void CenterScrollAndSelect(int Row);
+
     // ---- row and column flags
     bool RowSelected(int r) const;
     void SetRowSelected(int r, bool value);
@@ -204,6 +237,7 @@ protected:
     void Paint() override;
     void DrawCell(int ACol, int ARow, const TRect& Rect, TGridDrawState State) override;
     void CreateWnd() override;
+    void TopLeftChanged() override;
 
 private:
     // Grid rows and fixed rows follow the header visibility and NrOfRows.
@@ -213,6 +247,18 @@ private:
     bool ContainsRow(int r) const { return r >= 1 && r <= NrOfRows(); }
     void ResizeColumnArrays(int count);
     void Repaint();
+    // Suppresses painting for its lifetime; restoring false repaints once.
+    class PaintBatch {
+    public:
+        explicit PaintBatch(TReportListView* view) : FView(view), FSaved(view->FSuppressPaint)
+        {
+            view->FSuppressPaint = true;
+        }
+        ~PaintBatch() { FView->SetSuppressPaint(FSaved); }
+    private:
+        TReportListView* FView;
+        bool FSaved;
+    };
     template <typename T> void SetupValue(T& field, T value)
     {
         field = value;

@@ -165,3 +165,43 @@ TEST_F(ListView, EmptyListShowsTheMessageLinesCentered)
     EXPECT_NEAR(ink.center().x(), 200, 3);
     EXPECT_GT(ink.height(), 20); // two lines
 }
+
+TEST_F(ListView, ColumnWidthsFromContents)
+{
+    list.SetElem(1, 1, "abc");
+    list.SetElem(1, 2, "abcdef");
+    list.SetHeader(1, "A much longer name");
+    TCanvas* canvas = list.Canvas();
+    canvas->Font()->Assign(list.Font());
+    EXPECT_EQ(list.DetermineMaxColWidth(1, false), canvas->TextWidth("abcdef") + 9);
+    EXPECT_EQ(list.DetermineMaxColWidth(1, true),
+              canvas->TextWidth("A much longer name") + 9);
+    EXPECT_EQ(list.DetermineMaxColWidth(0, true), 9);
+    list.SetColumnCheckMode(2, cmBox);
+    list.SetElem(2, 1, "yes");
+    EXPECT_EQ(list.DetermineMaxColWidth(2, false), canvas->TextWidth("yes") + 16 + 9);
+    list.AutoColWidth(1, false, 5, 30);
+    EXPECT_EQ(list.ColWidths(1), 30);
+    list.AutoColWidth(1, false, -1000);
+    EXPECT_EQ(list.ColWidths(1), 4);
+    // Without a vertical scroll bar the client is 400 minus the 2-pixel border on each side.
+    list.SetColWidths(1, 64);
+    list.ExpandColWidth(5, 10);
+    EXPECT_EQ(list.ColWidths(5), 396 - 10 - 4 * 64);
+    list.ExpandColWidth(5, 1000);
+    EXPECT_EQ(list.ColWidths(5), 16);
+}
+
+TEST_F(ListView, CenterScrollAndSelectShowsTheRowInTheMiddle)
+{
+    list.SetNrOfRows(100);
+    list.SetRowSelected(3, true);
+    list.CenterScrollAndSelect(50);
+    const int visible = list.VisibleRowCount();
+    EXPECT_EQ(list.TopRow(), 50 - visible / 2);
+    EXPECT_TRUE(list.RowSelected(50));
+    EXPECT_FALSE(list.RowSelected(3));
+    EXPECT_FALSE(list.SuppressPaint());
+    list.CenterScrollAndSelect(99); // near the end: the last rows fill the view
+    EXPECT_EQ(list.TopRow(), 100 - visible + 1);
+}
