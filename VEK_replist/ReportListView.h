@@ -128,6 +128,28 @@ public:
     int LastSortColumn() const { return FRLData->LastSortColumn(); }
     bool LastSortOrder() const { return FRLData->LastSortOrder(); }
 
+    // ---- whole-list operations (painting once at the end)
+    int ColumnIndex(const QString& Head, bool PartialMatch) const
+    {
+        return FRLData->ColumnIndex(Head, PartialMatch);
+    }
+    // Replaces the contents from text; hides the editor first.
+    void Fill(const QString& s);
+    int FirstCheckedElemInCol(int ColNr) const { return FRLData->FirstCheckedElemInCol(ColNr); }
+    int FirstCheckedElemInRow(int RowNr) const { return FRLData->FirstCheckedElemInRow(RowNr); }
+    int CountCheckedElemsInRow(int Row) const { return FRLData->CountCheckedElemsInRow(Row); }
+    // Checked cells of the column in enabled rows.
+    int CountCheckedElemsInCol(int Column) const;
+    // Only for check-box columns.
+    void SetAllCheckmarksOfCol(int Column, bool Checked);
+    void InvertAllCheckmarksOfCol(int Column);
+    void Sort(int Col, int ColSec, bool Ascending);
+    void UnSort();
+
+    // The control's enabled state; a disabled list draws its text grayed.
+    void SetEnabled(bool value) override;
+    void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+
     // ---- column widths from the contents
     // Widest cell text (with IncludeHeader also the column name) plus room for check
     // marks, the sort arrow and the margins; 9 for a column outside the list.

@@ -205,3 +205,23 @@ TEST_F(ListView, CenterScrollAndSelectShowsTheRowInTheMiddle)
     list.CenterScrollAndSelect(99); // near the end: the last rows fill the view
     EXPECT_EQ(list.TopRow(), 100 - visible + 1);
 }
+
+TEST_F(ListView, CheckColumnsAndDisabledState)
+{
+    list.SetColumnCheckMode(2, cmBox);
+    list.SetAllCheckmarksOfCol(2, true);
+    EXPECT_EQ(list.FirstCheckedElemInCol(2), 1);
+    list.SetRowEnabled(1, false);
+    EXPECT_EQ(list.CountCheckedElemsInCol(2), 3); // the disabled row does not count
+    list.InvertAllCheckmarksOfCol(2);
+    EXPECT_FALSE(list.ElemChecked(2, 2));
+    list.SetAllCheckmarksOfCol(3, true); // not a check-box column: nothing happens
+    EXPECT_FALSE(list.ElemChecked(3, 1));
+    list.SetElemChecked(2, 9, true);     // outside the rows: ignored
+    // A disabled control draws its cell text in the inactive caption color.
+    list.SetElem(1, 2, "WWWW");
+    list.SetEnabled(false);
+    const QImage image = Render(&list);
+    const TRect cell = list.CellRect(0, 2);
+    EXPECT_GT(vektest::CountColor(image, cell.ToQRect(), ColorToRGB(clInactiveCaption)), 0);
+}
