@@ -146,6 +146,9 @@ public:
     void Sort(int Col, int ColSec, bool Ascending);
     void UnSort();
 
+    // Copies the settings, events and data of another report list.
+    void Assign(const TPersistent* Source) override;
+
     // The control's enabled state; a disabled list draws its text grayed.
     void SetEnabled(bool value) override;
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
@@ -256,6 +259,7 @@ public:
     TOnPercentDoneEvent OnPercentDone;
 
 protected:
+    void AssignTo(TPersistent* Dest) const override;
     void Paint() override;
     void DrawCell(int ACol, int ARow, const TRect& Rect, TGridDrawState State) override;
     void CreateWnd() override;

@@ -225,3 +225,31 @@ TEST_F(ListView, CheckColumnsAndDisabledState)
     const TRect cell = list.CellRect(0, 2);
     EXPECT_GT(vektest::CountColor(image, cell.ToQRect(), ColorToRGB(clInactiveCaption)), 0);
 }
+
+TEST_F(ListView, AssignCopiesSettingsDataAndColumnLayout)
+{
+    list.SetNrOfColumns(3);
+    list.SetNrOfRows(7);
+    list.SetElem(2, 7, "last");
+    list.SetCommonHeaderVisible(true);
+    list.SetColorHigh(0x010203);
+    list.SetColumnIsPwd(3, true);
+    list.SetColumnAlignment(1, taCenter);
+    ASSERT_TRUE(list.SetColumnOrder({2, 3, 1}));
+    TReportListView copy;
+    copy.Assign(&list);
+    EXPECT_EQ(copy.NrOfColumns(), 3);
+    EXPECT_EQ(copy.NrOfRows(), 7);
+    EXPECT_EQ(copy.RowCount(), 9);
+    EXPECT_EQ(copy.FixedRows(), 2);
+    EXPECT_EQ(copy.Elem(2, 7), "last");
+    EXPECT_EQ(copy.ColorHigh(), 0x010203u);
+    EXPECT_TRUE(copy.ColumnIsPwd(3));
+    EXPECT_EQ(copy.ColumnAlignment(1), taCenter);
+    EXPECT_EQ(copy.ColumnOrder(1), 2);
+    // The copy still repaints on cell writes through its own data.
+    int changes = 0;
+    copy.OnChange = [&](TObject*) { ++changes; };
+    copy.SetElem(1, 1, "x");
+    EXPECT_GT(changes, 0);
+}
