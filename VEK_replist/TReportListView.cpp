@@ -16,9 +16,15 @@ TReportListView::TReportListView(QWidget* parent) : TCustomDrawGrid(parent)
     SetDefaultDrawing(false);
     SetFixedCols(0);
     SetFixedRows(1);
-    FRLData->SetNrOfColumns(TCustomGrid::ColCount());
-    FRLData->SetNrOfRows(TCustomGrid::RowCount() - 1);
-    ResizeColumnArrays(NrOfColumns());
+    try {
+        FRLData->SetNrOfColumns(TCustomGrid::ColCount());
+        FRLData->SetNrOfRows(TCustomGrid::RowCount() - 1);
+        ResizeColumnArrays(NrOfColumns());
+    } catch (const std::bad_alloc&) {
+        delete FRLData;
+        throw EVEKRepListError(
+            ComponentErrorText(Name(), "failed to initialize table editor (out of memory)"));
+    }
     ApplyGeometry();
     FRLData->Strings->OnChange = [this](TObject*) {
         Changed();
@@ -128,7 +134,11 @@ void TReportListView::SetNrOfColumns(int value)
     SetColCount(NrOfColumns());
     for (int i = oldLast; i < TCustomGrid::ColCount(); ++i)
         TCustomGrid::SetColWidths(i, lastWidth);
-    ResizeColumnArrays(NrOfColumns());
+    try {
+        ResizeColumnArrays(NrOfColumns());
+    } catch (const std::bad_alloc&) {
+        throw EVEKRepListError(ComponentErrorText(Name(), "not enough memory on heap"));
+    }
     SetTopRow(1);
     Repaint();
     ChangedSetup();

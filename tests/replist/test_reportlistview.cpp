@@ -253,3 +253,18 @@ TEST_F(ListView, AssignCopiesSettingsDataAndColumnLayout)
     copy.SetElem(1, 1, "x");
     EXPECT_GT(changes, 0);
 }
+
+TEST_F(ListView, PropertiesReachableByName)
+{
+    int setups = 0;
+    list.OnChangeSetup = [&](TObject*) { ++setups; };
+    EXPECT_TRUE(list.setProperty("ColorSelectedRow", 0x112233u));
+    EXPECT_EQ(list.ColorSelectedRow(), 0x112233u);
+    EXPECT_EQ(setups, 1);
+    list.SetColorSelectedRow(0x112233u); // setup setters do not compare
+    EXPECT_EQ(setups, 2);
+    EXPECT_TRUE(list.setProperty("HighLightRow", 3));
+    EXPECT_EQ(list.property("HighLightRow").toInt(), 3);
+    list.SetColorEmptyMsg(list.ColorEmptyMsg()); // this one only reacts to a change
+    EXPECT_EQ(setups, 3);
+}
