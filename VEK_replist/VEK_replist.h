@@ -2,3 +2,4 @@
 #pragma once
 
 #include "RLData.h"
+#include "ReportListView.h"

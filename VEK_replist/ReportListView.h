@@ -1,0 +1,360 @@
+// TReportListView: a grid that shows a TRLData as a report list, with up to two header
+// rows (a common header band and the column headers), an optional fixed first column,
+// a display order of the columns, and per-column alignment, password masking and
+// editability. Rows and columns are numbered from 1 in the data's terms; the grid's own
+// rows include the header rows.
+#pragma once
+
+#include "RLData.h"
+
+#include <frame/baseenums.h>
+#include <frame/grid.h>
+
+#include <vector>
+
+namespace vek {
+
+// Failures of TReportListView.
+class VEK_EXPORT EVEKRepListError : public EVEKError {
+public:
+    using EVEKError::EVEKError;
+};
+
+// Lets a handler restyle one data cell before it is drawn (ACol/ARow: data column and row).
+using TRenderCellEvent =
+    std::function<void(TObject* Sender, int ACol, int ARow, TColor& PenColor,
+                       TColor& BrushColor, TColor& FontColor, TFontStyles& FontStyles,
+                       QString& Text)>;
+
+class VEK_EXPORT TReportListView : public TCustomDrawGrid {
+    Q_OBJECT
+    Q_PROPERTY(int NrOfColumns READ NrOfColumns WRITE SetNrOfColumns)
+    Q_PROPERTY(int NrOfRows READ NrOfRows WRITE SetNrOfRows)
+    Q_PROPERTY(QString CommonHeader READ CommonHeader WRITE SetCommonHeader)
+    Q_PROPERTY(bool CommonHeaderVisible READ CommonHeaderVisible WRITE SetCommonHeaderVisible)
+    Q_PROPERTY(int CommonHeaderHeight READ CommonHeaderHeight WRITE SetCommonHeaderHeight)
+    Q_PROPERTY(bool ColumnHeadersVisible READ ColumnHeadersVisible WRITE SetColumnHeadersVisible)
+    Q_PROPERTY(int ColumnHeadersHeight READ ColumnHeadersHeight WRITE SetColumnHeadersHeight)
+    Q_PROPERTY(int TopRow READ TopRow WRITE SetTopRow)
+    Q_PROPERTY(int LeftCol READ LeftCol WRITE SetLeftCol)
+    Q_PROPERTY(QString EmptyMessage READ EmptyMessage WRITE SetEmptyMessage)
+    Q_PROPERTY(bool FixedFirstColumn READ FixedFirstColumn WRITE SetFixedFirstColumn)
+    Q_PROPERTY(quint32 ColorHigh READ ColorHigh WRITE SetColorHigh)
+    Q_PROPERTY(quint32 ColorHighText READ ColorHighText WRITE SetColorHighText)
+    Q_PROPERTY(quint32 ColorText READ ColorText WRITE SetColorText)
+    Q_PROPERTY(quint32 ColorBkgdNormal READ ColorBkgdNormal WRITE SetColorBkgdNormal)
+    Q_PROPERTY(quint32 ColorBkgdShaded READ ColorBkgdShaded WRITE SetColorBkgdShaded)
+    Q_PROPERTY(quint32 ColorColumnHd READ ColorColumnHd WRITE SetColorColumnHd)
+    Q_PROPERTY(quint32 ColorColumnHdText READ ColorColumnHdText WRITE SetColorColumnHdText)
+    Q_PROPERTY(quint32 ColorCommonHd READ ColorCommonHd WRITE SetColorCommonHd)
+    Q_PROPERTY(quint32 ColorCommonHdText READ ColorCommonHdText WRITE SetColorCommonHdText)
+    Q_PROPERTY(quint32 ColorDisabledBkgd READ ColorDisabledBkgd WRITE SetColorDisabledBkgd)
+    Q_PROPERTY(quint32 ColorDisabledText READ ColorDisabledText WRITE SetColorDisabledText)
+    Q_PROPERTY(quint32 ColorEmptyMsg READ ColorEmptyMsg WRITE SetColorEmptyMsg)
+    Q_PROPERTY(quint32 ColorSelectedRow READ ColorSelectedRow WRITE SetColorSelectedRow)
+    Q_PROPERTY(quint32 ColorSelectedRowText READ ColorSelectedRowText WRITE SetColorSelectedRowText)
+    Q_PROPERTY(quint32 ColorSelectedCol READ ColorSelectedCol WRITE SetColorSelectedCol)
+    Q_PROPERTY(quint32 ColorSelectedColText READ ColorSelectedColText WRITE SetColorSelectedColText)
+    Q_PROPERTY(quint32 ColorSelectedBoth READ ColorSelectedBoth WRITE SetColorSelectedBoth)
+    Q_PROPERTY(quint32 ColorSelectedBothText READ ColorSelectedBothText WRITE SetColorSelectedBothText)
+    Q_PROPERTY(quint32 InterRowIndicatorColor READ InterRowIndicatorColor WRITE SetInterRowIndicatorColor)
+    Q_PROPERTY(int HighLightRow READ HighLightRow WRITE SetHighLightRow)
+    Q_PROPERTY(int HighLightColumn READ HighLightColumn WRITE SetHighLightColumn)
+    Q_PROPERTY(int RowColPattern READ RowColPattern WRITE SetRowColPattern)
+    Q_PROPERTY(int InterRowIndicatorWidth READ InterRowIndicatorWidth WRITE SetInterRowIndicatorWidth)
+    Q_PROPERTY(bool HighLightBold READ HighLightBold WRITE SetHighLightBold)
+    Q_PROPERTY(bool ShowEmptyCheckBoxes READ ShowEmptyCheckBoxes WRITE SetShowEmptyCheckBoxes)
+
+public:
+    explicit TReportListView(QWidget* parent = nullptr);
+    ~TReportListView() override;
+
+    // The data shown (owned by the control).
+    TRLData* RLData() const { return FRLData; }
+
+    // ---- size of the list
+    int NrOfColumns() const { return FRLData->NrOfColumns(); }
+    // New columns take the width of the former last column, left alignment, no masking
+    // and no editing; the display order becomes the identity.
+    void SetNrOfColumns(int value);
+    int NrOfRows() const { return FRLData->NrOfRows(); }
+    // Clears the selection; the grid keeps at least one (empty) data row.
+    void SetNrOfRows(int value);
+
+    // ---- headers. Heights are clamped to 8..127.
+    QString CommonHeader() const { return FRLData->CommonHeader(); }
+    void SetCommonHeader(const QString& value);
+    TAlignment CommonHeaderAlignment() const { return FHeaderAlignment; }
+    void SetCommonHeaderAlignment(TAlignment value);
+    bool CommonHeaderVisible() const { return FComHdVis; }
+    void SetCommonHeaderVisible(bool value);
+    int CommonHeaderHeight() const { return FComHdHgt; }
+    void SetCommonHeaderHeight(int value);
+    bool ColumnHeadersVisible() const { return FColHdVis; }
+    void SetColumnHeadersVisible(bool value);
+    int ColumnHeadersHeight() const { return FColHdHgt; }
+    void SetColumnHeadersHeight(int value);
+    // Number of visible header rows (0, 1 or 2).
+    int CountHeadRows() const { return (FComHdVis ? 1 : 0) + (FColHdVis ? 1 : 0); }
+    // Lines separated by "|", shown centered when the list has no rows.
+    QString EmptyMessage() const { return FEmptyMsg; }
+    void SetEmptyMessage(const QString& value);
+    // Makes the first displayed column a fixed (non-scrolling) one.
+    bool FixedFirstColumn() const { return FFixedColOne; }
+    void SetFixedFirstColumn(bool value);
+
+    // ---- default sizes: the grid's, with the header heights kept
+    void SetDefaultColWidth(int value);
+    void SetDefaultRowHeight(int value);
+
+    // ---- view in data terms (1-based)
+    int TopRow() const { return TCustomGrid::TopRow() - CountHeadRows() + 1; }
+    void SetTopRow(int value);
+    int LeftCol() const { return TCustomGrid::LeftCol() + 1; }
+    void SetLeftCol(int value);
+
+    // ---- columns in data terms
+    // Width of the ColNr-th displayed column (0 outside 1..NrOfColumns).
+    int ColWidths(int Index) const;
+    void SetColWidths(int Index, int value);
+    // The data column shown at display position ColNr (0 outside 1..NrOfColumns).
+    int ColumnOrder(int ColNr) const;
+    // Sets the data column of every display position; false (and entries outside the
+    // range skipped) unless the list has exactly NrOfColumns valid entries.
+    bool SetColumnOrder(const std::vector<int>& ColList);
+    TAlignment ColumnAlignment(int ColNr) const;
+    void SetColumnAlignment(int ColNr, TAlignment value);
+    bool ColumnIsPwd(int ColNr) const;
+    void SetColumnIsPwd(int ColNr, bool value);
+    bool ColumnEditable(int ColNr) const;
+    void SetColumnEditable(int ColNr, bool value);
+
+    // ---- forwarded data access
+    QString Elem(int ACol, int ARow) const { return FRLData->Elem(ACol, ARow); }
+    void SetElem(int ACol, int ARow, const QString& value) { FRLData->SetElem(ACol, ARow, value); }
+    QString Header(int ColNr) const { return FRLData->Header(ColNr); }
+    void SetHeader(int ColNr, const QString& value);
+
+    bool ElemChecked(int ACol, int ARow) const { return FRLData->ElemChecked(ACol, ARow); }
+    // Requires a column in 1..NrOfColumns and a row in 1..NrOfRows (else ignored).
+    void SetElemChecked(int ACol, int ARow, bool value);
+    double AsNumber(int ACol, int ARow) const { return FRLData->AsNumber(ACol, ARow); }
+    QString DefaultValue(int ACol, int ARow) const { return FRLData->DefaultValue(ACol, ARow); }
+    QString ColumnFormat(int ColNr) const { return FRLData->ColumnFormat(ColNr); }
+    void SetColumnFormat(int ColNr, const QString& value);
+    TCheckMode ColumnCheckMode(int ColNr) const { return FRLData->ColumnCheckMode(ColNr); }
+    void SetColumnCheckMode(int ColNr, TCheckMode value);
+    bool IsCheckedColumn(int ColNr) const { return FRLData->IsCheckedColumn(ColNr); }
+    void SetIsCheckedColumn(int ColNr, bool value);
+    QString Comment() const { return FRLData->Comment(); }
+    void SetComment(const QString& value) { FRLData->SetComment(value); }
+    QString DataID() const { return FRLData->DataID(); }
+    void SetDataID(const QString& value) { FRLData->SetDataID(value); }
+    int LastSortColumn() const { return FRLData->LastSortColumn(); }
+    bool LastSortOrder() const { return FRLData->LastSortOrder(); }
+
+    // ---- whole-list operations (painting once at the end)
+    int ColumnIndex(const QString& Head, bool PartialMatch) const
+    {
+        return FRLData->ColumnIndex(Head, PartialMatch);
+    }
+    // Replaces the contents from text; hides the editor first.
+    void Fill(const QString& s);
+    int FirstCheckedElemInCol(int ColNr) const { return FRLData->FirstCheckedElemInCol(ColNr); }
+    int FirstCheckedElemInRow(int RowNr) const { return FRLData->FirstCheckedElemInRow(RowNr); }
+    int CountCheckedElemsInRow(int Row) const { return FRLData->CountCheckedElemsInRow(Row); }
+    // Checked cells of the column in enabled rows.
+    int CountCheckedElemsInCol(int Column) const;
+    // Only for check-box columns.
+    void SetAllCheckmarksOfCol(int Column, bool Checked);
+    void InvertAllCheckmarksOfCol(int Column);
+    void Sort(int Col, int ColSec, bool Ascending);
+    void UnSort();
+
+    // Copies the settings, events and data of another report list.
+    void Assign(const TPersistent* Source) override;
+
+    // The control's enabled state; a disabled list draws its text grayed.
+    void SetEnabled(bool value) override;
+    void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+
+    // ---- column widths from the contents
+    // Widest cell text (with IncludeHeader also the column name) plus room for check
+    // marks, the sort arrow and the margins; 9 for a column outside the list.
+    int DetermineMaxColWidth(int ColNr, bool IncludeHeader);
+    // Sets the width from the contents plus Addon, at least 4 (and at most MaxWidth).
+    void AutoColWidth(int ColNr, bool IncludeHeader, int Addon);
+    void AutoColWidth(int ColNr, bool IncludeHeader, int Addon, int MaxWidth);
+    // Gives column ColIx the client width left by the other columns (at least 16).
+    void ExpandColWidth(int ColIx, int RightMargin);
+    // AutoColWidth for every column but ExpandColumn, which takes the rest.
+    void FitAllColWidths(int ExpandColumn, bool IncludeHeader, int Addon, int MaxWidth,
+                         int RightMargin);
+    // Selects data row Row alone and scrolls it to the middle of the view.
+    void CenterScrollAndSelect(int Row);
+
+    // ---- row and column flags
+    bool RowSelected(int r) const;
+    void SetRowSelected(int r, bool value);
+    bool RowEnabled(int r) const;
+    void SetRowEnabled(int r, bool value);
+    bool ColumnSelected(int c) const;
+    void SetColumnSelected(int c, bool value);
+
+    // ---- colors and highlight. Each setter repaints at once and raises OnChangeSetup.
+    TColor ColorHigh() const { return FHiLgtColor; }
+    void SetColorHigh(TColor v) { SetupValue(FHiLgtColor, v); }
+    TColor ColorHighText() const { return FHiLgtTextColor; }
+    void SetColorHighText(TColor v) { SetupValue(FHiLgtTextColor, v); }
+    TColor ColorText() const { return FColorNormal; }
+    void SetColorText(TColor v) { SetupValue(FColorNormal, v); }
+    TColor ColorBkgdNormal() const { return FRColorNormal; }
+    void SetColorBkgdNormal(TColor v) { SetupValue(FRColorNormal, v); }
+    TColor ColorBkgdShaded() const { return FRColorShaded; }
+    void SetColorBkgdShaded(TColor v) { SetupValue(FRColorShaded, v); }
+    // The column header row and the fixed first column share the grid's FixedColor.
+    TColor ColorColumnHd() const { return FixedColor(); }
+    void SetColorColumnHd(TColor v);
+    TColor ColorColumnHdText() const { return FColHdTxtColor; }
+    void SetColorColumnHdText(TColor v) { SetupValue(FColHdTxtColor, v); }
+    TColor ColorCommonHd() const { return FComHdColor; }
+    void SetColorCommonHd(TColor v) { SetupValue(FComHdColor, v); }
+    TColor ColorCommonHdText() const { return FComHdTxtColor; }
+    void SetColorCommonHdText(TColor v) { SetupValue(FComHdTxtColor, v); }
+    TColor ColorDisabledBkgd() const { return FDisabledBkgdColor; }
+    void SetColorDisabledBkgd(TColor v) { SetupValue(FDisabledBkgdColor, v); }
+    TColor ColorDisabledText() const { return FDisabledTextColor; }
+    void SetColorDisabledText(TColor v) { SetupValue(FDisabledTextColor, v); }
+    // Repaints only when the color changes.
+    TColor ColorEmptyMsg() const { return FColorEmptyMsg; }
+    void SetColorEmptyMsg(TColor v);
+    TColor ColorSelectedRow() const { return FSelRowColor; }
+    void SetColorSelectedRow(TColor v) { SetupValue(FSelRowColor, v); }
+    TColor ColorSelectedRowText() const { return FSelRowTextColor; }
+    void SetColorSelectedRowText(TColor v) { SetupValue(FSelRowTextColor, v); }
+    TColor ColorSelectedCol() const { return FSelColColor; }
+    void SetColorSelectedCol(TColor v) { SetupValue(FSelColColor, v); }
+    TColor ColorSelectedColText() const { return FSelColTextColor; }
+    void SetColorSelectedColText(TColor v) { SetupValue(FSelColTextColor, v); }
+    TColor ColorSelectedBoth() const { return FSelBothColor; }
+    void SetColorSelectedBoth(TColor v) { SetupValue(FSelBothColor, v); }
+    TColor ColorSelectedBothText() const { return FSelBothTextColor; }
+    void SetColorSelectedBothText(TColor v) { SetupValue(FSelBothTextColor, v); }
+    bool HighLightBold() const { return FHiLgtBold; }
+    void SetHighLightBold(bool v) { SetupValue(FHiLgtBold, v); }
+    // Data row (column) drawn in the highlight colors; 0 = none.
+    int HighLightRow() const { return FHiLgtRow; }
+    void SetHighLightRow(int v) { SetupValue(FHiLgtRow, v); }
+    int HighLightColumn() const { return FHiLgtColumn; }
+    void SetHighLightColumn(int v) { SetupValue(FHiLgtColumn, v); }
+    // Rows per background band; 0 or less: no banding.
+    int RowColPattern() const { return FRowColPattern; }
+    void SetRowColPattern(int v) { SetupValue(FRowColPattern, v); }
+    TColor InterRowIndicatorColor() const { return FInterRowColor; }
+    void SetInterRowIndicatorColor(TColor v) { SetupValue(FInterRowColor, v); }
+    int InterRowIndicatorWidth() const { return FInterRowWidth; }
+    void SetInterRowIndicatorWidth(int v) { SetupValue(FInterRowWidth, v); }
+    // The indicator line sits above this data row (0: none).
+    int InterRowIndicatorPos() const { return FInterRowIndi; }
+    void SetInterRowIndicatorPos(int v);
+    // Draw a check box also in a check cell without a value.
+    bool ShowEmptyCheckBoxes() const { return FShowEmptyCBx; }
+    void SetShowEmptyCheckBoxes(bool v);
+    // Read-only check marks are drawn without their box.
+    bool CheckMarksReadOnly() const { return FROCheckMarks; }
+    void SetCheckMarksReadOnly(bool v);
+
+    // ---- painting control
+    // While set, Paint does nothing; clearing it repaints at once.
+    bool SuppressPaint() const { return FSuppressPaint; }
+    void SetSuppressPaint(bool value);
+
+    // The cell under a point: X = data column (grid column + 1); Y = data row, 0 outside,
+    // -1 on the column header row, -2 on the common header row.
+    TGridCoord MouseCell(int X, int Y) const;
+
+    void Changed();
+    void ChangedSetup();
+    void ChangedSelection();
+
+    TNotifyEvent OnChange;
+    TNotifyEvent OnChangeSetup;
+    TNotifyEvent OnSelectedChange;
+    TRenderCellEvent OnBeforeRenderCell;
+    TOnPercentDoneEvent OnPercentDone;
+
+protected:
+    void AssignTo(TPersistent* Dest) const override;
+    void Paint() override;
+    void DrawCell(int ACol, int ARow, const TRect& Rect, TGridDrawState State) override;
+    void CreateWnd() override;
+    void TopLeftChanged() override;
+
+private:
+    // Grid rows and fixed rows follow the header visibility and NrOfRows.
+    void ApplyGeometry();
+    void ApplyHeaderHeights();
+    bool ContainsColumn(int ColNr) const { return ColNr >= 1 && ColNr <= NrOfColumns(); }
+    bool ContainsRow(int r) const { return r >= 1 && r <= NrOfRows(); }
+    void ResizeColumnArrays(int count);
+    void Repaint();
+    // Suppresses painting for its lifetime; restoring false repaints once.
+    class PaintBatch {
+    public:
+        explicit PaintBatch(TReportListView* view) : FView(view), FSaved(view->FSuppressPaint)
+        {
+            view->FSuppressPaint = true;
+        }
+        ~PaintBatch() { FView->SetSuppressPaint(FSaved); }
+    private:
+        TReportListView* FView;
+        bool FSaved;
+    };
+    template <typename T> void SetupValue(T& field, T value)
+    {
+        field = value;
+        Repaint();
+        ChangedSetup();
+    }
+    // painting
+    struct CellStyle {
+        TColor Pen, Brush, Font;
+        TFontStyles Styles;
+    };
+    CellStyle DataCellStyle(int ARow, int dc, int d) const;
+    void DrawDataCell(int ACol, int ARow, const TRect& Rect);
+    void DrawCheckMark(const TRect& B, TCheckMode mode, bool checked, bool disabledRow,
+                       const CellStyle& style);
+    void DrawCommonHeader(const TRect& Rect, int R);
+    void DrawColumnHeader(int dc, const TRect& Rect, int R);
+    void DrawBevel(int Left, int Top, int Right, int Bottom);
+    int HeaderBandRight() const;
+    void PaintEmptyMessage();
+    void PaintInterRowIndicator();
+
+    TRLData* FRLData = nullptr;
+    std::vector<TAlignment> FColAlignment;
+    std::vector<bool> FColumnEditable, FColumnIsPwd;
+    std::vector<int> FColOrder;
+    TAlignment FHeaderAlignment = taCenter;
+    QString FEmptyMsg;
+    bool FComHdVis = false, FColHdVis = true;
+    int FComHdHgt = 20, FColHdHgt = 20;
+    bool FFixedColOne = false;
+    bool FSuppressPaint = true;
+    TColor FHiLgtColor = 0xCC9966, FHiLgtTextColor = 0xFFFFFF, FColorNormal = 0x002000;
+    TColor FRColorNormal = 0xFFFFFF, FRColorShaded = 0xF0EFE8;
+    TColor FColHdTxtColor = clBlack, FComHdColor = clBtnFace, FComHdTxtColor = clBlack;
+    TColor FDisabledBkgdColor = 0xF0F0F0, FDisabledTextColor = 0xC0C0C0;
+    TColor FColorEmptyMsg = clBlack;
+    TColor FSelRowColor = 0x94BAED, FSelRowTextColor = 0x800000;
+    TColor FSelColColor = clBlack, FSelColTextColor = clBlack;
+    TColor FSelBothColor = clBlack, FSelBothTextColor = clBlack;
+    bool FHiLgtBold = false;
+    int FHiLgtRow = 0, FHiLgtColumn = 0, FRowColPattern = 1;
+    TColor FInterRowColor = 0x0000FF;
+    int FInterRowWidth = 3, FInterRowIndi = 0;
+    bool FShowEmptyCBx = true, FROCheckMarks = false;
+};
+
+} // namespace vek

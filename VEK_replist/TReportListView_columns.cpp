@@ -1,0 +1,114 @@
+// TReportListView: forwarded column settings, column widths from the contents, and
+// centering a row in the view.
+#include "VEK_replist.h"
+
+#include <algorithm>
+
+namespace vek {
+
+// Room for a check box in a check column, for the sort arrow in a header, and the cell's
+// left plus right margins.
+static constexpr int CheckBoxRoom = 16;
+static constexpr int SortArrowRoom = 13;
+static constexpr int CellMargins = 9;
+
+void TReportListView::TopLeftChanged()
+{
+    InvalidateGrid();
+    TCustomDrawGrid::TopLeftChanged();
+}
+
+void TReportListView::SetElemChecked(int ACol, int ARow, bool value)
+{
+    if (ContainsColumn(ACol) && ContainsRow(ARow))
+        FRLData->SetElemChecked(ACol, ARow, value);
+}
+
+void TReportListView::SetColumnFormat(int ColNr, const QString& value)
+{
+    FRLData->SetColumnFormat(ColNr, value);
+    Changed();
+    Repaint();
+}
+
+void TReportListView::SetColumnCheckMode(int ColNr, TCheckMode value)
+{
+    FRLData->SetColumnCheckMode(ColNr, value);
+    Changed();
+    Repaint();
+}
+
+void TReportListView::SetIsCheckedColumn(int ColNr, bool value)
+{
+    FRLData->SetIsCheckedColumn(ColNr, value);
+    Changed();
+    Repaint();
+}
+
+int TReportListView::DetermineMaxColWidth(int ColNr, bool IncludeHeader)
+{
+    if (!ContainsColumn(ColNr))
+        return CellMargins;
+    TCanvas* canvas = Canvas();
+    canvas->Font()->Assign(Font());
+    const int italic = (Font()->Style() & fsItalic) ? 2 : 0;
+    const bool box = ColumnCheckMode(ColNr) == cmBox;
+    const int extra = (box ? CheckBoxRoom : 0) + italic;
+    int widest = 0;
+    for (int r = 1; r <= NrOfRows(); ++r) {
+        const QString stored = FRLData->Strings->GetString(ColNr, r);
+        widest = std::max(widest, canvas->TextWidth(box ? stored.mid(1) : stored) + extra);
+    }
+    if (IncludeHeader) {
+        const int arrow = ColNr == LastSortColumn() ? SortArrowRoom : 0;
+        widest = std::max(widest, canvas->TextWidth(Header(ColNr)) + arrow + italic);
+    }
+    return widest + CellMargins;
+}
+
+void TReportListView::AutoColWidth(int ColNr, bool IncludeHeader, int Addon)
+{
+    SetColWidths(ColNr, std::max(4, DetermineMaxColWidth(ColNr, IncludeHeader) + Addon));
+}
+
+void TReportListView::AutoColWidth(int ColNr, bool IncludeHeader, int Addon, int MaxWidth)
+{
+    const int width = std::max(4, DetermineMaxColWidth(ColNr, IncludeHeader) + Addon);
+    SetColWidths(ColNr, std::min(width, MaxWidth));
+}
+
+void TReportListView::ExpandColWidth(int ColIx, int RightMargin)
+{
+    if (ContainsColumn(ColIx)) {
+        int others = 0;
+        for (int c = 1; c <= NrOfColumns(); ++c)
+            if (c != ColIx)
+                others += ColWidths(c);
+        const int width = GridClientRect().Width() - RightMargin - others;
+        SetColWidths(ColIx, width <= 15 ? 16 : width);
+    }
+    ChangedSetup();
+}
+
+void TReportListView::FitAllColWidths(int ExpandColumn, bool IncludeHeader, int Addon,
+                                      int MaxWidth, int RightMargin)
+{
+    PaintBatch batch(this);
+    for (int c = 1; c <= NrOfColumns(); ++c)
+        if (c != ExpandColumn)
+            AutoColWidth(c, IncludeHeader, Addon, MaxWidth);
+    ExpandColWidth(ExpandColumn, RightMargin);
+}
+
+void TReportListView::CenterScrollAndSelect(int Row)
+{
+    PaintBatch batch(this);
+    for (int r = 1; r <= NrOfRows(); ++r)
+        SetRowSelected(r, r == Row);
+    const int visible = VisibleRowCount();
+    const int top = Row > NrOfRows() - visible / 2 ? NrOfRows() - visible + 1 : Row - visible / 2;
+    SetTopRow(std::max(top, 1));
+    SetSelection({1, Row, NrOfColumns(), Row});
+}
+
+} // namespace vek
