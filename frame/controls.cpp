@@ -333,35 +333,10 @@ void TControl::contextMenuEvent(QContextMenuEvent* event)
 
 // ---- default virtuals: raise the events ----------------------------------------------
 
-void TControl::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
-{
-    if (OnMouseDown)
-        OnMouseDown(this, Button, Shift, X, Y);
-}
 
-void TControl::MouseMove(TShiftState Shift, int X, int Y)
-{
-    if (OnMouseMove)
-        OnMouseMove(this, Shift, X, Y);
-}
 
-void TControl::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
-{
-    if (OnMouseUp)
-        OnMouseUp(this, Button, Shift, X, Y);
-}
 
-void TControl::Click()
-{
-    if (OnClick)
-        OnClick(this);
-}
 
-void TControl::DblClick()
-{
-    if (OnDblClick)
-        OnDblClick(this);
-}
 
 bool TControl::DoMouseWheelDown(TShiftState Shift, QPoint MousePos)
 {
@@ -379,40 +354,20 @@ bool TControl::DoMouseWheelUp(TShiftState Shift, QPoint MousePos)
     return handled;
 }
 
-void TControl::KeyDown(int& Key, TShiftState Shift)
-{
-    if (OnKeyDown)
-        OnKeyDown(this, Key, Shift);
-}
 
-void TControl::KeyPress(QChar& Key)
-{
-    if (OnKeyPress)
-        OnKeyPress(this, Key);
-}
 
-void TControl::KeyUp(int& Key, TShiftState Shift)
-{
-    if (OnKeyUp)
-        OnKeyUp(this, Key, Shift);
-}
 
-void TControl::DoEnter()
-{
-    if (OnEnter)
-        OnEnter(this);
-}
 
-void TControl::DoExit()
-{
-    if (OnExit)
-        OnExit(this);
-}
 
 void TControl::Resize()
 {
     if (OnResize)
         OnResize(this);
+}
+
+TObject* TControl::EventSender()
+{
+    return this;
 }
 
 TGraphicControl::TGraphicControl(QWidget* parent) : TControl(parent) {}

@@ -9,12 +9,14 @@
 //
 // Input: Qt's mouse, wheel, key and focus events arrive as the virtuals MouseDown,
 // MouseMove, MouseUp, Click, DblClick, DoMouseWheelDown/Up, KeyDown (virtual-key codes),
-// KeyPress, KeyUp, DoEnter, DoExit and Resize, whose default implementations call the
+// KeyPress, KeyUp, DoEnter, DoExit and Resize, whose default implementations (the shared
+// ones in TInputEvents) call the
 // On... events. An exception escaping any of them goes to Application()->HandleException.
 #pragma once
 
 #include "canvas.h"
 #include "component.h"
+#include "inputevents.h"
 
 #include <QMenu>
 #include <QPointer>
@@ -24,7 +26,7 @@
 
 namespace vek {
 
-class VEK_EXPORT TControl : public QWidget, public TPersistent {
+class VEK_EXPORT TControl : public QWidget, public TPersistent, public TInputEvents {
     Q_OBJECT
     Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
     Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
@@ -91,18 +93,8 @@ public:
     void Refresh();
 
     // ---- events
-    TNotifyEvent OnClick;
-    TNotifyEvent OnDblClick;
-    TMouseEvent OnMouseDown;
-    TMouseMoveEvent OnMouseMove;
-    TMouseEvent OnMouseUp;
     TMouseWheelUpDownEvent OnMouseWheelDown;
     TMouseWheelUpDownEvent OnMouseWheelUp;
-    TKeyEvent OnKeyDown;
-    TKeyPressEvent OnKeyPress;
-    TKeyEvent OnKeyUp;
-    TNotifyEvent OnEnter;
-    TNotifyEvent OnExit;
     TNotifyEvent OnResize;
 
 protected:
@@ -115,20 +107,11 @@ protected:
     // The font changed; the default invalidates.
     virtual void FontChanged();
 
-    virtual void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
-    virtual void MouseMove(TShiftState Shift, int X, int Y);
-    virtual void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
-    virtual void Click();
-    virtual void DblClick();
     // Return true when the wheel step was handled.
     virtual bool DoMouseWheelDown(TShiftState Shift, QPoint MousePos);
     virtual bool DoMouseWheelUp(TShiftState Shift, QPoint MousePos);
-    virtual void KeyDown(int& Key, TShiftState Shift);
-    virtual void KeyPress(QChar& Key);
-    virtual void KeyUp(int& Key, TShiftState Shift);
-    virtual void DoEnter();
-    virtual void DoExit();
     virtual void Resize();
+    TObject* EventSender() override;
 
     // Gives the back buffer an alpha channel (transparent controls) or removes it.
     void SetBufferTransparent(bool transparent);

@@ -315,64 +315,19 @@ void TCustomEdit::contextMenuEvent(QContextMenuEvent* event)
 
 // ---- default virtuals: raise the events ----------------------------------------------
 
-void TCustomEdit::KeyDown(int& Key, TShiftState Shift)
-{
-    if (OnKeyDown)
-        OnKeyDown(this, Key, Shift);
-}
 
-void TCustomEdit::KeyPress(QChar& Key)
-{
-    if (OnKeyPress)
-        OnKeyPress(this, Key);
-}
 
-void TCustomEdit::KeyUp(int& Key, TShiftState Shift)
-{
-    if (OnKeyUp)
-        OnKeyUp(this, Key, Shift);
-}
 
-void TCustomEdit::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
-{
-    if (OnMouseDown)
-        OnMouseDown(this, Button, Shift, X, Y);
-}
 
-void TCustomEdit::MouseMove(TShiftState Shift, int X, int Y)
-{
-    if (OnMouseMove)
-        OnMouseMove(this, Shift, X, Y);
-}
 
-void TCustomEdit::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
-{
-    if (OnMouseUp)
-        OnMouseUp(this, Button, Shift, X, Y);
-}
 
-void TCustomEdit::Click()
-{
-    if (OnClick)
-        OnClick(this);
-}
 
-void TCustomEdit::DblClick()
-{
-    if (OnDblClick)
-        OnDblClick(this);
-}
 
-void TCustomEdit::DoEnter()
-{
-    if (OnEnter)
-        OnEnter(this);
-}
 
-void TCustomEdit::DoExit()
+
+TObject* TCustomEdit::EventSender()
 {
-    if (OnExit)
-        OnExit(this);
+    return this;
 }
 
 } // namespace vek

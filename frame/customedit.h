@@ -14,6 +14,7 @@
 
 #include "component.h"
 #include "graphics.h"
+#include "inputevents.h"
 #include "persistent.h"
 
 #include <QLineEdit>
@@ -22,7 +23,7 @@
 
 namespace vek {
 
-class VEK_EXPORT TCustomEdit : public QLineEdit, public TPersistent {
+class VEK_EXPORT TCustomEdit : public QLineEdit, public TPersistent, public TInputEvents {
     Q_OBJECT
     Q_PROPERTY(QString Text READ Text WRITE SetText)
     Q_PROPERTY(bool ReadOnly READ ReadOnly WRITE SetReadOnly)
@@ -124,16 +125,6 @@ public:
 
     // ---- events
     TNotifyEvent OnChange;
-    TNotifyEvent OnClick;
-    TNotifyEvent OnDblClick;
-    TNotifyEvent OnEnter;
-    TNotifyEvent OnExit;
-    TKeyEvent OnKeyDown;
-    TKeyPressEvent OnKeyPress;
-    TKeyEvent OnKeyUp;
-    TMouseEvent OnMouseDown;
-    TMouseMoveEvent OnMouseMove;
-    TMouseEvent OnMouseUp;
 
     void Assign(const TPersistent* Source) override;
 
@@ -146,16 +137,7 @@ protected:
     void SetTextInternal(const QString& value);
     virtual void Loaded() { FCore.SetLoading(false); }
 
-    virtual void KeyDown(int& Key, TShiftState Shift);
-    virtual void KeyPress(QChar& Key);
-    virtual void KeyUp(int& Key, TShiftState Shift);
-    virtual void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
-    virtual void MouseMove(TShiftState Shift, int X, int Y);
-    virtual void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
-    virtual void Click();
-    virtual void DblClick();
-    virtual void DoEnter();
-    virtual void DoExit();
+    TObject* EventSender() override;
 
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
