@@ -10,7 +10,8 @@
 // Input: Qt's mouse, wheel, key and focus events arrive as the virtuals MouseDown,
 // MouseMove, MouseUp, Click, DblClick, DoMouseWheelDown/Up, KeyDown (virtual-key codes),
 // KeyPress, KeyUp, DoEnter, DoExit and Resize, whose default implementations (most of
-// them shared with edit boxes in TInputEvents) call the On... events. An exception escaping any of them goes to Application()->HandleException.
+// them shared with edit boxes in TInputEvents) call the On... events.
+// An exception escaping any of them goes to Application()->HandleException.
 #pragma once
 
 #include "canvas.h"
