@@ -64,6 +64,14 @@ class VEK_EXPORT TReportListView : public TCustomDrawGrid {
     Q_PROPERTY(int InterRowIndicatorWidth READ InterRowIndicatorWidth WRITE SetInterRowIndicatorWidth)
     Q_PROPERTY(bool HighLightBold READ HighLightBold WRITE SetHighLightBold)
     Q_PROPERTY(bool ShowEmptyCheckBoxes READ ShowEmptyCheckBoxes WRITE SetShowEmptyCheckBoxes)
+    Q_PROPERTY(vek::TAlignment CommonHeaderAlignment READ CommonHeaderAlignment
+                   WRITE SetCommonHeaderAlignment)
+    Q_PROPERTY(int DefaultColWidth READ DefaultColWidth WRITE SetDefaultColWidth)
+    Q_PROPERTY(int DefaultRowHeight READ DefaultRowHeight WRITE SetDefaultRowHeight)
+    Q_PROPERTY(bool AutoAdvance READ AutoAdvance WRITE SetAutoAdvance)
+    Q_PROPERTY(int RowSelectMode READ RowSelectMode WRITE SetRowSelectMode)
+    Q_PROPERTY(bool SortEnabled READ SortEnabled WRITE SetSortEnabled)
+    Q_PROPERTY(bool UseCtrlForMultiSel READ UseCtrlForMultiSel WRITE SetUseCtrlForMultiSel)
 
 public:
     explicit TReportListView(QWidget* parent = nullptr);
@@ -264,8 +272,23 @@ public:
     bool CheckMarksReadOnly() const { return FROCheckMarks; }
     void SetCheckMarksReadOnly(bool v);
 
+    // ---- interaction settings (used by the mouse and keyboard handling)
+    // After an edit, move the editor on to the next cell.
+    bool AutoAdvance() const { return FAutoAdvance; }
+    void SetAutoAdvance(bool v) { FAutoAdvance = v; }
+    // How clicks select rows.
+    int RowSelectMode() const { return FRowSelectMode; }
+    void SetRowSelectMode(int v) { FRowSelectMode = v; }
+    // A click on a column header sorts by that column.
+    bool SortEnabled() const { return FSortEnabled; }
+    void SetSortEnabled(bool v) { FSortEnabled = v; }
+    // Ctrl+click adds single rows to the selection.
+    bool UseCtrlForMultiSel() const { return FCtrlForMultiSel; }
+    void SetUseCtrlForMultiSel(bool v) { FCtrlForMultiSel = v; }
+
     // ---- painting control
-    // While set, Paint does nothing; clearing it repaints at once.
+    // While set, Paint does nothing; clearing it repaints at once. Set before the
+    // control is first painted, it holds until cleared.
     bool SuppressPaint() const { return FSuppressPaint; }
     void SetSuppressPaint(bool value);
 
@@ -281,7 +304,12 @@ public:
     TNotifyEvent OnChangeSetup;
     TNotifyEvent OnSelectedChange;
     TRenderCellEvent OnBeforeRenderCell;
+    // Progress of sorting, document writing and exports; Sender is the control.
     TOnPercentDoneEvent OnPercentDone;
+    // Passed on from the data with the control as Sender: each cell text while sorting
+    // (the handler may give a different sort text), each cell text of an HTML export.
+    TBeforeSortExchgEvent OnBeforeSortExchange;
+    TBeforeHTMLExportEvent OnBeforeHTMLExport;
 
 protected:
     void AssignTo(TPersistent* Dest) const override;
@@ -291,6 +319,8 @@ protected:
     void TopLeftChanged() override;
 
 private:
+    // Hooks the data's notifications to the control's repaint and events.
+    void ConnectData();
     // Grid rows and fixed rows follow the header visibility and NrOfRows.
     void ApplyGeometry();
     void ApplyHeaderHeights();
@@ -298,6 +328,8 @@ private:
     bool ContainsRow(int r) const { return r >= 1 && r <= NrOfRows(); }
     void ResizeColumnArrays(int count);
     void Repaint();
+    // Puts the suppression back to `saved` after a batch; false repaints once.
+    void RestoreSuppressPaint(bool saved);
     // Suppresses painting for its lifetime; restoring false repaints once.
     class PaintBatch {
     public:
@@ -305,7 +337,7 @@ private:
         {
             view->FSuppressPaint = true;
         }
-        ~PaintBatch() { FView->SetSuppressPaint(FSaved); }
+        ~PaintBatch() { FView->RestoreSuppressPaint(FSaved); }
     private:
         TReportListView* FView;
         bool FSaved;
@@ -341,7 +373,9 @@ private:
     bool FComHdVis = false, FColHdVis = true;
     int FComHdHgt = 20, FColHdHgt = 20;
     bool FFixedColOne = false;
-    bool FSuppressPaint = true;
+    // Painting is suppressed from construction until the window exists;
+    // FSuppressedByCaller keeps a caller's own suppression across that moment.
+    bool FSuppressPaint = true, FSuppressedByCaller = false;
     TColor FHiLgtColor = 0xCC9966, FHiLgtTextColor = 0xFFFFFF, FColorNormal = 0x002000;
     TColor FRColorNormal = 0xFFFFFF, FRColorShaded = 0xF0EFE8;
     TColor FColHdTxtColor = clBlack, FComHdColor = clBtnFace, FComHdTxtColor = clBlack;
@@ -355,6 +389,8 @@ private:
     TColor FInterRowColor = 0x0000FF;
     int FInterRowWidth = 3, FInterRowIndi = 0;
     bool FShowEmptyCBx = true, FROCheckMarks = false;
+    bool FAutoAdvance = false, FSortEnabled = true, FCtrlForMultiSel = true;
+    int FRowSelectMode = 1;
 };
 
 } // namespace vek

@@ -26,9 +26,20 @@ TReportListView::TReportListView(QWidget* parent) : TCustomDrawGrid(parent)
             ComponentErrorText(Name(), "failed to initialize table editor (out of memory)"));
     }
     ApplyGeometry();
+    ConnectData();
+    SetOptions(TGridOptions::fromInt(0x5083));
+    SetTopRow(1);
+}
+
+TReportListView::~TReportListView() { delete FRLData; }
+
+void TReportListView::ConnectData()
+{
+    // A cell write notifies once per cell: mark the view for repainting instead of
+    // painting it now, so that a loop of writes costs one repaint, not one per cell.
     FRLData->Strings->OnChange = [this](TObject*) {
         Changed();
-        Repaint();
+        Invalidate();
     };
     auto percent = [this](TObject*, int Percent) {
         if (OnPercentDone)
@@ -36,16 +47,21 @@ TReportListView::TReportListView(QWidget* parent) : TCustomDrawGrid(parent)
     };
     FRLData->Strings->OnPercentDone = percent;
     FRLData->OnPercentDone = percent;
-    SetOptions(TGridOptions::fromInt(0x5083));
-    SetTopRow(1);
+    FRLData->Strings->OnBeforeSortExchange = [this](TObject*, const QString& CellText,
+                                                    QString& SortText) {
+        if (OnBeforeSortExchange)
+            OnBeforeSortExchange(this, CellText, SortText);
+    };
+    FRLData->OnBeforeHTMLExport = [this](TObject*, QString& Text, int Col, int Row) {
+        if (OnBeforeHTMLExport)
+            OnBeforeHTMLExport(this, Text, Col, Row);
+    };
 }
-
-TReportListView::~TReportListView() { delete FRLData; }
 
 void TReportListView::CreateWnd()
 {
     TCustomDrawGrid::CreateWnd();
-    SetSuppressPaint(false);
+    RestoreSuppressPaint(FSuppressedByCaller);
 }
 
 // ---- notifications
@@ -72,8 +88,14 @@ void TReportListView::Repaint() { Refresh(); }
 
 void TReportListView::SetSuppressPaint(bool value)
 {
-    FSuppressPaint = value;
-    if (!value)
+    FSuppressedByCaller = value;
+    RestoreSuppressPaint(value);
+}
+
+void TReportListView::RestoreSuppressPaint(bool saved)
+{
+    FSuppressPaint = saved;
+    if (!saved)
         Repaint();
 }
 

@@ -16,6 +16,8 @@ void TReportListView::Assign(const TPersistent* Source)
     OnSelectedChange = src->OnSelectedChange;
     OnBeforeRenderCell = src->OnBeforeRenderCell;
     OnPercentDone = src->OnPercentDone;
+    OnBeforeSortExchange = src->OnBeforeSortExchange;
+    OnBeforeHTMLExport = src->OnBeforeHTMLExport;
     FHeaderAlignment = src->FHeaderAlignment;
     FEmptyMsg = src->FEmptyMsg;
     FComHdVis = src->FComHdVis;
@@ -48,8 +50,13 @@ void TReportListView::Assign(const TPersistent* Source)
     FInterRowIndi = src->FInterRowIndi;
     FShowEmptyCBx = src->FShowEmptyCBx;
     FROCheckMarks = src->FROCheckMarks;
+    FAutoAdvance = src->FAutoAdvance;
+    FRowSelectMode = src->FRowSelectMode;
+    FSortEnabled = src->FSortEnabled;
+    FCtrlForMultiSel = src->FCtrlForMultiSel;
     SetFixedColor(src->FixedColor());
     FRLData->Assign(src->FRLData);
+    ConnectData(); // the data copied the source's handlers along with its contents
     SetColCount(NrOfColumns());
     ApplyGeometry();
     FFixedColOne = src->FFixedColOne;

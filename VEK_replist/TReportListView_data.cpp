@@ -39,20 +39,14 @@ void TReportListView::InvertAllCheckmarksOfCol(int Column)
 
 void TReportListView::Sort(int Col, int ColSec, bool Ascending)
 {
-    {
-        PaintBatch batch(this);
-        FRLData->Sort(Col, ColSec, Ascending);
-    }
-    Repaint();
+    PaintBatch batch(this);
+    FRLData->Sort(Col, ColSec, Ascending);
 }
 
 void TReportListView::UnSort()
 {
-    {
-        PaintBatch batch(this);
-        FRLData->UnSort();
-    }
-    Repaint();
+    PaintBatch batch(this);
+    FRLData->UnSort();
 }
 
 void TReportListView::SetEnabled(bool value)

@@ -123,6 +123,7 @@ void TReportListView::DrawDataCell(int ACol, int ARow, const TRect& Rect)
     }
     TRect t(Rect.Left + 4, Rect.Top + 2, Rect.Right - 5, Rect.Bottom);
     const TCheckMode mode = FRLData->ColumnCheckMode(dc);
+    const TAlignment align = ColumnAlignment(dc);
     QString text = FRLData->Strings->GetString(dc, d);
     if (ColumnIsPwd(dc))
         text = "******";
@@ -140,7 +141,7 @@ void TReportListView::DrawDataCell(int ACol, int ARow, const TRect& Rect)
     const int room = ColWidths(dc) - (mode != cmNone ? CheckRoom : 0) - 9;
     const int measured = canvas->TextWidth(text.mid(1));
     if (room < measured && measured > 0)
-        text = Shortened(text, room, measured, 4, ColumnAlignment(dc) == taRightJustify);
+        text = Shortened(text, room, measured, 4, align == taRightJustify);
 
     canvas->Pen()->SetColor(s.Brush);
     canvas->Pen()->SetWidth(1);
@@ -149,12 +150,12 @@ void TReportListView::DrawDataCell(int ACol, int ARow, const TRect& Rect)
 
     const bool italic = Font()->Style() & fsItalic;
     auto writeText = [&](const QString& value) {
-        const int w = canvas->TextWidth(value) + (italic ? 2 : 0);
+        // Left-aligned text needs no measuring, which saves a text layout per cell.
         int x = t.Left;
-        if (ColumnAlignment(dc) == taRightJustify)
-            x = t.Right - w;
-        else if (ColumnAlignment(dc) == taCenter)
-            x = (t.Left + t.Right) / 2 - w / 2;
+        if (align != taLeftJustify) {
+            const int w = canvas->TextWidth(value) + (italic ? 2 : 0);
+            x = align == taRightJustify ? t.Right - w : (t.Left + t.Right) / 2 - w / 2;
+        }
         canvas->TextRect(t, x, t.Top - 1, value);
     };
     if (mode == cmNone)

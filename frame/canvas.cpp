@@ -160,7 +160,10 @@ QBrush TCanvas::QtBrush() const
 const QFont& TCanvas::QtFont()
 {
     if (!FQFontValid) {
-        FQFont = FFont.ToQFont();
+        QFont font = FFont.ToQFont();
+        if (!(font == FQFont))
+            FTextWidths.clear();
+        FQFont = std::move(font);
         FQFontValid = true;
     }
     return FQFont;

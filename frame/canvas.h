@@ -18,6 +18,7 @@
 
 #include "graphics.h"
 
+#include <QHash>
 #include <QImage>
 #include <QPainter>
 #include <QRegion>
@@ -185,6 +186,9 @@ private:
     TFont FFont;
     QFont FQFont;
     bool FQFontValid = false;
+    // Text widths measured with FQFont: grids and lists measure the same cell texts on
+    // every repaint, and each measurement is a full text layout.
+    QHash<QString, int> FTextWidths;
     TCopyMode FCopyMode = cmSrcCopy;
     TStretchMode FStretchMode = smColorOnColor;
     bool FAntialiasing = false;

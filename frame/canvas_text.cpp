@@ -7,7 +7,15 @@ namespace vek {
 
 int TCanvas::TextWidth(const QString& Text)
 {
-    return QFontMetrics(QtFont()).horizontalAdvance(Text);
+    static constexpr qsizetype MaxCachedWidths = 4096;
+    const QFont& font = QtFont();
+    if (const auto known = FTextWidths.constFind(Text); known != FTextWidths.cend())
+        return *known;
+    const int width = QFontMetrics(font).horizontalAdvance(Text);
+    if (FTextWidths.size() >= MaxCachedWidths)
+        FTextWidths.clear();
+    FTextWidths.insert(Text, width);
+    return width;
 }
 
 int TCanvas::TextHeight(const QString&)
