@@ -20,6 +20,7 @@
 #include <vector>
 
 class QScrollBar;
+class QTimer;
 
 namespace vek {
 
@@ -325,6 +326,9 @@ private:
     std::vector<LineSpan> MoveSpans(bool rows) const;
     int MoveTargetAt(int X, int Y) const;
     void UpdateMoving(int X, int Y);
+    int MoveScrollDirection(int X, int Y) const;
+    void SetMoveScrolling(bool on);
+    void MoveScrollTick();
     void FinishMoving(bool drop, int X, int Y);
     bool CancelMoving();
     void PaintMoveMarker(const std::vector<LineSpan>& cols, const std::vector<LineSpan>& rows);
@@ -353,6 +357,8 @@ private:
     enum class Drag { None, Select, SizeCol, SizeRow, ColMove, RowMove } FDrag = Drag::None;
     int FSizingIndex = -1, FSizingOrigin = 0;
     int FMoveFrom = -1, FMoveTo = -1; // the dragged index and where it would land
+    QPoint FMovePoint;                 // the last pointer position of that drag
+    QTimer* FMoveScroller = nullptr;   // scrolls while the drag is held past the cells
     // editing
     std::unique_ptr<TInplaceEditor> FEditor;
     bool FEditorMode = false;

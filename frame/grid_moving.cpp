@@ -1,7 +1,12 @@
 // TCustomGrid moving of columns and rows: MoveColumn/MoveRow, and dragging a column by
 // its fixed-row cell (goColMoving) or a row by its fixed-column cell (goRowMoving) with
-// an insertion marker that shows where it would land.
+// an insertion marker that shows where it would land and scrolling while the drag is
+// held beyond the scrolling cells.
 #include "grid.h"
+
+#include "application.h"
+
+#include <QTimer>
 
 #include <algorithm>
 
@@ -10,6 +15,9 @@ namespace vek {
 // The marker is as wide as a thick grid line; it takes the window text color because
 // that contrasts with window, fixed and highlighted cells alike, in light and dark themes.
 static constexpr int MarkerWidth = 2;
+// While a drag is held before or after the scrolling cells, the view scrolls by one row
+// (column) per tick, so a row can be moved to a place that is not in view.
+static constexpr int MoveScrollIntervalMs = 60;
 
 // Where a cell index ends up when the cell at from is taken out and put in at to.
 static int MovedIndex(int index, int from, int to)
@@ -108,6 +116,8 @@ int TCustomGrid::MoveTargetAt(int X, int Y) const
 
 void TCustomGrid::UpdateMoving(int X, int Y)
 {
+    FMovePoint = QPoint(X, Y);
+    SetMoveScrolling(MoveScrollDirection(X, Y) != 0);
     const int target = MoveTargetAt(X, Y);
     const int next = target < 0 ? FMoveFrom : target;
     if (next == FMoveTo)
@@ -132,10 +142,52 @@ void TCustomGrid::FinishMoving(bool drop, int X, int Y)
         MoveColumn(from, to);
 }
 
+// -1 while the point is before the scrolling cells (over the fixed ones or outside
+// the grid), +1 while it is past the cell area, 0 in between.
+int TCustomGrid::MoveScrollDirection(int X, int Y) const
+{
+    const bool rows = FDrag == Drag::RowMove;
+    const TRect client = GridClientRect();
+    const int p = rows ? Y : X;
+    const int start = rows ? client.Top + FixedExtent(FRows, LineWidthFor(false))
+                           : client.Left + FixedExtent(FCols, LineWidthFor(true));
+    if (p < start)
+        return -1;
+    return p >= (rows ? client.Bottom : client.Right) ? 1 : 0;
+}
+
+void TCustomGrid::SetMoveScrolling(bool on)
+{
+    if (on && !FMoveScroller) {
+        FMoveScroller = new QTimer(this);
+        FMoveScroller->setInterval(MoveScrollIntervalMs);
+        // The scroll reaches OnTopLeftChanged, whose exceptions must not cross the loop.
+        connect(FMoveScroller, &QTimer::timeout, this,
+                [this] { RunGuarded(this, [this] { MoveScrollTick(); }); });
+    }
+    if (!FMoveScroller || on == FMoveScroller->isActive())
+        return;
+    if (on)
+        FMoveScroller->start();
+    else
+        FMoveScroller->stop();
+}
+
+void TCustomGrid::MoveScrollTick()
+{
+    const int step = MoveScrollDirection(FMovePoint.x(), FMovePoint.y());
+    if (FDrag == Drag::RowMove)
+        SetTopRow(FTopLeft.Y + step);
+    else
+        SetLeftCol(FTopLeft.X + step);
+    UpdateMoving(FMovePoint.x(), FMovePoint.y()); // the target follows the view
+}
+
 bool TCustomGrid::CancelMoving()
 {
     if (!MoveDragging())
         return false;
+    SetMoveScrolling(false);
     FDrag = Drag::None;
     FMoveFrom = FMoveTo = -1;
     SetCursor(Cursor()); // back to the control's own cursor

@@ -173,6 +173,34 @@ TEST_F(MovingGrid, DraggingPastTheCellsLandsOnTheNearestVisibleOne)
     EXPECT_EQ(moves, (Moves{"row 5->3", "row 4->" + std::to_string(lastVisible)}));
 }
 
+TEST_F(MovingGrid, HoldingADragBeyondTheCellsScrollsThem)
+{
+    Allow(goRowMoving);
+    grid.SetRowCount(40);
+    Press(CenterOf(0, 2));
+    MoveTo(QPoint(CenterOf(0, 2).x(), grid.height() + 20));
+    QTest::qWait(300);
+    const int top = grid.TopRow();
+    EXPECT_GT(top, 1);
+    // Back over the cells: the scrolling stops, the drop lands where released.
+    MoveTo(CenterOf(0, top + 1));
+    QTest::qWait(150);
+    EXPECT_EQ(grid.TopRow(), top);
+    Release(CenterOf(0, top + 1));
+    EXPECT_EQ(moves, (Moves{"row 2->" + std::to_string(top + 1)}));
+
+    // Over the fixed row it scrolls back; Escape stops it.
+    Press(CenterOf(0, top + 2));
+    MoveTo(CenterOf(1, 0));
+    QTest::qWait(200);
+    EXPECT_LT(grid.TopRow(), top);
+    grid.Key(Qt::Key_Escape);
+    const int stopped = grid.TopRow();
+    QTest::qWait(150);
+    EXPECT_EQ(grid.TopRow(), stopped);
+    EXPECT_EQ(moves.size(), 1u);
+}
+
 TEST_F(MovingGrid, SameIndexEscapeOrOptionsOffCancel)
 {
     Allow(goRowMoving);
