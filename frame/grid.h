@@ -20,6 +20,7 @@
 #include <vector>
 
 class QScrollBar;
+class QTimer;
 
 namespace vek {
 
@@ -221,6 +222,16 @@ public:
     // Escape in the editor: restore the cell's text and leave editing.
     void CancelEditing();
 
+    // ---- moving columns and rows (by code, or with goColMoving / goRowMoving by
+    // dragging a fixed-row cell of a column / a fixed-column cell of a row)
+    // Takes the scrolling column (row) FromIndex out and puts it in at ToIndex; the
+    // columns (rows) between shift by one. Its width (height) goes along, the current
+    // cell and the selection stay on the cells they were on, an open editor follows its
+    // cell. Then ColumnMoved (RowMoved) lets the owner move its data. Indices outside the
+    // scrolling cells, or two equal ones, change nothing.
+    void MoveColumn(int FromIndex, int ToIndex);
+    void MoveRow(int FromIndex, int ToIndex);
+
     TNotifyEvent OnTopLeftChanged;
     // Fires after a column was resized with the mouse.
     TNotifyEvent OnColumnResized;
@@ -233,6 +244,10 @@ protected:
     virtual void TopLeftChanged();
     virtual void ColWidthsChanged() {}
     virtual void RowHeightsChanged() {}
+    // A column (row) was moved; the grid has already moved its size and its part of the
+    // selection. A grid that holds data moves it here.
+    virtual void ColumnMoved(int /*FromIndex*/, int /*ToIndex*/) {}
+    virtual void RowMoved(int /*FromIndex*/, int /*ToIndex*/) {}
     virtual QString GetEditText(int ACol, int ARow);
     virtual void SetEditText(int ACol, int ARow, const QString& Value);
     virtual TEditStyle GetEditStyle(int ACol, int ARow);
@@ -304,6 +319,20 @@ private:
     void EditorChanged();
     void PlaceEditor();
 
+    // moving
+    bool MoveIndex(Axis& axis, int TGridCoord::*coord, int from, int to);
+    bool MoveDragging() const { return FDrag == Drag::ColMove || FDrag == Drag::RowMove; }
+    bool StartMoving(int X, int Y);
+    std::vector<LineSpan> MoveSpans(bool rows) const;
+    int MoveTargetAt(int X, int Y) const;
+    void UpdateMoving(int X, int Y);
+    int MoveScrollDirection(int X, int Y) const;
+    void SetMoveScrolling(bool on);
+    void MoveScrollTick();
+    void FinishMoving(bool drop, int X, int Y);
+    bool CancelMoving();
+    void PaintMoveMarker(const std::vector<LineSpan>& cols, const std::vector<LineSpan>& rows);
+
     // accessors for the int-valued Q_PROPERTYs
     int OptionBits() const { return int(FOptions.toInt()); }
     void SetOptionBits(int value) { SetOptions(TGridOptions::fromInt(unsigned(value))); }
@@ -325,8 +354,11 @@ private:
     QScrollBar* FVertBar = nullptr;
     bool FSyncingBars = false;
     // mouse state
-    enum class Drag { None, Select, SizeCol, SizeRow } FDrag = Drag::None;
+    enum class Drag { None, Select, SizeCol, SizeRow, ColMove, RowMove } FDrag = Drag::None;
     int FSizingIndex = -1, FSizingOrigin = 0;
+    int FMoveFrom = -1, FMoveTo = -1; // the dragged index and where it would land
+    QPoint FMovePoint;                 // the last pointer position of that drag
+    QTimer* FMoveScroller = nullptr;   // scrolls while the drag is held past the cells
     // editing
     std::unique_ptr<TInplaceEditor> FEditor;
     bool FEditorMode = false;
@@ -349,6 +381,7 @@ public:
         std::function<void(TObject* Sender, int ACol, int ARow, TEditStyle& Style)>;
     using TGetPickListEvent =
         std::function<void(TObject* Sender, int ACol, int ARow, QStringList& Items)>;
+    using TMovedEvent = std::function<void(TObject* Sender, int FromIndex, int ToIndex)>;
 
     explicit TCustomDrawGrid(QWidget* parent = nullptr);
 
@@ -358,6 +391,10 @@ public:
     TSetEditEvent OnSetEditText;
     TGetEditStyleEvent OnGetEditStyle;
     TGetPickListEvent OnGetPickListItems;
+    // A column (row) was moved from FromIndex to ToIndex: the grid holds no data of its
+    // own, so the owner moves its column (row) data here the same way.
+    TMovedEvent OnColumnMoved;
+    TMovedEvent OnRowMoved;
 
 protected:
     void DrawCell(int ACol, int ARow, const TRect& Rect, TGridDrawState State) override;
@@ -366,6 +403,8 @@ protected:
     void SetEditText(int ACol, int ARow, const QString& Value) override;
     TEditStyle GetEditStyle(int ACol, int ARow) override;
     void GetPickListItems(int ACol, int ARow, QStringList& Items) override;
+    void ColumnMoved(int FromIndex, int ToIndex) override;
+    void RowMoved(int FromIndex, int ToIndex) override;
 };
 
 } // namespace vek

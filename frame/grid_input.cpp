@@ -1,5 +1,7 @@
 // TCustomGrid input: the current cell and selection, keyboard navigation, mouse
-// selection, column and row sizing by dragging a border, and the wheel.
+// selection, column and row sizing by dragging a border, and the wheel. Moving columns
+// and rows by dragging lives in grid_moving.cpp; the mouse and key handlers here hand
+// such a drag over to it.
 #include "grid.h"
 
 #include "keys.h"
@@ -132,7 +134,7 @@ void TCustomGrid::KeyDown(int& Key, TShiftState Shift)
     TCustomControl::KeyDown(Key, Shift);
     if (Key == 0)
         return;
-    if (NavigationKey(Key, Shift)) {
+    if ((Key == VK_ESCAPE && CancelMoving()) || NavigationKey(Key, Shift)) {
         Key = 0;
         return;
     }
@@ -230,7 +232,7 @@ void TCustomGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y
             FSizingIndex = border;
             const TRect cell = isColumn ? CellRect(border, 0) : CellRect(0, border);
             FSizingOrigin = isColumn ? cell.Left : cell.Top;
-        } else {
+        } else if (!StartMoving(X, Y)) {
             const TGridCoord cell = MouseCoord(X, Y);
             if (cell.X >= FCols.Fixed && cell.Y >= FRows.Fixed) {
                 MoveCurrent(cell.X, cell.Y, Shift & ssShift);
@@ -254,6 +256,8 @@ void TCustomGrid::MouseMove(TShiftState Shift, int X, int Y)
 {
     if (FDrag == Drag::SizeCol || FDrag == Drag::SizeRow)
         UpdateSizing(X, Y);
+    else if (MoveDragging())
+        UpdateMoving(X, Y);
     else if (FDrag == Drag::Select && (FOptions & goRangeSelect)) {
         const TGridCoord cell = MouseCoord(X, Y);
         if (cell.X >= FCols.Fixed && cell.Y >= FRows.Fixed)
@@ -269,6 +273,8 @@ void TCustomGrid::MouseMove(TShiftState Shift, int X, int Y)
 
 void TCustomGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
+    if (MoveDragging())
+        FinishMoving(Button == mbLeft, X, Y);
     const Drag ended = FDrag;
     FDrag = Drag::None;
     if (ended == Drag::SizeCol && OnColumnResized)
@@ -299,6 +305,7 @@ bool TCustomGrid::DoMouseWheelUp(TShiftState Shift, QPoint MousePos)
 
 void TCustomGrid::DoExit()
 {
+    CancelMoving();
     FDrag = Drag::None;
     Invalidate(); // the focus rectangle goes away
     TCustomControl::DoExit();

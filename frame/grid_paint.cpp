@@ -1,5 +1,5 @@
 // TCustomGrid painting: the grid lines after the visible cells, then the visible cells
-// themselves, then the border.
+// themselves, the insertion marker of a column or row drag, then the border.
 #include "grid.h"
 
 namespace vek {
@@ -18,6 +18,7 @@ void TCustomGrid::Paint()
     // Lines first: a cell may paint over its neighbours' lines (a header band).
     PaintLines(cols, rows);
     PaintCells(cols, rows);
+    PaintMoveMarker(cols, rows);
     canvas->ResetClip();
     PaintBorder();
 }
