@@ -20,15 +20,18 @@ void TReportListView::Paint()
     PaintInterRowIndicator();
 }
 
+// The empty message and the indicator line are placed in the coordinates of the cell
+// area, whose origin lies inside the border.
 void TReportListView::PaintEmptyMessage()
 {
     TCanvas* canvas = Canvas();
+    const TRect client = GridClientRect();
     int top = 0;
     for (int r = 0; r < CountHeadRows(); ++r)
         top += TCustomGrid::RowHeights(r) + 1;
     canvas->Pen()->SetColor(Color());
     canvas->Brush()->SetColor(Color());
-    canvas->FillRect(TRect(0, top, Width(), Height()));
+    canvas->FillRect(TRect(client.Left, client.Top + top, client.Right, client.Bottom));
     if (FEmptyMsg.isEmpty())
         return;
     canvas->Font()->Assign(Font());
@@ -37,8 +40,8 @@ void TReportListView::PaintEmptyMessage()
     const QStringList lines = FEmptyMsg.split('|');
     const int v = top - int(lines.size()) * h;
     for (int i = 0; i < lines.size(); ++i)
-        canvas->TextOut((Width() - canvas->TextWidth(lines[i])) / 2,
-                        v + (Height() - v - h) / 2 + i * h - 2, lines[i]);
+        canvas->TextOut(client.Left + (client.Width() - canvas->TextWidth(lines[i])) / 2,
+                        client.Top + v + (client.Height() - v - h) / 2 + i * h - 2, lines[i]);
 }
 
 void TReportListView::PaintInterRowIndicator()
@@ -47,14 +50,15 @@ void TReportListView::PaintInterRowIndicator()
     const int p = FInterRowIndi;
     if (p == 0 || p < top - h + 1 || p > NrOfRows() + 1)
         return;
-    int y = (h + p - top - 1) * (DefaultRowHeight() + 1);
+    const TRect client = GridClientRect();
+    int y = client.Top + (h + p - top - 1) * (DefaultRowHeight() + 1);
     for (int r = 0; r < h; ++r)
         y += TCustomGrid::RowHeights(r);
     TCanvas* canvas = Canvas();
     canvas->Pen()->SetColor(FInterRowColor);
     canvas->Pen()->SetWidth(FInterRowWidth);
-    canvas->MoveTo(0, y);
-    canvas->LineTo(Width(), y);
+    canvas->MoveTo(client.Left, y);
+    canvas->LineTo(client.Right, y);
     canvas->Pen()->SetWidth(1);
 }
 
@@ -233,6 +237,7 @@ int TReportListView::HeaderBandRight() const
 void TReportListView::DrawCommonHeader(const TRect& Rect, int R)
 {
     TCanvas* canvas = Canvas();
+    const int left = GridClientRect().Left; // the band starts at the cell area's edge
     const TRect t(Rect.Left + 4, Rect.Top + 2, Rect.Right - 5, Rect.Bottom);
     canvas->Font()->SetColor(FComHdTxtColor);
     canvas->Brush()->SetColor(FComHdColor);
@@ -241,17 +246,17 @@ void TReportListView::DrawCommonHeader(const TRect& Rect, int R)
     const QStringList lines = header.split(QChar(10));
     for (int i = 0; i < lines.size(); ++i) {
         const int w = canvas->TextWidth(lines[i]);
-        int x = 4;
+        int x = left + 4;
         if (FHeaderAlignment == taRightJustify)
             x = R - w - 5;
         else if (FHeaderAlignment == taCenter)
-            x = R / 2 - w / 2;
+            x = left + (R - left) / 2 - w / 2;
         const int y = t.Top + i * h1;
-        const TRect clip = i == 0 ? TRect(0, Rect.Top, R, Rect.Bottom)
-                                  : TRect(0, y, R, std::min(y + h1, Rect.Bottom));
+        const TRect clip = i == 0 ? TRect(left, Rect.Top, R, Rect.Bottom)
+                                  : TRect(left, y, R, std::min(y + h1, Rect.Bottom));
         canvas->TextRect(clip, x, y, lines[i]);
     }
-    DrawBevel(0, Rect.Top, R, Rect.Bottom);
+    DrawBevel(left, Rect.Top, R, Rect.Bottom);
     canvas->Pen()->SetColor(clGray);
     canvas->MoveTo(R - 1, Rect.Bottom - 1);
     canvas->LineTo(R - 1, Rect.Top);
