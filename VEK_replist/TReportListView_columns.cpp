@@ -104,11 +104,14 @@ void TReportListView::CenterScrollAndSelect(int Row)
 {
     PaintBatch batch(this);
     for (int r = 1; r <= NrOfRows(); ++r)
-        SetRowSelected(r, r == Row);
+        if (RowSelected(r) != (r == Row))
+            SetRowSelected(r, r == Row);
     const int visible = VisibleRowCount();
     const int top = Row > NrOfRows() - visible / 2 ? NrOfRows() - visible + 1 : Row - visible / 2;
     SetTopRow(std::max(top, 1));
-    SetSelection({1, Row, NrOfColumns(), Row});
+    // The grid's own selection (the current row for the keyboard) is in grid rows.
+    const int gridRow = Row + CountHeadRows() - 1;
+    SetSelection({1, gridRow, NrOfColumns(), gridRow});
 }
 
 } // namespace vek

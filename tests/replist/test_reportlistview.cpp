@@ -202,8 +202,12 @@ TEST_F(ListView, CenterScrollAndSelectShowsTheRowInTheMiddle)
     EXPECT_TRUE(list.RowSelected(50));
     EXPECT_FALSE(list.RowSelected(3));
     EXPECT_FALSE(list.SuppressPaint());
+    EXPECT_EQ(list.Row(), 50); // one header row: grid row 50 is data row 50
     list.CenterScrollAndSelect(99); // near the end: the last rows fill the view
     EXPECT_EQ(list.TopRow(), 100 - visible + 1);
+    list.SetCommonHeaderVisible(true);
+    list.CenterScrollAndSelect(60);
+    EXPECT_EQ(list.Row(), 61); // below two header rows
 }
 
 TEST_F(ListView, CheckColumnsAndDisabledState)
