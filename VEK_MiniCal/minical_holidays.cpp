@@ -1,0 +1,144 @@
+// TMiniCal holidays: the built-in fixed and Easter-based holidays in each language, the
+// holiday list, and the lookup of a date.
+#include "VEK_MiniCal.h"
+
+namespace vek {
+
+namespace {
+
+// Captions by language ordinal 0..6; ordinal 0 (neutral) uses the English names.
+using Captions = std::array<const char*, 7>;
+
+struct FixedHoliday {
+    int Day, Month;
+    Captions Names;
+};
+
+const FixedHoliday FixedHolidays[] = {
+    {25, 12, {"Christmas Day", "Christmas Day", "Weihnachten", "Noël", "Navidad", "Natale",
+              "Eerste Kerstdag"}},
+    {26, 12, {"Boxing Day", "Boxing Day", "Stephanitag", "Jour de boxe", "Día de San Esteban",
+              "Santo Stefano", "Tweede Kerstdag"}},
+    {1, 1, {"New Year's Day", "New Year's Day", "Neujahrstag", "Nouvel An Jour",
+            "Día de Año Nuevo", "Capodanno", "Nieuwjaarsdag"}},
+    {6, 1, {"Epiphany", "Epiphany", "Hl. Drei Könige", "Épiphanie", "Epifanía", "Epifania",
+            "Driekoningen"}},
+    {15, 8, {"Assumption of Mary", "Assumption of Mary", "Maria Himmelfahrt", "Assomption",
+             "Asunción", "Assunzione", "Maria-Hemelvaart"}},
+    {1, 11, {"All Saints", "All Saints", "Allerheiligen", "La Toussaint",
+             "Día de Todos los Santos", "Ognissanti", "Allerheiligen"}},
+    {8, 12, {"Immaculate Conception", "Immaculate Conception", "Maria Empfängnis",
+             "Immaculée Conception", "Inmaculada Concepción", "Immacolata Concezione",
+             "Onbevlekte Ontvangenis"}},
+    {1, 5, {"Labor Day", "Labor Day", "Tag der Arbeit", "Fête du Travail", "Día del Trabajo",
+            "Festa dei Lavoratori", "Dag van de Arbeid"}},
+};
+
+struct MovableHoliday {
+    int DaysAfterEaster;
+    Captions Names;
+};
+
+const MovableHoliday MovableHolidays[] = {
+    {0, {"Easter Day", "Easter Day", "Ostersonntag", "Le jour de Pâques",
+         "Domingo de Resurrección", "Pasqua", "Eerste Paasdag"}},
+    {1, {"Easter Monday", "Easter Monday", "Ostermontag", "Lundi de Pâques", "Lunes de Pascua",
+         "Lunedì dell'Angelo", "Tweede Paasdag"}},
+    {39, {"Ascension Day", "Ascension Day", "Christi Himmelfahrt", "Ascension du Christ",
+          "Ascensión de Cristo", "Ascensione", "Hemelvaartsdag"}},
+    {49, {"Pentecost", "Pentecost", "Pfingstsonntag", "Dimanche de Pentecôte",
+          "Domingo de Pentecostés", "Pentecoste", "Eerste Pinksterdag"}},
+    {50, {"Whit Monday", "Whit Monday", "Pfingstmontag", "Lundi de Pentecôte",
+          "Lunes de Pentecostés", "Lunedì di Pentecoste", "Tweede Pinksterdag"}},
+    {60, {"Corpus Christi", "Corpus Christi", "Fronleichnam", "Corpus Christi",
+          "Corpus Cristi", "Corpus Domini", "Sacramentsdag"}},
+};
+
+QString CaptionIn(const Captions& names, TLanguage language)
+{
+    const int i = language >= 0 && language < int(names.size()) ? language : lgEnglish;
+    return QString::fromUtf8(names[std::size_t(i)]);
+}
+
+// Day count from 1 March (1 March = 1) of a date in March to June.
+int DaysFromFirstOfMarch(int month, int day)
+{
+    static constexpr int MonthStart[] = {0, 31, 61, 92}; // March, April, May, June
+    return day + MonthStart[month - 3];
+}
+
+} // namespace
+
+void CalcEasterSunday(int Year, int& Day, int& Month)
+{
+    const int k = Year / 100;
+    const int s = (3 * k + 3) / 4;
+    const int a = Year % 19;
+    const int d = (19 * a + s - (8 * k + 13) / 25 + 15) % 30;
+    const int g = d + 21 - (a / 11 + d) / 29;
+    const int e = g + 7 - (g + (Year + Year / 4 - s + 2) % 7 - 7) % 7;
+    Month = e >= 32 ? 4 : 3;
+    Day = e >= 32 ? e - 31 : e;
+}
+
+void TMiniCal::LoadBuiltInHolidays()
+{
+    FHolidays.clear();
+    for (const FixedHoliday& h : FixedHolidays)
+        FHolidays.push_back({h.Day, h.Month, RepeatYear, CaptionIn(h.Names, FLanguage)});
+}
+
+void TMiniCal::AddHoliday(int Day, int Month, int Year, const QString& Caption)
+{
+    FHolidays.push_back({Day, Month, Year, Caption.left(255)});
+    UpdateCalendar();
+}
+
+void TMiniCal::AddRepeatHoliday(int Day, int Month, const QString& Caption)
+{
+    AddHoliday(Day, Month, RepeatYear, Caption);
+}
+
+void TMiniCal::ClearHolidayList()
+{
+    FHolidays.clear();
+    UpdateCalendar();
+}
+
+bool TMiniCal::RetrieveHoliday(int HDIndex, int& Day, int& Month, int& Year,
+                               bool& IsRepeatHDay, QString& Description) const
+{
+    if (HDIndex < 1 || HDIndex > NumHolidays())
+        return false;
+    const Holiday& h = FHolidays[std::size_t(HDIndex - 1)];
+    Day = h.Day;
+    Month = h.Month;
+    Year = h.Year;
+    IsRepeatHDay = h.Year == RepeatYear;
+    Description = h.Caption;
+    return true;
+}
+
+bool TMiniCal::CheckHoliday(int Year, int Month, int Day, QString& Caption) const
+{
+    Caption.clear();
+    for (const Holiday& h : FHolidays)
+        if (h.Day == Day && h.Month == Month && (h.Year == RepeatYear || h.Year == Year)) {
+            Caption = h.Caption;
+            return true;
+        }
+    if (!FShowMovableHolidays || Month < 3 || Month > 6)
+        return false;
+    int easterDay = 0, easterMonth = 0;
+    CalcEasterSunday(Year, easterDay, easterMonth);
+    const int easter = DaysFromFirstOfMarch(easterMonth, easterDay);
+    const int date = DaysFromFirstOfMarch(Month, Day);
+    for (const MovableHoliday& h : MovableHolidays)
+        if (date == easter + h.DaysAfterEaster) {
+            Caption = CaptionIn(h.Names, FLanguage);
+            return true;
+        }
+    return false;
+}
+
+} // namespace vek

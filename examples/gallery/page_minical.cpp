@@ -1,0 +1,65 @@
+// Gallery page of the mini calendar: May 2024 with its holidays in English, a German
+// calendar whose weeks start on Sunday with long month names, and a live one whose
+// selected date is shown below it.
+#include "pages.h"
+
+#include <VEK_MiniCal.h>
+
+#include <frame/rtl.h>
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QVBoxLayout>
+
+using namespace vek;
+
+namespace {
+
+TMiniCal* MakeCalendar(QWidget* parent, int year, int month, int day)
+{
+    auto* cal = new TMiniCal(parent);
+    cal->setMinimumSize(300, 180);
+    cal->SetDate(EncodeDate(year, month, day));
+    return cal;
+}
+
+QWidget* CreatePage(QWidget* parent)
+{
+    auto* page = new QWidget(parent);
+    auto* layout = new QVBoxLayout(page);
+    auto* samples = new QGroupBox("Months, languages and holidays", page);
+    auto* grid = new QGridLayout(samples);
+
+    auto* may = MakeCalendar(samples, 2024, 5, 15);
+    may->AddHoliday(24, 5, 2024, "Company outing");
+    grid->addWidget(may, 0, 0);
+    grid->addWidget(new QLabel("May 2024: Labor Day, Ascension, Pentecost, an added day"), 1, 0);
+
+    auto* german = MakeCalendar(samples, 2024, 12, 24);
+    german->SetLanguage(lgGerman);
+    german->SetFirstDayOfWeek(TMiniCal::dwSun);
+    german->SetShowMonthShort(false);
+    grid->addWidget(german, 0, 1);
+    grid->addWidget(new QLabel("German, weeks from Sunday, long month name"), 1, 1);
+
+    auto* live = new TMiniCal(samples);
+    live->setMinimumSize(300, 180);
+    auto* chosen = new QLabel(samples);
+    auto showDate = [live, chosen](TObject*) {
+        const QString holiday = live->Hint().isEmpty() ? QString() : " (" + live->Hint() + ")";
+        chosen->setText("Selected: " + FormatDateTime("yyyy-mm-dd", live->Date()) + holiday);
+    };
+    live->OnChange = showDate;
+    showDate(live);
+    grid->addWidget(live, 2, 0);
+    grid->addWidget(chosen, 3, 0);
+
+    layout->addWidget(samples);
+    layout->addStretch();
+    return page;
+}
+
+const GalleryPageRegistrar registrar({110, "Mini calendar (TMiniCal)", "minical", CreatePage});
+
+} // namespace
