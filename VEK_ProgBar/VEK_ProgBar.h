@@ -107,7 +107,8 @@ public:
     // The shown value; not clamped, so a value above Max draws past the inner area.
     double Value() const { return FValue; }
     void SetValue(double value);
-    // The ends are stored as given; Min above Max mirrors the bar. SetRange orders them.
+    // The ends are stored as given (Min above Max reverses the scale); SetRange orders
+    // them. With Max equal to Min the bar is full once Value reaches them, else empty.
     double Min() const { return FMin; }
     void SetMin(double value);
     double Max() const { return FMax; }

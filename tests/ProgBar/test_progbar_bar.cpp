@@ -3,6 +3,8 @@
 // picture.
 #include "progbar_fixture.h"
 
+#include <frame/rtl.h>
+
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -228,6 +230,28 @@ TEST(ProgBarGradient, VerticalGradientRunsFromTheBottomRow)
     EXPECT_EQ(Pixel(bar, 20, 50), clRed);
     EXPECT_EQ(Pixel(bar, 20, 49), Back);
     EXPECT_EQ(Pixel(bar, 4, 70), Pixel(bar, 35, 70)); // one color across each row
+}
+
+TEST(ProgBarGradient, MirroredDirectionsStartAtTheirOwnEdge)
+{
+    TProgBar left;
+    Prepare(left);
+    left.SetDirection(dirLeft);
+    left.SetShowColorGradient(true);
+    left.SetGridDist(10);
+    // 29 columns 295 down to 267; grid lines at 295, 285, 275 (265 is past the bar).
+    EXPECT_EQ(Pixel(left, 294, 10), left.BarColors(Round(1 * 1023 / 28.0)));
+    EXPECT_EQ(Pixel(left, 267, 10), clRed);
+    EXPECT_EQ(BarRow(left, 264, 297, clBlack), "...........#.........#.........#.");
+
+    TProgBar down;
+    Prepare(down);
+    down.resize(40, 100);
+    down.SetDirection(dirDown);
+    down.SetShowColorGradient(true);
+    down.SetValue(50);
+    EXPECT_EQ(Pixel(down, 20, 4), clBlue);
+    EXPECT_EQ(Pixel(down, 20, 49), clRed);
 }
 
 TEST(ProgBarGradient, TableEditsShowAfterRefresh)
