@@ -71,7 +71,7 @@ public:
     // How the gradient is laid over the bar.
     enum TColorMapping {
         cgmCover = 0,   // spans the whole inner area; the bar uncovers it
-        cgmStretch = 1, // squeezed into the current bar: ColorMin at its start, ColorMax at its end
+        cgmStretch = 1, // squeezed into the bar: ColorMin at its start, ColorMax at its end
         cgmMove = 2,    // full-area scale, shifted so the bar's leading edge shows ColorMax
     };
     Q_ENUM(TColorMapping)
@@ -91,7 +91,12 @@ public:
         TAutoIncEvent(const TAutoIncEvent&) = delete;
         TAutoIncEvent& operator=(const TAutoIncEvent&) = delete;
         explicit operator bool() const { return bool(FHandler); }
-        void operator()(TObject* Sender) const { FHandler(Sender); }
+        // Runs a copy, so that a handler may replace or clear itself while it runs.
+        void operator()(TObject* Sender) const
+        {
+            const TNotifyEvent handler = FHandler;
+            handler(Sender);
+        }
 
     private:
         friend class TProgBar;

@@ -92,6 +92,24 @@ TEST(ProgBarTimer, AssigningOnAutoIncSkipsTheStartInterval)
     bar.SetAutoInc(false);
 }
 
+TEST(ProgBarTimer, HandlerMayClearItselfDuringTheTick)
+{
+    TProgBar bar;
+    bar.SetStartInterval(10);
+    bar.SetRepeatInterval(10);
+    int ticks = 0;
+    QString kept = "kept alive";
+    bar.OnAutoInc = [&, kept](TObject*) {
+        ++ticks;
+        bar.OnAutoInc = nullptr;
+        EXPECT_EQ(kept, "kept alive"); // the running handler's captures are still there
+    };
+    bar.SetAutoInc(true);
+    QTRY_VERIFY_WITH_TIMEOUT(bar.Value() >= 13.0, 2000);
+    bar.SetAutoInc(false);
+    EXPECT_EQ(ticks, 1);
+}
+
 TEST(ProgBarTimer, ChangingTheStartIntervalRestartsTheWait)
 {
     TProgBar bar;
