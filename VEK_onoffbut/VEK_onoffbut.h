@@ -179,6 +179,9 @@ public:
     void SetUserGlyph(const TBitmap* Img);
     void LoadUserGlyph(const QString& FName);
 
+    // A button on a parent re-centres its glyph (with AutoCenter) when its size changes.
+    void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+
     // Copies the settings, the state and the images (not the captions below the glyph,
     // the group or the mode) of another TOnOffBut.
     void Assign(const TPersistent* Source) override;
@@ -191,7 +194,6 @@ protected:
     // OnClick is fired by MouseUp only, for a release the button accepted.
     void Click() override {}
     void Resize() override;
-    void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
     bool event(QEvent* event) override;
 
 private:
