@@ -143,8 +143,12 @@ void TOnOffBut::PaintFrame(TCanvas* face, TCanvas* mask)
               clBlack);
 }
 
-// Transparent: the mask cuts the button's pixels out of the parent (SRCAND), the face
-// fills them in (SRCPAINT). Opaque: the face is copied.
+// Opaque: the face is copied. Transparent: where the mask is white the parent shows,
+// where it is black the face covers it - the effect of cutting the mask out of the
+// parent (SRCAND) and filling the face in (SRCPAINT). The mask's gray levels at
+// antialiased caption edges count as partial coverage, and the face, composed on black,
+// already holds its colors times that coverage: together they are a premultiplied
+// alpha image, so caption edges blend smoothly into the parent.
 void TOnOffBut::TransferToControl(TBitmap& face)
 {
     TCanvas* canvas = Canvas();
@@ -153,12 +157,23 @@ void TOnOffBut::TransferToControl(TBitmap& face)
         canvas->Draw(0, 0, &face);
         return;
     }
-    canvas->Clear();
-    canvas->SetCopyMode(cmSrcAnd);
-    canvas->Draw(0, 0, &FMask);
-    canvas->SetCopyMode(cmSrcPaint);
-    canvas->Draw(0, 0, &face);
-    canvas->SetCopyMode(cmSrcCopy);
+    canvas->Flush();
+    QImage& target = *canvas->Target();
+    const QImage& facePixels = face.Image();
+    const QImage& maskPixels = FMask.Image();
+    for (int y = 0; y < target.height(); ++y) {
+        const auto* faceRow = reinterpret_cast<const QRgb*>(facePixels.constScanLine(y));
+        const auto* maskRow = reinterpret_cast<const QRgb*>(maskPixels.constScanLine(y));
+        auto* out = reinterpret_cast<QRgb*>(target.scanLine(y));
+        for (int x = 0; x < target.width(); ++x) {
+            const QRgb m = maskRow[x];
+            const int alpha = 255 - (qRed(m) + qGreen(m) + qBlue(m)) / 3;
+            const QRgb f = faceRow[x];
+            out[x] = qRgba(std::min(qRed(f), alpha), std::min(qGreen(f), alpha),
+                           std::min(qBlue(f), alpha), alpha);
+        }
+    }
+    canvas->Changed();
 }
 
 } // namespace vek

@@ -419,7 +419,7 @@ def star(on):
 
 
 def speaker(on):
-    body = (72, 72, 84)
+    body = (92, 100, 118)
     shapes = [polygon([(2.5, 8.5), (7, 8.5), (12, 3.5), (12, 20.5), (7, 15.5), (2.5, 15.5)], body)]
     if on:
         shapes += [arc(12, 12, 4.5, 315, 405, 1.7, ACCENT), arc(12, 12, 8.2, 310, 410, 1.7, ACCENT)]

@@ -71,7 +71,7 @@ TEST(OnOffButGlyph, EveryStyleHasTheGlyphSizeOfItsImageSet)
     }
 }
 
-TEST(OnOffButGlyph, GlyphsNeverUseTheKeyColorForVisiblePixelsOfAllFourStates)
+TEST(OnOffButGlyph, EveryStateImageHasAGlyphOnATransparentGround)
 {
     // Every state image must have something to show and transparent surroundings.
     for (const char* name : {"CHECKBOX", "RADIOBUT", "BULB", "TRAFFICLGT", "USER5"})
@@ -227,4 +227,27 @@ TEST(OnOffButLook, InvisibleButtonIsNotPainted)
     button.SetVisible(false);
     button.SetColorBackgnd(clAqua);
     EXPECT_EQ(onoffbuttest::Face(button), before);
+}
+
+TEST(OnOffButLook, TransparentCaptionEdgesBlendIntoTheParent)
+{
+    QWidget parent;
+    parent.resize(200, 50);
+    parent.setAutoFillBackground(true);
+    QPalette palette = parent.palette();
+    palette.setColor(QPalette::Window, Qt::black);
+    parent.setPalette(palette);
+    auto* button = new TOnOffBut(&parent);
+    button->SetBounds(0, 0, 200, 50);
+    button->SetFrameStyle(fsNone);
+    button->SetRightText("Smooth");
+    button->SetColorText(clWhite);
+    button->SetTransparent(true);
+    const QImage image = vektest::Render(&parent);
+    const QRect area(116, 2, 82, 46);
+    const int all = area.width() * area.height();
+    const int white = vektest::CountColor(image, area, clWhite);
+    const int black = vektest::CountColor(image, area, clBlack);
+    EXPECT_GT(white, 10);
+    EXPECT_GT(all - white - black, 10); // antialiased edge pixels: shades of gray
 }
