@@ -244,9 +244,7 @@ void TOnOffBut::Assign(const TPersistent* Source)
     FLeftSpace = source->FLeftSpace;
     FTopSpace = source->FTopSpace;
     FAutoCenter = source->FAutoCenter;
-    FCaptions[Left] = source->FCaptions[Left];
-    FCaptions[Top] = source->FCaptions[Top];
-    FCaptions[Right] = source->FCaptions[Right];
+    FCaptions = source->FCaptions;
     FFrameStyle = source->FFrameStyle;
     FColorBackgnd = source->FColorBackgnd;
     FColBlackLine = source->FColBlackLine;

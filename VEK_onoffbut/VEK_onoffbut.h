@@ -182,8 +182,9 @@ public:
     // A button on a parent re-centres its glyph (with AutoCenter) when its size changes.
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
 
-    // Copies the settings, the state and the images (not the captions below the glyph,
-    // the group or the mode) of another TOnOffBut.
+    // Copies the looks, captions, spacing, state, mouse action and images of another
+    // TOnOffBut; the group (GroupIndex, AllowAllOff) and the Mode stay as they are, so a
+    // copy never disturbs the group it is in. Each button keeps its own bitmaps.
     void Assign(const TPersistent* Source) override;
 
 protected:

@@ -335,6 +335,7 @@ TEST(OnOffButAssign, CopiesSettingsStateAndImages)
     source.SetLeftText("L");
     source.SetTopText("T");
     source.SetRightText("R");
+    source.SetBottomText("B");
     source.SetRightTextAlignment(taCenter);
     source.SetFrameStyle(fsRaised);
     source.SetColorBackgnd(clAqua);
@@ -348,7 +349,8 @@ TEST(OnOffButAssign, CopiesSettingsStateAndImages)
     EXPECT_EQ(target.ButtonStyle(), TOnOffBut::oobsUser);
     EXPECT_EQ(target.GlyphWidth(), 12);
     EXPECT_FALSE(target.OnOff());
-    EXPECT_EQ(target.LeftText() + target.TopText() + target.RightText(), "LTR");
+    EXPECT_EQ(target.LeftText() + target.TopText() + target.RightText() + target.BottomText(),
+              "LTRB");
     EXPECT_EQ(target.RightTextAlignment(), taCenter);
     EXPECT_EQ(target.FrameStyle(), fsRaised);
     EXPECT_EQ(target.ColorBackgnd(), clAqua);
