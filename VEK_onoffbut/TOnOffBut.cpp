@@ -265,6 +265,10 @@ void TOnOffBut::Assign(const TPersistent* Source)
     // the mouse agree.
     TGraphicControl::SetEnabled(source->Enabled());
     Invalidate();
+    // A member that became on by the copy switches the rest of its group off, as any
+    // other way of switching on does.
+    if (FOnOff)
+        NotifyGroup();
 }
 
 void TOnOffBut::AssignTo(TPersistent* Dest) const

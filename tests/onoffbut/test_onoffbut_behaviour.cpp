@@ -165,6 +165,15 @@ TEST_F(OnOffButGroup, JoiningAGroupWhileOnSwitchesTheMembersOff)
     EXPECT_TRUE(buttons[2]->OnOff());
 }
 
+TEST_F(OnOffButGroup, AssigningAnOnStateKeepsTheGroupExclusive)
+{
+    TOnOffBut source;
+    buttons[1]->Assign(&source);
+    EXPECT_TRUE(buttons[1]->OnOff());
+    EXPECT_FALSE(buttons[0]->OnOff());
+    EXPECT_EQ(buttons[1]->GroupIndex(), 1);
+}
+
 TEST_F(OnOffButGroup, OtherParentsAndOtherWidgetsAreUnaffected)
 {
     QWidget otherParent;
