@@ -203,8 +203,9 @@ private:
         QString Text;
         TAlignment Alignment;
     };
-    // The four state images, indexed by OnOff * 2 + Enabled.
+    // The four state images, indexed by StateIndex.
     using TStateImages = std::array<std::unique_ptr<TBitmap>, 4>;
+    static constexpr int StateIndex(bool on, bool enabled) { return (on ? 2 : 0) + (enabled ? 1 : 0); }
 
     void SetCaption(TCaptionSide side, const QString& value);
     void SetCaptionAlignment(TCaptionSide side, TAlignment value);

@@ -17,9 +17,6 @@ constexpr const char* StyleResources[] = {
 
 constexpr int DefaultUserImageSize = 20;
 
-// Index of a state image: OnOff * 2 + Enabled.
-constexpr int StateIndex(bool on, bool enabled) { return (on ? 2 : 0) + (enabled ? 1 : 0); }
-
 // Quadrant origins of the state images in a combined bitmap of glyph size gw x gh.
 QPoint QuadrantOf(int stateIndex, int gw, int gh)
 {

@@ -111,7 +111,7 @@ void TOnOffBut::PaintCaptions(TCanvas* face, TCanvas* mask)
 // background, all others are black in the mask.
 void TOnOffBut::PaintGlyph(TBitmap& face, TBitmap& mask)
 {
-    const TBitmap& image = *FButImg[(FOnOff ? 2 : 0) + (Enabled() ? 1 : 0)];
+    const TBitmap& image = *FButImg[StateIndex(FOnOff, Enabled())];
     const QImage& pixels = image.Image();
     const QRect target = QRect(FLeftSpace + 1, FTopSpace + 1, pixels.width(), pixels.height())
                              .intersected(QRect(0, 0, face.Width(), face.Height()));
