@@ -173,9 +173,11 @@ public:
     // The images of style oobsUser, laid out like the library's bitmaps: four equal
     // quadrants, top left on and enabled, top right off and enabled, bottom left on and
     // disabled, bottom right off and disabled, pixels of TransparentKey transparent.
-    // The glyph size becomes half the image's width and height. An image smaller than
-    // 2 x 2 raises EVEKError ("Component "<Name>": user glyph image is too small"); a file
-    // that cannot be read raises EInvalidGraphic. The images are unchanged after a failure.
+    // The glyph size becomes half the image's width and height. No image, or one
+    // smaller than 2 x 2, raises EVEKError ("Component "<Name>": user glyph image is too
+    // small"); a file that cannot be read raises EInvalidGraphic ("Bitmap file "<name>"
+    // cannot be opened" or "... is not a valid image"). The images are unchanged after a
+    // failure.
     void SetUserGlyph(const TBitmap* Img);
     void LoadUserGlyph(const QString& FName);
 
