@@ -8,8 +8,14 @@
 //                BottomText
 //
 // The glyph cell starts at (LeftSpace, TopSpace); the glyph itself is drawn one pixel
-// inside it, at (LeftSpace + 1, TopSpace + 1). With AutoCenter the cell is kept centred in
-// the control whenever the control is resized or the style changes.
+// inside it, at (LeftSpace + 1, TopSpace + 1). With AutoCenter the cell is centred in the
+// control when the style changes and whenever a button placed on a parent is resized (a
+// new button starts at LeftSpace 35, TopSpace 18). OnResize is free for the application:
+// centering does not depend on it.
+//
+// Clicks count strictly inside the glyph cell (MouseAction oomaFocused, the default),
+// anywhere (oomaPlain) or nowhere (oomaNone). OnClick fires on an accepted release of
+// the left button.
 //
 // Buttons on the same parent with the same non-zero GroupIndex behave like radio buttons:
 // switching one on switches the others off. With AllowAllOff false the last button that
