@@ -1,0 +1,179 @@
+// TOnOffBut: painting. The face is composed off screen together with a mask that is
+// black wherever the button draws (captions, glyph, frame) and white where the parent
+// shows through when the button is transparent.
+#include "VEK_onoffbut.h"
+
+#include <frame/drawing.h>
+
+namespace vek {
+
+namespace {
+
+// Text heights are measured on a sample with the tallest ascenders and descenders.
+const QString TextHeightSample = QStringLiteral("(8g]}\u00DC\u00C4\u00A7");
+
+// Fills the whole canvas with pen and brush of one color and leaves them so.
+void FillWith(TCanvas* canvas, TColor color, int width, int height)
+{
+    canvas->Pen()->SetColor(color);
+    canvas->Brush()->SetColor(color);
+    canvas->Brush()->SetStyle(bsSolid);
+    canvas->Rectangle(0, 0, width, height);
+}
+
+} // namespace
+
+void TOnOffBut::Paint()
+{
+    if (!Visible() && !ComponentState().testFlag(csDesigning))
+        return;
+    const int W = Width();
+    const int H = Height();
+    FMask.SetSize(W, H);
+    TCanvas* mask = FMask.Canvas();
+    FillWith(mask, clWhite, W, H);
+    mask->Font()->Assign(Font());
+    mask->Font()->SetColor(clBlack);
+
+    TBitmap face(W, H);
+    TCanvas* fc = face.Canvas();
+    fc->Font()->Assign(Font());
+    FillWith(fc, FTransparent ? clBlack : FColorBackgnd, W, H);
+
+    PaintCaptions(fc, mask);
+    PaintGlyph(face, FMask);
+    PaintFrame(fc, mask);
+    TransferToControl(face);
+}
+
+QPoint TOnOffBut::CaptionPosition(TCaptionSide side, int w, int h) const
+{
+    const int LS = FLeftSpace;
+    const int TS = FTopSpace;
+    const int gw = FGlyphWidth;
+    const int gh = FGlyphHeight;
+    const int W = Width();
+    const TAlignment alignment = FCaptions[side].Alignment;
+    switch (side) {
+    case Left: {
+        const int x = alignment == taLeftJustify    ? 4
+                      : alignment == taRightJustify ? LS - w - 3
+                                                    : (LS - w) / 2;
+        return QPoint(x, TS + (gh - h) / 2);
+    }
+    case Right: {
+        const int x = alignment == taLeftJustify    ? LS + gw + 4
+                      : alignment == taRightJustify ? W - w - 4
+                                                    : LS + gw + (W - LS - gw - w) / 2 + 1;
+        return QPoint(x, TS + (gh - h) / 2);
+    }
+    case Top:
+    case Bottom: {
+        const int x = alignment == taLeftJustify    ? 4
+                      : alignment == taRightJustify ? W - w - 4
+                                                    : LS + (gw - w) / 2;
+        return QPoint(x, side == Top ? TS - h - 4 : TS + gh + 4);
+    }
+    }
+    return QPoint();
+}
+
+// Captions of a disabled button are engraved: a white copy one pixel right and down
+// under a gray copy, both without background.
+void TOnOffBut::PaintCaptions(TCanvas* face, TCanvas* mask)
+{
+    const bool enabled = Enabled();
+    if (!enabled) {
+        face->Brush()->SetStyle(bsClear);
+        mask->Brush()->SetStyle(bsClear);
+    }
+    const int h = face->TextHeight(TextHeightSample);
+    for (TCaptionSide side : {Left, Right, Top, Bottom}) {
+        const QString& text = FCaptions[side].Text;
+        if (text.isEmpty())
+            continue;
+        const QPoint at = CaptionPosition(side, face->TextWidth(text), h);
+        if (enabled) {
+            face->Font()->SetColor(FColorText);
+            face->TextOut(at.x(), at.y(), text);
+        } else {
+            face->Font()->SetColor(clWhite);
+            face->TextOut(at.x() + 1, at.y() + 1, text);
+            face->Font()->SetColor(clGray);
+            face->TextOut(at.x(), at.y(), text);
+            mask->TextOut(at.x() + 1, at.y() + 1, text);
+        }
+        mask->TextOut(at.x(), at.y(), text);
+    }
+}
+
+// The state image at (LeftSpace + 1, TopSpace + 1): its key-colored pixels take the
+// background, all others are black in the mask.
+void TOnOffBut::PaintGlyph(TBitmap& face, TBitmap& mask)
+{
+    const TBitmap& image = *FButImg[StateIndex(FOnOff, Enabled())];
+    const QImage& pixels = image.Image();
+    const QRect target = QRect(FLeftSpace + 1, FTopSpace + 1, pixels.width(), pixels.height())
+                             .intersected(QRect(0, 0, face.Width(), face.Height()));
+    if (target.isEmpty())
+        return;
+    const QRgb key = ToQRgb(TransparentKey) | 0xFF000000u;
+    const QRgb background = FTransparent ? 0xFF000000u : (ToQRgb(FColorBackgnd) | 0xFF000000u);
+    const QPoint offset(FLeftSpace + 1, FTopSpace + 1);
+    for (int y = target.top(); y <= target.bottom(); ++y) {
+        const auto* source = reinterpret_cast<const QRgb*>(pixels.constScanLine(y - offset.y()));
+        quint32* faceRow = face.ScanLine(y);
+        quint32* maskRow = mask.ScanLine(y);
+        for (int x = target.left(); x <= target.right(); ++x) {
+            const QRgb pixel = source[x - offset.x()] | 0xFF000000u;
+            const bool transparent = pixel == key;
+            faceRow[x] = transparent ? background : pixel;
+            maskRow[x] = transparent ? 0xFFFFFFFFu : 0xFF000000u;
+        }
+    }
+}
+
+void TOnOffBut::PaintFrame(TCanvas* face, TCanvas* mask)
+{
+    const int right = Width() - 1;
+    const int bottom = Height() - 1;
+    DrawFrame(face, FFrameStyle, 0, 0, right, bottom, FColWhiteLine, 0xC0C0C0, FColGrayLine,
+              FColBlackLine, FColBlackLine);
+    DrawFrame(mask, FFrameStyle, 0, 0, right, bottom, clBlack, clBlack, clBlack, clBlack,
+              clBlack);
+}
+
+// Opaque: the face is copied. Transparent: where the mask is white the parent shows,
+// where it is black the face covers it - the effect of cutting the mask out of the
+// parent (SRCAND) and filling the face in (SRCPAINT). The mask's gray levels at
+// antialiased caption edges count as partial coverage, and the face, composed on black,
+// already holds its colors times that coverage: together they are a premultiplied
+// alpha image, so caption edges blend smoothly into the parent.
+void TOnOffBut::TransferToControl(TBitmap& face)
+{
+    TCanvas* canvas = Canvas();
+    if (!FTransparent) {
+        canvas->SetCopyMode(cmSrcCopy);
+        canvas->Draw(0, 0, &face);
+        return;
+    }
+    canvas->Flush();
+    QImage& target = *canvas->Target();
+    const QImage& facePixels = face.Image();
+    const QImage& maskPixels = FMask.Image();
+    for (int y = 0; y < target.height(); ++y) {
+        const auto* faceRow = reinterpret_cast<const QRgb*>(facePixels.constScanLine(y));
+        const auto* maskRow = reinterpret_cast<const QRgb*>(maskPixels.constScanLine(y));
+        auto* out = reinterpret_cast<QRgb*>(target.scanLine(y));
+        for (int x = 0; x < target.width(); ++x) {
+            const QRgb m = maskRow[x];
+            const int alpha = 255 - (qRed(m) + qGreen(m) + qBlue(m)) / 3;
+            const QRgb f = faceRow[x];
+            out[x] = qRgba(std::min(qRed(f), alpha), std::min(qGreen(f), alpha),
+                           std::min(qBlue(f), alpha), alpha);
+        }
+    }
+    canvas->Changed();
+}
+
+} // namespace vek

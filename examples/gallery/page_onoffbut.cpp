@@ -1,0 +1,153 @@
+// Gallery page of the two-state button: every style on and off, captions on all four
+// sides, a group that behaves like radio buttons, a speed button, a disabled button and
+// transparent buttons over a colored panel.
+#include "pages.h"
+
+#include <VEK_onoffbut.h>
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMetaEnum>
+#include <QVBoxLayout>
+
+using namespace vek;
+
+namespace {
+
+TOnOffBut* MakeButton(QWidget* parent, TOnOffBut::TOnOffButStyle style, int width, int height)
+{
+    auto* button = new TOnOffBut(parent);
+    button->SetButtonStyle(style);
+    button->setFixedSize(width, height);
+    // Theme colors, so the captions read well in light and dark palettes.
+    button->SetColorText(clBtnText);
+    button->SetColorScheme(csSystemColors);
+    return button;
+}
+
+QString StyleName(TOnOffBut::TOnOffButStyle style)
+{
+    const QMetaEnum meta = QMetaEnum::fromType<TOnOffBut::TOnOffButStyle>();
+    return QString::fromLatin1(meta.valueToKey(style)).mid(4); // without "oobs"
+}
+
+// One style: the button on and off side by side, its name below.
+QWidget* StyleCell(QWidget* parent, TOnOffBut::TOnOffButStyle style)
+{
+    auto* cell = new QWidget(parent);
+    auto* layout = new QGridLayout(cell);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    for (bool on : {true, false}) {
+        auto* button = MakeButton(cell, style, 58, 56);
+        button->SetFrameStyle(fsNone);
+        button->SetOnOff(on);
+        layout->addWidget(button, 0, on ? 0 : 1);
+    }
+    auto* name = new QLabel(StyleName(style), cell);
+    name->setAlignment(Qt::AlignCenter);
+    layout->addWidget(name, 1, 0, 1, 2);
+    return cell;
+}
+
+QWidget* StylesBox(QWidget* parent)
+{
+    auto* box = new QGroupBox("Styles, on and off", parent);
+    auto* grid = new QGridLayout(box);
+    constexpr int columns = 8;
+    for (int style = TOnOffBut::oobsUser; style <= TOnOffBut::oobsUser5; ++style)
+        grid->addWidget(StyleCell(box, TOnOffBut::TOnOffButStyle(style)), style / columns,
+                        style % columns);
+    return box;
+}
+
+QWidget* CaptionsBox(QWidget* parent)
+{
+    auto* box = new QGroupBox("Captions on four sides", parent);
+    auto* layout = new QVBoxLayout(box);
+    auto* button = MakeButton(box, TOnOffBut::oobsBulb, 220, 120);
+    button->SetLeftText("Left");
+    button->SetTopText("Top");
+    button->SetRightText("Right");
+    button->SetBottomText("Bottom");
+    layout->addWidget(button);
+    auto* disabled = MakeButton(box, TOnOffBut::oobsCheckbox, 220, 30);
+    disabled->SetLeftText("Disabled");
+    disabled->SetEnabled(false);
+    layout->addWidget(disabled);
+    auto* speed = MakeButton(box, TOnOffBut::oobsButLamp, 220, 40);
+    speed->SetLeftText("Hold me");
+    speed->SetMode(TOnOffBut::oobmSpeedBut);
+    layout->addWidget(speed);
+    return box;
+}
+
+// Buttons of one parent with the same GroupIndex switch each other off.
+QWidget* GroupBox(QWidget* parent)
+{
+    auto* box = new QGroupBox("Group (radio buttons)", parent);
+    auto* layout = new QVBoxLayout(box);
+    for (const char* caption : {"Low", "Medium", "High"}) {
+        auto* button = MakeButton(box, TOnOffBut::oobsRadioBut, 130, 24);
+        button->SetFrameStyle(fsNone);
+        button->SetTransparent(true); // blends into the group box
+        button->SetAutoCenter(false);
+        button->SetLeftSpace(4);
+        button->SetTopSpace(4);
+        button->SetRightText(caption);
+        button->SetMouseAction(TOnOffBut::oomaPlain);
+        button->SetOnOff(QString::fromLatin1(caption) == "Medium");
+        button->SetGroupIndex(1);
+        button->SetAllowAllOff(false);
+        layout->addWidget(button);
+    }
+    layout->addStretch();
+    return box;
+}
+
+QWidget* TransparentBox(QWidget* parent)
+{
+    auto* box = new QGroupBox("Transparent over a colored panel", parent);
+    auto* layout = new QVBoxLayout(box);
+    auto* panel = new QWidget(box);
+    panel->setAutoFillBackground(true);
+    QPalette palette = panel->palette();
+    palette.setColor(QPalette::Window, QColor(0x2a, 0x6f, 0x97));
+    panel->setPalette(palette);
+    auto* panelLayout = new QHBoxLayout(panel);
+    const TOnOffBut::TOnOffButStyle styles[] = {TOnOffBut::oobsSmileyYellow,
+                                                TOnOffBut::oobsLedRedGreen,
+                                                TOnOffBut::oobsTrafficLPed};
+    const char* captions[] = {"Mood", "Link", "Walk"};
+    for (int i = 0; i < 3; ++i) {
+        auto* button = MakeButton(panel, styles[i], 90, 70);
+        button->SetColorText(clWhite);
+        button->SetBottomText(captions[i]);
+        button->SetFrameStyle(fsNone);
+        button->SetTransparent(true);
+        panelLayout->addWidget(button);
+    }
+    layout->addWidget(panel);
+    layout->addStretch();
+    return box;
+}
+
+QWidget* CreatePage(QWidget* parent)
+{
+    auto* page = new QWidget(parent);
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(StylesBox(page));
+    auto* row = new QHBoxLayout;
+    row->addWidget(CaptionsBox(page));
+    row->addWidget(GroupBox(page));
+    row->addWidget(TransparentBox(page));
+    layout->addLayout(row);
+    layout->addStretch();
+    return page;
+}
+
+const GalleryPageRegistrar registrar({90, "Two-state button (TOnOffBut)", "onoffbut", CreatePage});
+
+} // namespace
