@@ -23,6 +23,7 @@
 #include <frame/controls.h>
 #include <frame/errors.h>
 #include <frame/timers.h>
+#include <frame/watchedevent.h>
 
 #include <array>
 
@@ -81,29 +82,6 @@ public:
 
     // Called with the value text before it is measured and drawn; may replace it.
     using TBeforeShowValueEvent = std::function<void(TObject* Sender, QString& ValueText)>;
-
-    // The OnAutoInc event. It is assigned like any other event
-    // (bar.OnAutoInc = handler;), but an assignment also restarts a running timer at
-    // RepeatInterval, so a new handler sees regular ticks from its first one.
-    class VEK_EXPORT TAutoIncEvent {
-    public:
-        TAutoIncEvent& operator=(TNotifyEvent handler);
-        TAutoIncEvent(const TAutoIncEvent&) = delete;
-        TAutoIncEvent& operator=(const TAutoIncEvent&) = delete;
-        explicit operator bool() const { return bool(FHandler); }
-        // Runs a copy, so that a handler may replace or clear itself while it runs.
-        void operator()(TObject* Sender) const
-        {
-            const TNotifyEvent handler = FHandler;
-            handler(Sender);
-        }
-
-    private:
-        friend class TProgBar;
-        explicit TAutoIncEvent(TProgBar* owner) : FOwner(owner) {}
-        TProgBar* FOwner;
-        TNotifyEvent FHandler;
-    };
 
     explicit TProgBar(QWidget* parent = nullptr);
     ~TProgBar() override;
@@ -217,7 +195,9 @@ public:
 
     // ---- events
     // After each automatic increment (see TAutoIncEvent).
-    TAutoIncEvent OnAutoInc{this};
+    // Raised after each automatic increment. Assigning a handler also restarts a running
+    // timer at RepeatInterval, so a new handler sees regular ticks from its first one.
+    TWatchedEvent<TNotifyEvent> OnAutoInc{[this] { AutoIncAssigned(); }};
     TBeforeShowValueEvent OnShowValue;
 
     // Copies the look and value of another TProgBar (not the timer settings, not the
@@ -238,6 +218,7 @@ private:
     void RecomputeGradient();
     void StartTimer();
     void SwitchToRepeat();
+    void AutoIncAssigned();
     void StopTimer();
     void ArmTimer(int intervalMs);
     bool Designing() const;

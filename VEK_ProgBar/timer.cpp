@@ -11,12 +11,10 @@ namespace {
 constexpr int TimerId = 1;
 }
 
-TProgBar::TAutoIncEvent& TProgBar::TAutoIncEvent::operator=(TNotifyEvent handler)
+void TProgBar::AutoIncAssigned()
 {
-    FHandler = std::move(handler);
-    if (!FOwner->Designing())
-        FOwner->SwitchToRepeat();
-    return *this;
+    if (!Designing())
+        SwitchToRepeat();
 }
 
 bool TProgBar::Designing() const

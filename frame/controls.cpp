@@ -258,7 +258,7 @@ void TControl::mouseReleaseEvent(QMouseEvent* event)
         // second release).
         if (button == mbLeft && FLeftClicked) {
             FLeftClicked = false;
-            if (rect().contains(p))
+            if (FClickEvents && rect().contains(p))
                 Click();
         }
         MouseUp(button, MouseShift(event), p.x(), p.y());

@@ -117,6 +117,10 @@ protected:
     void SetBufferTransparent(bool transparent);
     bool BufferTransparent() const { return FBufferTransparent; }
     bool WindowCreated() const { return FWindowCreated; }
+    // Whether a left press and release on the control calls Click (default true). A
+    // control that decides itself when a release is a click (a speed button) turns it
+    // off and calls Click from MouseUp.
+    void SetClickEvents(bool value) { FClickEvents = value; }
 
     // Qt event plumbing.
     bool event(QEvent* event) override;
@@ -152,6 +156,7 @@ private:
     bool FDirty = true;
     bool FInPaintEvent = false;
     bool FWindowCreated = false;
+    bool FClickEvents = true;
     bool FLeftClicked = false;
     int FWheelAccumulator = 0;
 };

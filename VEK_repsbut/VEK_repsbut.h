@@ -1,0 +1,66 @@
+// TRepSpeedButton: a speed button that repeats while held. A left press held on the
+// button raises OnRepeatClick after StartClickInterval milliseconds and then every
+// RepeatClickInterval milliseconds, until the button is released or the pointer leaves
+// it. The ordinary OnClick follows a release on the button, as for any speed button.
+#pragma once
+
+#include <frame/errors.h>
+#include <frame/speedbutton.h>
+#include <frame/timers.h>
+#include <frame/watchedevent.h>
+
+namespace vek {
+
+class VEK_EXPORT EVEKRepSpeedButton : public EVEKError {
+public:
+    using EVEKError::EVEKError;
+};
+
+class VEK_EXPORT TRepSpeedButton : public TSpeedButton {
+    Q_OBJECT
+    Q_PROPERTY(int RepeatClickInterval READ RepeatClickInterval WRITE SetRepeatClickInterval)
+    Q_PROPERTY(int StartClickInterval READ StartClickInterval WRITE SetStartClickInterval)
+
+public:
+    explicit TRepSpeedButton(QWidget* parent = nullptr);
+
+    // Milliseconds between repeats, at least 10 (default 200). A change while the
+    // button is held restarts the repeats at once with the new interval.
+    int RepeatClickInterval() const { return FRepClickIv; }
+    void SetRepeatClickInterval(int value);
+    // Milliseconds from the press to the first repeat, at least 10 (default 500).
+    int StartClickInterval() const { return FStartIv; }
+    void SetStartClickInterval(int value);
+
+    // Raised for each repeat. Assigning it while the button is held moves on to the
+    // repeat interval, like a change of RepeatClickInterval.
+    TWatchedEvent<TNotifyEvent> OnRepeatClick{[this] { EventAssigned(); }};
+
+protected:
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void MouseMove(TShiftState Shift, int X, int Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void MouseLeave() override;
+    // One timer tick: the first ends the start delay; each raises RepeatClickEvent and
+    // OnRepeatClick.
+    virtual void DoTimer();
+    // A hook for descendants, called before OnRepeatClick; does nothing here.
+    virtual void RepeatClickEvent() {}
+
+private:
+    bool Designing() const { return ComponentState().testFlag(csDesigning); }
+    // Restart timer 1 with the start delay (InitTimer) or the repeat interval
+    // (UpdateTimer); either only stops it while the button is not held.
+    void InitTimer();
+    void UpdateTimer();
+    void StartTimer(int interval);
+    void EventAssigned();
+    // Ends the repetition as a release away from the button would (no click).
+    void StopHolding();
+
+    TTimerWindow FTimer;
+    bool FRClickTimerEnabled = false, FIsStart = true;
+    int FRepClickIv = 200, FStartIv = 500;
+};
+
+} // namespace vek
