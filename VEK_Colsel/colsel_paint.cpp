@@ -1,0 +1,81 @@
+// TColSel: drawing one entry (color bar, edit mark, name).
+#include "VEK_Colsel.h"
+
+#include <frame/colors.h>
+
+#include <cmath>
+
+namespace vek {
+
+namespace {
+
+constexpr TColor kDisabledFace = 0xC0C0C0;
+constexpr TColor kDisabledInk = 0x808080;
+// Above this brightness the edit mark is drawn black, below it white.
+constexpr double kBrightMarkLimit = 180.0;
+
+double Brightness(TColor color)
+{
+    const TColor rgb = ColorToRGB(color);
+    const double r = GetRValue(rgb), g = GetGValue(rgb), b = GetBValue(rgb);
+    return std::sqrt(r * r + 2 * g * g + b * b) / 2;
+}
+
+} // namespace
+
+void TColSel::DrawItem(int Index, const TRect& Rect, TOwnerDrawState State)
+{
+    const int entry = Index + 1;
+    if (entry < 1 || entry > MaxColors)
+        return;
+    TCanvas* canvas = Canvas();
+    const TColor savedBrush = canvas->Brush()->Color();
+    const TColor savedFont = canvas->Font()->Color();
+    if (FColorBarWidth > 0)
+        DrawColorBar(Rect, entry);
+    if (!Enabled()) {
+        canvas->Font()->SetColor(kDisabledInk);
+        canvas->Brush()->SetColor(kDisabledFace);
+    } else {
+        // The highlighted entry of the open list keeps the highlight set up by the base;
+        // others get the control's background.
+        canvas->Font()->SetColor(savedFont);
+        const bool highlighted = (State & odSelected) && !(State & odComboBoxEdit);
+        canvas->Brush()->SetColor(highlighted ? savedBrush : Color());
+    }
+    const int left = Rect.Left + FColorBarWidth + 3;
+    const QString& name = FColorNames[size_t(entry)];
+    const int y = Rect.Top + (Rect.Height() - canvas->TextHeight(name)) / 2;
+    canvas->TextRect(TRect(left, Rect.Top, Rect.Right, Rect.Bottom), left + 3, y, name);
+    canvas->Brush()->SetColor(savedBrush);
+    canvas->Font()->SetColor(savedFont);
+}
+
+void TColSel::DrawColorBar(const TRect& Rect, int Entry)
+{
+    TCanvas* canvas = Canvas();
+    const int l = Rect.Left, t = Rect.Top, b = Rect.Bottom;
+    if (Enabled()) {
+        canvas->Brush()->SetColor(FColors[size_t(Entry)]);
+    } else {
+        canvas->Pen()->SetColor(kDisabledFace);
+        canvas->Brush()->SetColor(kDisabledFace);
+        canvas->Rectangle(l - 1, t - 1, l + FColorBarWidth + 3, b + 1);
+        canvas->Pen()->SetColor(kDisabledInk);
+    }
+    canvas->Rectangle(l + 3, t + 2, l + FColorBarWidth + 3, b - 2);
+    if (FIsUserEditable[size_t(Entry)] && FColorBarWidth > 11 && Enabled())
+        DrawEditMark(Rect, FColors[size_t(Entry)]);
+}
+
+void TColSel::DrawEditMark(const TRect& Rect, TColor color)
+{
+    TCanvas* canvas = Canvas();
+    const int l = Rect.Left, t = Rect.Top, b = Rect.Bottom;
+    canvas->Pen()->SetColor(Brightness(color) > kBrightMarkLimit ? clBlack : clWhite);
+    canvas->Polyline({{l + 5, t + 4}, {l + 5, b - 5}, {l + 8, b - 5}, {l + 11, b - 8},
+                      {l + 11, t + 7}, {l + 8, t + 4}, {l + 5, t + 4}});
+    canvas->Pen()->SetColor(clBlack);
+}
+
+} // namespace vek

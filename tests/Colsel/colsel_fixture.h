@@ -1,0 +1,23 @@
+// Shared setup of the color selector tests: a selector wide enough for long names.
+#pragma once
+
+#include <VEK_Colsel.h>
+
+#include <frame/colors.h>
+#include <frame/graphics.h>
+
+#include <gtest/gtest.h>
+#include <pixels.h>
+#include <qstring_printer.h>
+
+class ColSelTest : public ::testing::Test {
+protected:
+    ColSelTest() { sel.resize(220, sel.height()); }
+
+    // The closed box as painted now, and the rectangle of its entry.
+    QImage Box() { return vektest::Render(&sel); }
+    vek::TRect Item() const { return sel.EditItemRect(); }
+    int MidY() const { return (Item().Top + Item().Bottom) / 2; }
+
+    vek::TColSel sel;
+};
