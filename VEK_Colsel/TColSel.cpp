@@ -66,12 +66,6 @@ void TColSel::SetNumColors(int value)
     ReloadList();
 }
 
-void TColSel::SetEnabled(bool value)
-{
-    TCustomComboBox::SetEnabled(value);
-    Refresh();
-}
-
 // ---- entries -------------------------------------------------------------------------
 
 QString TColSel::GeneratedName(TColor color)

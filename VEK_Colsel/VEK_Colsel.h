@@ -73,8 +73,6 @@ public:
     void LoadStandardPalette();      // all 47 predefined colors
     void LoadWindowsSystemPalette(); // the 27 theme (system) colors
 
-    void SetEnabled(bool value) override;
-
     TOnColorNameChangeEvent OnColorNameChange;
 
 protected:
