@@ -10,7 +10,8 @@
 // Entries marked with ColorEditAllowed carry a small edit mark in their color bar. When
 // the user clicks on the color bar of the closed box while such an entry is selected, the
 // color dialog (TColorDialog, replaceable for tests) opens preset to that color and the
-// chosen color replaces the entry's color.
+// chosen color replaces the entry's color. From the keyboard, F2 edits the selected entry
+// the same way.
 //
 // Every name the control generates from a color (ColorToString: "clRed", "$00804020")
 // passes through OnColorNameChange first, so the application can translate or rename
@@ -81,6 +82,7 @@ protected:
     void Click() override;
     void DropDown() override;
     void MouseMove(TShiftState Shift, int X, int Y) override;
+    void KeyDown(int& Key, TShiftState Shift) override;
     void leaveEvent(QEvent* event) override;
 
 private:

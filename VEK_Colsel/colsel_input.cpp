@@ -3,6 +3,7 @@
 
 #include <frame/colordialog.h>
 #include <frame/colors.h>
+#include <frame/keys.h>
 
 namespace vek {
 
@@ -17,6 +18,16 @@ void TColSel::MouseMove(TShiftState Shift, int X, int Y)
 {
     FMouseAreaCode = X < FColorBarWidth ? 1 : 0;
     TCustomComboBox::MouseMove(Shift, X, Y);
+}
+
+void TColSel::KeyDown(int& Key, TShiftState Shift)
+{
+    TCustomComboBox::KeyDown(Key, Shift);
+    // The bar cannot be clicked without a mouse; F2 is the keyboard's way to the dialog.
+    if (Key == VK_F2 && Shift == TShiftState() && ColorEditAllowed(ItemIndex() + 1)) {
+        EditSelectedColor();
+        Key = 0;
+    }
 }
 
 void TColSel::leaveEvent(QEvent* event)

@@ -33,7 +33,7 @@ QGroupBox* PaletteGroup(QWidget* parent)
     auto* form = new QFormLayout(group);
     form->addRow("Extended", MakeSelector(group, &TColSel::LoadExtendedPalette, clSkyBlue));
     form->addRow("Basic VGA", MakeSelector(group, &TColSel::LoadBasicVGAPalette, clTeal));
-    form->addRow("Theme colors", MakeSelector(group, &TColSel::LoadWindowsSystemPalette, clHighlight));
+    form->addRow("Theme colors", MakeSelector(group, &TColSel::LoadWindowsSystemPalette, clInfoBk));
     auto* editable = MakeSelector(group, &TColSel::LoadStandardPalette, clFuchsia);
     editable->SetAllColorEditFlags();
     editable->SetColorBarWidth(44);

@@ -3,6 +3,7 @@
 
 #include <frame/colordialog.h>
 #include <frame/colortable.h>
+#include <frame/errors.h>
 
 #include <QMouseEvent>
 #include <QTest>
@@ -248,4 +249,27 @@ TEST_F(ColSelTest, LoadedRebuildsTheList)
     sel.EndLoading();
     EXPECT_FALSE(sel.ComponentState() & csLoading);
     EXPECT_EQ(sel.ItemCount(), 8);
+}
+
+TEST_F(ColSelTest, F2EditsAnEditableEntryFromTheKeyboard)
+{
+    FakeColorDialog dialog(true, 0x00102030);
+    QTest::keyClick(&sel, Qt::Key_F2);
+    EXPECT_EQ(dialog.calls, 0);
+    sel.SetColorEditAllowed(1, true);
+    QTest::keyClick(&sel, Qt::Key_F2);
+    EXPECT_EQ(dialog.calls, 1);
+    EXPECT_EQ(sel.SelColor(), 0x00102030u);
+    EXPECT_FALSE(sel.DroppedDown());
+}
+
+TEST_F(ColSelTest, FailingNameHandlerDuringEditDoesNotEscape)
+{
+    FakeColorDialog dialog(true, 0x00102030);
+    sel.SetColorEditAllowed(1, true);
+    sel.OnColorNameChange = [](TObject*, QString&) { throw EVEKError("bad name"); };
+    MoveMouse(&sel, 5);
+    EXPECT_NO_THROW(sel.SetDroppedDown(true));
+    EXPECT_TRUE(sel.DroppedDown());
+    sel.SetDroppedDown(false);
 }
