@@ -89,7 +89,7 @@ public:
     // Entries visible in the open list before it scrolls (default 8).
     int DropDownCount() const { return maxVisibleItems(); }
     void SetDropDownCount(int value) { setMaxVisibleItems(std::max(1, value)); }
-    // Background of the entries (default clWindow, following the theme).
+    // Background of the owner-drawn entries (default clWindow, following the theme).
     TColor Color() const { return FColor; }
     void SetColor(TColor value);
     // Font of the entries; its Color is the text color (default clWindowText).
