@@ -270,3 +270,25 @@ TEST(ThumbnailsPainting, FrameAroundTheControl)
     EXPECT_EQ(ColorAt(face, 299, 200), Back);
     EXPECT_EQ(ColorAt(face, 150, 398), clBlack);
 }
+
+TEST(ThumbnailsPainting, AntiAliasSmoothsScaledImages)
+{
+    TThumbnails grid;
+    Prepare(grid);
+    grid.OnImageRequest = [](TObject*, int id, TThumbnails::TImageRequestProcessing& how, int&,
+                             TBitmap& buffer) {
+        if (id != 1)
+            return;
+        how = TThumbnails::irpShowSlide;
+        FillBuffer(buffer, 2, 2, clBlack);
+        buffer.Canvas()->SetPixels(0, 0, clWhite);
+        buffer.Canvas()->SetPixels(1, 1, clWhite);
+    };
+    const QRect area(17, 19, 120, 120);
+    grid.Refresh();
+    QImage face = Face(grid);
+    EXPECT_EQ(CountColor(face, area, clWhite) + CountColor(face, area, clBlack), 120 * 120);
+    grid.SetAntiAlias(true);
+    face = Face(grid);
+    EXPECT_LT(CountColor(face, area, clWhite) + CountColor(face, area, clBlack), 120 * 120 / 2);
+}
