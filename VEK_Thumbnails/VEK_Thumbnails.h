@@ -178,6 +178,9 @@ protected:
     void leaveEvent(QEvent* event) override;
 
 private:
+    // Width of the bands at the top and bottom and of the indent at the left.
+    static constexpr int Border = 10;
+
     int Pitch() const { return FSlideSize + FSlideDistance + 2 * FSlideMargin; }
     int BoxSize() const { return FSlideSize + 2 * FSlideMargin; }
     int ScrollOffset() const; // pixels of the top row scrolled out

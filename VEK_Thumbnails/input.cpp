@@ -9,10 +9,6 @@
 
 namespace vek {
 
-namespace {
-constexpr int Border = 10;
-}
-
 void TThumbnails::CalcSlidePos(int SldNum, int& XPos, int& YPos) const
 {
     const qint64 a = Round(Int(FFirstThumbIdx));

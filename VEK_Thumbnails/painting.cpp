@@ -11,8 +11,6 @@ namespace vek {
 
 namespace {
 
-constexpr int Border = 10; // the bands at the top and bottom and the left indent
-
 void DrawGrayFrame(TCanvas* canvas, TFrameStyle style, int left, int top, int right, int bottom)
 {
     DrawFrame(canvas, style, left, top, right, bottom, clWhite, clSilver, clGray, clBlack,
