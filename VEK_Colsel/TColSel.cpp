@@ -1,8 +1,8 @@
 // TColSel: entries, selection, palettes and the item list.
 #include "VEK_Colsel.h"
 
-#include <frame/colors.h>
-#include <frame/colortable.h>
+#include <frame/canvas/colors.h>
+#include <frame/baselib/colortable.h>
 
 namespace vek {
 

@@ -1,6 +1,6 @@
 // TColSel: a drop-down list of up to 47 named colors. Each entry shows a color bar
 // followed by the color's name; the palettes come from the library's predefined colors
-// (frame/colortable.h).
+// (frame/baselib/colortable.h).
 //
 // Entries are numbered from 1 (Colors(1) is the first entry of the list). The selected
 // entry is SelColor / SelColorID; the user picks one from the list, the application sets
@@ -19,7 +19,7 @@
 // be assigned yet.
 #pragma once
 
-#include <frame/combobox.h>
+#include <frame/controls/combobox.h>
 
 #include <array>
 

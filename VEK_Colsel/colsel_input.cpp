@@ -1,9 +1,9 @@
 // TColSel: the user's choice and color editing from the color bar.
 #include "VEK_Colsel.h"
 
-#include <frame/colordialog.h>
-#include <frame/colors.h>
-#include <frame/keys.h>
+#include <frame/controls/colordialog.h>
+#include <frame/canvas/colors.h>
+#include <frame/controls/keys.h>
 
 namespace vek {
 

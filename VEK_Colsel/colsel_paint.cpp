@@ -1,7 +1,7 @@
 // TColSel: drawing one entry (color bar, edit mark, name).
 #include "VEK_Colsel.h"
 
-#include <frame/colors.h>
+#include <frame/canvas/colors.h>
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
 // TMeter: construction, property setters and the rules for values, limits and thresholds.
 #include "VEK_Meter.h"
 
-#include <frame/drawing.h>
+#include <frame/baselib/drawing.h>
 
 #include <algorithm>
 #include <cmath>
@@ -39,7 +39,7 @@ TMeter::TMeter(QWidget* parent) : TGraphicControl(parent)
     FAuxBGBmp.SetSize(10, 10);
     FAuxACBmp.SetSize(10, 10);
     FAuxACMaskBmp.SetSize(10, 10);
-    resize(297, 209);
+    SetDefaultSize(297, 209);
     CalcGeometry();
 }
 

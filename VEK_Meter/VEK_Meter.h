@@ -25,9 +25,9 @@
 // Non-finite numbers (NaN, infinities) given to any numeric property are ignored.
 #pragma once
 
-#include <frame/baseenums.h>
-#include <frame/bitmap.h>
-#include <frame/controls.h>
+#include <frame/baselib/baseenums.h>
+#include <frame/canvas/bitmap.h>
+#include <frame/controls/controls.h>
 
 #include <memory>
 

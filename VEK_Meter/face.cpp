@@ -3,7 +3,7 @@
 #include "VEK_Meter.h"
 #include "ticks.h"
 
-#include <frame/rtl.h>
+#include <frame/runtime/rtl.h>
 
 #include <cmath>
 

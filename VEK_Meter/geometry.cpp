@@ -1,7 +1,7 @@
 // Layout geometry of the meter and the conversions between values, angles and pixels.
 #include "VEK_Meter.h"
 
-#include <frame/rtl.h>
+#include <frame/runtime/rtl.h>
 
 #include <algorithm>
 #include <cmath>

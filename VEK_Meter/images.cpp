@@ -1,7 +1,7 @@
 // Background and hub images of the meter, loaded from the files their properties name.
 #include "VEK_Meter.h"
 
-#include <frame/errors.h>
+#include <frame/core/errors.h>
 
 #include <QFileInfo>
 

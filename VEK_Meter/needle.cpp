@@ -1,7 +1,7 @@
 // The meter's needles: an arrow polygon from the pivot to the scale, with its shadow.
 #include "VEK_Meter.h"
 
-#include <frame/rtl.h>
+#include <frame/runtime/rtl.h>
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
 #include "ticks.h"
 
-#include <frame/rtl.h>
-#include <frame/strutils.h>
+#include <frame/runtime/rtl.h>
+#include <frame/baselib/strutils.h>
 
 #include <cmath>
 

@@ -2,7 +2,7 @@
 // step, the tick label text and the decades of a logarithmic scale.
 #pragma once
 
-#include <frame/vekglobal.h>
+#include <frame/core/vekglobal.h>
 
 #include <QString>
 

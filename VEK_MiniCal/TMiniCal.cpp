@@ -1,7 +1,7 @@
 // TMiniCal: construction, the selected date and its steps, settings, sizing and mouse.
 #include "VEK_MiniCal.h"
 
-#include <frame/rtl.h>
+#include <frame/runtime/rtl.h>
 
 #include <algorithm>
 #include <cmath>

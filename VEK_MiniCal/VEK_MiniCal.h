@@ -10,8 +10,8 @@
 // Easter, and any the program adds) get their own colors and their caption as the hint.
 #pragma once
 
-#include <frame/grid.h>
-#include <frame/nametables.h>
+#include <frame/grid/grid.h>
+#include <frame/baselib/nametables.h>
 
 #include <array>
 #include <vector>

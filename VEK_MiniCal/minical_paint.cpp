@@ -1,8 +1,8 @@
 // TMiniCal painting: buttons and caption, weekday names, week numbers and day cells.
 #include "VEK_MiniCal.h"
 
-#include <frame/colortable.h>
-#include <frame/rtl.h>
+#include <frame/baselib/colortable.h>
+#include <frame/runtime/rtl.h>
 
 namespace vek {
 

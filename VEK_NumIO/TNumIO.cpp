@@ -1,8 +1,8 @@
 #include "VEK_NumIO.h"
 
-#include <frame/application.h>
-#include <frame/mathlib.h>
-#include <frame/rtl.h>
+#include <frame/core/application.h>
+#include <frame/baselib/mathlib.h>
+#include <frame/runtime/rtl.h>
 
 #include <algorithm>
 

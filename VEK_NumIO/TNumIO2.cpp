@@ -1,11 +1,11 @@
 // TNumIO2: construction, properties, the value <-> text conversions and copying.
-#include "NumIO2.h"
+#include "VEK_NumIO.h"
 
-#include <frame/drawing.h>
-#include <frame/mathlib.h>
-#include <frame/rtl.h>
-#include <frame/strutils.h>
-#include <frame/timers.h>
+#include <frame/baselib/drawing.h>
+#include <frame/baselib/mathlib.h>
+#include <frame/runtime/rtl.h>
+#include <frame/baselib/strutils.h>
+#include <frame/core/timers.h>
 
 #include <cmath>
 #include <limits>
@@ -49,7 +49,7 @@ double ScanWholeFloat(QStringView text)
 
 TNumIO2::TNumIO2(QWidget* parent) : TCustomControl(parent)
 {
-    resize(160, 28);
+    SetDefaultSize(160, 28);
     SetTabStop(true);
     FCaretTimerH = new TTimerWindow(this);
     FCaretTimerH->OnTimer = [this](int) { CaretTick(); };
@@ -131,13 +131,6 @@ void TNumIO2::SetColorScheme(TColorScheme value)
     FColGrayLine = lines.Gray;
     FColWhiteLine = lines.White;
     Paint();
-}
-
-void TNumIO2::SetEnabled(bool value)
-{
-    FEnabled = value;
-    TCustomControl::SetEnabled(value);
-    Refresh();
 }
 
 // ---- clamped geometry ----------------------------------------------------------------

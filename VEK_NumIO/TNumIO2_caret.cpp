@@ -1,8 +1,8 @@
 // TNumIO2 caret: blinking on timer 1 of the control's timer window while it has the
 // focus, and the focus handling that starts and stops it.
-#include "NumIO2.h"
+#include "VEK_NumIO.h"
 
-#include <frame/timers.h>
+#include <frame/core/timers.h>
 
 namespace vek {
 

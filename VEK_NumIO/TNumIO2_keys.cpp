@@ -1,9 +1,9 @@
 // TNumIO2 keyboard: editing the text with its own caret and selection, clipboard keys
 // and the validation of every keystroke.
-#include "NumIO2.h"
+#include "VEK_NumIO.h"
 
-#include <frame/application.h>
-#include <frame/keys.h>
+#include <frame/core/application.h>
+#include <frame/controls/keys.h>
 
 namespace vek {
 

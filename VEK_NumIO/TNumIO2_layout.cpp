@@ -1,6 +1,6 @@
 // TNumIO2 geometry: the gauge strip, text placement in the box and the mapping between
 // character positions and x coordinates.
-#include "NumIO2.h"
+#include "VEK_NumIO.h"
 
 #include <QFontMetrics>
 

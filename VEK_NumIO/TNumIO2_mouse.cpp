@@ -1,6 +1,6 @@
 // TNumIO2 mouse: caret placement and selection in the box, gauge clicks and drags, and
 // the spin buttons (plain steps or pivot to pivot).
-#include "NumIO2.h"
+#include "VEK_NumIO.h"
 
 #include <cmath>
 

@@ -1,17 +1,15 @@
 // TNumIO2 painting: the face is composed in an off-screen bitmap and copied in one step.
-#include "NumIO2.h"
+#include "VEK_NumIO.h"
 
-#include <frame/bitmap.h>
-#include <frame/rtl.h>
+#include <frame/baselib/drawing.h>
+#include <frame/canvas/bitmap.h>
+#include <frame/runtime/rtl.h>
 
 #include <QFontMetrics>
 
 namespace vek {
 
 namespace {
-
-// Text heights are measured on a sample with the tallest ascenders and descenders.
-const QString TextHeightSample = QStringLiteral("(8g]}\u00DC\u00C4\u00A7");
 
 constexpr TColor DisabledInk = 0x808080;
 constexpr TColor DisabledFace = 0xC0C0C0;
@@ -25,11 +23,7 @@ void DrawSideText(TCanvas* canvas, int x, int y, const QString& text, bool enabl
         canvas->TextOut(x, y, text);
         return;
     }
-    canvas->Brush()->SetStyle(bsClear);
-    canvas->Font()->SetColor(clWhite);
-    canvas->TextOut(x + 1, y + 1, text);
-    canvas->Font()->SetColor(DisabledInk);
-    canvas->TextOut(x, y, text);
+    DrawEngravedText(canvas, x, y, text, DisabledInk, x + 1);
 }
 
 void Line(TCanvas* canvas, int x1, int y1, int x2, int y2)
@@ -64,7 +58,7 @@ void TNumIO2::Paint()
     TBitmap face(W, H);
     TCanvas* fc = face.Canvas();
     fc->Font()->Assign(Font());
-    const int y0 = (H - GaugeStripHeight() - fc->TextHeight(TextHeightSample)) / 2;
+    const int y0 = (H - GaugeStripHeight() - SampleTextHeight(fc)) / 2;
 
     fc->Pen()->SetColor(FColorOutBG);
     fc->Brush()->SetColor(FColorOutBG);
@@ -91,7 +85,7 @@ void TNumIO2::PaintSideTexts(TCanvas* canvas, int y0, int buttonArea)
     int x = FLTAlignment == taLeftJustify    ? 7
             : FLTAlignment == taRightJustify ? FLeftSpace - lw - 5
                                              : (FLeftSpace - lw) / 2;
-    DrawSideText(canvas, x, y0, FLeftText, FEnabled, FColorOutText);
+    DrawSideText(canvas, x, y0, FLeftText, Enabled(), FColorOutText);
 
     canvas->Brush()->SetColor(FColorOutBG);
     const int rw = canvas->TextWidth(FRightText);
@@ -99,7 +93,7 @@ void TNumIO2::PaintSideTexts(TCanvas* canvas, int y0, int buttonArea)
     x = FRTAlignment == taLeftJustify    ? boxEnd + 7
         : FRTAlignment == taRightJustify ? W - rw - 6
                                          : (W - (boxEnd + rw)) / 2 + boxEnd + 1;
-    DrawSideText(canvas, x, y0, FRightText, FEnabled, FColorOutText);
+    DrawSideText(canvas, x, y0, FRightText, Enabled(), FColorOutText);
 }
 
 void TNumIO2::PaintButtons(TCanvas* canvas)
@@ -119,7 +113,7 @@ void TNumIO2::PaintButtons(TCanvas* canvas)
         Polyline3(canvas, x0 + 1, 2 * h2 - 1, x1 + 1, 2 * h2 - 1, x1 + 1, 1);
     }
     // The arrows: three runs each, widening away from the tip.
-    canvas->Pen()->SetColor(FEnabled ? clBlack : DisabledInk);
+    canvas->Pen()->SetColor(Enabled() ? clBlack : DisabledInk);
     const int xc = x0 + FButWidth / 2;
     const int q = h2 / 2;
     const int down = h2 + q;
@@ -141,7 +135,7 @@ void TNumIO2::PaintGauge(TCanvas* canvas)
     canvas->Brush()->SetStyle(bsSolid);
     canvas->Rectangle(x1, y1, x2, y2);
 
-    const TColor bar = FEnabled ? FGaugeColor : DisabledInk;
+    const TColor bar = Enabled() ? FGaugeColor : DisabledInk;
     canvas->Pen()->SetColor(bar);
     canvas->Brush()->SetColor(bar);
     double fraction = FMaximum == FMinimum ? 1.0 : (Value() - FMinimum) / (FMaximum - FMinimum);
@@ -198,8 +192,8 @@ void TNumIO2::PaintBox(TCanvas* canvas)
     TColor pen = FrameEdgeColor(FFrameStyle, FColGrayLine);
     TColor fill = warn ? FColorWarnBG : FColorBoxBG;
     if (FFrameStyle == fsNone)
-        pen = FEnabled ? fill : DisabledFace;
-    if (!FEnabled)
+        pen = Enabled() ? fill : DisabledFace;
+    if (!Enabled())
         fill = DisabledFace;
     canvas->Pen()->SetColor(pen);
     canvas->Brush()->SetColor(fill);
@@ -218,8 +212,8 @@ void TNumIO2::PaintBoxText(TCanvas* canvas, int y0)
     const int tw = canvas->TextWidth(FInBuffer);
     const int cw = canvas->TextWidth(FInBuffer.left(FCaretPos));
     const bool warn = OutOfRange();
-    canvas->Font()->SetColor(!FEnabled ? DisabledInk : warn ? FColorWarnTxt : FColorBoxText);
-    canvas->Brush()->SetColor(!FEnabled ? DisabledFace : warn ? FColorWarnBG : FColorBoxBG);
+    canvas->Font()->SetColor(!Enabled() ? DisabledInk : warn ? FColorWarnTxt : FColorBoxText);
+    canvas->Brush()->SetColor(!Enabled() ? DisabledFace : warn ? FColorWarnBG : FColorBoxBG);
     canvas->Brush()->SetStyle(bsSolid);
     const int x = TextLeft(tw);
     canvas->TextRect(TRect(FLeftSpace + 3, 2, FLeftSpace + FTextBoxWidth - 1, bottom - 3), x, y0,

@@ -1,7 +1,7 @@
 // Separator modes, the number text builders and the conversion of a whole field text.
-#include "NumIOParsing.h"
+#include "VEK_NumIO.h"
 
-#include <frame/rtl.h>
+#include <frame/runtime/rtl.h>
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 // ScanFloat and IsValidExpText: one state machine over the characters of the text.
-#include "NumIOParsing.h"
+#include "VEK_NumIO.h"
 #include "parsing_p.h"
 
-#include <frame/mathlib.h>
+#include <frame/baselib/mathlib.h>
 
 #include <algorithm>
 #include <charconv>

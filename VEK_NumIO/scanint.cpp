@@ -1,5 +1,5 @@
 // The integer scanners: decimal with sign, and the digit strings of base 16, 8 and 2.
-#include "NumIOParsing.h"
+#include "VEK_NumIO.h"
 #include "parsing_p.h"
 
 namespace vek {

@@ -1,5 +1,5 @@
 // Syntax checks of field texts by input format (IsValidExpText lives with ScanFloat).
-#include "NumIOParsing.h"
+#include "VEK_NumIO.h"
 
 #include <algorithm>
 

@@ -2,15 +2,12 @@
 
 #include "valuetext.h"
 
-#include <frame/bitmap.h>
-#include <frame/drawing.h>
+#include <frame/canvas/bitmap.h>
+#include <frame/baselib/drawing.h>
 
 namespace vek {
 
 namespace {
-
-// Text heights are measured on a sample with the tallest ascenders and descenders.
-const QString TextHeightSample = QStringLiteral("(8g]}\u00DC\u00C4\u00A7");
 
 // Draws text, or its engraved (disabled) look: a white copy one pixel down and right
 // under a gray copy at the normal place.
@@ -22,18 +19,14 @@ void DrawSideText(TCanvas* canvas, int x, int whiteX, int y, const QString& text
         canvas->TextOut(x, y, text);
         return;
     }
-    canvas->Brush()->SetStyle(bsClear);
-    canvas->Font()->SetColor(clWhite);
-    canvas->TextOut(whiteX, y + 1, text);
-    canvas->Font()->SetColor(clGray);
-    canvas->TextOut(x, y, text);
+    DrawEngravedText(canvas, x, y, text, clGray, whiteX);
 }
 
 } // namespace
 
 TNumLab::TNumLab(QWidget* parent) : TGraphicControl(parent)
 {
-    resize(160, 28);
+    SetDefaultSize(160, 28);
 }
 
 template <typename T>
@@ -74,13 +67,6 @@ void TNumLab::SetColorScheme(TColorScheme value)
     FColGrayLine = lines.Gray;
     FColWhiteLine = lines.White;
     Paint();
-}
-
-void TNumLab::SetEnabled(bool value)
-{
-    FEnabled = value;
-    TGraphicControl::SetEnabled(value);
-    Refresh();
 }
 
 void TNumLab::SetLeftSpace(int value)
@@ -144,7 +130,7 @@ void TNumLab::Paint()
         return;
     TCanvas* canvas = Canvas();
     canvas->Font()->Assign(Font());
-    const int textHeight = canvas->TextHeight(TextHeightSample);
+    const int textHeight = SampleTextHeight(canvas);
     const int H = Height();
     const int y0 = (H - textHeight) / 2;
 
@@ -186,7 +172,7 @@ void TNumLab::PaintSideTexts(TCanvas* canvas, int y0)
     int x = FLTAlignment == taLeftJustify    ? 7
             : FLTAlignment == taRightJustify ? FLeftSpace - lw - 5
                                              : (FLeftSpace - lw) / 2;
-    DrawSideText(canvas, x, FLTAlignment == taLeftJustify ? 8 : x + 1, y0, FLeftText, FEnabled,
+    DrawSideText(canvas, x, FLTAlignment == taLeftJustify ? 8 : x + 1, y0, FLeftText, Enabled(),
                  FColorOutText);
 
     const int rw = canvas->TextWidth(FRightText);
@@ -194,7 +180,7 @@ void TNumLab::PaintSideTexts(TCanvas* canvas, int y0)
     x = FRTAlignment == taLeftJustify    ? boxEnd + 7
         : FRTAlignment == taRightJustify ? W - rw - 6
                                          : (W - boxEnd - rw) / 2 + boxEnd + 1;
-    DrawSideText(canvas, x, x + 1, y0, FRightText, FEnabled, FColorOutText);
+    DrawSideText(canvas, x, x + 1, y0, FRightText, Enabled(), FColorOutText);
 }
 
 void TNumLab::PaintValue(TCanvas* canvas, int y0)
@@ -210,7 +196,7 @@ void TNumLab::PaintValue(TCanvas* canvas, int y0)
     const int x = FAlignment == taLeftJustify    ? FLeftSpace + 4
                   : FAlignment == taRightJustify ? FLeftSpace + FLabWidth - tw - 2
                                                  : FLeftSpace + 2 + (FLabWidth - tw) / 2;
-    canvas->Font()->SetColor(FEnabled ? FColorLabText : clBtnShadow);
+    canvas->Font()->SetColor(Enabled() ? FColorLabText : clBtnShadow);
     canvas->TextRect(TRect(FLeftSpace + 3, 2, FLeftSpace + FLabWidth - 1, H - 3), x, y0, text);
 }
 

@@ -8,8 +8,8 @@
 // before it is drawn; a text wider than the box is replaced by OverflowIndicator.
 #pragma once
 
-#include <frame/baseenums.h>
-#include <frame/controls.h>
+#include <frame/baselib/baseenums.h>
+#include <frame/controls/controls.h>
 
 namespace vek {
 
@@ -91,7 +91,6 @@ public:
     // Draws the box and side texts without a value.
     bool Empty() const { return FEmpty; }
     void SetEmpty(bool value);
-    void SetEnabled(bool value) override;
     // Puts "+" before positive values.
     bool ForcePlusSign() const { return FPlusSign; }
     void SetForcePlusSign(bool value);
@@ -166,7 +165,6 @@ private:
     int FMouseAreaCode = 0;
     QString FOverFlowIndi = QStringLiteral("*********");
     double FLabValue = 0;
-    bool FEnabled = true;
     TColor FColorLabBakG = clBtnFace;
     TColor FColorLabText = clBlack;
     TColor FColorOutBakG = clBtnFace;

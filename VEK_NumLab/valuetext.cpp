@@ -1,6 +1,6 @@
 #include "valuetext.h"
 
-#include <frame/rtl.h>
+#include <frame/runtime/rtl.h>
 
 #include <QStringList>
 

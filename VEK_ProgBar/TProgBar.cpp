@@ -4,7 +4,7 @@
 #include "bargradient.h"
 #include "bartext.h"
 
-#include <frame/drawing.h>
+#include <frame/baselib/drawing.h>
 
 #include <algorithm>
 
@@ -13,7 +13,7 @@ namespace vek {
 TProgBar::TProgBar(QWidget* parent) : TGraphicControl(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    resize(300, 28);
+    SetDefaultSize(300, 28);
     FBarColors.front() = clBlue;
     FBarColors.back() = clRed;
     RecomputeGradient();

@@ -18,12 +18,12 @@
 // timer settings never repaint.
 #pragma once
 
-#include <frame/baseenums.h>
-#include <frame/bitmap.h>
-#include <frame/controls.h>
-#include <frame/errors.h>
-#include <frame/timers.h>
-#include <frame/watchedevent.h>
+#include <frame/baselib/baseenums.h>
+#include <frame/canvas/bitmap.h>
+#include <frame/controls/controls.h>
+#include <frame/core/errors.h>
+#include <frame/core/timers.h>
+#include <frame/core/watchedevent.h>
 
 #include <array>
 

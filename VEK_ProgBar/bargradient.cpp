@@ -1,7 +1,7 @@
 #include "bargradient.h"
 
-#include <frame/colors.h>
-#include <frame/rtl.h>
+#include <frame/canvas/colors.h>
+#include <frame/runtime/rtl.h>
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 // The bar's color gradient. Private to TProgBar.
 #pragma once
 
-#include <frame/types.h>
+#include <frame/core/types.h>
 
 namespace vek::progbar {
 

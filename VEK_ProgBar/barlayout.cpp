@@ -1,6 +1,6 @@
 #include "barlayout.h"
 
-#include <frame/rtl.h>
+#include <frame/runtime/rtl.h>
 
 #include <algorithm>
 #include <cmath>

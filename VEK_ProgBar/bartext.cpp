@@ -1,7 +1,7 @@
 #include "bartext.h"
 
-#include <frame/rtl.h>
-#include <frame/strutils.h>
+#include <frame/runtime/rtl.h>
+#include <frame/baselib/strutils.h>
 
 #include <cmath>
 #include <numbers>

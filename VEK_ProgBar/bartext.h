@@ -1,7 +1,7 @@
 // The value text of the bar: its format and where it is drawn. Private to TProgBar.
 #pragma once
 
-#include <frame/baseenums.h>
+#include <frame/baselib/baseenums.h>
 
 #include <QPoint>
 #include <QString>

@@ -2,15 +2,15 @@
 
 #include "builtinfont.h"
 
-#include <frame/bitmap.h>
-#include <frame/drawing.h>
+#include <frame/canvas/bitmap.h>
+#include <frame/baselib/drawing.h>
 
 namespace vek {
 
 TRasterLab::TRasterLab(QWidget* parent) : TGraphicControl(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    resize(400, 68);
+    SetDefaultSize(400, 68);
     FScrTimerHandle.OnTimer = [this](int id) {
         if (id == 1)
             DoTimer();

@@ -12,10 +12,10 @@
 // own block.
 #pragma once
 
-#include <frame/baseenums.h>
-#include <frame/controls.h>
-#include <frame/errors.h>
-#include <frame/timers.h>
+#include <frame/baselib/baseenums.h>
+#include <frame/controls/controls.h>
+#include <frame/core/errors.h>
+#include <frame/core/timers.h>
 
 #include <array>
 

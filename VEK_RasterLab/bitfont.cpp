@@ -2,7 +2,7 @@
 // and painting characters and strings as dots.
 #include "builtinfont.h"
 
-#include <frame/bitmap.h>
+#include <frame/canvas/bitmap.h>
 
 #include <bit>
 

@@ -1,7 +1,7 @@
 #include "VEK_RotLab.h"
 
-#include <frame/drawing.h>
-#include <frame/rtl.h>
+#include <frame/baselib/drawing.h>
+#include <frame/runtime/rtl.h>
 
 #include <cmath>
 #include <numbers>
@@ -16,7 +16,7 @@ TRotLab::TRotLab(QWidget* parent) : TCustomLabel(parent)
     SetColor(clBtnFace);
     Font()->SetName(QStringLiteral("Arial"));
     Font()->SetSize(11);
-    resize(200, 200);
+    SetDefaultSize(200, 200);
     OnResize = [this](TObject* Sender) { HandleResize(Sender); };
 }
 

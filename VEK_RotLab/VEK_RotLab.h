@@ -11,7 +11,7 @@
 // parent is painted beneath first.
 #pragma once
 
-#include <frame/customlabel.h>
+#include <frame/controls/customlabel.h>
 
 namespace vek {
 

@@ -1,7 +1,7 @@
 // Properties, selection set, scroll position and copying of the thumbnail grid.
 #include "VEK_Thumbnails.h"
 
-#include <frame/rtl.h>
+#include <frame/runtime/rtl.h>
 
 #include <algorithm>
 #include <climits>
@@ -11,7 +11,7 @@ namespace vek {
 
 TThumbnails::TThumbnails(QWidget* parent) : TGraphicControl(parent)
 {
-    resize(260, 400);
+    SetDefaultSize(260, 400);
     ResizeSelection();
 }
 

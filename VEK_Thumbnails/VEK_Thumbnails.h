@@ -13,10 +13,10 @@
 // ColorSelected. Painting costs only the visible slides, whatever Max - Min is.
 #pragma once
 
-#include <frame/baseenums.h>
-#include <frame/bitmap.h>
-#include <frame/containers.h>
-#include <frame/controls.h>
+#include <frame/baselib/baseenums.h>
+#include <frame/canvas/bitmap.h>
+#include <frame/data/containers.h>
+#include <frame/controls/controls.h>
 
 namespace vek {
 

@@ -2,8 +2,8 @@
 // and wheel scrolling.
 #include "VEK_Thumbnails.h"
 
-#include <frame/application.h>
-#include <frame/rtl.h>
+#include <frame/core/application.h>
+#include <frame/runtime/rtl.h>
 
 #include <algorithm>
 

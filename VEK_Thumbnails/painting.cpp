@@ -2,8 +2,8 @@
 // is then copied to the control in one step.
 #include "VEK_Thumbnails.h"
 
-#include <frame/drawing.h>
-#include <frame/rtl.h>
+#include <frame/baselib/drawing.h>
+#include <frame/runtime/rtl.h>
 
 #include <algorithm>
 

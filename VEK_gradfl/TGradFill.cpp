@@ -1,8 +1,8 @@
 // TGradFill: the bands, their colors, the grid lines and the color flipping.
 #include "VEK_gradfl.h"
 
-#include <frame/drawing.h>
-#include <frame/rtl.h>
+#include <frame/baselib/drawing.h>
+#include <frame/runtime/rtl.h>
 
 #include <algorithm>
 
@@ -13,7 +13,7 @@ static constexpr int GridDivisions = 10;
 
 TGradFill::TGradFill(QWidget* parent) : TGraphicControl(parent)
 {
-    resize(121, 121);
+    SetDefaultSize(121, 121);
 }
 
 // ---- properties

@@ -9,8 +9,8 @@
 // frame is drawn last.
 #pragma once
 
-#include <frame/baseenums.h>
-#include <frame/controls.h>
+#include <frame/baselib/baseenums.h>
+#include <frame/controls/controls.h>
 
 namespace vek {
 

@@ -1,8 +1,8 @@
 // TOnOffBut: construction, property setters, centering, groups and copying.
 #include "VEK_onoffbut.h"
 
-#include <frame/buttongroups.h>
-#include <frame/drawing.h>
+#include <frame/controls/buttongroups.h>
+#include <frame/baselib/drawing.h>
 
 namespace vek {
 
@@ -16,7 +16,7 @@ TOnOffBut::TOnOffBut(QWidget* parent) : TGraphicControl(parent)
         image = std::make_unique<TBitmap>();
     CreateDefaultUserImages();
     LoadStyleImages();
-    resize(100, 50);
+    SetDefaultSize(100, 50);
 }
 
 TOnOffBut::~TOnOffBut() = default;

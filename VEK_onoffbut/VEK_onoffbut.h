@@ -29,9 +29,9 @@
 // through everywhere else.
 #pragma once
 
-#include <frame/baseenums.h>
-#include <frame/bitmap.h>
-#include <frame/controls.h>
+#include <frame/baselib/baseenums.h>
+#include <frame/canvas/bitmap.h>
+#include <frame/controls/controls.h>
 
 #include <array>
 #include <memory>

@@ -1,7 +1,7 @@
 // TOnOffBut: the state images of the styles and the user images.
 #include "VEK_onoffbut.h"
 
-#include <frame/errors.h>
+#include <frame/core/errors.h>
 
 namespace vek {
 

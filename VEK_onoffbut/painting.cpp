@@ -3,14 +3,11 @@
 // shows through when the button is transparent.
 #include "VEK_onoffbut.h"
 
-#include <frame/drawing.h>
+#include <frame/baselib/drawing.h>
 
 namespace vek {
 
 namespace {
-
-// Text heights are measured on a sample with the tallest ascenders and descenders.
-const QString TextHeightSample = QStringLiteral("(8g]}\u00DC\u00C4\u00A7");
 
 // Fills the whole canvas with pen and brush of one color and leaves them so.
 void FillWith(TCanvas* canvas, TColor color, int width, int height)
@@ -87,7 +84,7 @@ void TOnOffBut::PaintCaptions(TCanvas* face, TCanvas* mask)
         face->Brush()->SetStyle(bsClear);
         mask->Brush()->SetStyle(bsClear);
     }
-    const int h = face->TextHeight(TextHeightSample);
+    const int h = SampleTextHeight(face);
     for (TCaptionSide side : {Left, Right, Top, Bottom}) {
         const QString& text = FCaptions[side].Text;
         if (text.isEmpty())

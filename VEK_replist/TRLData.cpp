@@ -1,5 +1,5 @@
 // TRLData: size, column properties, cell access, rows, sorting and Assign.
-#include "RLData.h"
+#include "VEK_replist.h"
 
 #include <algorithm>
 #include <new>

@@ -49,12 +49,6 @@ void TReportListView::UnSort()
     FRLData->UnSort();
 }
 
-void TReportListView::SetEnabled(bool value)
-{
-    TCustomDrawGrid::SetEnabled(value);
-    Refresh();
-}
-
 void TReportListView::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
 {
     TCustomDrawGrid::SetBounds(ALeft, ATop, AWidth, AHeight);

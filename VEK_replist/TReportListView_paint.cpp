@@ -3,7 +3,7 @@
 // the indicator line between rows.
 #include "VEK_replist.h"
 
-#include <frame/rtl.h>
+#include <frame/runtime/rtl.h>
 
 namespace vek {
 

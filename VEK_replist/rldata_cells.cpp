@@ -1,5 +1,5 @@
 // TRLData: cell values, check marks and column check modes.
-#include "RLData.h"
+#include "VEK_replist.h"
 
 namespace vek {
 

@@ -1,8 +1,8 @@
 // CheckIfValidReplist: whether a file or stream holds the opening element of a report
 // list document, by a line-wise look that needs no XML parse.
-#include "RLData.h"
+#include "VEK_replist.h"
 
-#include <frame/files.h>
+#include <frame/baselib/files.h>
 
 #include <QFile>
 

@@ -1,8 +1,8 @@
 // TRLData::DefaultValue: the value a column format proposes for an empty cell.
-#include "RLData.h"
+#include "VEK_replist.h"
 
-#include <frame/files.h>
-#include <frame/strutils.h>
+#include <frame/baselib/files.h>
+#include <frame/baselib/strutils.h>
 
 #include <algorithm>
 

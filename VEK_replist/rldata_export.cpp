@@ -1,9 +1,9 @@
 // TRLData: plain text on the clipboard, lines of a text file into a column, and the HTML
 // table export.
-#include "RLData.h"
+#include "VEK_replist.h"
 
-#include <frame/application.h>
-#include <frame/strutils.h>
+#include <frame/core/application.h>
+#include <frame/baselib/strutils.h>
 
 #include <QFile>
 #include <QLocale>

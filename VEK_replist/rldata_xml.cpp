@@ -1,6 +1,6 @@
 // TRLData: report list documents, written and read with QXmlStreamWriter/Reader. The
-// layout is documented in RLData.h.
-#include "RLData.h"
+// layout is documented in VEK_replist.h.
+#include "VEK_replist.h"
 
 #include <QFile>
 #include <QSaveFile>

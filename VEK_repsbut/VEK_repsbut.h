@@ -4,10 +4,10 @@
 // it. The ordinary OnClick follows a release on the button, as for any speed button.
 #pragma once
 
-#include <frame/errors.h>
-#include <frame/speedbutton.h>
-#include <frame/timers.h>
-#include <frame/watchedevent.h>
+#include <frame/core/errors.h>
+#include <frame/controls/speedbutton.h>
+#include <frame/core/timers.h>
+#include <frame/core/watchedevent.h>
 
 namespace vek {
 

@@ -2,15 +2,15 @@
 
 #include "glyphcache.h"
 
-#include <frame/bitmap.h>
-#include <frame/drawing.h>
+#include <frame/canvas/bitmap.h>
+#include <frame/baselib/drawing.h>
 
 namespace vek {
 
 TSevenSeg::TSevenSeg(QWidget* parent)
     : TGraphicControl(parent), FCache(std::make_unique<sevenseg::GlyphCache>())
 {
-    resize(216, 76);
+    SetDefaultSize(216, 76);
     OnResize = [this](TObject* Sender) { HandleResize(Sender); };
     EnsureCache();
 }

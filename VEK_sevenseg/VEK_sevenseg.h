@@ -14,8 +14,8 @@
 // background and frame.
 #pragma once
 
-#include <frame/baseenums.h>
-#include <frame/controls.h>
+#include <frame/baselib/baseenums.h>
+#include <frame/controls/controls.h>
 
 #include <QStringList>
 

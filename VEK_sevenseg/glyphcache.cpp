@@ -2,7 +2,7 @@
 
 #include "VEK_sevenseg.h"
 
-#include <frame/bitmap.h>
+#include <frame/canvas/bitmap.h>
 
 #include <cstring>
 

@@ -1,7 +1,7 @@
 // ScanFloat against std::from_chars on the same one million number texts: what the
 // numeric fields' state machine (separator modes, exponent limit, clamping) costs over
 // the bare standard conversion.
-#include <NumIOParsing.h>
+#include <VEK_NumIO.h>
 
 #include <benchmark/benchmark.h>
 

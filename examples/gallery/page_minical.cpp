@@ -5,7 +5,7 @@
 
 #include <VEK_MiniCal.h>
 
-#include <frame/rtl.h>
+#include <frame/runtime/rtl.h>
 
 #include <QGridLayout>
 #include <QGroupBox>

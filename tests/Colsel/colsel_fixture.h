@@ -3,8 +3,8 @@
 
 #include <VEK_Colsel.h>
 
-#include <frame/colors.h>
-#include <frame/graphics.h>
+#include <frame/canvas/colors.h>
+#include <frame/canvas/graphics.h>
 
 #include <gtest/gtest.h>
 #include <pixels.h>

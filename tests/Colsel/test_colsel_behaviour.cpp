@@ -1,9 +1,9 @@
 // The selector through its public API: entries, selection, palettes, names, editing.
 #include "colsel_fixture.h"
 
-#include <frame/colordialog.h>
-#include <frame/colortable.h>
-#include <frame/errors.h>
+#include <frame/controls/colordialog.h>
+#include <frame/baselib/colortable.h>
+#include <frame/core/errors.h>
 
 #include <QMouseEvent>
 #include <QTest>

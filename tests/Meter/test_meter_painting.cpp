@@ -2,7 +2,7 @@
 // hooks, and the partial repaint after a value change.
 #include "meter_fixture.h"
 
-#include <frame/errors.h>
+#include <frame/core/errors.h>
 
 #include <QTemporaryDir>
 

@@ -1,7 +1,7 @@
 // The rules for values, limits and thresholds with their events, loading, and bad numbers.
 #include "meter_fixture.h"
 
-#include <frame/errors.h>
+#include <frame/core/errors.h>
 
 #include <cmath>
 #include <limits>

@@ -2,9 +2,9 @@
 // clicks on days and buttons, and the colors of day cells.
 #include <VEK_MiniCal.h>
 
-#include <frame/colortable.h>
-#include <frame/errors.h>
-#include <frame/rtl.h>
+#include <frame/baselib/colortable.h>
+#include <frame/core/errors.h>
+#include <frame/runtime/rtl.h>
 
 #include "pixels.h"
 #include "qstring_printer.h"

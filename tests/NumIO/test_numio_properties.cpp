@@ -3,8 +3,8 @@
 #include "numio_fixture.h"
 
 #include <VEK_NumLab.h>
-#include <frame/errors.h>
-#include <frame/mathlib.h>
+#include <frame/core/errors.h>
+#include <frame/baselib/mathlib.h>
 
 #include <QVariant>
 

@@ -1,7 +1,7 @@
 // The change check of TNumIO under real typing, deleting, pasting and undo.
 #include "numio_fixture.h"
 
-#include <frame/application.h>
+#include <frame/core/application.h>
 
 #include <QClipboard>
 

@@ -1,7 +1,7 @@
 // Every short text over the characters that matter to the scanners, checked against the
 // scanners' promises: positions stay inside the text (plus one), results are finite, and
 // a text that passes a syntax check converts completely.
-#include <NumIOParsing.h>
+#include <VEK_NumIO.h>
 
 #include "qstring_printer.h"
 

@@ -1,7 +1,7 @@
 // The number scanners: ScanFloat's state machine and exponent limit, and the 32-bit
 // integer scanners.
-#include <NumIOParsing.h>
-#include <frame/mathlib.h>
+#include <VEK_NumIO.h>
+#include <frame/baselib/mathlib.h>
 
 #include "qstring_printer.h"
 

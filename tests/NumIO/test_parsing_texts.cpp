@@ -1,6 +1,6 @@
 // Syntax checks, number text builders and the conversion of whole field texts.
-#include <NumIOParsing.h>
-#include <frame/mathlib.h>
+#include <VEK_NumIO.h>
+#include <frame/baselib/mathlib.h>
 
 #include "qstring_printer.h"
 

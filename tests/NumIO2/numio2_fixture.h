@@ -2,7 +2,7 @@
 #pragma once
 
 #include <VEK_NumIO.h>
-#include <frame/keys.h>
+#include <frame/controls/keys.h>
 
 #include "pixels.h"
 #include "qstring_printer.h"

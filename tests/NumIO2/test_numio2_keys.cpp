@@ -2,7 +2,7 @@
 // key mapping, deletion rules, fixed-point overwriting, clipboard keys, read-only.
 #include "numio2_fixture.h"
 
-#include <frame/application.h>
+#include <frame/core/application.h>
 
 using namespace vek;
 using namespace numio2test;

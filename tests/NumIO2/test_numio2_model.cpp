@@ -2,7 +2,7 @@
 // copying of the custom-drawn numeric field.
 #include "numio2_fixture.h"
 
-#include <frame/timers.h>
+#include <frame/core/timers.h>
 
 #include <cmath>
 #include <limits>

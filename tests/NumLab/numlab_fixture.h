@@ -2,7 +2,7 @@
 #pragma once
 
 #include <VEK_NumLab.h>
-#include <frame/bitmap.h>
+#include <frame/canvas/bitmap.h>
 
 #include "pixels.h"
 #include "qstring_printer.h"

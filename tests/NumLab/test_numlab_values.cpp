@@ -1,8 +1,8 @@
 // Value texts, setter rules, events and copying of the numeric label.
 #include "numlab_fixture.h"
 
-#include <frame/errors.h>
-#include <frame/rtl.h>
+#include <frame/core/errors.h>
+#include <frame/runtime/rtl.h>
 
 #include <QApplication>
 #include <QMouseEvent>

@@ -3,7 +3,7 @@
 // picture.
 #include "progbar_fixture.h"
 
-#include <frame/rtl.h>
+#include <frame/runtime/rtl.h>
 
 #include <QFile>
 #include <QTemporaryDir>

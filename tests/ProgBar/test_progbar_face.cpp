@@ -2,7 +2,7 @@
 // value text (formats, anchor, alignment, rotation, OnShowValue).
 #include "progbar_fixture.h"
 
-#include <frame/bitmap.h>
+#include <frame/canvas/bitmap.h>
 
 #include <cmath>
 

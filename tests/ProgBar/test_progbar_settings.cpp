@@ -2,8 +2,8 @@
 // gradient table, Assign and the visibility rule of Paint.
 #include "progbar_fixture.h"
 
-#include <frame/bitmap.h>
-#include <frame/errors.h>
+#include <frame/canvas/bitmap.h>
+#include <frame/core/errors.h>
 
 #include <QDir>
 #include <QFile>

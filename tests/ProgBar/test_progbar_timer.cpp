@@ -2,7 +2,7 @@
 // timer failures and exceptions raised during a tick.
 #include "progbar_fixture.h"
 
-#include <frame/application.h>
+#include <frame/core/application.h>
 
 #include <QElapsedTimer>
 #include <QTest>

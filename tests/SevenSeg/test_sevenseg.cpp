@@ -3,7 +3,7 @@
 #include <VEK_sevenseg.h>
 
 #include "pixels.h"
-#include <frame/bitmap.h>
+#include <frame/canvas/bitmap.h>
 #include "qstring_printer.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 // Layout, clamping, scroll position and painting of the thumbnail grid.
 #include "thumbnails_fixture.h"
 
-#include <frame/application.h>
-#include <frame/bitmap.h>
+#include <frame/core/application.h>
+#include <frame/canvas/bitmap.h>
 
 using namespace vek;
 using namespace thumbstest;

@@ -2,7 +2,7 @@
 // color flipping, grid lines, the frame and the OnPaint hook.
 #include <VEK_gradfl.h>
 
-#include <frame/rtl.h>
+#include <frame/runtime/rtl.h>
 
 #include "pixels.h"
 

@@ -2,7 +2,7 @@
 // speed mode, mouse actions, groups, spacing and centering, user images and copying.
 #include "onoffbut_fixture.h"
 
-#include <frame/errors.h>
+#include <frame/core/errors.h>
 
 #include <QTemporaryDir>
 

@@ -2,7 +2,7 @@
 // common header band and the indicator line; when painting happens (cell writes,
 // SuppressPaint) and the events passed on from the data.
 #include <VEK_replist.h>
-#include <frame/rtl.h>
+#include <frame/runtime/rtl.h>
 
 #include "pixels.h"
 #include "qstring_printer.h"

@@ -1,7 +1,7 @@
 // Clipboard text, the line import and the HTML table export.
 #include "rldata_fixture.h"
 
-#include <frame/application.h>
+#include <frame/core/application.h>
 
 #include <gtest/gtest.h>
 #include <qstring_printer.h>

@@ -2,7 +2,7 @@
 // changed while held, design mode, and the timer error.
 #include <VEK_repsbut.h>
 
-#include <frame/application.h>
+#include <frame/core/application.h>
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // where something was drawn.
 #pragma once
 
-#include <frame/colors.h>
+#include <frame/canvas/colors.h>
 
 #include <QImage>
 #include <QRect>

@@ -1,0 +1,105 @@
+// DrawFrame and DrawRectangle.
+#include "drawing.h"
+
+#include <frame/canvas/thinpen.h>
+
+#include <utility>
+
+namespace vek {
+
+namespace {
+
+struct RingColors {
+    TColor topLeft, bottomRight;
+};
+
+// Draws the ring inset pixels inside Left..Right x Top..Bottom. The bottom-right color
+// comes second and so owns the top-right and bottom-left corners.
+void DrawRing(TCanvas* canvas, const TRect& box, int inset, RingColors colors)
+{
+    const int l = box.Left + inset, t = box.Top + inset;
+    const int r = box.Right - inset, b = box.Bottom - inset;
+    canvas->Pen()->SetColor(colors.topLeft);
+    canvas->Polyline({TPoint(l, b), TPoint(l, t), TPoint(r, t)});
+    canvas->Pen()->SetColor(colors.bottomRight);
+    canvas->Polyline({TPoint(r, t), TPoint(r, b), TPoint(l - 1, b)});
+}
+
+} // namespace
+
+void DrawFrame(TCanvas* Canvas, TFrameStyle Style, int Left, int Top, int Right, int Bottom,
+               TColor Light, TColor Face, TColor Shadow, TColor DarkShadow, TColor Border)
+{
+    if (!Canvas)
+        return;
+    const ThinPen thin(Canvas);
+    Canvas->Pen()->SetStyle(psSolid);
+    Canvas->Pen()->SetMode(pmCopy);
+    const TRect box(Left, Top, Right, Bottom);
+    switch (Style) {
+    case fsNone:
+        break;
+    case fsSingle:
+        DrawRing(Canvas, box, 0, {Border, Border});
+        break;
+    case fsLowered:
+        DrawRing(Canvas, box, 0, {Shadow, Light});
+        DrawRing(Canvas, box, 1, {DarkShadow, Face});
+        break;
+    case fsRaised:
+        DrawRing(Canvas, box, 0, {Face, DarkShadow});
+        DrawRing(Canvas, box, 1, {Light, Shadow});
+        break;
+    case fsEmbossed:
+        DrawRing(Canvas, box, 0, {Light, Shadow});
+        DrawRing(Canvas, box, 1, {Shadow, Light});
+        break;
+    case fsEngraved:
+        DrawRing(Canvas, box, 0, {Shadow, Light});
+        DrawRing(Canvas, box, 1, {Light, Shadow});
+        break;
+    }
+}
+
+TSchemeLineColors SchemeLineColors(TColorScheme Scheme)
+{
+    if (Scheme == csFixedGrays)
+        return {0x808080, 0xFFFFFF};
+    return {clBtnShadow, clBtnHighlight};
+}
+
+void DrawRectangle(TCanvas* Canvas, int Left, int Top, int Right, int Bottom)
+{
+    if (!Canvas)
+        return;
+    if (Right < Left)
+        std::swap(Left, Right);
+    if (Bottom < Top)
+        std::swap(Top, Bottom);
+    // A box one pixel wide or high is a single line; going round it would draw the
+    // line twice.
+    if (Left == Right)
+        Canvas->Polyline({TPoint(Left, Top), TPoint(Left, Bottom + 1)});
+    else if (Top == Bottom)
+        Canvas->Polyline({TPoint(Left, Top), TPoint(Right + 1, Top)});
+    else // every segment leaves out its end, which the next one starts with
+        Canvas->Polyline({TPoint(Left, Top), TPoint(Right, Top), TPoint(Right, Bottom),
+                          TPoint(Left, Bottom), TPoint(Left, Top)});
+}
+
+int SampleTextHeight(TCanvas* Canvas)
+{
+    static const QString sample = QStringLiteral("(8g]}\u00DC\u00C4\u00A7");
+    return Canvas->TextHeight(sample);
+}
+
+void DrawEngravedText(TCanvas* Canvas, int X, int Y, const QString& Text, TColor Ink, int ShadowX)
+{
+    Canvas->Brush()->SetStyle(bsClear);
+    Canvas->Font()->SetColor(clWhite);
+    Canvas->TextOut(ShadowX, Y + 1, Text);
+    Canvas->Font()->SetColor(Ink);
+    Canvas->TextOut(X, Y, Text);
+}
+
+} // namespace vek

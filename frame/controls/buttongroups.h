@@ -1,0 +1,33 @@
+// Button groups among sibling controls: a button that switches on tells every control of
+// its parent, so that the other members of its group can switch off. The notification
+// is a synchronous Qt event sent to each sibling; controls that do not take part in
+// groups ignore it.
+#pragma once
+
+#include <frame/core/vekglobal.h>
+
+#include <QEvent>
+#include <QWidget>
+
+namespace vek {
+
+class VEK_EXPORT TButtonPressedEvent : public QEvent {
+public:
+    TButtonPressedEvent(int groupIndex, QWidget* sender);
+
+    // The event type all group notifications use.
+    static QEvent::Type EventType();
+
+    int GroupIndex() const { return FGroupIndex; }
+    QWidget* Sender() const { return FSender; }
+
+private:
+    int FGroupIndex;
+    QWidget* FSender;
+};
+
+// Sends a TButtonPressedEvent to every widget child of sender's parent, sender included
+// (receivers recognise themselves). Does nothing for a control without parent.
+VEK_EXPORT void BroadcastButtonPressed(QWidget* sender, int groupIndex);
+
+} // namespace vek

@@ -1,0 +1,36 @@
+// TColorDialog: the modal color picker (QColorDialog) with a replaceable executor, so that
+// tests and scripted front ends can supply the user's choice without a modal loop.
+#pragma once
+
+#include <frame/core/types.h>
+
+#include <functional>
+
+class QWidget;
+
+namespace vek {
+
+class VEK_EXPORT TColorDialog {
+public:
+    // Receives the preset color, writes the chosen one into it and returns whether the
+    // user confirmed.
+    using TExecutor = std::function<bool(QWidget* parent, TColor& color)>;
+
+    explicit TColorDialog(QWidget* parent = nullptr) : FParent(parent) {}
+
+    // The preset color before Execute, the chosen one after a confirmed Execute.
+    TColor Color() const { return FColor; }
+    void SetColor(TColor value) { FColor = value; }
+
+    // Shows the dialog; true when the user confirmed a color.
+    bool Execute();
+
+    // Replaces the dialog of every TColorDialog (an empty function restores QColorDialog).
+    static void SetExecutor(TExecutor executor);
+
+private:
+    QWidget* FParent;
+    TColor FColor = 0;
+};
+
+} // namespace vek

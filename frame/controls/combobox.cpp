@@ -1,0 +1,357 @@
+#include "combobox.h"
+
+#include <frame/core/application.h>
+#include <frame/canvas/colors.h>
+#include "keys.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QStyledItemDelegate>
+#include <QStylePainter>
+
+namespace vek {
+
+// Hands the entries of the open list to the combo box's DrawItem in the owner-drawn style.
+class TComboItemDelegate : public QStyledItemDelegate {
+public:
+    explicit TComboItemDelegate(TCustomComboBox* combo) : QStyledItemDelegate(combo), FCombo(combo) {}
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override
+    {
+        if (FCombo->Style() != TCustomComboBox::csOwnerDrawFixed) {
+            QStyledItemDelegate::paint(painter, option, index);
+            return;
+        }
+        TOwnerDrawState state = 0;
+        if (option.state & QStyle::State_Selected)
+            state |= odSelected;
+        if (!FCombo->Enabled())
+            state |= odDisabled;
+        FCombo->PaintItem(painter, index.row(), TRect::FromQRect(option.rect), state);
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        if (FCombo->Style() != TCustomComboBox::csOwnerDrawFixed)
+            return QStyledItemDelegate::sizeHint(option, index);
+        return QSize(option.rect.width(), FCombo->ItemHeight());
+    }
+
+private:
+    TCustomComboBox* FCombo;
+};
+
+TCustomComboBox::TCustomComboBox(QWidget* parent)
+    : QComboBox(parent), TWidgetComponent(this, parent), FColor(clWindow)
+{
+    setMouseTracking(true);
+    setItemDelegate(new TComboItemDelegate(this));
+    setMaxVisibleItems(8);
+    connect(this, &QComboBox::activated, this, [this] { UserActivated(); });
+}
+
+TCustomComboBox::~TCustomComboBox() = default;
+
+// ---- items ---------------------------------------------------------------------------
+
+QStringList TCustomComboBox::Items() const
+{
+    QStringList items;
+    for (int i = 0; i < count(); ++i)
+        items << itemText(i);
+    return items;
+}
+
+void TCustomComboBox::SetItems(const QStringList& items)
+{
+    clear();
+    addItems(items);
+}
+
+void TCustomComboBox::SetItemIndex(int value)
+{
+    setCurrentIndex(value >= 0 && value < count() ? value : -1);
+}
+
+// ---- appearance ----------------------------------------------------------------------
+
+void TCustomComboBox::SetStyle(TComboStyle value)
+{
+    FStyle = value;
+    updateGeometry();
+    Refresh();
+}
+
+void TCustomComboBox::SetItemHeight(int value)
+{
+    if (value < 1)
+        return;
+    FItemHeight = value;
+    updateGeometry();
+    if (FStyle == csOwnerDrawFixed)
+        resize(width(), sizeHint().height());
+    Refresh();
+}
+
+QSize TCustomComboBox::sizeHint() const
+{
+    QSize hint = QComboBox::sizeHint();
+    if (FStyle != csOwnerDrawFixed)
+        return hint;
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    const QSize box = style()->sizeFromContents(QStyle::CT_ComboBox, &option,
+                                                QSize(hint.width(), FItemHeight), this);
+    return QSize(hint.width(), box.height());
+}
+
+QSize TCustomComboBox::minimumSizeHint() const
+{
+    const QSize hint = QComboBox::minimumSizeHint();
+    return FStyle == csOwnerDrawFixed ? QSize(hint.width(), sizeHint().height()) : hint;
+}
+
+void TCustomComboBox::SetColor(TColor value)
+{
+    FColor = value;
+    Refresh();
+}
+
+void TCustomComboBox::FontChanged()
+{
+    Refresh();
+}
+
+void TCustomComboBox::Refresh()
+{
+    update();
+    if (view())
+        view()->viewport()->update();
+}
+
+TRect TCustomComboBox::EditItemRect() const
+{
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    return TRect::FromQRect(
+        style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this));
+}
+
+// ---- drawing -------------------------------------------------------------------------
+
+void TCustomComboBox::paintEvent(QPaintEvent* event)
+{
+    if (FStyle != csOwnerDrawFixed) {
+        QComboBox::paintEvent(event);
+        return;
+    }
+    QStylePainter painter(this);
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    option.currentText.clear();
+    option.currentIcon = QIcon();
+    painter.drawComplexControl(QStyle::CC_ComboBox, option);
+    if (currentIndex() < 0)
+        return;
+    TOwnerDrawState state = odComboBoxEdit;
+    if (hasFocus())
+        state |= odFocused;
+    if (!Enabled())
+        state |= odDisabled;
+    PaintItem(&painter, currentIndex(), EditItemRect(), state);
+}
+
+void TCustomComboBox::PaintItem(QPainter* painter, int Index, const TRect& Rect,
+                                TOwnerDrawState State)
+{
+    FCanvas.BeginBorrow(painter);
+    FCanvas.IntersectClipRect(Rect);
+    FCanvas.Font()->Assign(Font());
+    const bool highlighted = (State & odSelected) && !(State & odComboBoxEdit);
+    FCanvas.Brush()->SetColor(highlighted ? clHighlight : FColor);
+    if (highlighted)
+        FCanvas.Font()->SetColor(clHighlightText);
+    FCanvas.Pen()->SetColor(clBlack);
+    FCanvas.FillRect(Rect);
+    RunGuarded(this, [&] { DrawItem(Index, Rect, State); });
+    FCanvas.ResetClip();
+    FCanvas.EndBorrow();
+}
+
+void TCustomComboBox::DrawItem(int Index, const TRect& Rect, TOwnerDrawState State)
+{
+    if (OnDrawItem) {
+        OnDrawItem(this, Index, Rect, State);
+        return;
+    }
+    const QString text = itemText(Index);
+    FCanvas.TextRect(Rect, Rect.Left + 2, Rect.Top + (Rect.Height() - FCanvas.TextHeight(text)) / 2,
+                     text);
+}
+
+// ---- drop-down and choice ------------------------------------------------------------
+
+void TCustomComboBox::showPopup()
+{
+    if (FDroppedDown)
+        return;
+    RunGuarded(this, [this] { DropDown(); });
+    FDroppedDown = true;
+    QComboBox::showPopup();
+}
+
+void TCustomComboBox::hidePopup()
+{
+    QComboBox::hidePopup();
+    if (!FDroppedDown)
+        return;
+    FDroppedDown = false;
+    RunGuarded(this, [this] { CloseUp(); });
+}
+
+void TCustomComboBox::SetDroppedDown(bool value)
+{
+    if (value)
+        showPopup();
+    else
+        hidePopup();
+}
+
+void TCustomComboBox::UserActivated()
+{
+    RunGuarded(this, [this] {
+        Click();
+        Select();
+    });
+}
+
+void TCustomComboBox::DropDown()
+{
+    if (OnDropDown)
+        OnDropDown(this);
+}
+
+void TCustomComboBox::CloseUp()
+{
+    if (OnCloseUp)
+        OnCloseUp(this);
+}
+
+void TCustomComboBox::Select()
+{
+    if (OnSelect)
+        OnSelect(this);
+    else
+        Change();
+}
+
+void TCustomComboBox::Change()
+{
+    if (OnChange)
+        OnChange(this);
+}
+
+// ---- input ---------------------------------------------------------------------------
+
+void TCustomComboBox::keyPressEvent(QKeyEvent* event)
+{
+    int key = VirtualKeyOf(event);
+    QChar ch = KeyPressCharOf(event);
+    const bool hadKey = key != 0;
+    const bool hadChar = !ch.isNull();
+    RunGuarded(this, [&] {
+        if (key != 0)
+            KeyDown(key, ShiftStateOf(event->modifiers()));
+        if ((key != 0 || !hadKey) && !ch.isNull())
+            KeyPress(ch);
+    });
+    // A handler that clears the key or the character swallows the key stroke.
+    if ((hadKey && key == 0) || (hadChar && ch.isNull())) {
+        event->accept();
+        return;
+    }
+    QComboBox::keyPressEvent(event);
+}
+
+void TCustomComboBox::keyReleaseEvent(QKeyEvent* event)
+{
+    int key = VirtualKeyOf(event);
+    if (key != 0)
+        RunGuarded(this, [&] { KeyUp(key, ShiftStateOf(event->modifiers())); });
+    QComboBox::keyReleaseEvent(event);
+}
+
+void TCustomComboBox::mousePressEvent(QMouseEvent* event)
+{
+    TMouseButton button;
+    if (MouseButtonOf(event->button(), button)) {
+        const QPoint p = event->position().toPoint();
+        RunGuarded(this, [&] {
+            MouseDown(button, ShiftStateOf(event->modifiers(), event->buttons()), p.x(), p.y());
+        });
+    }
+    // The press opens the list; MouseDown ran first so a handler sees the closed box.
+    QComboBox::mousePressEvent(event);
+}
+
+void TCustomComboBox::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPoint p = event->position().toPoint();
+    RunGuarded(this, [&] {
+        MouseMove(ShiftStateOf(event->modifiers(), event->buttons()), p.x(), p.y());
+    });
+    QComboBox::mouseMoveEvent(event);
+}
+
+void TCustomComboBox::mouseReleaseEvent(QMouseEvent* event)
+{
+    QComboBox::mouseReleaseEvent(event);
+    TMouseButton button;
+    if (!MouseButtonOf(event->button(), button))
+        return;
+    const QPoint p = event->position().toPoint();
+    RunGuarded(this, [&] {
+        MouseUp(button, ShiftStateOf(event->modifiers(), event->buttons()), p.x(), p.y());
+    });
+}
+
+void TCustomComboBox::focusInEvent(QFocusEvent* event)
+{
+    QComboBox::focusInEvent(event);
+    RunGuarded(this, [this] { DoEnter(); });
+}
+
+void TCustomComboBox::focusOutEvent(QFocusEvent* event)
+{
+    QComboBox::focusOutEvent(event);
+    RunGuarded(this, [this] { DoExit(); });
+}
+
+bool TCustomComboBox::event(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip && !ToolTipAllowed())
+        return true;
+    return QComboBox::event(event);
+}
+
+void TCustomComboBox::changeEvent(QEvent* event)
+{
+    QComboBox::changeEvent(event);
+    switch (event->type()) {
+    case QEvent::FontChange:
+        SyncFont();
+        break;
+    case QEvent::PaletteChange:
+    case QEvent::ApplicationPaletteChange:
+    case QEvent::EnabledChange:
+        Refresh();
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace vek

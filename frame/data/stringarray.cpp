@@ -1,0 +1,304 @@
+#include "stringarray.h"
+
+#include <frame/core/errors.h>
+#include "rowblock_p.h"
+#include "sortkeys_p.h"
+
+#include <algorithm>
+#include <new>
+
+namespace vek {
+
+namespace {
+
+// s cut to the cell limit without splitting a surrogate pair.
+QStringView CellText(QStringView s)
+{
+    if (s.size() <= TStringArray::MaxCellLength)
+        return s;
+    qsizetype n = TStringArray::MaxCellLength;
+    if (s[n - 1].isHighSurrogate())
+        --n;
+    return s.first(n);
+}
+
+EVEKError ResizeError(int cols, int rows)
+{
+    return EVEKError(QStringLiteral("Cannot resize the string array to %1 columns by %2 rows")
+                         .arg(cols)
+                         .arg(rows));
+}
+
+} // namespace
+
+TStringArray::TStringArray(QObject* owner)
+    : QObject(owner)
+    , FColAttr(1, 0)
+{
+}
+
+TStringArray::~TStringArray()
+{
+    FreeRows();
+}
+
+void TStringArray::FreeRows()
+{
+    for (char16_t* block : FRows)
+        rowblock::Free(block);
+    FRows.clear();
+}
+
+bool TStringArray::ContainsCell(int col, int row) const
+{
+    return col >= 0 && col <= FNrCols && ContainsRow(row);
+}
+
+void TStringArray::Changed()
+{
+    if (OnChange)
+        OnChange(this);
+}
+
+void TStringArray::Resize(int Cols, int Rows)
+{
+    if (Cols < 0 || Rows < 0 || Cols > MaxColumns)
+        throw ResizeError(Cols, Rows);
+    CommitSorting();
+    const int cellCount = FNrCols + 1;
+    const int newCellCount = Cols + 1;
+    const std::size_t rows = std::size_t(Rows);
+    std::vector<char16_t*> blocks;
+    try {
+        const std::size_t block = std::size_t(AllocRowsBy);
+        blocks.reserve((rows + block - 1) / block * block);
+        const std::size_t kept = std::min(rows, FRows.size());
+        for (std::size_t r = 0; r < kept; ++r) {
+            blocks.push_back(Cols == FNrCols ? FRows[r] : rowblock::Resized(FRows[r], cellCount, newCellCount));
+        }
+        blocks.resize(rows, nullptr);
+        FRowAttr.resize(rows, 0);
+        FColAttr.resize(std::size_t(newCellCount), 0);
+    } catch (const std::bad_alloc&) {
+        if (Cols != FNrCols)
+            for (char16_t* b : blocks)
+                rowblock::Free(b);
+        throw ResizeError(Cols, Rows);
+    }
+    if (Cols != FNrCols) {
+        FreeRows();
+    } else {
+        for (std::size_t r = rows; r < FRows.size(); ++r)
+            rowblock::Free(FRows[r]);
+    }
+    FRows = std::move(blocks);
+    FNrCols = Cols;
+    Changed();
+}
+
+void TStringArray::Clear()
+{
+    for (char16_t*& block : FRows) {
+        rowblock::Free(block);
+        block = nullptr;
+    }
+    Changed();
+}
+
+void TStringArray::Assign(const TStringArray& Source)
+{
+    if (&Source == this)
+        return;
+    std::vector<char16_t*> blocks;
+    try {
+        blocks.reserve(Source.FRows.capacity());
+        for (const char16_t* block : Source.FRows)
+            blocks.push_back(rowblock::Copy(block, Source.FNrCols + 1));
+        std::vector<quint8> rowAttr = Source.FRowAttr;
+        std::vector<quint8> colAttr = Source.FColAttr;
+        std::vector<int> order = Source.FOrder;
+        std::vector<int> position = Source.FPosition;
+        FreeRows();
+        FRows = std::move(blocks);
+        FRowAttr = std::move(rowAttr);
+        FColAttr = std::move(colAttr);
+        FOrder = std::move(order);
+        FPosition = std::move(position);
+    } catch (const std::bad_alloc&) {
+        for (char16_t* b : blocks)
+            rowblock::Free(b);
+        throw ResizeError(Source.FNrCols, Source.NrOfRows());
+    }
+    FNrCols = Source.FNrCols;
+    AllocRowsBy = Source.AllocRowsBy;
+    Changed();
+}
+
+void TStringArray::Swap(TStringArray& Other)
+{
+    std::swap(FNrCols, Other.FNrCols);
+    std::swap(AllocRowsBy, Other.AllocRowsBy);
+    FRows.swap(Other.FRows);
+    FRowAttr.swap(Other.FRowAttr);
+    FColAttr.swap(Other.FColAttr);
+    FOrder.swap(Other.FOrder);
+    FPosition.swap(Other.FPosition);
+    Changed();
+    Other.Changed();
+}
+
+QStringView TStringArray::CellView(int Col, int Row) const
+{
+    if (!ContainsCell(Col, Row))
+        return {};
+    return rowblock::Cell(FRows[std::size_t(StoredIndex(Row))], Col);
+}
+
+void TStringArray::SetString(int Col, int Row, const QString& s)
+{
+    if (!ContainsCell(Col, Row))
+        return;
+    char16_t*& block = FRows[std::size_t(StoredIndex(Row))];
+    const QStringView text = CellText(s);
+    if (rowblock::Cell(block, Col) == text)
+        return;
+    char16_t* changed = rowblock::WithCell(block, FNrCols + 1, Col, text);
+    rowblock::Free(block);
+    block = changed;
+    Changed();
+}
+
+quint8 TStringArray::GetRowAttrib(int Row) const
+{
+    return ContainsRow(Row) ? FRowAttr[std::size_t(StoredIndex(Row))] : 0;
+}
+
+void TStringArray::SetRowAttrib(int Row, quint8 Value)
+{
+    if (ContainsRow(Row))
+        FRowAttr[std::size_t(StoredIndex(Row))] = Value;
+}
+
+quint8 TStringArray::GetColAttrib(int Col) const
+{
+    return Col >= 0 && Col <= FNrCols ? FColAttr[std::size_t(Col)] : 0;
+}
+
+void TStringArray::SetColAttrib(int Col, quint8 Value)
+{
+    if (Col >= 0 && Col <= FNrCols)
+        FColAttr[std::size_t(Col)] = Value;
+}
+
+double TStringArray::GetAsNumber(int Col, int Row) const
+{
+    double value = 0;
+    return TextToNumber(CellView(Col, Row), value) ? value : 0.0;
+}
+
+bool TStringArray::TextToNumber(QStringView s, double& value)
+{
+    return sortkeys::ReadNumber(s, value);
+}
+
+void TStringArray::InsertRow(int Row)
+{
+    if (Row < 1 || Row > NrOfRows() + 1)
+        return;
+    CommitSorting();
+    FRows.insert(FRows.begin() + (Row - 1), nullptr);
+    FRowAttr.insert(FRowAttr.begin() + (Row - 1), 0);
+    Changed();
+}
+
+void TStringArray::RemoveRow(int Row)
+{
+    if (!ContainsRow(Row))
+        return;
+    CommitSorting();
+    rowblock::Free(FRows[std::size_t(Row - 1)]);
+    FRows.erase(FRows.begin() + (Row - 1));
+    FRowAttr.erase(FRowAttr.begin() + (Row - 1));
+    Changed();
+}
+
+int TStringArray::RemoveRowsIf(const std::function<bool(int Row)>& Remove)
+{
+    CommitSorting();
+    std::size_t kept = 0;
+    for (std::size_t r = 0; r < FRows.size(); ++r) {
+        if (Remove(int(r) + 1)) {
+            rowblock::Free(FRows[r]);
+            continue;
+        }
+        FRows[kept] = FRows[r];
+        FRowAttr[kept] = FRowAttr[r];
+        ++kept;
+    }
+    const int removed = int(FRows.size() - kept);
+    FRows.resize(kept);
+    FRowAttr.resize(kept);
+    if (removed > 0)
+        Changed();
+    return removed;
+}
+
+int TStringArray::GetSortOrder(int Row) const
+{
+    return ContainsRow(Row) ? StoredIndex(Row) + 1 : 0;
+}
+
+void TStringArray::SetSortOrder(int Row, int Index)
+{
+    if (!ContainsRow(Row) || !ContainsRow(Index))
+        return;
+    if (FOrder.empty()) {
+        FOrder.resize(FRows.size());
+        FPosition.resize(FRows.size());
+        for (std::size_t i = 0; i < FOrder.size(); ++i)
+            FOrder[i] = FPosition[i] = int(i);
+    }
+    const int other = FPosition[std::size_t(Index - 1)];
+    const int previous = FOrder[std::size_t(Row - 1)];
+    std::swap(FOrder[std::size_t(Row - 1)], FOrder[std::size_t(other)]);
+    FPosition[std::size_t(Index - 1)] = Row - 1;
+    FPosition[std::size_t(previous)] = other;
+    Changed();
+}
+
+void TStringArray::UnSort()
+{
+    FOrder.clear();
+    FOrder.shrink_to_fit();
+    FPosition.clear();
+    FPosition.shrink_to_fit();
+    Changed();
+}
+
+void TStringArray::CommitSorting()
+{
+    if (FOrder.empty())
+        return;
+    std::vector<char16_t*> rows(FRows.size());
+    std::vector<quint8> attr(FRows.size());
+    for (std::size_t r = 0; r < FOrder.size(); ++r) {
+        rows[r] = FRows[std::size_t(FOrder[r])];
+        attr[r] = FRowAttr[std::size_t(FOrder[r])];
+    }
+    FRows = std::move(rows);
+    FRowAttr = std::move(attr);
+    FOrder.clear();
+    FPosition.clear();
+}
+
+std::size_t TStringArray::MemoryUsed() const
+{
+    std::size_t bytes = sizeof(*this);
+    bytes += FRows.capacity() * sizeof(char16_t*) + FRowAttr.capacity() + FColAttr.capacity();
+    bytes += (FOrder.capacity() + FPosition.capacity()) * sizeof(int);
+    for (const char16_t* block : FRows)
+        bytes += rowblock::AllocatedBytes(block, FNrCols + 1);
+    return bytes;
+}
+
+} // namespace vek

@@ -1,0 +1,142 @@
+// TStringArray: a table of short texts (at most 255 UTF-16 code units per cell) addressed
+// (column, row), made for report lists of a million rows and more.
+//
+// Columns run 1..NrOfColumns() plus an extra column 0 that belongs to the row (a hidden
+// per-row text); rows run 1..NrOfRows(). Every row and every column also carries one
+// attribute byte. Reads outside the table give "" (or 0) and writes outside it are
+// ignored.
+//
+// Storage: each row is one heap block holding its cells one after the other as
+// [length][UTF-16 code units], and a row whose cells are all empty holds no block at all.
+// A cell of n characters therefore costs 2n + 2 bytes, plus the row's share of the block
+// header, the row pointer, its attribute byte and its sort position: a few bytes per
+// cell, far below a QString per cell.
+//
+// Sorting never moves the stored rows: Sort builds a permutation (the presented order),
+// UnSort drops it and CommitSorting makes the presented order the stored order. All row
+// numbers of the accessors mean the row as presented; attribute bytes and column 0
+// travel with their rows.
+#pragma once
+
+#include "containers.h"
+#include <frame/core/types.h>
+
+#include <QObject>
+#include <QString>
+#include <QStringView>
+
+#include <cstddef>
+#include <functional>
+#include <vector>
+
+namespace vek {
+
+// Progress of a long operation, Percent 0..100.
+using TOnPercentDoneEvent = std::function<void(TObject* Sender, int Percent)>;
+
+class VEK_EXPORT TStringArray : public QObject {
+    Q_OBJECT
+
+public:
+    static constexpr int MaxCellLength = 255;
+    static constexpr int MaxColumns = 65535;
+
+    explicit TStringArray(QObject* owner = nullptr);
+    ~TStringArray() override;
+    TStringArray(const TStringArray&) = delete;
+    TStringArray& operator=(const TStringArray&) = delete;
+
+    // Rows are reserved in blocks of this many (at least 1).
+    int AllocRowsBy = 1;
+    void SetAllocRowsBy(int n) { AllocRowsBy = n < 1 ? 1 : n; }
+
+    int NrOfColumns() const { return FNrCols; }
+    int NrOfRows() const { return static_cast<int>(FRows.size()); }
+
+    // Makes the array Cols columns (plus column 0) by Rows rows, keeping the cells that
+    // lie inside both sizes. A sorted array is committed first, so the rows that stay are
+    // the first Rows rows as presented. Raises EVEKError when the size is not possible
+    // (negative, more than MaxColumns columns, out of memory); the array is then unchanged.
+    void Resize(int Cols, int Rows);
+
+    // Empties every cell; size, attributes and order stay.
+    void Clear();
+
+    // Copies size, cells, attributes, presented order and AllocRowsBy of Source.
+    // Raises EVEKError when memory runs out (the array is then unchanged).
+    void Assign(const TStringArray& Source);
+
+    // Exchanges size, cells, attributes, order and AllocRowsBy with Other (not the
+    // event handlers).
+    void Swap(TStringArray& Other);
+
+    QString GetString(int Col, int Row) const { return CellView(Col, Row).toString(); }
+    // The cell without copying; valid until the array is next changed.
+    QStringView CellView(int Col, int Row) const;
+    // Stores s, cut to MaxCellLength code units (never inside a surrogate pair).
+    void SetString(int Col, int Row, const QString& s);
+
+    quint8 GetRowAttrib(int Row) const;
+    void SetRowAttrib(int Row, quint8 Value);
+    quint8 GetColAttrib(int Col) const;
+    void SetColAttrib(int Col, quint8 Value);
+
+    // The cell as a number: leading and trailing blanks are ignored; digits with an
+    // optional sign, decimal point ('.' or the locale's separator) and exponent. 0 for
+    // any other text.
+    double GetAsNumber(int Col, int Row) const;
+    // Whether s reads as a number by GetAsNumber's rule, and its value.
+    static bool TextToNumber(QStringView s, double& value);
+
+    // Inserts an empty row before Row (Row = NrOfRows() + 1 appends). Commits the order.
+    void InsertRow(int Row);
+    // Removes Row. Commits the order first.
+    void RemoveRow(int Row);
+    // Removes every row (as presented) for which Remove(Row) is true, in one pass.
+    // Commits the order first. Returns the number of rows removed.
+    int RemoveRowsIf(const std::function<bool(int Row)>& Remove);
+
+    // Orders the rows stably by column Col, ties by column ColSec (-1: none), in the given
+    // direction; rows equal in both keep their present order. Cells that read as numbers
+    // (GetAsNumber's rule) sort before texts and compare as numbers; texts compare by
+    // the current locale, case-insensitively, with embedded digit runs compared as
+    // numbers ("file9" before "file10"); empty cells come last. Descending is the exact
+    // reverse. OnBeforeSortExchange may replace each cell's sort text.
+    void Sort(int Col, int ColSec, bool Ascending);
+    // Returns to the stored order.
+    void UnSort();
+    // Makes the presented order the stored order.
+    void CommitSorting();
+    bool IsSorted() const { return !FOrder.empty(); }
+    // The stored row (1-based) presented at Row; 0 outside the table.
+    int GetSortOrder(int Row) const;
+    // Presents stored row Index at Row. The row that presented Index before gets Row's
+    // former stored row, so the order stays a permutation.
+    void SetSortOrder(int Row, int Index);
+
+    // Bytes held by the cells, rows and order (for measurements).
+    std::size_t MemoryUsed() const;
+
+    // Raised after cells, size or order changed.
+    TNotifyEvent OnChange;
+    // Progress of Sort.
+    TOnPercentDoneEvent OnPercentDone;
+    // Asked for each cell's sort text while Sort builds its keys.
+    TBeforeSortExchgEvent OnBeforeSortExchange;
+
+private:
+    bool ContainsCell(int col, int row) const;
+    bool ContainsRow(int row) const { return row >= 1 && row <= NrOfRows(); }
+    int StoredIndex(int row) const { return FOrder.empty() ? row - 1 : FOrder[row - 1]; }
+    void Changed();
+    void FreeRows();
+
+    int FNrCols = 0;
+    std::vector<char16_t*> FRows;  // stored order; nullptr = every cell empty
+    std::vector<quint8> FRowAttr;  // stored order
+    std::vector<quint8> FColAttr;  // columns 0..FNrCols
+    std::vector<int> FOrder;       // presented row -> stored row (0-based); empty = identity
+    std::vector<int> FPosition;    // stored row -> presented row, kept while sorted
+};
+
+} // namespace vek
