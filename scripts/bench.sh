@@ -5,6 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/install-deps.sh
+export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1
 cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DVEK_BUILD_BENCHMARKS=ON \
       -DVEK_BUILD_TESTS=OFF -DVEK_BUILD_GALLERY=OFF
 cmake --build build-bench --parallel "$(nproc)"

@@ -10,11 +10,11 @@ namespace vek {
 
 Q_NAMESPACE_EXPORT(VEK_EXPORT)
 
-// Horizontal alignment of a text.
+/// Horizontal alignment of a text.
 enum TAlignment { taLeftJustify = 0, taRightJustify = 1, taCenter = 2 };
 Q_ENUM_NS(TAlignment)
 
-// Look of a frame drawn by DrawFrame.
+/// Look of a frame drawn by DrawFrame.
 enum TFrameStyle {
     fsNone = 0,     // no frame
     fsSingle = 1,   // one line
@@ -25,20 +25,20 @@ enum TFrameStyle {
 };
 Q_ENUM_NS(TFrameStyle)
 
-// Line colors of frames: 0 fixed gray and white, anything else the system colors
-// clBtnShadow and clBtnHighlight (so the frame follows the theme).
+/// Line colors of frames: 0 fixed gray and white, anything else the system colors
+/// clBtnShadow and clBtnHighlight (so the frame follows the theme).
 enum TColorScheme { csFixedGrays = 0, csSystemColors = 1 };
 Q_ENUM_NS(TColorScheme)
 
-// Decimal separator accepted or written: the system's, a point, a comma, or either.
+/// Decimal separator accepted or written: the system's, a point, a comma, or either.
 enum TDecPSep { dsSystemDefault = 0, dsPoint = 1, dsComma = 2, dsBoth = 3 };
 Q_ENUM_NS(TDecPSep)
 
-// Placement of a background image: once at the top-left corner, stretched, or tiled.
+/// Placement of a background image: once at the top-left corner, stretched, or tiled.
 enum TBkgFill { bfSimple = 0, bfStretch = 1, bfTile = 2 };
 Q_ENUM_NS(TBkgFill)
 
-// Growth direction of bars and gauges.
+/// Growth direction of bars and gauges.
 enum TDirection { dirUp = 0, dirDown = 1, dirLeft = 2, dirRight = 3 };
 Q_ENUM_NS(TDirection)
 

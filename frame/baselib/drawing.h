@@ -6,38 +6,38 @@
 
 namespace vek {
 
-// Draws a frame of the given style around the box Left..Right x Top..Bottom (both
-// corners inclusive; callers pass (0, 0, Width - 1, Height - 1) or an inner box).
-//
-// Only the frame lines are drawn, one pixel wide, solid and in copy mode whatever the
-// canvas's pen says; the pen is restored afterwards. The inside stays as it is, so a
-// frame may be drawn around content already painted; callers that want a filled box
-// fill it first.
-//
-// The lines are rings: ring 0 is the box's outline, ring 1 lies one pixel inside it.
-// Each ring has a top-left color (top row and left column) and a bottom-right color
-// (bottom row and right column). As on classic 3-D bevels the bottom-right color owns
-// the ring's top-right and bottom-left corner pixels:
-//
-//   style        ring 0 top-left / bottom-right   ring 1 top-left / bottom-right
-//   fsNone       (none)                           (none)
-//   fsSingle     Border / Border                  (none)
-//   fsLowered    Shadow / Light                   DarkShadow / Face
-//   fsRaised     Face / DarkShadow                Light / Shadow
-//   fsEmbossed   Light / Shadow                   Shadow / Light
-//   fsEngraved   Shadow / Light                   Light / Shadow
-//
-// So fsEmbossed is a complete Light rectangle (Left, Top)-(Right - 1, Bottom - 1) with a
-// Shadow line inside it at the left and top and outside it at the right and bottom,
-// which reaches the corners (Right, Top) and (Left, Bottom); fsEngraved exchanges the
-// two colors. The two-pixel styles leave Left + 2..Right - 2 x Top + 2..Bottom - 2
-// untouched.
+/// Draws a frame of the given style around the box Left..Right x Top..Bottom (both
+/// corners inclusive; callers pass (0, 0, Width - 1, Height - 1) or an inner box).
+///
+/// Only the frame lines are drawn, one pixel wide, solid and in copy mode whatever the
+/// canvas's pen says; the pen is restored afterwards. The inside stays as it is, so a
+/// frame may be drawn around content already painted; callers that want a filled box
+/// fill it first.
+///
+/// The lines are rings: ring 0 is the box's outline, ring 1 lies one pixel inside it.
+/// Each ring has a top-left color (top row and left column) and a bottom-right color
+/// (bottom row and right column). As on classic 3-D bevels the bottom-right color owns
+/// the ring's top-right and bottom-left corner pixels:
+///
+///   style        ring 0 top-left / bottom-right   ring 1 top-left / bottom-right
+///   fsNone       (none)                           (none)
+///   fsSingle     Border / Border                  (none)
+///   fsLowered    Shadow / Light                   DarkShadow / Face
+///   fsRaised     Face / DarkShadow                Light / Shadow
+///   fsEmbossed   Light / Shadow                   Shadow / Light
+///   fsEngraved   Shadow / Light                   Light / Shadow
+///
+/// So fsEmbossed is a complete Light rectangle (Left, Top)-(Right - 1, Bottom - 1) with a
+/// Shadow line inside it at the left and top and outside it at the right and bottom,
+/// which reaches the corners (Right, Top) and (Left, Bottom); fsEngraved exchanges the
+/// two colors. The two-pixel styles leave Left + 2..Right - 2 x Top + 2..Bottom - 2
+/// untouched.
 VEK_EXPORT void DrawFrame(TCanvas* Canvas, TFrameStyle Style, int Left, int Top, int Right,
                           int Bottom, TColor Light, TColor Face, TColor Shadow,
                           TColor DarkShadow, TColor Border);
 
-// The frame line colors a color scheme stands for: fixed gray and white, or the theme's
-// button shadow and highlight.
+/// The frame line colors a color scheme stands for: fixed gray and white, or the theme's
+/// button shadow and highlight.
 struct TSchemeLineColors {
     TColor Gray;
     TColor White;
@@ -54,39 +54,39 @@ VEK_EXPORT int SampleTextHeight(TCanvas* Canvas);
 VEK_EXPORT void DrawEngravedText(TCanvas* Canvas, int X, int Y, const QString& Text, TColor Ink,
                                  int ShadowX);
 
-// Outlines Left..Right x Top..Bottom (corners inclusive) with the current pen; the
-// inside and the pen position stay untouched. Each pixel is drawn once, so an outline
-// drawn twice with pmXor disappears.
+/// Outlines Left..Right x Top..Bottom (corners inclusive) with the current pen; the
+/// inside and the pen position stay untouched. Each pixel is drawn once, so an outline
+/// drawn twice with pmXor disappears.
 VEK_EXPORT void DrawRectangle(TCanvas* Canvas, int Left, int Top, int Right, int Bottom);
 
-// Number of marker symbols known to DrawMarkOnCanvas (0..MarkerCount - 1).
+/// Number of marker symbols known to DrawMarkOnCanvas (0..MarkerCount - 1).
 constexpr int MarkerCount = 52;
 
-// Draws marker symbol MarkType centred on (X, Y); other numbers draw nothing. Symbols
-// fit in the 11 x 11 pixels around (X, Y). Outlines and lines are drawn in the pen's
-// color and mode, one pixel wide; the inside of an open symbol is filled with the
-// current brush (a clear brush leaves it untouched), a filled symbol is the pen color
-// throughout. The pen is restored afterwards.
-//
-//    0 dot (one pixel)          1 plus, 9 px               2 cross (x), 7 px
-//    3 asterisk (plus and x)    4 horizontal bar, 9 px     5 vertical bar, 9 px
-//    6 circle, 9 px             7 filled circle            8 square, 7 px
-//    9 filled square           10 diamond, 9 px           11 filled diamond
-//   12 triangle up, 9 px       13 filled triangle up      14 triangle down
-//   15 filled triangle down    16 triangle left           17 filled triangle left
-//   18 triangle right          19 filled triangle right   20 hexagon, 9 x 7 px
-//   21 filled hexagon          22 pentagon, 9 px          23 filled pentagon
-//   24 four-pointed star, 9 px 25 filled star             26 small circle, 5 px
-//   27 filled small circle     28 small square, 5 px      29 filled small square
-//   30 large circle, 11 px     31 filled large circle     32 large square, 9 px
-//   33 filled large square     34 small diamond, 5 px     35 filled small diamond
-//   36 large diamond, 11 px    37 filled large diamond    38 hourglass, 9 px
-//   39 filled hourglass        40 bow tie, 9 px           41 filled bow tie
-//   42 square with plus, 9 px  43 square with cross       44 circle with plus, 9 px
-//   45 circle with cross       46 diamond with plus, 9 px 47 circle with centre dot
-//   48 square with centre dot  49 three-armed star, one   50 three-armed star, one
-//                                 arm up                     arm down (Y)
-//   51 circle, lower half filled
+/// Draws marker symbol MarkType centred on (X, Y); other numbers draw nothing. Symbols
+/// fit in the 11 x 11 pixels around (X, Y). Outlines and lines are drawn in the pen's
+/// color and mode, one pixel wide; the inside of an open symbol is filled with the
+/// current brush (a clear brush leaves it untouched), a filled symbol is the pen color
+/// throughout. The pen is restored afterwards.
+///
+///    0 dot (one pixel)          1 plus, 9 px               2 cross (x), 7 px
+///    3 asterisk (plus and x)    4 horizontal bar, 9 px     5 vertical bar, 9 px
+///    6 circle, 9 px             7 filled circle            8 square, 7 px
+///    9 filled square           10 diamond, 9 px           11 filled diamond
+///   12 triangle up, 9 px       13 filled triangle up      14 triangle down
+///   15 filled triangle down    16 triangle left           17 filled triangle left
+///   18 triangle right          19 filled triangle right   20 hexagon, 9 x 7 px
+///   21 filled hexagon          22 pentagon, 9 px          23 filled pentagon
+///   24 four-pointed star, 9 px 25 filled star             26 small circle, 5 px
+///   27 filled small circle     28 small square, 5 px      29 filled small square
+///   30 large circle, 11 px     31 filled large circle     32 large square, 9 px
+///   33 filled large square     34 small diamond, 5 px     35 filled small diamond
+///   36 large diamond, 11 px    37 filled large diamond    38 hourglass, 9 px
+///   39 filled hourglass        40 bow tie, 9 px           41 filled bow tie
+///   42 square with plus, 9 px  43 square with cross       44 circle with plus, 9 px
+///   45 circle with cross       46 diamond with plus, 9 px 47 circle with centre dot
+///   48 square with centre dot  49 three-armed star, one   50 three-armed star, one
+///                                 arm up                     arm down (Y)
+///   51 circle, lower half filled
 VEK_EXPORT void DrawMarkOnCanvas(TCanvas* Canvas, int MarkType, int X, int Y);
 
 } // namespace vek

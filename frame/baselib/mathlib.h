@@ -10,22 +10,22 @@
 
 namespace vek {
 
-// Largest finite double (1.7976931348623157e308); numeric scanners clamp to +/- this.
+/// Largest finite double (1.7976931348623157e308); numeric scanners clamp to +/- this.
 inline constexpr double uc_MaxDouble = std::numeric_limits<double>::max();
 
-// Largest finite single-precision value (about 3.4028235e38), as a double.
+/// Largest finite single-precision value (about 3.4028235e38), as a double.
 inline constexpr double uc_MaxReal = double(std::numeric_limits<float>::max());
 
-// Natural logarithm of 10, for converting between ln and log10.
+/// Natural logarithm of 10, for converting between ln and log10.
 inline constexpr double uc_ln10 = std::numbers::ln10;
 
-// Whether Text is a decimal integer that fits a 32-bit signed int: optional blanks, an
-// optional '+' or '-' directly followed by at least one digit 0-9 (leading zeros allowed),
-// optional blanks. So " -0042 " is valid; "+ 1", "1e3", "0x1F", "2147483648" and "" are not.
+/// Whether Text is a decimal integer that fits a 32-bit signed int: optional blanks, an
+/// optional '+' or '-' directly followed by at least one digit 0-9 (leading zeros allowed),
+/// optional blanks. So " -0042 " is valid; "+ 1", "1e3", "0x1F", "2147483648" and "" are not.
 VEK_EXPORT bool IsValidDecInt(const QString& Text);
 
-// The largest integer not greater than Value (floor, so -0.5 gives -1), clamped to the
-// int range; NaN gives 0.
+/// The largest integer not greater than Value (floor, so -0.5 gives -1), clamped to the
+/// int range; NaN gives 0.
 VEK_EXPORT int IntNeg(double Value);
 
 } // namespace vek

@@ -10,9 +10,9 @@
 
 namespace vek {
 
-// Language of the name tables. The ordinals are stored in form files: 1 to 4 are fixed,
-// lgNeutral (0) gives the English names. The fixed underlying type keeps any stored
-// ordinal a valid value, so the lookups can reject unknown ones.
+/// Language of the name tables. The ordinals are stored in form files: 1 to 4 are fixed,
+/// lgNeutral (0) gives the English names. The fixed underlying type keeps any stored
+/// ordinal a valid value, so the lookups can reject unknown ones.
 enum TLanguage : int {
     lgNeutral = 0,
     lgEnglish = 1,
@@ -23,16 +23,16 @@ enum TLanguage : int {
     lgDutch = 6,
 };
 
-// Full month name, Month 1 = January .. 12 = December ("März", "Février").
-// A Month or Language out of range gives "".
+/// Full month name, Month 1 = January .. 12 = December ("März", "Février").
+/// A Month or Language out of range gives "".
 VEK_EXPORT QString MonthLong(TLanguage Language, int Month);
 
-// Abbreviated month name of up to 4 characters ("Mär", "Févr"), Month 1..12.
-// A Month or Language out of range gives "".
+/// Abbreviated month name of up to 4 characters ("Mär", "Févr"), Month 1..12.
+/// A Month or Language out of range gives "".
 VEK_EXPORT QString MonthShort(TLanguage Language, int Month);
 
-// Abbreviated weekday name of up to 3 characters, WeekDay 1 = Monday .. 7 = Sunday
-// ("Mo", "Sáb"). A WeekDay or Language out of range gives "".
+/// Abbreviated weekday name of up to 3 characters, WeekDay 1 = Monday .. 7 = Sunday
+/// ("Mo", "Sáb"). A WeekDay or Language out of range gives "".
 VEK_EXPORT QString WeekDayShort(TLanguage Language, int WeekDay);
 
 } // namespace vek

@@ -19,29 +19,29 @@ public:
     int Height() const { return FImage.height(); }
     void SetWidth(int value) { SetSize(value, Height()); }
     void SetHeight(int value) { SetSize(Width(), value); }
-    // Resizing keeps the pixels that still fit; new pixels are white.
+    /// Resizing keeps the pixels that still fit; new pixels are white.
     void SetSize(int Width, int Height);
     bool Empty() const { return FImage.isNull() || Width() == 0 || Height() == 0; }
 
     TCanvas* Canvas() { return &FCanvas; }
 
-    // Loads a BMP or PNG file; raises EInvalidGraphic when the file is missing or is not
-    // a readable image. The bitmap is unchanged after a failure. Translucent pixels
-    // are laid over white.
+    /// Loads a BMP or PNG file; raises EInvalidGraphic when the file is missing or is not
+    /// a readable image. The bitmap is unchanged after a failure. Translucent pixels
+    /// are laid over white.
     void LoadFromFile(const QString& FileName);
-    // Loads one of the library's named bitmaps ("SEGVERT", ...); raises EInvalidGraphic
-    // for an unknown name.
+    /// Loads one of the library's named bitmaps ("SEGVERT", ...); raises EInvalidGraphic
+    /// for an unknown name.
     void LoadFromResourceName(const QString& Name);
-    // Saves as PNG or BMP by the file name's extension; returns false on failure.
+    /// Saves as PNG or BMP by the file name's extension; returns false on failure.
     bool SaveToFile(const QString& FileName);
 
     TPixelFormat PixelFormat() const { return FPixelFormat; }
     void SetPixelFormat(TPixelFormat value) { FPixelFormat = value; }
-    // Row Row as 32-bit 0xAARRGGBB pixels (alpha always 0xFF).
+    /// Row Row as 32-bit 0xAARRGGBB pixels (alpha always 0xFF).
     quint32* ScanLine(int Row);
 
-    // Draw and StretchDraw leave out pixels of TransparentColor when Transparent is set.
-    // In tmAuto mode the transparent color is the bottom-left pixel.
+    /// Draw and StretchDraw leave out pixels of TransparentColor when Transparent is set.
+    /// In tmAuto mode the transparent color is the bottom-left pixel.
     bool Transparent() const { return FTransparent; }
     void SetTransparent(bool value) { FTransparent = value; }
     TTransparentMode TransparentMode() const { return FTransparentMode; }
@@ -49,9 +49,9 @@ public:
     TColor TransparentColor() const;
     void SetTransparentColor(TColor value);
 
-    // The pixels (after flushing pending drawing).
+    /// The pixels (after flushing pending drawing).
     const QImage& Image() const;
-    // Takes a copy of image as the bitmap's pixels (translucent pixels over white).
+    /// Takes a copy of image as the bitmap's pixels (translucent pixels over white).
     void SetImage(const QImage& image);
 
     void Assign(const TPersistent* Source) override;

@@ -32,7 +32,7 @@ namespace vek {
 
 class TBitmap;
 
-// Raster operations for CopyRect, Draw, StretchDraw and StretchBlt.
+/// Raster operations for CopyRect, Draw, StretchDraw and StretchBlt.
 using TCopyMode = quint32;
 constexpr TCopyMode cmBlackness = 0x00000042, cmDstInvert = 0x00550009,
                     cmMergeCopy = 0x00C000CA, cmMergePaint = 0x00BB0226,
@@ -42,7 +42,7 @@ constexpr TCopyMode cmBlackness = 0x00000042, cmDstInvert = 0x00550009,
                     cmSrcErase = 0x00440328, cmSrcInvert = 0x00660046,
                     cmSrcPaint = 0x00EE0086, cmWhiteness = 0x00FF0062;
 
-// How StretchDraw, CopyRect and StretchBlt scale: nearest pixel, or averaged (smooth).
+/// How StretchDraw, CopyRect and StretchBlt scale: nearest pixel, or averaged (smooth).
 enum TStretchMode { smBlackOnWhite = 1, smWhiteOnBlack = 2, smColorOnColor = 3, smHalftone = 4 };
 
 enum TFillStyle { fsSurface = 0, fsBorder = 1 };
@@ -55,19 +55,19 @@ public:
     TCanvas(const TCanvas&) = delete;
     TCanvas& operator=(const TCanvas&) = delete;
 
-    // Draw into this image from now on (nullptr: nothing). RGB32, or
-    // ARGB32_Premultiplied for a target the parent shows through, are drawn on directly;
-    // other formats work through conversions. The image must outlive the binding; call
-    // Bind again after resizing it.
+    /// Draw into this image from now on (nullptr: nothing). RGB32, or
+    /// ARGB32_Premultiplied for a target the parent shows through, are drawn on directly;
+    /// other formats work through conversions. The image must outlive the binding; call
+    /// Bind again after resizing it.
     void Bind(QImage* target);
     QImage* Target() const { return FTarget; }
-    // Draw through a painter owned by someone else (a Qt paint event) until EndBorrow.
+    /// Draw through a painter owned by someone else (a Qt paint event) until EndBorrow.
     void BeginBorrow(QPainter* painter);
     void EndBorrow();
-    // Ends the internal painter so the target image can be read or copied directly.
+    /// Ends the internal painter so the target image can be read or copied directly.
     void Flush();
-    // The painter that drawing goes through, set up with the canvas clip; for drawing
-    // that TCanvas does not offer. Call Changed() after using it.
+    /// The painter that drawing goes through, set up with the canvas clip; for drawing
+    /// that TCanvas does not offer. Call Changed() after using it.
     QPainter* Painter();
 
     TPen* Pen() { return &FPen; }
@@ -84,7 +84,7 @@ public:
     bool Antialiasing() const { return FAntialiasing; }
     void SetAntialiasing(bool value) { FAntialiasing = value; }
 
-    // Clipping: ClipRect is the area drawing may touch (the whole target by default).
+    /// Clipping: ClipRect is the area drawing may touch (the whole target by default).
     TRect ClipRect() const;
     void IntersectClipRect(const TRect& r);
     void ResetClip();
@@ -93,7 +93,7 @@ public:
     void SetPenPos(TPoint p) { FPenPos = p; }
     void MoveTo(int X, int Y);
     void LineTo(int X, int Y);
-    // Lines through the points; the last point itself is not drawn.
+    /// Lines through the points; the last point itself is not drawn.
     void Polyline(const QVector<TPoint>& points);
     void Polygon(const QVector<TPoint>& points);
 
@@ -101,20 +101,20 @@ public:
     void Rectangle(const TRect& r) { Rectangle(r.Left, r.Top, r.Right, r.Bottom); }
     void RoundRect(int Left, int Top, int Right, int Bottom, int CornerW, int CornerH);
     void FillRect(const TRect& r);
-    // One-pixel outline of r in the brush color (nothing with a clear brush).
+    /// One-pixel outline of r in the brush color (nothing with a clear brush).
     void FrameRect(const TRect& r);
-    // Dotted outline drawn by inversion; drawing it twice restores the pixels.
+    /// Dotted outline drawn by inversion; drawing it twice restores the pixels.
     void DrawFocusRect(const TRect& r);
     void Ellipse(int Left, int Top, int Right, int Bottom);
     void Arc(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4);
     void Pie(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4);
     void Chord(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4);
 
-    // fsSurface: fills the area of color Color connected to (X, Y); fsBorder: fills the
-    // area around (X, Y) up to the border of color Color. Uses the brush color.
+    /// fsSurface: fills the area of color Color connected to (X, Y); fsBorder: fills the
+    /// area around (X, Y) up to the border of color Color. Uses the brush color.
     void FloodFill(int X, int Y, TColor Color, TFillStyle FillStyle);
 
-    // Pixel access; reading outside the target gives 0xFFFFFFFF.
+    /// Pixel access; reading outside the target gives 0xFFFFFFFF.
     TColor Pixels(int X, int Y) const;
     void SetPixels(int X, int Y, TColor Color);
 
@@ -122,11 +122,11 @@ public:
     int TextHeight(const QString& Text);
     QSize TextExtent(const QString& Text);
     void TextOut(int X, int Y, const QString& Text);
-    // Text at (X, Y) clipped to r; unless the brush is clear, r is filled first.
+    /// Text at (X, Y) clipped to r; unless the brush is clear, r is filled first.
     void TextRect(const TRect& r, int X, int Y, const QString& Text);
 
-    // Bitmap transfer with CopyMode (Draw keeps the bitmap's size; StretchDraw fits it
-    // into r with the stretch mode; a transparent bitmap leaves its transparent color out).
+    /// Bitmap transfer with CopyMode (Draw keeps the bitmap's size; StretchDraw fits it
+    /// into r with the stretch mode; a transparent bitmap leaves its transparent color out).
     void Draw(int X, int Y, const TBitmap* Bitmap);
     void StretchDraw(const TRect& r, const TBitmap* Bitmap);
     void CopyRect(const TRect& Dest, TCanvas* Source, const TRect& SourceRect);
@@ -134,11 +134,11 @@ public:
     void StretchBlt(const TRect& Dest, const QImage& Source, const TRect& SourceRect,
                     TCopyMode Rop);
 
-    // Clears the whole target: to transparent when it has an alpha channel, else to the
-    // brush color.
+    /// Clears the whole target: to transparent when it has an alpha channel, else to the
+    /// brush color.
     void Clear();
 
-    // Called after every drawing operation (the owning control schedules its blit).
+    /// Called after every drawing operation (the owning control schedules its blit).
     std::function<void()> OnChange;
     void Changed();
 
@@ -149,22 +149,22 @@ private:
     QPainter* ActivePainter();
     QRect DeviceRect() const;
     QRegion ClipRegion() const;
-    // The painter set up for one operation: composition and the canvas clip, narrowed to
-    // within when given.
+    /// The painter set up for one operation: composition and the canvas clip, narrowed to
+    /// within when given.
     QPainter* Prepare(QPainter::CompositionMode mode,
                       const std::optional<QRegion>& within = std::nullopt);
     QPen QtPen() const;
     QBrush QtBrush() const;
     const QFont& QtFont();
     void SetUpShape(QPainter& p, bool withBrush) const;
-    // Draws a shape with pen (and brush) in the pen mode, limited to within when given.
-    // bounds must hold everything draw touches.
+    /// Draws a shape with pen (and brush) in the pen mode, limited to within when given.
+    /// bounds must hold everything draw touches.
     void PaintShape(const QRect& bounds, bool withBrush, const ShapeDrawer& draw,
                     const std::optional<QRegion>& within = std::nullopt);
-    // A transparent image at bounds with the shape drawn on it in pen and brush colors.
+    /// A transparent image at bounds with the shape drawn on it in pen and brush colors.
     QImage ShapeLayer(const QRect& bounds, bool withBrush, const ShapeDrawer& draw) const;
     void DrawOnLayer(QImage& layer, QPoint origin, bool withBrush, const ShapeDrawer& draw) const;
-    // Puts the painted pixels of a layer onto the target in the pen mode.
+    /// Puts the painted pixels of a layer onto the target in the pen mode.
     void CombineLayer(const QImage& layer, QPoint origin,
                       const std::optional<QRegion>& within = std::nullopt);
     int PenReach() const;
@@ -186,8 +186,8 @@ private:
     TFont FFont;
     QFont FQFont;
     bool FQFontValid = false;
-    // Text widths measured with FQFont: grids and lists measure the same cell texts on
-    // every repaint, and each measurement is a full text layout.
+    /// Text widths measured with FQFont: grids and lists measure the same cell texts on
+    /// every repaint, and each measurement is a full text layout.
     QHash<QString, int> FTextWidths;
     TCopyMode FCopyMode = cmSrcCopy;
     TStretchMode FStretchMode = smColorOnColor;

@@ -47,18 +47,18 @@ constexpr TColor clScrollBar = 0xFF000000, clBackground = 0xFF000001,
 
 inline bool IsSystemColor(TColor c) { return (c & 0xFF000000) == clSystemColor; }
 
-// Resolves a system color through the application palette; other colors lose their
-// high byte. clNone and clDefault resolve to black and the window color respectively.
+/// Resolves a system color through the application palette; other colors lose their
+/// high byte. clNone and clDefault resolve to black and the window color respectively.
 VEK_EXPORT TColor ColorToRGB(TColor color);
 
-// "clRed" for colors with a name (system colors included), "$00BBGGRR" otherwise.
+/// "clRed" for colors with a name (system colors included), "$00BBGGRR" otherwise.
 VEK_EXPORT QString ColorToString(TColor color);
 
-// Inverse of ColorToString; also accepts "$hex" and decimal numbers. Raises
-// EConvertError for any other text.
+/// Inverse of ColorToString; also accepts "$hex" and decimal numbers. Raises
+/// EConvertError for any other text.
 VEK_EXPORT TColor StringToColor(const QString& text);
 
-// Conversions between TColor and Qt's color types (system colors resolved).
+/// Conversions between TColor and Qt's color types (system colors resolved).
 VEK_EXPORT QColor ToQColor(TColor color);
 VEK_EXPORT QRgb ToQRgb(TColor color);
 VEK_EXPORT TColor FromQColor(const QColor& color);

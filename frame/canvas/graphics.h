@@ -13,7 +13,7 @@
 
 namespace vek {
 
-// A rectangle whose Right and Bottom lie just outside it (Left..Right-1, Top..Bottom-1).
+/// A rectangle whose Right and Bottom lie just outside it (Left..Right-1, Top..Bottom-1).
 struct TRect {
     int Left = 0, Top = 0, Right = 0, Bottom = 0;
 
@@ -41,7 +41,7 @@ constexpr TRect Rect(int Left, int Top, int Right, int Bottom)
 
 using TPoint = QPoint;
 
-// Base of TFont, TPen and TBrush: OnChange fires after every effective change.
+/// Base of TFont, TPen and TBrush: OnChange fires after every effective change.
 class VEK_EXPORT TGraphicsObject : public TPersistent {
 public:
     std::function<void()> OnChange;
@@ -61,9 +61,9 @@ enum TFontQuality {
     fqClearTypeNatural = 6,
 };
 
-// A font description. Height is in pixels (negative: character height without the
-// internal leading, which is Qt's pixel size); Size is in points at 96 pixels per inch.
-// Orientation is the escapement in tenths of a degree, counterclockwise.
+/// A font description. Height is in pixels (negative: character height without the
+/// internal leading, which is Qt's pixel size); Size is in points at 96 pixels per inch.
+/// Orientation is the escapement in tenths of a degree, counterclockwise.
 class VEK_EXPORT TFont : public TGraphicsObject {
 public:
     static constexpr int PixelsPerInch = 96;
@@ -88,9 +88,9 @@ public:
     TFontQuality Quality() const { return FQuality; }
     void SetQuality(TFontQuality value);
 
-    // Takes family, size and style from a Qt font (color and orientation unchanged).
+    /// Takes family, size and style from a Qt font (color and orientation unchanged).
     void SetFromQFont(const QFont& font);
-    // The Qt font for drawing (without color and orientation).
+    /// The Qt font for drawing (without color and orientation).
     QFont ToQFont() const;
 
     void Assign(const TPersistent* Source) override;
@@ -115,7 +115,7 @@ enum TPenStyle {
     psInsideFrame = 6,
 };
 
-// How the pen combines with what is already there: copy, invert, xor and their kin.
+/// How the pen combines with what is already there: copy, invert, xor and their kin.
 enum TPenMode {
     pmBlack = 0,
     pmWhite,
@@ -166,7 +166,7 @@ enum TBrushStyle {
     bsDiagCross = 7,
 };
 
-// Hatched brushes draw their lines in Color and leave the gaps untouched.
+/// Hatched brushes draw their lines in Color and leave the gaps untouched.
 class VEK_EXPORT TBrush : public TGraphicsObject {
 public:
     TColor Color() const { return FColor; }

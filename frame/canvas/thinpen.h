@@ -5,8 +5,8 @@
 
 namespace vek {
 
-// Frames and markers are pixel designs: a wide or dashed pen would spoil them, so they
-// draw with a solid one-pixel pen of the caller's color (a clear pen stays clear).
+/// Frames and markers are pixel designs: a wide or dashed pen would spoil them, so they
+/// draw with a solid one-pixel pen of the caller's color (a clear pen stays clear).
 class ThinPen {
 public:
     explicit ThinPen(TCanvas* canvas) : FCanvas(canvas)

@@ -34,10 +34,12 @@ public:
     explicit TControl(QWidget* parent = nullptr);
     ~TControl() override;
 
+    /// The control's area in its own coordinates: (0, 0, Width, Height).
     TRect ClientRect() const { return TRect(0, 0, Width(), Height()); }
 
     /// Background color of the default Paint (default clBtnFace).
     TColor Color() const { return FColor; }
+    /// Sets the background color; invalidates.
     void SetColor(TColor value);
 
     // ---- painting
@@ -54,8 +56,11 @@ public:
     QSize sizeHint() const override;
 
     // ---- events
+    /// The wheel turned one notch towards the user; set Handled to consume it.
     TMouseWheelUpDownEvent OnMouseWheelDown;
+    /// The wheel turned one notch away from the user; set Handled to consume it.
     TMouseWheelUpDownEvent OnMouseWheelUp;
+    /// The control's size changed.
     TNotifyEvent OnResize;
 
 protected:
@@ -77,22 +82,22 @@ protected:
     /// Sizes the control and records the size as its natural size (sizeHint).
     void SetDefaultSize(int width, int height);
 
-    // Return true when the wheel step was handled.
+    /// Return true when the wheel step was handled.
     virtual bool DoMouseWheelDown(TShiftState Shift, QPoint MousePos);
     virtual bool DoMouseWheelUp(TShiftState Shift, QPoint MousePos);
     virtual void Resize();
     TObject* EventSender() override;
 
-    // Gives the back buffer an alpha channel (transparent controls) or removes it.
+    /// Gives the back buffer an alpha channel (transparent controls) or removes it.
     void SetBufferTransparent(bool transparent);
     bool BufferTransparent() const { return FBufferTransparent; }
     bool WindowCreated() const { return FWindowCreated; }
-    // Whether a left press and release on the control calls Click (default true). A
-    // control that decides itself when a release is a click (a speed button) turns it
-    // off and calls Click from MouseUp.
+    /// Whether a left press and release on the control calls Click (default true). A
+    /// control that decides itself when a release is a click (a speed button) turns it
+    /// off and calls Click from MouseUp.
     void SetClickEvents(bool value) { FClickEvents = value; }
 
-    // Qt event plumbing.
+    /// Qt event plumbing.
     bool event(QEvent* event) override;
     void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -126,7 +131,7 @@ private:
     int FWheelAccumulator = 0;
 };
 
-// A windowless control: it never takes the keyboard focus.
+/// A windowless control: it never takes the keyboard focus.
 class VEK_EXPORT TGraphicControl : public TControl {
     Q_OBJECT
 
@@ -134,7 +139,7 @@ public:
     explicit TGraphicControl(QWidget* parent = nullptr);
 };
 
-// A windowed control that can take the keyboard focus (when TabStop is set).
+/// A windowed control that can take the keyboard focus (when TabStop is set).
 class VEK_EXPORT TCustomControl : public TControl {
     Q_OBJECT
     Q_PROPERTY(bool TabStop READ TabStop WRITE SetTabStop)
@@ -144,8 +149,11 @@ public:
 
     /// Whether Tab reaches the control (default false).
     bool TabStop() const { return (focusPolicy() & Qt::TabFocus) != 0; }
+    /// Turns Tab focus on or off (the control takes the focus on a click either way).
     void SetTabStop(bool value) { setFocusPolicy(value ? Qt::StrongFocus : Qt::ClickFocus); }
+    /// Whether the control has the keyboard focus.
     bool Focused() const { return hasFocus(); }
+    /// Gives the control the keyboard focus.
     void SetFocus() { setFocus(Qt::OtherFocusReason); }
 };
 

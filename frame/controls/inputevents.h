@@ -22,7 +22,7 @@ public:
     TNotifyEvent OnExit;
 
 protected:
-    // The object passed as Sender.
+    /// The object passed as Sender.
     virtual TObject* EventSender() = 0;
 
     virtual void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);

@@ -8,7 +8,7 @@
 
 namespace vek {
 
-// Virtual-key codes. Letters and digits are their upper-case ASCII codes ('A', '0').
+/// Virtual-key codes. Letters and digits are their upper-case ASCII codes ('A', '0').
 enum : int {
     VK_LBUTTON = 0x01, VK_RBUTTON = 0x02, VK_CANCEL = 0x03, VK_MBUTTON = 0x04,
     VK_BACK = 0x08, VK_TAB = 0x09, VK_CLEAR = 0x0C, VK_RETURN = 0x0D,
@@ -31,20 +31,20 @@ enum : int {
     VK_OEM_5 = 0xDC, VK_OEM_6 = 0xDD, VK_OEM_7 = 0xDE, VK_OEM_102 = 0xE2,
 };
 
-// Shift, Ctrl and Alt from the modifiers; ssLeft/ssRight/ssMiddle from held buttons.
+/// Shift, Ctrl and Alt from the modifiers; ssLeft/ssRight/ssMiddle from held buttons.
 VEK_EXPORT TShiftState ShiftStateOf(Qt::KeyboardModifiers modifiers,
                                     Qt::MouseButtons buttons = Qt::NoButton);
 
-// The virtual-key code of a key event (keypad keys give VK_NUMPAD0.., VK_DECIMAL, ...;
-// punctuation is mapped as on a US keyboard); 0 for keys without a code.
+/// The virtual-key code of a key event (keypad keys give VK_NUMPAD0.., VK_DECIMAL, ...;
+/// punctuation is mapped as on a US keyboard); 0 for keys without a code.
 VEK_EXPORT int VirtualKeyOf(const QKeyEvent* event);
 
-// The character a key press delivers to KeyPress: printable text, Backspace (#8), Tab
-// (#9), Enter (#13), Escape (#27), and Ctrl+letter as control codes (Ctrl+C = #3).
-// A null QChar when the key produces no character (arrows, Delete, function keys).
+/// The character a key press delivers to KeyPress: printable text, Backspace (#8), Tab
+/// (#9), Enter (#13), Escape (#27), and Ctrl+letter as control codes (Ctrl+C = #3).
+/// A null QChar when the key produces no character (arrows, Delete, function keys).
 VEK_EXPORT QChar KeyPressCharOf(const QKeyEvent* event);
 
-// The host's mouse button for a Qt button; false for buttons the host does not know.
+/// The host's mouse button for a Qt button; false for buttons the host does not know.
 VEK_EXPORT bool MouseButtonOf(Qt::MouseButton button, TMouseButton& result);
 
 } // namespace vek

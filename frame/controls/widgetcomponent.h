@@ -25,6 +25,7 @@ public:
     // ---- component model
     /// The component name (the objectName); it names the component in error messages.
     QString Name() const { return FSelf->objectName(); }
+    /// Renames the component (sets the objectName).
     void SetName(const QString& value) { FSelf->setObjectName(value); }
     /// The owner: the parent given at construction.
     QObject* Owner() const { return FSelf->parent(); }
@@ -35,16 +36,25 @@ public:
     /// Stored settings are being read: BeginLoading sets csLoading; EndLoading calls
     /// Loaded, which clears it.
     void BeginLoading() { FCore.SetLoading(true); }
+    /// Ends reading stored settings: calls Loaded.
     void EndLoading() { Loaded(); }
 
     // ---- bounds (pixels, relative to the parent)
+    /// The left edge (QWidget::x).
     int Left() const { return FSelf->x(); }
+    /// The top edge (QWidget::y).
     int Top() const { return FSelf->y(); }
+    /// The width in pixels.
     int Width() const { return FSelf->width(); }
+    /// The height in pixels.
     int Height() const { return FSelf->height(); }
+    /// Moves the left edge through SetBounds.
     void SetLeft(int value) { SetBounds(value, Top(), Width(), Height()); }
+    /// Moves the top edge through SetBounds.
     void SetTop(int value) { SetBounds(Left(), value, Width(), Height()); }
+    /// Changes the width through SetBounds.
     void SetWidth(int value) { SetBounds(Left(), Top(), value, Height()); }
+    /// Changes the height through SetBounds.
     void SetHeight(int value) { SetBounds(Left(), Top(), Width(), value); }
     /// Moves and sizes the control; negative sizes become 0.
     virtual void SetBounds(int ALeft, int ATop, int AWidth, int AHeight);
@@ -54,26 +64,33 @@ public:
     /// but a drawn control still paints into its back buffer. A control without a parent
     /// is never shown by this flag: only the application shows top-level windows.
     bool Visible() const { return FVisible; }
+    /// Sets the own visibility flag and shows or hides the widget accordingly.
     virtual void SetVisible(bool value);
     /// The control's own enabled flag (a disabled parent does not change it); the same
     /// state as QWidget::setEnabled.
     bool Enabled() const { return !FSelf->testAttribute(Qt::WA_ForceDisabled); }
+    /// Enables or disables the control (QWidget::setEnabled).
     void SetEnabled(bool value) { FSelf->setEnabled(value); }
     /// The tool tip text (QWidget::toolTip); shown only while ShowHint is on.
     QString Hint() const { return FSelf->toolTip(); }
+    /// Sets the tool tip text.
     void SetHint(const QString& value) { FSelf->setToolTip(value); }
     /// Whether the hint pops up over the control (default false).
     bool ShowHint() const { return FShowHint; }
+    /// Lets the hint pop up (true) or keeps it hidden (false).
     void SetShowHint(bool value) { FShowHint = value; }
     /// The mouse cursor over the control (default crDefault).
     TCursor Cursor() const { return FCursor; }
+    /// Sets the mouse cursor; crDefault restores the parent's.
     void SetCursor(TCursor value);
     /// Shown on a right click (the control does not own the menu). Default none.
     QMenu* PopupMenu() const { return FPopupMenu; }
+    /// Sets the menu shown on a right click; nullptr for none.
     void SetPopupMenu(QMenu* menu) { FPopupMenu = menu; }
     /// The font; its Color is the text color. Changing it sets the widget's font;
     /// QWidget::setFont and a parent's font change show here too.
     TFont* Font() { return &FFont; }
+    /// The font, read-only.
     const TFont* Font() const { return &FFont; }
 
 protected:

@@ -12,10 +12,10 @@ namespace vek {
 
 class VEK_EXPORT TApplication {
 public:
-    // Reports an exception that escaped an event handler or a timer tick. Calls
-    // OnException when assigned, otherwise writes the message to stderr. Never throws.
+    /// Reports an exception that escaped an event handler or a timer tick. Calls
+    /// OnException when assigned, otherwise writes the message to stderr. Never throws.
     void HandleException(TObject* Sender, std::exception_ptr error);
-    // Processes pending events (repaints, timers, input) and returns.
+    /// Processes pending events (repaints, timers, input) and returns.
     void ProcessMessages();
 
     std::function<void(TObject* Sender, const QString& Message)> OnException;
@@ -23,8 +23,8 @@ public:
 
 VEK_EXPORT TApplication* Application();
 
-// Runs action and hands any exception to Application()->HandleException: exceptions
-// must never cross Qt's event loop.
+/// Runs action and hands any exception to Application()->HandleException: exceptions
+/// must never cross Qt's event loop.
 template <typename Action>
 void RunGuarded(TObject* sender, Action&& action)
 {
@@ -35,11 +35,11 @@ void RunGuarded(TObject* sender, Action&& action)
     }
 }
 
-// The Qt cursor for one of the host's cursor numbers (crHourGlass and so on).
+/// The Qt cursor for one of the host's cursor numbers (crHourGlass and so on).
 VEK_EXPORT QCursor ToQCursor(TCursor cursor);
 
-// Screen()->SetCursor(crHourGlass) shows the wait cursor over the whole application
-// until SetCursor(crDefault).
+/// Screen()->SetCursor(crHourGlass) shows the wait cursor over the whole application
+/// until SetCursor(crDefault).
 class VEK_EXPORT TScreen {
 public:
     TCursor Cursor() const { return FCursor; }
@@ -51,7 +51,7 @@ private:
 
 VEK_EXPORT TScreen* Screen();
 
-// Clipboard format numbers understood by HasFormat.
+/// Clipboard format numbers understood by HasFormat.
 enum TClipboardFormat : unsigned { CF_TEXT = 1, CF_BITMAP = 2, CF_UNICODETEXT = 13 };
 
 class VEK_EXPORT TClipboard {
@@ -64,7 +64,7 @@ public:
 
 VEK_EXPORT TClipboard* Clipboard();
 
-// Sound types of MessageBeep; all give the desktop's standard beep.
+/// Sound types of MessageBeep; all give the desktop's standard beep.
 constexpr unsigned MB_OK = 0x00, MB_ICONHAND = 0x10, MB_ICONQUESTION = 0x20,
                    MB_ICONEXCLAMATION = 0x30, MB_ICONASTERISK = 0x40;
 VEK_EXPORT void MessageBeep(unsigned type = MB_OK);

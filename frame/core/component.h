@@ -9,14 +9,14 @@
 
 namespace vek {
 
-// The state part of the component model. A component is created designing when its
-// owner is (the dynamic property "vekDesigning" on any QObject marks a designer form),
-// so that a form designer only needs to mark the form it places controls on.
+/// The state part of the component model. A component is created designing when its
+/// owner is (the dynamic property "vekDesigning" on any QObject marks a designer form),
+/// so that a form designer only needs to mark the form it places controls on.
 class VEK_EXPORT TComponentCore {
 public:
     static constexpr const char* DesigningProperty = "vekDesigning";
 
-    // Reads the designing state inherited from the owner.
+    /// Reads the designing state inherited from the owner.
     explicit TComponentCore(QObject* self, QObject* owner);
 
     TComponentState State() const { return FState; }
@@ -28,7 +28,7 @@ private:
     TComponentState FState;
 };
 
-// A non-visual component. Its owner is its QObject parent.
+/// A non-visual component. Its owner is its QObject parent.
 class VEK_EXPORT TComponent : public QObject, public TPersistent {
     Q_OBJECT
 
@@ -39,11 +39,11 @@ public:
     void SetName(const QString& value) { setObjectName(value); }
     QObject* Owner() const { return parent(); }
     TComponentState ComponentState() const { return FCore.State(); }
-    // Puts the component into or out of design mode (as a form designer does).
+    /// Puts the component into or out of design mode (as a form designer does).
     void SetDesigning(bool designing) { FCore.SetDesigning(designing); }
 
-    // Stored settings are being read: BeginLoading sets csLoading; EndLoading calls
-    // Loaded, which clears it.
+    /// Stored settings are being read: BeginLoading sets csLoading; EndLoading calls
+    /// Loaded, which clears it.
     void BeginLoading() { FCore.SetLoading(true); }
     void EndLoading() { Loaded(); }
 

@@ -16,22 +16,22 @@ public:
     QString Message() const { return QString::fromUtf8(what()); }
 };
 
-// Conversion failures of the run-time library (invalid dates, non-numeric texts,
-// incompatible Assign).
+/// Conversion failures of the run-time library (invalid dates, non-numeric texts,
+/// incompatible Assign).
 class VEK_EXPORT EConvertError : public std::runtime_error {
 public:
     explicit EConvertError(const QString& message);
     QString Message() const { return QString::fromUtf8(what()); }
 };
 
-// An image file that is missing, unreadable or not in a supported format.
+/// An image file that is missing, unreadable or not in a supported format.
 class VEK_EXPORT EInvalidGraphic : public std::runtime_error {
 public:
     explicit EInvalidGraphic(const QString& message);
     QString Message() const { return QString::fromUtf8(what()); }
 };
 
-// Builds the library's standard failure text: Component "<name>": <reason>.
+/// Builds the library's standard failure text: Component "<name>": <reason>.
 VEK_EXPORT QString ComponentErrorText(const QString& componentName, const QString& reason);
 
 } // namespace vek

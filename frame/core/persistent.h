@@ -11,16 +11,16 @@ class VEK_EXPORT TPersistent {
 public:
     virtual ~TPersistent() = default;
 
-    // Copies the settings of Source into this object. The default asks Source to copy
-    // itself here (AssignTo) and raises EConvertError when neither side knows the other.
+    /// Copies the settings of Source into this object. The default asks Source to copy
+    /// itself here (AssignTo) and raises EConvertError when neither side knows the other.
     virtual void Assign(const TPersistent* Source);
 
-    // The class name without namespace, as used in messages ("TNumLab").
+    /// The class name without namespace, as used in messages ("TNumLab").
     virtual QString ClassName() const;
 
 protected:
-    // Copies this object into Dest; the default raises EConvertError
-    // ("Cannot assign a TFoo to a TBar").
+    /// Copies this object into Dest; the default raises EConvertError
+    /// ("Cannot assign a TFoo to a TBar").
     virtual void AssignTo(TPersistent* Dest) const;
 
 };

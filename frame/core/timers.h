@@ -12,23 +12,23 @@ namespace vek {
 
 class VEK_EXPORT TTimerWindow : public QObject {
 public:
-    // Shortest interval in milliseconds; shorter requests are raised to it.
+    /// Shortest interval in milliseconds; shorter requests are raised to it.
     static constexpr int MinimumInterval = 10;
 
     explicit TTimerWindow(QObject* parent = nullptr);
     ~TTimerWindow() override;
 
-    // Starts (or restarts with the new interval) the timer with this id. Returns false
-    // when no timer could be had; the caller raises its own error then.
+    /// Starts (or restarts with the new interval) the timer with this id. Returns false
+    /// when no timer could be had; the caller raises its own error then.
     bool SetTimer(int id, int intervalMs);
     void KillTimer(int id);
     bool IsTimerActive(int id) const { return FQtTimers.contains(id); }
 
-    // Called with the timer id on every tick.
+    /// Called with the timer id on every tick.
     std::function<void(int id)> OnTimer;
 
-    // While set, every SetTimer fails as when the system has no timer left, so that
-    // applications and tests can exercise their error paths.
+    /// While set, every SetTimer fails as when the system has no timer left, so that
+    /// applications and tests can exercise their error paths.
     static void SetTimersExhausted(bool exhausted);
 
 protected:

@@ -17,10 +17,10 @@ namespace vek {
 
 using TObject = QObject;
 
-// 0x00BBGGRR; a high byte of 0xFF marks a system color whose index is the low byte.
+/// 0x00BBGGRR; a high byte of 0xFF marks a system color whose index is the low byte.
 using TColor = quint32;
 
-// Days since 1899-12-30; the fraction is the time of day.
+/// Days since 1899-12-30; the fraction is the time of day.
 using TDateTime = double;
 
 enum TMouseButton { mbLeft = 0, mbRight = 1, mbMiddle = 2 };
@@ -46,7 +46,7 @@ Q_DECLARE_FLAGS(TComponentState, TComponentStateItem)
 enum TFontStyle : unsigned { fsBold = 0x1, fsItalic = 0x2, fsUnderline = 0x4, fsStrikeOut = 0x8 };
 Q_DECLARE_FLAGS(TFontStyles, TFontStyle)
 
-// Mouse cursors by the host's numbers (crHourGlass = -11 and so on).
+/// Mouse cursors by the host's numbers (crHourGlass = -11 and so on).
 using TCursor = int;
 constexpr TCursor crDefault = 0, crNone = -1, crArrow = -2, crCross = -3, crIBeam = -4,
                   crSizeNESW = -6, crSizeNS = -7, crSizeNWSE = -8, crSizeWE = -9,

@@ -26,7 +26,7 @@ public:
     explicit operator bool() const { return bool(FHandler); }
     const Handler& Get() const { return FHandler; }
 
-    // Runs a copy, so that a handler may replace or clear itself while it runs.
+    /// Runs a copy, so that a handler may replace or clear itself while it runs.
     template <typename... Args> void operator()(Args&&... args) const
     {
         const Handler handler = FHandler;

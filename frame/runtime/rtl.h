@@ -22,31 +22,31 @@ namespace vek {
 // Math
 // ---------------------------------------------------------------------------------------
 
-// x rounded to the nearest integer, ties to the even neighbour (2.5 -> 2, 3.5 -> 4).
-// NaN gives 0; values beyond the qint64 range (infinities included) give the nearest
-// end of that range.
+/// x rounded to the nearest integer, ties to the even neighbour (2.5 -> 2, 3.5 -> 4).
+/// NaN gives 0; values beyond the qint64 range (infinities included) give the nearest
+/// end of that range.
 VEK_EXPORT qint64 Round(double x);
 
-// x truncated toward zero, with the same NaN and range rules as Round.
+/// x truncated toward zero, with the same NaN and range rules as Round.
 VEK_EXPORT qint64 Trunc(double x);
 
-// The integer part of x (toward zero) as a double; NaN and infinities are returned as
-// they are.
+/// The integer part of x (toward zero) as a double; NaN and infinities are returned as
+/// they are.
 VEK_EXPORT double Int(double x);
 
-// x - Int(x): the fractional part, with the sign of x. NaN for NaN and infinities.
+/// x - Int(x): the fractional part, with the sign of x. NaN for NaN and infinities.
 VEK_EXPORT double Frac(double x);
 
-// a * b / c computed in 64 bits and rounded to the nearest integer, halves away from
-// zero. Returns -1 when c is 0 or the result does not fit in an int.
+/// a * b / c computed in 64 bits and rounded to the nearest integer, halves away from
+/// zero. Returns -1 when c is 0 or the result does not fit in an int.
 VEK_EXPORT int MulDiv(int a, int b, int c);
 
 // ---------------------------------------------------------------------------------------
 // Format
 // ---------------------------------------------------------------------------------------
 
-// One argument of Format: an integer (any integral type except bool), a double or a
-// string. Built implicitly, so calls read Format("%*.*f", {1, 2, value}).
+/// One argument of Format: an integer (any integral type except bool), a double or a
+/// string. Built implicitly, so calls read Format("%*.*f", {1, 2, value}).
 class VEK_EXPORT FormatArg {
 public:
     using Value = std::variant<qint64, double, QString>;
@@ -66,36 +66,36 @@ private:
     Value FValue;
 };
 
-// Widths and precisions above this make a Format pattern invalid; it keeps a stray
-// "%999999999d" from asking for gigabytes.
+/// Widths and precisions above this make a Format pattern invalid; it keeps a stray
+/// "%999999999d" from asking for gigabytes.
 constexpr int MaxFormatFieldSize = 9999;
 
-// Text built from pattern and args. A conversion is "%" ["-"] [width] ["." precision]
-// type, where width and precision are digits or "*" (taken from the next integer
-// argument; a negative "*" width left-justifies, a negative "*" precision counts as
-// omitted). Type letters, in either case:
-//   d  integer; precision = minimum digit count (zero-padded after the sign)
-//   x  integer in upper-case hex; precision = minimum digit count; negative values that
-//      fit in 32 bits are written as their 32-bit two's complement
-//   s  string; precision = maximum character count
-//   f  fixed notation; precision = digits after the point (default 2)
-//   e  scientific "d.ddE+ddd", precision = significant digits (default 15), exponent
-//      with a sign and at least three digits
-//   g  the shorter of fixed and scientific: precision significant digits (default 15),
-//      fixed while the value is >= 0.00001 and has at most precision integer digits,
-//      otherwise "d.ddE-n" (no "+", no leading exponent zeros); trailing zeros and a
-//      trailing separator are removed
-//   %% a percent sign
-// Float conversions first take the value correctly rounded to 18 significant digits and
-// round that digit text half away from zero (0.125 -> "0.13" with "%.2f"); precisions
-// beyond 18 digits act as 18. A result that rounds to zero has no minus sign. NaN and
-// infinities give "NAN", "INF" and "-INF". Width pads with blanks on the left, or on the
-// right after "-". Arguments left over are ignored.
-// Raises EConvertError "Format '<pattern>' invalid or incompatible with argument" for
-// an unknown conversion, an argument of the wrong kind or too few arguments.
+/// Text built from pattern and args. A conversion is "%" ["-"] [width] ["." precision]
+/// type, where width and precision are digits or "*" (taken from the next integer
+/// argument; a negative "*" width left-justifies, a negative "*" precision counts as
+/// omitted). Type letters, in either case:
+///   d  integer; precision = minimum digit count (zero-padded after the sign)
+///   x  integer in upper-case hex; precision = minimum digit count; negative values that
+///      fit in 32 bits are written as their 32-bit two's complement
+///   s  string; precision = maximum character count
+///   f  fixed notation; precision = digits after the point (default 2)
+///   e  scientific "d.ddE+ddd", precision = significant digits (default 15), exponent
+///      with a sign and at least three digits
+///   g  the shorter of fixed and scientific: precision significant digits (default 15),
+///      fixed while the value is >= 0.00001 and has at most precision integer digits,
+///      otherwise "d.ddE-n" (no "+", no leading exponent zeros); trailing zeros and a
+///      trailing separator are removed
+///   %% a percent sign
+/// Float conversions first take the value correctly rounded to 18 significant digits and
+/// round that digit text half away from zero (0.125 -> "0.13" with "%.2f"); precisions
+/// beyond 18 digits act as 18. A result that rounds to zero has no minus sign. NaN and
+/// infinities give "NAN", "INF" and "-INF". Width pads with blanks on the left, or on the
+/// right after "-". Arguments left over are ignored.
+/// Raises EConvertError "Format '<pattern>' invalid or incompatible with argument" for
+/// an unknown conversion, an argument of the wrong kind or too few arguments.
 VEK_EXPORT QString Format(const QString& pattern, std::initializer_list<FormatArg> args);
 
-// As above, writing decimalSeparator instead of the current DecimalSeparator().
+/// As above, writing decimalSeparator instead of the current DecimalSeparator().
 VEK_EXPORT QString Format(const QString& pattern, std::initializer_list<FormatArg> args,
                           QChar decimalSeparator);
 
@@ -103,38 +103,38 @@ VEK_EXPORT QString Format(const QString& pattern, std::initializer_list<FormatAr
 // Fixed-width number texts (Str)
 // ---------------------------------------------------------------------------------------
 
-// value in the fixed-width scientific form of Str(X:Width): a sign slot (blank, or "-"),
-// one digit, ".", n digits, "E", the exponent sign and exactly four exponent digits.
-// n = width - 9, so the text is exactly width characters, with at least 1 digit (texts
-// longer than width below width 10) and at most 17 (left-padded with blanks to width
-// above width 26). Rounded like Format. The point is always ".".
-// Example: StrScientific(1234.5, 16) == " 1.2345000E+0003".
+/// value in the fixed-width scientific form of Str(X:Width): a sign slot (blank, or "-"),
+/// one digit, ".", n digits, "E", the exponent sign and exactly four exponent digits.
+/// n = width - 9, so the text is exactly width characters, with at least 1 digit (texts
+/// longer than width below width 10) and at most 17 (left-padded with blanks to width
+/// above width 26). Rounded like Format. The point is always ".".
+/// Example: StrScientific(1234.5, 16) == " 1.2345000E+0003".
 VEK_EXPORT QString StrScientific(double value, int width);
 
-// value in fixed notation with decimals digits after the point (0..18), left-padded with
-// blanks to width: Str(X:Width:Decimals). Rounded like Format; the point is always ".".
+/// value in fixed notation with decimals digits after the point (0..18), left-padded with
+/// blanks to width: Str(X:Width:Decimals). Rounded like Format; the point is always ".".
 VEK_EXPORT QString StrFixed(double value, int width, int decimals);
 
 // ---------------------------------------------------------------------------------------
 // Text to number
 // ---------------------------------------------------------------------------------------
 
-// The integer in text: an optional sign, then decimal digits, or hex digits after "$" or
-// "0x" (hex up to FFFFFFFF, read as the 32-bit pattern: "$FFFFFFFF" is -1). Blanks are
-// not allowed. Raises EConvertError "'<text>' is not a valid integer value" for anything
-// else, including decimal values outside the 32-bit range.
+/// The integer in text: an optional sign, then decimal digits, or hex digits after "$" or
+/// "0x" (hex up to FFFFFFFF, read as the 32-bit pattern: "$FFFFFFFF" is -1). Blanks are
+/// not allowed. Raises EConvertError "'<text>' is not a valid integer value" for anything
+/// else, including decimal values outside the 32-bit range.
 VEK_EXPORT int StrToInt(const QString& text);
 
-// Reads a real number from s: leading blanks, an optional sign, digits with an optional
-// "." (at least one digit), an optional exponent "e"/"E" with optional sign and digits.
-// The whole rest of s must be the number. code = 0 on success, otherwise the 1-based
-// position of the first character that does not fit (one past the end when the text
-// stops early), and value = 0. Magnitudes beyond the double range give infinity, tiny
-// ones 0; both count as success.
+/// Reads a real number from s: leading blanks, an optional sign, digits with an optional
+/// "." (at least one digit), an optional exponent "e"/"E" with optional sign and digits.
+/// The whole rest of s must be the number. code = 0 on success, otherwise the 1-based
+/// position of the first character that does not fit (one past the end when the text
+/// stops early), and value = 0. Magnitudes beyond the double range give infinity, tiny
+/// ones 0; both count as success.
 VEK_EXPORT void Val(const QString& s, double& value, int& code);
 
-// Reads an integer from s: leading blanks, then what StrToInt accepts. code as above;
-// a digit that makes the number leave the 32-bit range is the failing position.
+/// Reads an integer from s: leading blanks, then what StrToInt accepts. code as above;
+/// a digit that makes the number leave the 32-bit range is the failing position.
 VEK_EXPORT void Val(const QString& s, int& value, int& code);
 
 // ---------------------------------------------------------------------------------------
@@ -144,80 +144,80 @@ VEK_EXPORT void Val(const QString& s, int& value, int& code);
 // floor(value) and the time is value - floor(value), also before 1899 (-0.25 is
 // 1899-12-29 18:00). Times are resolved to the millisecond, rounded.
 
-// True for leap years of the Gregorian calendar.
+/// True for leap years of the Gregorian calendar.
 VEK_EXPORT bool IsLeapYear(int year);
 
-// 28..31 for month 1..12 of year; 0 for any other month.
+/// 28..31 for month 1..12 of year; 0 for any other month.
 VEK_EXPORT int DaysInAMonth(int year, int month);
 
-// The date at midnight. Raises EConvertError "Invalid argument to date encode" unless
-// year is 1..9999 and month and day exist.
+/// The date at midnight. Raises EConvertError "Invalid argument to date encode" unless
+/// year is 1..9999 and month and day exist.
 VEK_EXPORT TDateTime EncodeDate(int year, int month, int day);
 
-// The calendar date of the day that contains the instant. Outside 0001-01-01 ..
-// 9999-12-31 (and for NaN or infinities) year, month and day are all 0.
+/// The calendar date of the day that contains the instant. Outside 0001-01-01 ..
+/// 9999-12-31 (and for NaN or infinities) year, month and day are all 0.
 VEK_EXPORT void DecodeDate(TDateTime dateTime, int& year, int& month, int& day);
 
-// The time of day as a fraction of a day. Raises EConvertError "Invalid argument to
-// time encode" unless hour < 24, minute < 60, second < 60 and msec < 1000 (none
-// negative).
+/// The time of day as a fraction of a day. Raises EConvertError "Invalid argument to
+/// time encode" unless hour < 24, minute < 60, second < 60 and msec < 1000 (none
+/// negative).
 VEK_EXPORT TDateTime EncodeTime(int hour, int minute, int second, int msec);
 
-// The time of day of the instant; all 0 for NaN and infinities.
+/// The time of day of the instant; all 0 for NaN and infinities.
 VEK_EXPORT void DecodeTime(TDateTime dateTime, int& hour, int& minute, int& second,
                            int& msec);
 
-// Weekday 1 = Monday .. 7 = Sunday (ISO order); 0 outside the DecodeDate range.
+/// Weekday 1 = Monday .. 7 = Sunday (ISO order); 0 outside the DecodeDate range.
 VEK_EXPORT int DayOfTheWeek(TDateTime dateTime);
 
-// Weekday 1 = Sunday .. 7 = Saturday; 0 outside the DecodeDate range.
+/// Weekday 1 = Sunday .. 7 = Saturday; 0 outside the DecodeDate range.
 VEK_EXPORT int DayOfWeek(TDateTime dateTime);
 
-// ISO 8601 week number 1..53 (weeks start on Monday; week 1 holds the year's first
-// Thursday); 0 outside the DecodeDate range.
+/// ISO 8601 week number 1..53 (weeks start on Monday; week 1 holds the year's first
+/// Thursday); 0 outside the DecodeDate range.
 VEK_EXPORT int WeekOfTheYear(TDateTime dateTime);
 
-// The current local date and time.
+/// The current local date and time.
 VEK_EXPORT TDateTime Now();
 
-// Today at midnight, local time.
+/// Today at midnight, local time.
 VEK_EXPORT TDateTime Date();
 
-// The wall-clock date and time of dateTime, in its own time zone; 0 when invalid.
+/// The wall-clock date and time of dateTime, in its own time zone; 0 when invalid.
 VEK_EXPORT TDateTime FromQDateTime(const QDateTime& dateTime);
 
-// A local-time QDateTime for the instant; invalid outside the DecodeDate range.
+/// A local-time QDateTime for the instant; invalid outside the DecodeDate range.
 VEK_EXPORT QDateTime ToQDateTime(TDateTime dateTime);
 
-// dateTime as text by format. Tokens (letters in either case):
-//   c       short date, then a blank and the long time unless the time is 00:00:00.000
-//   d dd    day of month without / with leading zero
-//   ddd dddd  short / long weekday name
-//   ddddd dddddd  short / long date
-//   m mm    month without / with leading zero; minutes when the closest token before
-//           it, not counting literal text and separators, is h or hh ("hh:mm")
-//   mmm mmmm  short / long month name
-//   yy yyyy two-digit / four-digit year
-//   h hh  n nn  s ss  hour, minute, second without / with leading zero
-//   z zzz   milliseconds without / with leading zeros
-//   t tt    short / long time
-//   am/pm a/p  "am" or "pm" ("a" or "p") as written in the format; ampm the locale's
-//           AM/PM text. Any of them turns every h into the 12-hour clock.
-//   /  :    date and time separator of the locale
-//   '...' "..."  copied without the quotes
-// Every other character is copied. An empty format acts as "c". Names, separators and
-// the short and long forms come from the default QLocale (short dates with four-digit
-// years, long times without a time zone).
+/// dateTime as text by format. Tokens (letters in either case):
+///   c       short date, then a blank and the long time unless the time is 00:00:00.000
+///   d dd    day of month without / with leading zero
+///   ddd dddd  short / long weekday name
+///   ddddd dddddd  short / long date
+///   m mm    month without / with leading zero; minutes when the closest token before
+///           it, not counting literal text and separators, is h or hh ("hh:mm")
+///   mmm mmmm  short / long month name
+///   yy yyyy two-digit / four-digit year
+///   h hh  n nn  s ss  hour, minute, second without / with leading zero
+///   z zzz   milliseconds without / with leading zeros
+///   t tt    short / long time
+///   am/pm a/p  "am" or "pm" ("a" or "p") as written in the format; ampm the locale's
+///           AM/PM text. Any of them turns every h into the 12-hour clock.
+///   /  :    date and time separator of the locale
+///   '...' "..."  copied without the quotes
+/// Every other character is copied. An empty format acts as "c". Names, separators and
+/// the short and long forms come from the default QLocale (short dates with four-digit
+/// years, long times without a time zone).
 VEK_EXPORT QString FormatDateTime(const QString& format, TDateTime dateTime);
 
 // ---------------------------------------------------------------------------------------
 // Locale
 // ---------------------------------------------------------------------------------------
 
-// The decimal separator of the default QLocale.
+/// The decimal separator of the default QLocale.
 VEK_EXPORT QChar DecimalSeparator();
 
-// The digit group separator of the default QLocale (a null QChar when it has none).
+/// The digit group separator of the default QLocale (a null QChar when it has none).
 VEK_EXPORT QChar ThousandSeparator();
 
 } // namespace vek

@@ -1,6 +1,7 @@
 #include "surface_checks.h"
 
 #include "pixels.h"
+#include "scoped_palette.h"
 
 #include <gtest/gtest.h>
 
@@ -20,19 +21,6 @@ std::unique_ptr<QWidget> Make(const WidgetFactory& make)
 {
     return std::unique_ptr<QWidget>(make());
 }
-
-// Restores the application palette when a check ends, even on a failed assertion.
-class PaletteScope {
-public:
-    explicit PaletteScope(const QPalette& palette) : FSaved(QApplication::palette())
-    {
-        QApplication::setPalette(palette);
-    }
-    ~PaletteScope() { QApplication::setPalette(FSaved); }
-
-private:
-    QPalette FSaved;
-};
 
 } // namespace
 
@@ -136,7 +124,7 @@ void ExpectPaletteSwitchRepaints(const WidgetFactory& make)
 {
     const auto control = Make(make);
     const QImage light = Render(control.get());
-    PaletteScope dark(DarkPalette());
+    ScopedPalette dark(DarkPalette());
     const QImage switched = Render(control.get());
     EXPECT_NE(switched, light) << "the dark palette changed no pixel";
     const auto createdDark = Make(make);
