@@ -33,12 +33,6 @@ double DepthBelowPivot(TMeter::TMeterLayout layout)
     return layout == TMeter::mlCirc270 ? 0.7071 : layout == TMeter::mlCirc300 ? 0.866 : 1.0;
 }
 
-bool WrapsBelowPivot(TMeter::TMeterLayout layout)
-{
-    return layout == TMeter::mlCirc270 || layout == TMeter::mlCirc300 ||
-           layout == TMeter::mlCirc360;
-}
-
 } // namespace
 
 namespace meter {
@@ -47,8 +41,8 @@ QSize SizeForRadius(TMeter::TMeterLayout layout, double radius, int rimSide, int
                     int rimBottom)
 {
     // The 8 pixel margin between the scale and the cover strips, on either side.
-    const double rimsAcross = 2.0 * (rimSide + 8);
-    const double rimsDown = rimTop + rimBottom + 16;
+    const int rimsAcross = 2 * (rimSide + 8);
+    const int rimsDown = rimTop + rimBottom + 16;
     double halfWidth = radius; // the 180 degree and the wrapping sectors
     double height = radius;
     switch (layout) {
@@ -66,7 +60,8 @@ QSize SizeForRadius(TMeter::TMeterLayout layout, double radius, int rimSide, int
         height = radius * (1 + DepthBelowPivot(layout));
         break;
     }
-    return QSize(int(std::ceil(2 * halfWidth + rimsAcross)), int(std::ceil(height + rimsDown)));
+    // An even width: the layout geometry halves it with truncation.
+    return QSize(2 * int(std::ceil(halfWidth)) + rimsAcross, int(std::ceil(height)) + rimsDown);
 }
 
 } // namespace meter
@@ -134,32 +129,13 @@ TPoint TMeter::Private::PointAt(double thetaDeg, double r) const
 
 bool TMeter::Private::FullDiscHub() const
 {
-    return WrapsBelowPivot(meterLayout);
+    return meterLayout == mlCirc270 || meterLayout == mlCirc300 || meterLayout == mlCirc360;
 }
 
-int TMeter::MeterAngle() const
-{
-    d->EnsureGeometry();
-    return d->meterAngle;
-}
-
-double TMeter::MeterRadius() const
-{
-    d->EnsureGeometry();
-    return d->meterRadius;
-}
-
-int TMeter::MeterCenterX() const
-{
-    d->EnsureGeometry();
-    return d->centerX;
-}
-
-int TMeter::MeterCenterY() const
-{
-    d->EnsureGeometry();
-    return d->centerY;
-}
+int TMeter::MeterAngle() const { d->EnsureGeometry(); return d->meterAngle; }
+double TMeter::MeterRadius() const { d->EnsureGeometry(); return d->meterRadius; }
+int TMeter::MeterCenterX() const { d->EnsureGeometry(); return d->centerX; }
+int TMeter::MeterCenterY() const { d->EnsureGeometry(); return d->centerY; }
 
 double TMeter::CalcNeedleAngle(double value) const
 {

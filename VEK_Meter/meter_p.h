@@ -128,6 +128,8 @@ struct TMeter::Private {
     // Calls the event when assigned, then emits its signal.
     void Fire(const TNotifyEvent& event, void (TMeter::*signal)());
     void ReportRange(double v, bool needleVisible);
+    void SetNeedleValue(double& field, double v, const TNeedleLayout& layout, bool repaint,
+                        void (TMeter::*changed)(double));
     void ClampIntoScale();
     void ScaleChanged();
     void RepairLoadedValues();

@@ -72,31 +72,34 @@ void TMeter::Private::ScaleChanged()
         emit q->valueSecChanged(valueSec);
 }
 
+// Value and ValueSec: the range events follow the needle's visibility, and the needle
+// is repainted when asked.
+void TMeter::Private::SetNeedleValue(double& field, double v, const TNeedleLayout& layout,
+                                     bool repaint, void (TMeter::*changed)(double))
+{
+    if (StoreUnchecked(field, v) || v == field)
+        return;
+    const double old = field;
+    field = std::clamp(v, meterMinValue, meterMaxValue);
+    ReportRange(field, layout.Visible());
+    if (repaint)
+        RepaintValues();
+    if (field != old)
+        emit(q->*changed)(field);
+}
+
 double TMeter::Value() const { return d->value; }
 void TMeter::SetValue(double value)
 {
-    if (d->StoreUnchecked(d->value, value) || value == d->value)
-        return;
-    const double old = d->value;
-    d->value = std::clamp(value, d->meterMinValue, d->meterMaxValue);
-    d->ReportRange(d->value, d->needle.Visible());
-    d->RepaintValues();
-    if (d->value != old)
-        emit valueChanged(d->value);
+    d->SetNeedleValue(d->value, value, d->needle, true, &TMeter::valueChanged);
 }
 
+// A hidden secondary needle has nothing to repaint.
 double TMeter::ValueSec() const { return d->valueSec; }
 void TMeter::SetValueSec(double value)
 {
-    if (d->StoreUnchecked(d->valueSec, value) || value == d->valueSec)
-        return;
-    const double old = d->valueSec;
-    d->valueSec = std::clamp(value, d->meterMinValue, d->meterMaxValue);
-    d->ReportRange(d->valueSec, d->needleSec.Visible());
-    if (d->needleSec.Visible())
-        d->RepaintValues();
-    if (d->valueSec != old)
-        emit valueSecChanged(d->valueSec);
+    d->SetNeedleValue(d->valueSec, value, d->needleSec, d->needleSec.Visible(),
+                      &TMeter::valueSecChanged);
 }
 
 bool TMeter::OverLimit() const { return d->overLimit; }
