@@ -1,7 +1,8 @@
-// TMeter: construction, property setters and the rules for values, limits and thresholds.
+// TMeter: construction, the look's property setters, size hints and the mouse.
 #include "VEK_Meter.h"
+#include "meter_p.h"
 
-#include <frame/baselib/drawing.h>
+#include <QFontMetrics>
 
 #include <algorithm>
 #include <cmath>
@@ -9,9 +10,6 @@
 namespace vek {
 
 namespace {
-
-// Minimum, maximum and thresholds of a logarithmic scale stay above this.
-constexpr double LogGuard = 1e-100;
 
 void InitNeedle(TNeedleLayout& needle, bool visible)
 {
@@ -28,119 +26,169 @@ void InitNeedle(TNeedleLayout& needle, bool visible)
 
 } // namespace
 
-TMeter::TMeter(QWidget* parent) : TGraphicControl(parent)
+TMeter::Private::Private(TMeter* owner) : q(owner) {}
+
+void TMeter::Private::NaturalSizeChanged()
 {
-    InitNeedle(FNeedle, true);
-    InitNeedle(FNeedleSec, false);
-    FNeedle.OnChange = [this](TObject*) { Paint(); };
-    FNeedleSec.OnChange = [this](TObject*) { Paint(); };
-    FFontCaption.Assign(Font());
-    FFontCaption.OnChange = [this] { Paint(); };
-    FAuxBGBmp.SetSize(10, 10);
-    FAuxACBmp.SetSize(10, 10);
-    FAuxACMaskBmp.SetSize(10, 10);
+    q->updateGeometry();
+    q->Paint();
+}
+
+bool TMeter::Private::Paints() const
+{
+    return q->Visible() || q->ComponentState().testFlag(csDesigning);
+}
+
+TMeter::TMeter(QWidget* parent) : TGraphicControl(parent), d(std::make_unique<Private>(this))
+{
+    InitNeedle(d->needle, true);
+    InitNeedle(d->needleSec, false);
+    d->needle.OnChange = [this](TObject*) { Paint(); };
+    d->needleSec.OnChange = [this](TObject*) { Paint(); };
+    d->fontCaption.Assign(Font());
+    d->fontCaption.OnChange = [this] { Paint(); };
     SetDefaultSize(297, 209);
-    CalcGeometry();
+    d->CalcGeometry();
 }
 
 TMeter::~TMeter() = default;
 
-template <typename T>
-void TMeter::Change(T& field, const T& value)
+// ---- settings that act when they change ------------------------------------------------
+
+VEK_METER_SETTING(TMeter, bool, AnchorCovered, anchorCovered, value, Paint())
+VEK_METER_SETTING(TMeter, TColor, ColorBakG, colorBakG, value, Paint())
+VEK_METER_SETTING(TMeter, TColor, ColorCover, colorCover, value, Paint())
+VEK_METER_SETTING(TMeter, TColor, ColorScale, colorScale, value, Paint())
+VEK_METER_SETTING(TMeter, TColor, ColorSclBkLow, colorSclBkLow, value, Paint())
+VEK_METER_SETTING(TMeter, TColor, ColorSclBkNorm, colorSclBkNorm, value, Paint())
+VEK_METER_SETTING(TMeter, TColor, ColorSclBkHigh, colorSclBkHigh, value, Paint())
+VEK_METER_SETTING(TMeter, TFrameStyle, FrameStyle, frameStyle, value, Paint())
+VEK_METER_SETTING(TMeter, bool, LimWatchHighOn, limWatchHighOn, value, Paint())
+VEK_METER_SETTING(TMeter, bool, LimWatchLowOn, limWatchLowOn, value, Paint())
+VEK_METER_SETTING(TMeter, TColor, LimWatchActColor, limWatchActColor, value, Paint())
+VEK_METER_SETTING(TMeter, TColor, LimWatchPsvColor, limWatchPsvColor, value, Paint())
+VEK_METER_SETTING(TMeter, bool, MeterScaleLine, meterScaleLine, value, Paint())
+VEK_METER_SETTING(TMeter, bool, MeterShortTicks, meterShortTicks, value, Paint())
+VEK_METER_SETTING(TMeter, int, MeterDecPlaces, meterDecPlaces, std::clamp(value, 0, 4), Paint())
+VEK_METER_SETTING(TMeter, int, MeterNrTicks, meterNrTicks, std::clamp(value, 2, 21), Paint())
+// The hub and the rims decide the smallest useful size as well.
+VEK_METER_SETTING(TMeter, int, AnchorSize, anchorSize, value, d->NaturalSizeChanged())
+VEK_METER_SETTING(TMeter, int, RimBottom, rimBottom, value, d->NaturalSizeChanged())
+VEK_METER_SETTING(TMeter, int, RimSide, rimSide, value, d->NaturalSizeChanged())
+VEK_METER_SETTING(TMeter, int, RimTop, rimTop, value, d->NaturalSizeChanged())
+
+TColorScheme TMeter::ColorScheme() const { return d->colorScheme; }
+void TMeter::SetColorScheme(TColorScheme value)
 {
-    if (field == value)
+    if (!Change(d->colorScheme, value))
         return;
-    field = value;
+    d->lines = SchemeLineColors(value);
     Paint();
 }
 
-template <typename T>
-void TMeter::ChangeAlways(T& field, const T& value)
+TMeter::TMeterLayout TMeter::MeterLayout() const { return d->meterLayout; }
+void TMeter::SetMeterLayout(TMeterLayout value)
 {
-    field = value;
+    if (!Change(d->meterLayout, value))
+        return;
+    d->CalcGeometry();
+    d->NaturalSizeChanged();
+}
+
+// ---- settings that repaint on every assignment ------------------------------------------
+
+TBkgFill TMeter::BkgndFillMode() const { return d->bkgndFillMode; }
+void TMeter::SetBkgndFillMode(TBkgFill value)
+{
+    d->bkgndFillMode = value;
     Paint();
 }
 
-void TMeter::SetAnchorCovered(bool value) { Change(FAnchorCovered, value); }
-void TMeter::SetAnchorSize(int value) { Change(FAnchorSize, value); }
-void TMeter::SetBkgndFillMode(TBkgFill value) { ChangeAlways(FBkgndFillMode, value); }
-void TMeter::SetCaption(const QString& value) { ChangeAlways(FCaption, value); }
-void TMeter::SetColorBakG(TColor value) { Change(FColorBakG, value); }
-void TMeter::SetColorCover(TColor value) { Change(FColorCover, value); }
-void TMeter::SetColorScale(TColor value) { Change(FColorScale, value); }
-void TMeter::SetColorSclBkLow(TColor value) { Change(FColorSclBkLow, value); }
-void TMeter::SetColorSclBkNorm(TColor value) { Change(FColorSclBkNorm, value); }
-void TMeter::SetColorSclBkHigh(TColor value) { Change(FColorSclBkHigh, value); }
-void TMeter::SetFrameStyle(TFrameStyle value) { Change(FFrameStyle, value); }
-void TMeter::SetLimWatchHighOn(bool value) { Change(FLimWatchHighOn, value); }
-void TMeter::SetLimWatchLowOn(bool value) { Change(FLimWatchLowOn, value); }
-void TMeter::SetLimWatchActColor(TColor value) { Change(FLimWatchActColor, value); }
-void TMeter::SetLimWatchPsvColor(TColor value) { Change(FLimWatchPsvColor, value); }
-void TMeter::SetMeterScaleLine(bool value) { Change(FMeterScaleLine, value); }
-void TMeter::SetMeterShortTicks(bool value) { Change(FMeterShortTicks, value); }
-void TMeter::SetRimBottom(int value) { Change(FRimBottom, value); }
-void TMeter::SetRimSide(int value) { Change(FRimSide, value); }
-void TMeter::SetRimTop(int value) { Change(FRimTop, value); }
-void TMeter::SetScaleBkVisible(bool value) { ChangeAlways(FScaleBkVisible, value); }
-void TMeter::SetScaleVisible(bool value) { ChangeAlways(FScaleVisible, value); }
+QString TMeter::Caption() const { return d->caption; }
+void TMeter::SetCaption(const QString& value)
+{
+    d->caption = value;
+    Paint();
+}
 
-void TMeter::SetMeterDecPlaces(int value) { Change(FMeterDecPlaces, std::clamp(value, 0, 4)); }
-void TMeter::SetMeterNrTicks(int value) { Change(FMeterNrTicks, std::clamp(value, 2, 21)); }
+bool TMeter::ScaleBkVisible() const { return d->scaleBkVisible; }
+void TMeter::SetScaleBkVisible(bool value)
+{
+    d->scaleBkVisible = value;
+    Paint();
+}
 
+bool TMeter::ScaleVisible() const { return d->scaleVisible; }
+void TMeter::SetScaleVisible(bool value)
+{
+    d->scaleVisible = value;
+    Paint();
+}
+
+double TMeter::ScaleBkWidth() const { return d->scaleBkWidth; }
 void TMeter::SetScaleBkWidth(double value)
 {
     if (std::isnan(value))
         return;
-    ChangeAlways(FScaleBkWidth, std::clamp(value, 0.0, 100.0));
-}
-
-void TMeter::SetColorScheme(TColorScheme value)
-{
-    if (FColorScheme == value)
-        return;
-    FColorScheme = value;
-    const TSchemeLineColors lines = SchemeLineColors(value);
-    FColGrayLine = lines.Gray;
-    FColWhiteLine = lines.White;
+    d->scaleBkWidth = std::clamp(value, 0.0, 100.0);
     Paint();
 }
 
+TFont* TMeter::FontCaption() { return &d->fontCaption; }
 void TMeter::SetFontCaption(const TFont* value)
 {
-    FFontCaption.Assign(value); // repaints through OnChange when something changed
+    d->fontCaption.Assign(value); // repaints through OnChange when something changed
 }
 
-void TMeter::SetMeterLayout(TMeterLayout value)
-{
-    if (FMeterLayout == value)
-        return;
-    FMeterLayout = value;
-    CalcGeometry();
-    Paint();
-}
+// ---- needles -----------------------------------------------------------------------------
 
+TNeedleLayout* TMeter::NeedleLayout() { return &d->needle; }
 void TMeter::SetNeedleLayout(const TNeedleLayout* value)
 {
-    FNeedle.Assign(value);
+    d->needle.Assign(value);
     Paint();
 }
 
+TNeedleLayout* TMeter::NeedleLayoutSec() { return &d->needleSec; }
 void TMeter::SetNeedleLayoutSec(const TNeedleLayout* value)
 {
-    FNeedleSec.Assign(value);
+    d->needleSec.Assign(value);
     Paint();
 }
+
+// ---- size, font, palette and mouse ------------------------------------------------------
 
 void TMeter::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
 {
     TGraphicControl::SetBounds(ALeft, ATop, AWidth, AHeight);
-    CalcGeometry();
+    d->CalcGeometry();
+}
+
+QSize TMeter::sizeHint() const
+{
+    return TGraphicControl::sizeHint().expandedTo(minimumSizeHint());
+}
+
+// The labels sit dy = h / 2 + 15 inside the scale arc (h the label height), so their
+// inner edge lies h + 15 inside it; beyond the hub that needs R >= S + h + 15.
+QSize TMeter::minimumSizeHint() const
+{
+    const double radius = d->anchorSize + fontMetrics().height() + 15;
+    return meter::SizeForRadius(d->meterLayout, radius, d->rimSide, d->rimTop, d->rimBottom);
 }
 
 void TMeter::FontChanged()
 {
+    d->face.reset();
     TGraphicControl::FontChanged();
+    updateGeometry();
     Paint();
+}
+
+void TMeter::PaletteChanged()
+{
+    d->face.reset();
+    TGraphicControl::PaletteChanged();
 }
 
 void TMeter::MouseMove(TShiftState Shift, int X, int Y)
@@ -153,178 +201,14 @@ void TMeter::MouseMove(TShiftState Shift, int X, int Y)
     OnMouseMoveInMeter(this, within, Shift, value);
 }
 
-// ---- values, limits and thresholds ---------------------------------------------------
-
-// Sets the limit flags for a value that was just accepted and tells the application
-// which range it is in. Hidden needles report nothing.
-void TMeter::ReportRange(double value, bool needleVisible)
-{
-    FOFL = false;
-    FUFL = false;
-    if (!needleVisible)
-        return;
-    if (value >= FThresholdHigh) {
-        FOFL = true;
-        if (OnOverFlow)
-            OnOverFlow(this);
-    } else if (value > FThresholdLow) {
-        if (OnNormalRange)
-            OnNormalRange(this);
-    } else {
-        FUFL = true;
-        if (OnUnderFlow)
-            OnUnderFlow(this);
-    }
-}
-
-void TMeter::SetValue(double value)
-{
-    if (!std::isfinite(value))
-        return;
-    if (Loading()) {
-        FValue = value;
-        return;
-    }
-    if (value == FValue)
-        return;
-    FValue = std::clamp(value, FMeterMinValue, FMeterMaxValue);
-    ReportRange(FValue, FNeedle.Visible());
-    RepaintValues();
-}
-
-void TMeter::SetValueSec(double value)
-{
-    if (!std::isfinite(value))
-        return;
-    if (Loading()) {
-        FValueSec = value;
-        return;
-    }
-    if (value == FValueSec)
-        return;
-    FValueSec = std::clamp(value, FMeterMinValue, FMeterMaxValue);
-    ReportRange(FValueSec, FNeedleSec.Visible());
-    if (FNeedleSec.Visible())
-        RepaintValues();
-}
-
-void TMeter::SetMeterMinValue(double value)
-{
-    if (!std::isfinite(value))
-        return;
-    if (Loading()) {
-        FMeterMinValue = value;
-        return;
-    }
-    if ((FLogarithmic && value < LogGuard) || value == FMeterMinValue)
-        return;
-    FMeterMinValue = value;
-    if (FMeterMaxValue <= value)
-        FMeterMaxValue = value + 1;
-    for (double* v : {&FValue, &FValueSec, &FThresholdLow, &FThresholdHigh})
-        *v = std::max(*v, value);
-    Paint();
-}
-
-void TMeter::SetMeterMaxValue(double value)
-{
-    if (!std::isfinite(value))
-        return;
-    if (Loading()) {
-        FMeterMaxValue = value;
-        return;
-    }
-    if ((FLogarithmic && value < LogGuard) || value == FMeterMaxValue)
-        return;
-    FMeterMaxValue = value;
-    if (value <= FMeterMinValue) {
-        FMeterMinValue = value - 1;
-        if (FLogarithmic && FMeterMinValue <= 0)
-            FMeterMinValue = value / 10;
-    }
-    for (double* v : {&FValue, &FValueSec, &FThresholdLow, &FThresholdHigh})
-        *v = std::min(*v, value);
-    Paint();
-}
-
-void TMeter::SetThresholdLow(double value)
-{
-    if (!std::isfinite(value))
-        return;
-    if (Loading()) {
-        FThresholdLow = value;
-        return;
-    }
-    if ((FLogarithmic && value < LogGuard) || value == FThresholdLow)
-        return;
-    FThresholdLow = std::clamp(value, FMeterMinValue, FMeterMaxValue);
-    if (FThresholdLow > FThresholdHigh)
-        FThresholdHigh = FThresholdLow;
-    FUFL = false;
-    if (FValue <= FThresholdLow) {
-        FUFL = true;
-        if (OnUnderFlow)
-            OnUnderFlow(this);
-    }
-    Paint();
-}
-
-void TMeter::SetThresholdHigh(double value)
-{
-    if (!std::isfinite(value))
-        return;
-    if (Loading()) {
-        FThresholdHigh = value;
-        return;
-    }
-    if ((FLogarithmic && value < LogGuard) || value == FThresholdHigh)
-        return;
-    FThresholdHigh = std::clamp(value, FMeterMinValue, FMeterMaxValue);
-    if (FThresholdHigh < FThresholdLow)
-        FThresholdLow = FThresholdHigh;
-    FOFL = false;
-    if (FValue >= FThresholdHigh) {
-        FOFL = true;
-        if (OnOverFlow)
-            OnOverFlow(this);
-    }
-    Paint();
-}
-
-void TMeter::SetLogarithmic(bool value)
-{
-    if (Loading()) {
-        FLogarithmic = value;
-        return;
-    }
-    if (value == FLogarithmic)
-        return;
-    FLogarithmic = value && FMeterMinValue > LogGuard && FMeterMaxValue > LogGuard;
-    Paint();
-}
-
-// Stored settings arrive unchecked; put them back into a state every setter keeps:
-// min below max, a logarithmic scale only on positive limits, values and thresholds
-// within the scale and the thresholds in order.
-void TMeter::RepairLoadedValues()
-{
-    if (FMeterMaxValue <= FMeterMinValue)
-        FMeterMaxValue = FMeterMinValue + 1;
-    if (FMeterMinValue <= LogGuard || FMeterMaxValue <= LogGuard)
-        FLogarithmic = false;
-    for (double* v : {&FValue, &FValueSec, &FThresholdLow, &FThresholdHigh})
-        *v = std::clamp(*v, FMeterMinValue, FMeterMaxValue);
-    FThresholdHigh = std::max(FThresholdHigh, FThresholdLow);
-}
-
 void TMeter::Loaded()
 {
     TGraphicControl::Loaded();
-    RepairLoadedValues();
-    if (!FBackGroundImg.isEmpty())
-        LoadBackgroundQuietly();
-    if (!FAnchorImage.isEmpty())
-        LoadAnchorImage();
+    d->RepairLoadedValues();
+    if (!d->backGroundImg.isEmpty())
+        d->LoadBackgroundQuietly();
+    if (!d->anchorImage.isEmpty())
+        d->LoadAnchorImage();
     Paint();
 }
 

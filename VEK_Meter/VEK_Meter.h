@@ -20,13 +20,15 @@
 // Every property change repaints at once. Value and ValueSec fire OnOverFlow,
 // OnUnderFlow or OnNormalRange on every accepted change while their needle is visible.
 // The face that does not depend on the values is kept between paints, so a value change
-// only redraws the pixels the needles touch.
+// only redraws the pixels the needles touch. A disabled meter draws its tick labels and
+// caption engraved, as disabled captions look.
 //
-// Non-finite numbers (NaN, infinities) given to any numeric property are ignored.
+// Default size 297 x 209 (its sizeHint). Non-finite numbers (NaN, infinities) given to
+// any numeric property are ignored.
 #pragma once
 
 #include <frame/baselib/baseenums.h>
-#include <frame/canvas/bitmap.h>
+#include <frame/canvas/colors.h>
 #include <frame/controls/controls.h>
 
 #include <memory>
@@ -35,86 +37,89 @@ namespace vek {
 
 class TMeter;
 
-// The look of one needle: an arrow from the pivot towards the scale, filled with
-// ColorBody and outlined in ColorOutline, with an optional shadow offset by
-// (-ShadowDx, -ShadowDy). Every setter calls OnChange (the owning meter's repaint) when
-// the stored value changes.
+/// The look of one needle: an arrow from the pivot towards the scale, filled with
+/// ColorBody and outlined in ColorOutline, with an optional shadow offset by
+/// (-ShadowDx, -ShadowDy). Every setter that changes the stored value calls OnChange (the
+/// owning meter's repaint), then emits changed().
+///
+/// A layout of its own (not one of a meter's) starts with every field zero and invisible;
+/// the meter sets its needles' initial values, which are the defaults stated below.
 class VEK_EXPORT TNeedleLayout : public QObject, public TPersistent {
     Q_OBJECT
-    Q_PROPERTY(quint32 ColorBody READ ColorBody WRITE SetColorBody)
-    Q_PROPERTY(quint32 ColorOutline READ ColorOutline WRITE SetColorOutline)
+    Q_PROPERTY(QColor ColorBody READ qColorBody WRITE setQColorBody RESET resetColorBody)
+    Q_PROPERTY(QColor ColorOutline READ qColorOutline WRITE setQColorOutline RESET resetColorOutline)
     Q_PROPERTY(int HeadAngle READ HeadAngle WRITE SetHeadAngle)
     Q_PROPERTY(int HeadMidLeng READ HeadMidLeng WRITE SetHeadMidLeng)
     Q_PROPERTY(int HeadSize READ HeadSize WRITE SetHeadSize)
     Q_PROPERTY(int PercentNeedleLength READ PercentNeedleLength WRITE SetPercentNeedleLength)
-    Q_PROPERTY(quint32 ShadowColor READ ShadowColor WRITE SetShadowColor)
+    Q_PROPERTY(QColor ShadowColor READ qShadowColor WRITE setQShadowColor RESET resetShadowColor)
     Q_PROPERTY(int ShadowDx READ ShadowDx WRITE SetShadowDx)
     Q_PROPERTY(int ShadowDy READ ShadowDy WRITE SetShadowDy)
     Q_PROPERTY(int Thickness READ Thickness WRITE SetThickness)
     Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
 
 public:
-    // A fresh layout has every field zero (and is invisible); the meter sets its own
-    // initial values.
     explicit TNeedleLayout(QObject* owner = nullptr);
+    ~TNeedleLayout() override;
 
-    TColor ColorBody() const { return FColorBody; }
+    /// Fill color of the needle; default clSilver.
+    TColor ColorBody() const;
     void SetColorBody(TColor value);
-    TColor ColorOutline() const { return FColorOutline; }
+    VEK_COLOR_PROPERTY(ColorBody, clSilver)
+    /// Outline color of the needle; default clBlack.
+    TColor ColorOutline() const;
     void SetColorOutline(TColor value);
-    // Full opening angle of the arrow head in degrees, 0..180.
-    int HeadAngle() const { return FHeadAngle; }
+    VEK_COLOR_PROPERTY(ColorOutline, clBlack)
+    /// Full opening angle of the arrow head in degrees, 0..180; default 30.
+    int HeadAngle() const;
     void SetHeadAngle(int value);
-    // Distance from the tip back to where the shaft meets the head, in pixels.
-    int HeadMidLeng() const { return FHeadMidLeng; }
+    /// Distance from the tip back to where the shaft meets the head, in pixels; default 20.
+    int HeadMidLeng() const;
     void SetHeadMidLeng(int value);
-    // Length of the two head barbs in pixels.
-    int HeadSize() const { return FHeadSize; }
+    /// Length of the two head barbs in pixels; default 20.
+    int HeadSize() const;
     void SetHeadSize(int value);
-    // Needle length in percent of (R - 4), 0..100.
-    int PercentNeedleLength() const { return FPercentLength; }
+    /// Needle length in percent of (R - 4), 0..100; default 100.
+    int PercentNeedleLength() const;
     void SetPercentNeedleLength(int value);
-    TColor ShadowColor() const { return FShadowColor; }
+    /// Color of the shadow; default clGray.
+    TColor ShadowColor() const;
     void SetShadowColor(TColor value);
-    // The shadow lies at the needle position minus (ShadowDx, ShadowDy); 0, 0: no shadow.
-    int ShadowDx() const { return FShadowDx; }
+    VEK_COLOR_PROPERTY(ShadowColor, clGray)
+    /// The shadow lies at the needle position minus (ShadowDx, ShadowDy); default 0, 0:
+    /// no shadow.
+    int ShadowDx() const;
     void SetShadowDx(int value);
-    int ShadowDy() const { return FShadowDy; }
+    int ShadowDy() const;
     void SetShadowDy(int value);
-    // Shaft width in pixels; 0 collapses the shaft to a line.
-    int Thickness() const { return FThickness; }
+    /// Shaft width in pixels; default 0, which collapses the shaft to a line.
+    int Thickness() const;
     void SetThickness(int value);
-    // Whether the needle is drawn; the meter's range events follow only visible needles.
-    bool Visible() const { return FVisible; }
+    /// Whether the needle is drawn; the meter's range events follow only visible needles.
+    /// Default true for a meter's NeedleLayout, false for its NeedleLayoutSec.
+    bool Visible() const;
     void SetVisible(bool value);
 
-    // Called with this layout as Sender after every change. The meter installs its
-    // repaint here; assigning another handler takes that link over.
+    /// Called with this layout as Sender after every change, before changed(). The meter
+    /// installs its repaint here; assigning another handler takes that link over.
     TNotifyEvent OnChange;
 
-    // Copies the eleven settings of another TNeedleLayout (not OnChange), then calls
-    // Changed once.
+    /// Copies the eleven settings of another TNeedleLayout (not OnChange), then reports
+    /// one change. Any other source raises EConvertError.
     void Assign(const TPersistent* Source) override;
+
+signals:
+    /// Emitted after every change of a setting, right after OnChange.
+    void changed();
 
 protected:
     void AssignTo(TPersistent* Dest) const override;
+    /// Calls OnChange, then emits changed().
     void Changed();
 
 private:
-    template <typename T>
-    void Change(T& field, T value);
-
-    TColor FColorBody = 0;
-    TColor FColorOutline = 0;
-    int FHeadAngle = 0;
-    int FHeadMidLeng = 0;
-    int FHeadSize = 0;
-    int FPercentLength = 0;
-    TColor FShadowColor = 0;
-    int FShadowDx = 0;
-    int FShadowDy = 0;
-    int FThickness = 0;
-    bool FVisible = false;
+    struct Private;
+    std::unique_ptr<Private> d;
 };
 
 class VEK_EXPORT TMeter : public TGraphicControl {
@@ -125,18 +130,18 @@ class VEK_EXPORT TMeter : public TGraphicControl {
     Q_PROPERTY(QString BackGroundImg READ BackGroundImg WRITE SetBackGroundImg)
     Q_PROPERTY(vek::TBkgFill BkgndFillMode READ BkgndFillMode WRITE SetBkgndFillMode)
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
-    Q_PROPERTY(quint32 ColorBakG READ ColorBakG WRITE SetColorBakG)
-    Q_PROPERTY(quint32 ColorCover READ ColorCover WRITE SetColorCover)
-    Q_PROPERTY(quint32 ColorScale READ ColorScale WRITE SetColorScale)
+    Q_PROPERTY(QColor ColorBakG READ qColorBakG WRITE setQColorBakG RESET resetColorBakG)
+    Q_PROPERTY(QColor ColorCover READ qColorCover WRITE setQColorCover RESET resetColorCover)
+    Q_PROPERTY(QColor ColorScale READ qColorScale WRITE setQColorScale RESET resetColorScale)
     Q_PROPERTY(vek::TColorScheme ColorScheme READ ColorScheme WRITE SetColorScheme)
-    Q_PROPERTY(quint32 ColorSclBkLow READ ColorSclBkLow WRITE SetColorSclBkLow)
-    Q_PROPERTY(quint32 ColorSclBkNorm READ ColorSclBkNorm WRITE SetColorSclBkNorm)
-    Q_PROPERTY(quint32 ColorSclBkHigh READ ColorSclBkHigh WRITE SetColorSclBkHigh)
+    Q_PROPERTY(QColor ColorSclBkLow READ qColorSclBkLow WRITE setQColorSclBkLow RESET resetColorSclBkLow)
+    Q_PROPERTY(QColor ColorSclBkNorm READ qColorSclBkNorm WRITE setQColorSclBkNorm RESET resetColorSclBkNorm)
+    Q_PROPERTY(QColor ColorSclBkHigh READ qColorSclBkHigh WRITE setQColorSclBkHigh RESET resetColorSclBkHigh)
     Q_PROPERTY(vek::TFrameStyle FrameStyle READ FrameStyle WRITE SetFrameStyle)
     Q_PROPERTY(bool LimWatchHighOn READ LimWatchHighOn WRITE SetLimWatchHighOn)
     Q_PROPERTY(bool LimWatchLowOn READ LimWatchLowOn WRITE SetLimWatchLowOn)
-    Q_PROPERTY(quint32 LimWatchActColor READ LimWatchActColor WRITE SetLimWatchActColor)
-    Q_PROPERTY(quint32 LimWatchPsvColor READ LimWatchPsvColor WRITE SetLimWatchPsvColor)
+    Q_PROPERTY(QColor LimWatchActColor READ qLimWatchActColor WRITE setQLimWatchActColor RESET resetLimWatchActColor)
+    Q_PROPERTY(QColor LimWatchPsvColor READ qLimWatchPsvColor WRITE setQLimWatchPsvColor RESET resetLimWatchPsvColor)
     Q_PROPERTY(bool Logarithmic READ Logarithmic WRITE SetLogarithmic)
     Q_PROPERTY(int MeterDecPlaces READ MeterDecPlaces WRITE SetMeterDecPlaces)
     Q_PROPERTY(TMeterLayout MeterLayout READ MeterLayout WRITE SetMeterLayout)
@@ -153,13 +158,13 @@ class VEK_EXPORT TMeter : public TGraphicControl {
     Q_PROPERTY(bool ScaleVisible READ ScaleVisible WRITE SetScaleVisible)
     Q_PROPERTY(double ThresholdHigh READ ThresholdHigh WRITE SetThresholdHigh)
     Q_PROPERTY(double ThresholdLow READ ThresholdLow WRITE SetThresholdLow)
-    Q_PROPERTY(double Value READ Value WRITE SetValue)
-    Q_PROPERTY(double ValueSec READ ValueSec WRITE SetValueSec)
+    Q_PROPERTY(double Value READ Value WRITE SetValue NOTIFY valueChanged)
+    Q_PROPERTY(double ValueSec READ ValueSec WRITE SetValueSec NOTIFY valueSecChanged)
 
 public:
-    // Sweep of the scale. 90 and 120 degrees put the pivot near the bottom with a half
-    // disc hub on a post; 180 does the same with a half-circle scale; 270, 300 and 360
-    // put the pivot inside the dial with a full disc hub.
+    /// Sweep of the scale. 90 and 120 degrees put the pivot near the bottom with a half
+    /// disc hub on a post; 180 does the same with a half-circle scale; 270, 300 and 360
+    /// put the pivot inside the dial with a full disc hub.
     enum TMeterLayout {
         mlCirc90 = 0,
         mlCirc120 = 1,
@@ -170,294 +175,245 @@ public:
     };
     Q_ENUM(TMeterLayout)
 
-    // Called before each tick label is drawn; an empty text suppresses the label.
-    // (ChartX, ChartY) is the top-left corner where the label would go.
+    /// Called before each tick label is drawn; an empty text suppresses the label.
+    /// (ChartX, ChartY) is the top-left corner where the label would go.
     using TmtBeforeDrawScaleLabelEvent = std::function<void(
         TObject* Sender, TCanvas* Canvas, QString& CurrentTickLabel, int ChartX, int ChartY)>;
-    // Called once per paint after the lamps, before the frame: the application may draw
-    // over the finished face.
+    /// Called once per paint after the lamps, before the frame: the application may draw
+    /// over the finished face.
     using TMeterRenderedEvent = std::function<void(TObject* Sender, TCanvas* Canvas)>;
-    // Called once per paint before the needles; setting NeedleDrawn to true replaces
-    // both built-in needles (the application drew its own, or none).
+    /// Called once per paint before the needles; setting NeedleDrawn to true replaces
+    /// both built-in needles (the application drew its own, or none).
     using TBeforeDrawNeedleEvent =
         std::function<void(TObject* Sender, TCanvas* Canvas, bool& NeedleDrawn)>;
-    // The meter value under the mouse; WithinRange is false (and MeterValue 0) when
-    // the pointer's direction from the pivot lies outside the scale sector.
+    /// The meter value under the mouse; WithinRange is false (and MeterValue 0) when
+    /// the pointer's direction from the pivot lies outside the scale sector.
     using TMouseMoveInMeterEvent = std::function<void(
         TObject* Sender, bool WithinRange, TShiftState Shift, double MeterValue)>;
 
     explicit TMeter(QWidget* parent = nullptr);
     ~TMeter() override;
 
-    // Draw the hub over the needle pivot.
-    bool AnchorCovered() const { return FAnchorCovered; }
+    /// Draw the hub over the needle pivot; default true.
+    bool AnchorCovered() const;
     void SetAnchorCovered(bool value);
-    // Bitmap file drawn as the hub; a file that does not exist or cannot be read
-    // leaves the property empty.
-    QString AnchorImage() const { return FAnchorImage; }
+    /// Bitmap file drawn as the hub; default empty. A file that does not exist or cannot
+    /// be read leaves the property empty.
+    QString AnchorImage() const;
     void SetAnchorImage(const QString& value);
-    // Hub radius in pixels.
-    int AnchorSize() const { return FAnchorSize; }
+    /// Hub radius in pixels; default 24.
+    int AnchorSize() const;
     void SetAnchorSize(int value);
-    // Bitmap file used as dial background. A name that does not exist clears the
-    // property; an unreadable file raises EInvalidGraphic (and keeps the old image).
-    QString BackGroundImg() const { return FBackGroundImg; }
+    /// Bitmap file used as dial background; default empty. A name that does not exist
+    /// clears the property; an unreadable file raises EInvalidGraphic (and keeps the old
+    /// image).
+    QString BackGroundImg() const;
     void SetBackGroundImg(const QString& value);
-    // Placement of the background bitmap: once at the top-left corner, stretched, tiled.
-    TBkgFill BkgndFillMode() const { return FBkgndFillMode; }
+    /// Placement of the background bitmap: once at the top-left corner (default
+    /// bfSimple), stretched, tiled.
+    TBkgFill BkgndFillMode() const;
     void SetBkgndFillMode(TBkgFill value);
-    // Unit text drawn inside the dial, in FontCaption, centred R/3 above the pivot.
-    QString Caption() const { return FCaption; }
+    /// Unit text drawn inside the dial, in FontCaption, centred R/3 above the pivot;
+    /// default empty.
+    QString Caption() const;
     void SetCaption(const QString& value);
-    TColor ColorBakG() const { return FColorBakG; }
+    /// Dial background; default clWhite.
+    TColor ColorBakG() const;
     void SetColorBakG(TColor value);
-    // Rim cover and hub.
-    TColor ColorCover() const { return FColorCover; }
+    VEK_COLOR_PROPERTY(ColorBakG, clWhite)
+    /// Rim cover and hub; default clBtnFace.
+    TColor ColorCover() const;
     void SetColorCover(TColor value);
-    // Scale arc and ticks.
-    TColor ColorScale() const { return FColorScale; }
+    VEK_COLOR_PROPERTY(ColorCover, clBtnFace)
+    /// Scale arc and ticks; default clNavy.
+    TColor ColorScale() const;
     void SetColorScale(TColor value);
-    // 0: frame lines $808080/$FFFFFF; otherwise the theme's button shadow/highlight.
-    TColorScheme ColorScheme() const { return FColorScheme; }
+    VEK_COLOR_PROPERTY(ColorScale, clNavy)
+    /// Frame line colors: csFixedGrays (default) draws $808080/$FFFFFF, otherwise the
+    /// theme's button shadow and highlight.
+    TColorScheme ColorScheme() const;
     void SetColorScheme(TColorScheme value);
-    // Range bands: min..ThresholdLow, ThresholdLow..ThresholdHigh, ThresholdHigh..max.
-    TColor ColorSclBkLow() const { return FColorSclBkLow; }
+    /// Range band from the minimum to ThresholdLow; default clLime.
+    TColor ColorSclBkLow() const;
     void SetColorSclBkLow(TColor value);
-    TColor ColorSclBkNorm() const { return FColorSclBkNorm; }
+    VEK_COLOR_PROPERTY(ColorSclBkLow, clLime)
+    /// Range band from ThresholdLow to ThresholdHigh; default orange ($0080FF).
+    TColor ColorSclBkNorm() const;
     void SetColorSclBkNorm(TColor value);
-    TColor ColorSclBkHigh() const { return FColorSclBkHigh; }
+    VEK_COLOR_PROPERTY(ColorSclBkNorm, 0x0080FF)
+    /// Range band from ThresholdHigh to the maximum; default clRed.
+    TColor ColorSclBkHigh() const;
     void SetColorSclBkHigh(TColor value);
-    // Font of Caption (a copy of Font at construction). SetFontCaption copies.
-    TFont* FontCaption() { return &FFontCaption; }
+    VEK_COLOR_PROPERTY(ColorSclBkHigh, clRed)
+    /// Font of Caption; default a copy of Font at construction. SetFontCaption copies.
+    TFont* FontCaption();
     void SetFontCaption(const TFont* value);
-    TFrameStyle FrameStyle() const { return FFrameStyle; }
+    /// Outer frame; default fsRaised.
+    TFrameStyle FrameStyle() const;
     void SetFrameStyle(TFrameStyle value);
-    // Show the upper (top right) and lower (top left) limit lamps.
-    bool LimWatchHighOn() const { return FLimWatchHighOn; }
+    /// Show the upper (top right) limit lamp; default true.
+    bool LimWatchHighOn() const;
     void SetLimWatchHighOn(bool value);
-    bool LimWatchLowOn() const { return FLimWatchLowOn; }
+    /// Show the lower (top left) limit lamp; default true.
+    bool LimWatchLowOn() const;
     void SetLimWatchLowOn(bool value);
-    // Lamp colors while its limit is violated / otherwise.
-    TColor LimWatchActColor() const { return FLimWatchActColor; }
+    /// Lamp color while its limit is violated; default clRed.
+    TColor LimWatchActColor() const;
     void SetLimWatchActColor(TColor value);
-    TColor LimWatchPsvColor() const { return FLimWatchPsvColor; }
+    VEK_COLOR_PROPERTY(LimWatchActColor, clRed)
+    /// Lamp color otherwise; default clGray.
+    TColor LimWatchPsvColor() const;
     void SetLimWatchPsvColor(TColor value);
-    // Logarithmic scale; stays false while MeterMinValue or MeterMaxValue is <= 1e-100.
-    bool Logarithmic() const { return FLogarithmic; }
+    VEK_COLOR_PROPERTY(LimWatchPsvColor, clGray)
+    /// Logarithmic scale; default false. Stays false while MeterMinValue or
+    /// MeterMaxValue is <= 1e-100.
+    bool Logarithmic() const;
     void SetLogarithmic(bool value);
-    // Decimals of the tick labels, 0..4.
-    int MeterDecPlaces() const { return FMeterDecPlaces; }
+    /// Decimals of the tick labels, 0..4; default 1.
+    int MeterDecPlaces() const;
     void SetMeterDecPlaces(int value);
-    TMeterLayout MeterLayout() const { return FMeterLayout; }
+    /// Sweep and pivot of the scale; default mlCirc90.
+    TMeterLayout MeterLayout() const;
     void SetMeterLayout(TMeterLayout value);
-    // Scale end. A maximum at or below the minimum moves the minimum to max - 1 (to
-    // max / 10 in a logarithmic scale when that is not positive); values and
-    // thresholds above the new maximum are lowered to it. In a logarithmic scale
-    // assignments below 1e-100 are ignored.
-    double MeterMaxValue() const { return FMeterMaxValue; }
+    /// Scale end; default 1. A maximum at or below the minimum moves the minimum to
+    /// max - 1 (to max / 10 in a logarithmic scale when that is not positive); values and
+    /// thresholds above the new maximum are lowered to it. In a logarithmic scale
+    /// assignments below 1e-100 are ignored.
+    double MeterMaxValue() const;
     void SetMeterMaxValue(double value);
-    // Scale start. A minimum at or above the maximum moves the maximum to min + 1;
-    // values and thresholds below the new minimum are raised to it.
-    double MeterMinValue() const { return FMeterMinValue; }
+    /// Scale start; default 0. A minimum at or above the maximum moves the maximum to
+    /// min + 1; values and thresholds below the new minimum are raised to it.
+    double MeterMinValue() const;
     void SetMeterMinValue(double value);
-    // Wanted number of major tick intervals, 2..21; the step is the largest 1, 2 or 5
-    // times a power of ten not above (max - min) / MeterNrTicks.
-    int MeterNrTicks() const { return FMeterNrTicks; }
+    /// Wanted number of major tick intervals, 2..21; default 3. The step is the largest
+    /// 1, 2 or 5 times a power of ten not above (max - min) / MeterNrTicks.
+    int MeterNrTicks() const;
     void SetMeterNrTicks(int value);
-    bool MeterScaleLine() const { return FMeterScaleLine; }
+    /// Draw the scale arc; default true.
+    bool MeterScaleLine() const;
     void SetMeterScaleLine(bool value);
-    bool MeterShortTicks() const { return FMeterShortTicks; }
+    /// Draw the minor ticks; default true.
+    bool MeterShortTicks() const;
     void SetMeterShortTicks(bool value);
-    // The primary and secondary needle. Setting copies the settings of the given layout
-    // into the meter's own object.
-    TNeedleLayout* NeedleLayout() { return &FNeedle; }
+    /// The primary needle (visible by default). Setting copies the settings of the given
+    /// layout into the meter's own object.
+    TNeedleLayout* NeedleLayout();
     void SetNeedleLayout(const TNeedleLayout* value);
-    TNeedleLayout* NeedleLayoutSec() { return &FNeedleSec; }
+    /// The secondary needle (hidden by default), drawn under the primary one.
+    TNeedleLayout* NeedleLayoutSec();
     void SetNeedleLayoutSec(const TNeedleLayout* value);
-    // Cover strip sizes in pixels. A change repaints the strips at once; the scale
-    // geometry follows at the next resize or MeterLayout change.
-    int RimBottom() const { return FRimBottom; }
+    /// Cover strip sizes in pixels; defaults: bottom 10, sides 10, top 8. A change
+    /// repaints the strips at once; the scale geometry follows at the next resize or
+    /// MeterLayout change.
+    int RimBottom() const;
     void SetRimBottom(int value);
-    int RimSide() const { return FRimSide; }
+    int RimSide() const;
     void SetRimSide(int value);
-    int RimTop() const { return FRimTop; }
+    int RimTop() const;
     void SetRimTop(int value);
-    // Colored range bands behind the scale.
-    bool ScaleBkVisible() const { return FScaleBkVisible; }
+    /// Colored range bands behind the scale; default false.
+    bool ScaleBkVisible() const;
     void SetScaleBkVisible(bool value);
-    // Band width in percent of the scale radius, 0..100.
-    double ScaleBkWidth() const { return FScaleBkWidth; }
+    /// Band width in percent of the scale radius, 0..100; default 0.
+    double ScaleBkWidth() const;
     void SetScaleBkWidth(double value);
-    // Scale line, ticks and labels.
-    bool ScaleVisible() const { return FScaleVisible; }
+    /// Scale line, ticks and labels; default true.
+    bool ScaleVisible() const;
     void SetScaleVisible(bool value);
-    // Limits: Value >= ThresholdHigh lights the upper lamp, Value <= ThresholdLow the
-    // lower one. Both are kept within [min, max] and ThresholdLow <= ThresholdHigh.
-    double ThresholdHigh() const { return FThresholdHigh; }
+    /// Upper limit: Value >= ThresholdHigh lights the upper lamp; default 1. Kept within
+    /// [min, max] and not below ThresholdLow.
+    double ThresholdHigh() const;
     void SetThresholdHigh(double value);
-    double ThresholdLow() const { return FThresholdLow; }
+    /// Lower limit: Value <= ThresholdLow lights the lower lamp; default 0. Kept within
+    /// [min, max] and not above ThresholdHigh.
+    double ThresholdLow() const;
     void SetThresholdLow(double value);
-    // The values of the primary and secondary needle, clamped to [min, max].
-    double Value() const { return FValue; }
+    /// The value of the primary needle, clamped to [min, max]; default 0. Emits
+    /// valueChanged when the stored value changes.
+    double Value() const;
     void SetValue(double value);
-    double ValueSec() const { return FValueSec; }
+    /// The value of the secondary needle, clamped to [min, max]; default 0. Emits
+    /// valueSecChanged when the stored value changes.
+    double ValueSec() const;
     void SetValueSec(double value);
 
-    // Limit flags behind the lamps.
-    bool OverLimit() const { return FOFL; }
-    bool UnderLimit() const { return FUFL; }
+    /// The upper limit flag behind the upper lamp.
+    bool OverLimit() const;
+    /// The lower limit flag behind the lower lamp.
+    bool UnderLimit() const;
 
-    // Layout geometry: sweep angle in degrees, scale radius, pivot.
-    int MeterAngle() const { EnsureGeometry(); return FMeterAngle; }
-    double MeterRadius() const { EnsureGeometry(); return FMeterRadius; }
-    int MeterCenterX() const { EnsureGeometry(); return FMeterCenterX; }
-    int MeterCenterY() const { EnsureGeometry(); return FMeterCenterY; }
+    /// Sweep angle of the current layout in degrees.
+    int MeterAngle() const;
+    /// Scale radius in pixels.
+    double MeterRadius() const;
+    /// The needle pivot.
+    int MeterCenterX() const;
+    int MeterCenterY() const;
 
-    // Needle direction of value (clamped) in degrees, clockwise on the screen from the
-    // downward vertical: min at 180 - A/2, midpoint 180, max at 180 + A/2.
+    /// Needle direction of value (clamped) in degrees, clockwise on the screen from the
+    /// downward vertical: min at 180 - A/2, midpoint 180, max at 180 + A/2.
     double CalcNeedleAngle(double value) const;
-    // The point at pctradius percent of the scale radius in the direction of value.
+    /// The point at pctradius percent of the scale radius in the direction of value.
     void ConvertToPixelCoords(double value, double pctradius, int& X, int& Y) const;
-    // The value whose direction from the pivot passes through (XPos, YPos); false (and
-    // MeterValue 0) outside the scale sector. The distance is not checked.
+    /// The value whose direction from the pivot passes through (XPos, YPos); false (and
+    /// MeterValue 0) outside the scale sector. The distance is not checked.
     bool ConvertPixelToValue(int XPos, int YPos, double& MeterValue) const;
 
+    /// The default size, 297 x 209 (or the minimum size where that is larger).
+    QSize sizeHint() const override;
+    /// The size at which the scale of the current layout leaves room for the tick labels
+    /// between the hub and the scale arc.
+    QSize minimumSizeHint() const override;
+
+    /// Value reached ThresholdHigh or more (after a change of Value, ValueSec or
+    /// ThresholdHigh); emits overFlow() after the handler.
     TNotifyEvent OnOverFlow;
+    /// Value fell to ThresholdLow or below; emits underFlow() after the handler.
     TNotifyEvent OnUnderFlow;
+    /// Value changed between the thresholds; emits normalRange() after the handler.
     TNotifyEvent OnNormalRange;
+    /// Before each tick label; may change or suppress it.
     TmtBeforeDrawScaleLabelEvent OnBeforeDrawScaleLabel;
+    /// After the face is finished, before the frame.
     TMeterRenderedEvent OnMeterRendered;
+    /// Before the needles; may draw its own.
     TBeforeDrawNeedleEvent OnBeforeDrawNeedle;
+    /// On every mouse move, after OnMouseMove.
     TMouseMoveInMeterEvent OnMouseMoveInMeter;
 
+    /// Moves and sizes the meter, then recomputes the scale geometry.
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+
+public slots:
+    /// Slot form of SetValue.
+    void setValue(double value) { SetValue(value); }
+    /// Slot form of SetValueSec.
+    void setValueSec(double value) { SetValueSec(value); }
+
+signals:
+    /// Value changed (set by code, or moved by a change of the scale limits).
+    void valueChanged(double value);
+    /// ValueSec changed (set by code, or moved by a change of the scale limits).
+    void valueSecChanged(double value);
+    /// Emitted right after OnOverFlow.
+    void overFlow();
+    /// Emitted right after OnUnderFlow.
+    void underFlow();
+    /// Emitted right after OnNormalRange.
+    void normalRange();
 
 protected:
     void Paint() override;
     void Loaded() override;
+    /// Drops the kept face: the tick labels are measured in Font.
     void FontChanged() override;
+    /// Drops the kept face: system colors resolve differently now.
+    void PaletteChanged() override;
     void MouseMove(TShiftState Shift, int X, int Y) override;
 
 private:
-    // The seven points of a needle polygon and of its shadow.
-    struct NeedleShape {
-        QVector<TPoint> body;
-        QVector<TPoint> shadow;
-        bool hasShadow = false;
-    };
-    template <typename T>
-    void Change(T& field, const T& value);
-    template <typename T>
-    void ChangeAlways(T& field, const T& value);
-    bool Loading() const { return ComponentState().testFlag(csLoading); }
-    // A value change: redraws only what the needles and lamps cover when it can.
-    void RepaintValues();
-
-    // geometry.cpp
-    // The geometry belongs to a size: it is recomputed by SetBounds, by MeterLayout and
-    // whenever the control's size differs from the one it was computed for.
-    void CalcGeometry() const;
-    void EnsureGeometry() const;
-    double Fraction(double v) const;
-    double Theta(double v) const;
-    TPoint PointAt(double thetaDeg, double r) const;
-
-    // values.cpp
-    void ReportRange(double value, bool needleVisible);
-    void RepairLoadedValues();
-
-    // images.cpp
-    void LoadBackgroundQuietly();
-    void LoadAnchorImage();
-
-    // painting
-    void PaintFace(TCanvas* c);
-    void PaintBackground(TCanvas* c);
-    void PaintRangeBands(TCanvas* c);
-    void PaintScale(TCanvas* c);
-    void PaintLinearTicks(TCanvas* c, double first, double step, double dx, double dy);
-    void PaintDecadeTicks(TCanvas* c, double dx, double dy);
-    void PaintSparseDecadeTicks(TCanvas* c, double dx, double dy);
-    void PaintMajorTick(TCanvas* c, double t, bool withLabel, double dx, double dy);
-    void PaintMinorTick(TCanvas* c, double t);
-    void PaintLabel(TCanvas* c, double t, double dx, double dy);
-    void PaintCaption(TCanvas* c);
-    void PaintNeedles(TCanvas* c);
-    void PaintNeedle(TCanvas* c, const TNeedleLayout& layout, double value);
-    NeedleShape ShapeOf(const TNeedleLayout& layout, double value) const;
-    void PaintOverlay(TCanvas* c);
-    void PaintCover(TCanvas* c);
-    void PaintHub(TCanvas* c);
-    void PaintLamp(TCanvas* c, int left, bool active);
-    void PaintFrame(TCanvas* c);
-
-    // facecache.cpp
-    bool CacheUsable();
-    TRect NeedleBounds() const;
-    TRect LampRect(bool upper) const;
-    void PrepareOverlayCanvas(TCanvas* c);
-    void RememberPaintedState();
-
-    bool FAnchorCovered = true;
-    int FAnchorSize = 24;
-    QString FAnchorImage;
-    QString FBackGroundImg;
-    TBkgFill FBkgndFillMode = bfSimple;
-    QString FCaption;
-    TColor FColorBakG = clWhite;
-    TColor FColorCover = clBtnFace;
-    TColor FColorScale = clNavy;
-    TColorScheme FColorScheme = csFixedGrays;
-    TColor FColorSclBkLow = clLime;
-    TColor FColorSclBkNorm = 0x0080FF;
-    TColor FColorSclBkHigh = clRed;
-    TFont FFontCaption;
-    TFrameStyle FFrameStyle = fsRaised;
-    bool FLimWatchHighOn = true;
-    bool FLimWatchLowOn = true;
-    TColor FLimWatchActColor = clRed;
-    TColor FLimWatchPsvColor = clGray;
-    bool FLogarithmic = false;
-    int FMeterDecPlaces = 1;
-    TMeterLayout FMeterLayout = mlCirc90;
-    double FMeterMaxValue = 1.0;
-    double FMeterMinValue = 0.0;
-    int FMeterNrTicks = 3;
-    bool FMeterScaleLine = true;
-    bool FMeterShortTicks = true;
-    TNeedleLayout FNeedle;
-    TNeedleLayout FNeedleSec;
-    int FRimBottom = 10;
-    int FRimSide = 10;
-    int FRimTop = 8;
-    bool FScaleBkVisible = false;
-    double FScaleBkWidth = 0.0;
-    bool FScaleVisible = true;
-    double FThresholdHigh = 1.0;
-    double FThresholdLow = 0.0;
-    double FValue = 0.0;
-    double FValueSec = 0.0;
-
-    mutable int FMeterAngle = 90;
-    mutable double FMeterRadius = 0;
-    mutable int FMeterCenterX = 0;
-    mutable int FMeterCenterY = 0;
-    mutable QSize FGeometrySize;
-    bool FOFL = false;
-    bool FUFL = false;
-    TColor FColGrayLine = 0x808080;
-    TColor FColWhiteLine = 0xFFFFFF;
-
-    TBitmap FAuxBGBmp;
-    TBitmap FAuxACBmp;
-    TBitmap FAuxACMaskBmp;
-
-    // The value-independent face (steps up to the caption) of the last full paint, and
-    // what the needles covered then, so that a value change repaints only there.
-    std::unique_ptr<TBitmap> FFace;
-    TRect FPaintedNeedles;
-    bool FPaintedOFL = false;
-    bool FPaintedUFL = false;
+    struct Private;
+    std::unique_ptr<Private> d;
 };
 
 } // namespace vek

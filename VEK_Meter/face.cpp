@@ -1,8 +1,10 @@
 // Painting of the value-independent face of the meter: background, range bands, scale
 // with ticks and labels, caption.
 #include "VEK_Meter.h"
+#include "meter_p.h"
 #include "ticks.h"
 
+#include <frame/baselib/drawing.h>
 #include <frame/runtime/rtl.h>
 
 #include <cmath>
@@ -18,58 +20,58 @@ constexpr double Shrink = 0.999999999;
 
 } // namespace
 
-void TMeter::PaintFace(TCanvas* c)
+void TMeter::Private::PaintFace(TCanvas* c)
 {
     PaintBackground(c);
-    if (FScaleBkVisible)
+    if (scaleBkVisible)
         PaintRangeBands(c);
     c->Brush()->SetStyle(bsClear); // labels and caption without a text background
-    if (FScaleVisible)
+    if (scaleVisible)
         PaintScale(c);
     PaintCaption(c);
 }
 
-void TMeter::PaintBackground(TCanvas* c)
+void TMeter::Private::PaintBackground(TCanvas* c)
 {
-    const int W = Width();
-    const int H = Height();
-    if (FBackGroundImg.isEmpty()) {
-        c->Font()->Assign(Font());
-        c->Pen()->SetColor(FColorBakG);
-        c->Brush()->SetColor(FColorBakG);
+    const int W = q->Width();
+    const int H = q->Height();
+    if (backGroundImg.isEmpty()) {
+        c->Font()->Assign(q->Font());
+        c->Pen()->SetColor(colorBakG);
+        c->Brush()->SetColor(colorBakG);
         c->Rectangle(0, 0, W, H);
         return;
     }
-    switch (FBkgndFillMode) {
+    switch (bkgndFillMode) {
     case bfSimple:
         c->Rectangle(0, 0, W, H); // the fresh canvas's black pen and white brush
-        c->Draw(0, 0, &FAuxBGBmp);
+        c->Draw(0, 0, &auxBGBmp);
         break;
     case bfStretch:
-        c->StretchDraw(TRect(0, 0, W, H), &FAuxBGBmp);
+        c->StretchDraw(TRect(0, 0, W, H), &auxBGBmp);
         break;
     case bfTile: {
-        const int bw = FAuxBGBmp.Width();
-        const int bh = FAuxBGBmp.Height();
+        const int bw = auxBGBmp.Width();
+        const int bh = auxBGBmp.Height();
         for (int i = 0; i <= (W - 1) / bw; ++i)
             for (int j = 0; j <= (H - 1) / bh; ++j)
-                c->Draw(bw * i, bh * j, &FAuxBGBmp);
+                c->Draw(bw * i, bh * j, &auxBGBmp);
         break;
     }
     }
 }
 
-void TMeter::PaintRangeBands(TCanvas* c)
+void TMeter::Private::PaintRangeBands(TCanvas* c)
 {
-    const int cx = FMeterCenterX;
-    const int cy = FMeterCenterY;
-    const double R = FMeterRadius;
+    const int cx = centerX;
+    const int cy = centerY;
+    const double R = meterRadius;
     const int R4 = int(Round(R + 4));
-    const int Rin = int(Round((100 - FScaleBkWidth) * R / 100));
-    const double thetaMin = 90 + FMeterAngle / 2.0;
-    const double thetaMax = 90 - FMeterAngle / 2.0;
-    const double thetaLow = Theta(FThresholdLow);
-    const double thetaHigh = Theta(FThresholdHigh);
+    const int Rin = int(Round((100 - scaleBkWidth) * R / 100));
+    const double thetaMin = 90 + meterAngle / 2.0;
+    const double thetaMax = 90 - meterAngle / 2.0;
+    const double thetaLow = Theta(thresholdLow);
+    const double thetaHigh = Theta(thresholdHigh);
     auto band = [&](TColor color, double from, double to) {
         if (std::fabs(from - to) * Pi / 180 <= 1e-6)
             return;
@@ -79,33 +81,33 @@ void TMeter::PaintRangeBands(TCanvas* c)
         const TPoint p2 = PointAt(to, R);
         c->Pie(cx - R4, cy - R4, cx + R4 + 1, cy + R4, p1.x(), p1.y(), p2.x(), p2.y());
     };
-    band(FColorSclBkLow, thetaLow, thetaMin);
-    band(FColorSclBkNorm, thetaHigh, thetaLow);
-    band(FColorSclBkHigh, thetaMax, thetaHigh);
-    c->Pen()->SetColor(FColorBakG);
-    c->Brush()->SetColor(FColorBakG);
+    band(colorSclBkLow, thetaLow, thetaMin);
+    band(colorSclBkNorm, thetaHigh, thetaLow);
+    band(colorSclBkHigh, thetaMax, thetaHigh);
+    c->Pen()->SetColor(colorBakG);
+    c->Brush()->SetColor(colorBakG);
     c->Ellipse(cx - Rin, cy - Rin, cx + Rin + 1, cy + Rin);
 }
 
-void TMeter::PaintScale(TCanvas* c)
+void TMeter::Private::PaintScale(TCanvas* c)
 {
-    const double R = FMeterRadius;
-    const double min = FMeterMinValue;
-    const double max = FMeterMaxValue;
-    c->Pen()->SetColor(FColorScale);
-    if (FMeterScaleLine) {
+    const double R = meterRadius;
+    const double min = meterMinValue;
+    const double max = meterMaxValue;
+    c->Pen()->SetColor(colorScale);
+    if (meterScaleLine) {
         const int Ri = int(Round(R));
-        const TPoint from = PointAt(90 - FMeterAngle / 2.0, R);
-        const TPoint to = PointAt(90 + FMeterAngle / 2.0, R);
-        c->Arc(FMeterCenterX - Ri, FMeterCenterY - Ri, FMeterCenterX + Ri + 1,
-               FMeterCenterY + Ri, from.x(), from.y(), to.x(), to.y());
+        const TPoint from = PointAt(90 - meterAngle / 2.0, R);
+        const TPoint to = PointAt(90 + meterAngle / 2.0, R);
+        c->Arc(centerX - Ri, centerY - Ri, centerX + Ri + 1,
+               centerY + Ri, from.x(), from.y(), to.x(), to.y());
     }
-    const meter::TickStep ticks = meter::CalcTickStep(min, max, FMeterNrTicks);
-    const bool decades = FLogarithmic && std::fabs(std::log10(max) - std::log10(min)) >= 1;
+    const meter::TickStep ticks = meter::CalcTickStep(min, max, meterNrTicks);
+    const bool decades = logarithmic && std::fabs(std::log10(max) - std::log10(min)) >= 1;
     // Over many decades the linear minor ticks would all crowd into the last one or two;
     // the decade ticks bring their own minor ticks there.
-    const bool manyDecades = decades && meter::DecadeCount(min, max) > 2 * FMeterNrTicks;
-    if (FMeterShortTicks && ticks.step != 0 && !manyDecades) {
+    const bool manyDecades = decades && meter::DecadeCount(min, max) > 2 * meterNrTicks;
+    if (meterShortTicks && ticks.step != 0 && !manyDecades) {
         const double m = ticks.step / ticks.subdivisions;
         const double g0 = ticks.first - ticks.step;
         for (int i = 0;; ++i) {
@@ -116,8 +118,8 @@ void TMeter::PaintScale(TCanvas* c)
                 break;
         }
     }
-    c->Font()->Assign(Font());
-    const QString maxLabel = meter::TickLabel(max, FMeterDecPlaces);
+    c->Font()->Assign(q->Font());
+    const QString maxLabel = meter::TickLabel(max, meterDecPlaces);
     const double dx = c->TextWidth(maxLabel) / 2.0 + 15;
     const double dy = c->TextHeight(maxLabel) / 2.0 + 15;
     if (manyDecades)
@@ -128,22 +130,22 @@ void TMeter::PaintScale(TCanvas* c)
         PaintLinearTicks(c, ticks.first, ticks.step, dx, dy);
 }
 
-void TMeter::PaintLinearTicks(TCanvas* c, double first, double step, double dx, double dy)
+void TMeter::Private::PaintLinearTicks(TCanvas* c, double first, double step, double dx, double dy)
 {
     for (int i = 0;; ++i) {
         const double t = first + i * step;
         PaintMajorTick(c, t, true, dx, dy);
-        if (step == 0 || !(t + step <= FMeterMaxValue + 0.001 * step))
+        if (step == 0 || !(t + step <= meterMaxValue + 0.001 * step))
             break;
     }
 }
 
 // A logarithmic scale of a decade or more: ticks at 1..9 times each power of ten with
 // labels at 1, 2 and 5.
-void TMeter::PaintDecadeTicks(TCanvas* c, double dx, double dy)
+void TMeter::Private::PaintDecadeTicks(TCanvas* c, double dx, double dy)
 {
-    const double min = FMeterMinValue;
-    const double max = FMeterMaxValue;
+    const double min = meterMinValue;
+    const double max = meterMaxValue;
     const int firstExponent = int(std::lround(std::log10(meter::FirstDecade(min))));
     for (int j = 0; Shrink * std::pow(10.0, firstExponent + j) <= max; ++j) {
         const double decade = std::pow(10.0, firstExponent + j);
@@ -158,13 +160,13 @@ void TMeter::PaintDecadeTicks(TCanvas* c, double dx, double dy)
 // More decades than twice the wanted number of intervals leave no room for 1, 2 and 5
 // in each: the powers of ten are spaced like a linear scale of exponents, with labelled
 // major ticks every few decades and minor ticks between.
-void TMeter::PaintSparseDecadeTicks(TCanvas* c, double dx, double dy)
+void TMeter::Private::PaintSparseDecadeTicks(TCanvas* c, double dx, double dy)
 {
-    const double min = FMeterMinValue;
-    const double max = FMeterMaxValue;
+    const double min = meterMinValue;
+    const double max = meterMaxValue;
     const int firstExponent = int(std::lround(std::log10(meter::FirstDecade(min))));
     const meter::TickStep ticks =
-        meter::CalcTickStep(std::log10(min), std::log10(max), FMeterNrTicks);
+        meter::CalcTickStep(std::log10(min), std::log10(max), meterNrTicks);
     const int step = std::max(1, int(std::lround(ticks.step)));
     const int minorStep = std::max(1, step / ticks.subdivisions);
     for (int e = firstExponent; Shrink * std::pow(10.0, e) <= max; ++e) {
@@ -173,53 +175,61 @@ void TMeter::PaintSparseDecadeTicks(TCanvas* c, double dx, double dy)
             continue;
         if (e % step == 0)
             PaintMajorTick(c, t, true, dx, dy);
-        else if (FMeterShortTicks)
+        else if (meterShortTicks)
             PaintMinorTick(c, t);
     }
 }
 
-void TMeter::PaintMinorTick(TCanvas* c, double t)
+void TMeter::Private::PaintMinorTick(TCanvas* c, double t)
 {
     const double theta = Theta(t);
-    const TPoint outer = PointAt(theta, FMeterRadius);
-    const TPoint inner = PointAt(theta, FMeterRadius - 4);
+    const TPoint outer = PointAt(theta, meterRadius);
+    const TPoint inner = PointAt(theta, meterRadius - 4);
     c->MoveTo(outer.x(), outer.y());
     c->LineTo(inner.x(), inner.y());
 }
 
-void TMeter::PaintMajorTick(TCanvas* c, double t, bool withLabel, double dx, double dy)
+void TMeter::Private::PaintMajorTick(TCanvas* c, double t, bool withLabel, double dx, double dy)
 {
     const double theta = Theta(t);
-    const TPoint outer = PointAt(theta, FMeterRadius);
-    const TPoint inner = PointAt(theta, FMeterRadius - 8);
+    const TPoint outer = PointAt(theta, meterRadius);
+    const TPoint inner = PointAt(theta, meterRadius - 8);
     c->MoveTo(outer.x(), outer.y());
     c->LineTo(inner.x(), inner.y());
     // A full circle puts max where min is: its label would cover min's.
-    const bool wrapsOntoMin = FMeterAngle == 360 && Fraction(t) > 1 - 1e-9;
+    const bool wrapsOntoMin = meterAngle == 360 && Fraction(t) > 1 - 1e-9;
     if (withLabel && !wrapsOntoMin)
         PaintLabel(c, t, dx, dy);
 }
 
-void TMeter::PaintLabel(TCanvas* c, double t, double dx, double dy)
+void TMeter::Private::PaintLabel(TCanvas* c, double t, double dx, double dy)
 {
     const double a = Theta(t) * Pi / 180;
-    const int x = int(Round(FMeterCenterX + std::cos(a) * (FMeterRadius - dx)));
-    const int y = int(Round(FMeterCenterY - std::sin(a) * (FMeterRadius - dy)));
-    QString label = meter::TickLabel(t, FMeterDecPlaces);
-    if (OnBeforeDrawScaleLabel)
-        OnBeforeDrawScaleLabel(this, c, label, x - c->TextWidth(label) / 2,
+    const int x = int(Round(centerX + std::cos(a) * (meterRadius - dx)));
+    const int y = int(Round(centerY - std::sin(a) * (meterRadius - dy)));
+    QString label = meter::TickLabel(t, meterDecPlaces);
+    if (q->OnBeforeDrawScaleLabel)
+        q->OnBeforeDrawScaleLabel(q, c, label, x - c->TextWidth(label) / 2,
                                y - c->TextHeight(label) / 2);
     if (label.isEmpty())
         return;
-    c->TextOut(x - c->TextWidth(label) / 2, y - c->TextHeight(label) / 2, label);
+    PaintText(c, x - c->TextWidth(label) / 2, y - c->TextHeight(label) / 2, label);
 }
 
-void TMeter::PaintCaption(TCanvas* c)
+void TMeter::Private::PaintCaption(TCanvas* c)
 {
-    c->Font()->Assign(&FFontCaption);
-    const int x = FMeterCenterX - c->TextWidth(FCaption) / 2;
-    const int y = FMeterCenterY - int(Round(FMeterRadius / 3)) - c->TextHeight(FCaption) / 2;
-    c->TextOut(x, y, FCaption);
+    c->Font()->Assign(&fontCaption);
+    const int x = centerX - c->TextWidth(caption) / 2;
+    const int y = centerY - int(Round(meterRadius / 3)) - c->TextHeight(caption) / 2;
+    PaintText(c, x, y, caption);
+}
+
+void TMeter::Private::PaintText(TCanvas* c, int x, int y, const QString& text)
+{
+    if (q->isEnabled())
+        c->TextOut(x, y, text);
+    else
+        DrawEngravedText(c, x, y, text, clGray, x + 1);
 }
 
 } // namespace vek

@@ -5,6 +5,7 @@
 // only where the old and new needles (and a lamp that changed) lie and redraws the
 // overlay clipped to there, which gives the same pixels as a full paint.
 #include "VEK_Meter.h"
+#include "meter_p.h"
 
 #include <algorithm>
 
@@ -40,42 +41,42 @@ TRect BoundsOf(const QVector<TPoint>& points)
 
 void TMeter::Paint()
 {
-    if (!Visible() && !ComponentState().testFlag(csDesigning))
+    if (!d->Paints())
         return;
-    EnsureGeometry();
-    if (FMeterRadius <= 0) {
-        FFace.reset();
+    d->EnsureGeometry();
+    if (d->meterRadius <= 0) {
+        d->face.reset();
         return; // a control too small for its rims shows nothing
     }
-    FFace = std::make_unique<TBitmap>(Width(), Height());
-    PaintFace(FFace->Canvas());
+    d->face = std::make_unique<TBitmap>(Width(), Height());
+    d->PaintFace(d->face->Canvas());
     TCanvas* c = Canvas();
     c->ResetClip();
     c->SetCopyMode(cmSrcCopy);
-    c->Draw(0, 0, FFace.get());
-    PrepareOverlayCanvas(c);
-    PaintOverlay(c);
-    RememberPaintedState();
+    c->Draw(0, 0, d->face.get());
+    d->PrepareOverlayCanvas(c);
+    d->PaintOverlay(c);
+    d->RememberPaintedState();
 }
 
-void TMeter::RepaintValues()
+void TMeter::Private::RepaintValues()
 {
     if (!CacheUsable()) {
-        Paint();
+        q->Paint();
         return;
     }
-    TRect dirty = Unite(FPaintedNeedles, NeedleBounds());
-    if (FPaintedOFL != FOFL)
+    TRect dirty = Unite(paintedNeedles, NeedleBounds());
+    if (paintedOverLimit != overLimit)
         dirty = Unite(dirty, LampRect(true));
-    if (FPaintedUFL != FUFL)
+    if (paintedUnderLimit != underLimit)
         dirty = Unite(dirty, LampRect(false));
     if (dirty.IsEmpty())
         return;
-    TCanvas* c = Canvas();
+    TCanvas* c = q->Canvas();
     c->ResetClip();
     c->IntersectClipRect(dirty);
     c->SetCopyMode(cmSrcCopy);
-    c->CopyRect(dirty, FFace->Canvas(), dirty);
+    c->CopyRect(dirty, face->Canvas(), dirty);
     PrepareOverlayCanvas(c);
     PaintOverlay(c);
     c->ResetClip();
@@ -84,35 +85,35 @@ void TMeter::RepaintValues()
 
 // Hooks may draw anything anywhere, and a label hook may change the face at any time:
 // with one of them assigned every change repaints everything.
-bool TMeter::CacheUsable()
+bool TMeter::Private::CacheUsable()
 {
-    if (OnBeforeDrawNeedle || OnMeterRendered || OnBeforeDrawScaleLabel)
+    if (q->OnBeforeDrawNeedle || q->OnMeterRendered || q->OnBeforeDrawScaleLabel)
         return false;
-    if (!Visible() && !ComponentState().testFlag(csDesigning))
+    if (!Paints())
         return false;
     EnsureGeometry();
-    return FFace && FFace->Width() == Width() && FFace->Height() == Height() &&
-           Canvas()->Target()->size() == size();
+    return face && face->Width() == q->Width() && face->Height() == q->Height() &&
+           q->Canvas()->Target()->size() == q->size();
 }
 
 // The canvas state a full paint leaves after the caption, so that the overlay (and the
 // hooks) see the same state on either road.
-void TMeter::PrepareOverlayCanvas(TCanvas* c)
+void TMeter::Private::PrepareOverlayCanvas(TCanvas* c)
 {
     c->Pen()->SetWidth(1);
     c->Pen()->SetStyle(psSolid);
     c->Pen()->SetMode(pmCopy);
     c->Brush()->SetStyle(bsClear);
-    c->Font()->Assign(&FFontCaption);
+    c->Font()->Assign(&fontCaption);
 }
 
-TRect TMeter::NeedleBounds() const
+TRect TMeter::Private::NeedleBounds() const
 {
     TRect bounds;
-    for (const auto& [layout, value] : {std::pair{&FNeedle, FValue}, {&FNeedleSec, FValueSec}}) {
+    for (const auto& [layout, v] : {std::pair{&needle, value}, {&needleSec, valueSec}}) {
         if (!layout->Visible())
             continue;
-        const NeedleShape shape = ShapeOf(*layout, value);
+        const NeedleShape shape = ShapeOf(*layout, v);
         bounds = Unite(bounds, BoundsOf(shape.body));
         if (shape.hasShadow)
             bounds = Unite(bounds, BoundsOf(shape.shadow));
@@ -120,17 +121,17 @@ TRect TMeter::NeedleBounds() const
     return bounds;
 }
 
-TRect TMeter::LampRect(bool upper) const
+TRect TMeter::Private::LampRect(bool upper) const
 {
-    const int left = upper ? Width() - FRimSide - 18 : FRimSide + 8;
-    return TRect(left, FRimTop + 8, left + 10, FRimTop + 18);
+    const int left = upper ? q->Width() - rimSide - 18 : rimSide + 8;
+    return TRect(left, rimTop + 8, left + 10, rimTop + 18);
 }
 
-void TMeter::RememberPaintedState()
+void TMeter::Private::RememberPaintedState()
 {
-    FPaintedNeedles = NeedleBounds();
-    FPaintedOFL = FOFL;
-    FPaintedUFL = FUFL;
+    paintedNeedles = NeedleBounds();
+    paintedOverLimit = overLimit;
+    paintedUnderLimit = underLimit;
 }
 
 } // namespace vek

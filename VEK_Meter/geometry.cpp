@@ -1,5 +1,6 @@
 // Layout geometry of the meter and the conversions between values, angles and pixels.
 #include "VEK_Meter.h"
+#include "meter_p.h"
 
 #include <frame/runtime/rtl.h>
 
@@ -25,56 +26,89 @@ int SweepOf(TMeter::TMeterLayout layout)
     return 90;
 }
 
+// How far the lowest point of a sector that wraps below the pivot lies under it, in
+// radii: sin((A - 180) / 2), 0.7071 for 270 degrees, 0.866 for 300, 1 for the full circle.
+double DepthBelowPivot(TMeter::TMeterLayout layout)
+{
+    return layout == TMeter::mlCirc270 ? 0.7071 : layout == TMeter::mlCirc300 ? 0.866 : 1.0;
+}
+
 } // namespace
 
-void TMeter::EnsureGeometry() const
+namespace meter {
+
+QSize SizeForRadius(TMeter::TMeterLayout layout, double radius, int rimSide, int rimTop,
+                    int rimBottom)
 {
-    if (FGeometrySize != size())
+    // The 8 pixel margin between the scale and the cover strips, on either side.
+    const int rimsAcross = 2 * (rimSide + 8);
+    const int rimsDown = rimTop + rimBottom + 16;
+    double halfWidth = radius; // the 180 degree and the wrapping sectors
+    double height = radius;
+    switch (layout) {
+    case TMeter::mlCirc90:
+        halfWidth = radius * 0.7071; // the ends of the scale at 45 degrees
+        break;
+    case TMeter::mlCirc120:
+        halfWidth = radius / 1.1547;
+        break;
+    case TMeter::mlCirc180:
+        break;
+    case TMeter::mlCirc270:
+    case TMeter::mlCirc300:
+    case TMeter::mlCirc360:
+        height = radius * (1 + DepthBelowPivot(layout));
+        break;
+    }
+    // An even width: the layout geometry halves it with truncation.
+    return QSize(2 * int(std::ceil(halfWidth)) + rimsAcross, int(std::ceil(height)) + rimsDown);
+}
+
+} // namespace meter
+
+void TMeter::Private::EnsureGeometry()
+{
+    if (geometrySize != q->size())
         CalcGeometry();
 }
 
 // Every layout keeps an 8 pixel margin between the scale (with the range bands reaching
 // 4 pixels beyond it) and the cover strips; 16 is that margin above and below.
-void TMeter::CalcGeometry() const
+void TMeter::Private::CalcGeometry()
 {
-    FGeometrySize = size();
-    const int W = Width();
-    const int H = Height();
-    const double usableHeight = H - FRimBottom - FRimTop - 16;
-    const double halfWidth = (W / 2) - FRimSide - 8;
-    FMeterAngle = SweepOf(FMeterLayout);
-    FMeterCenterX = W / 2;
-    FMeterCenterY = H - FRimBottom - 8;
-    switch (FMeterLayout) {
+    geometrySize = q->size();
+    const int W = q->Width();
+    const int H = q->Height();
+    const double usableHeight = H - rimBottom - rimTop - 16;
+    const double halfWidth = (W / 2) - rimSide - 8;
+    meterAngle = SweepOf(meterLayout);
+    centerX = W / 2;
+    centerY = H - rimBottom - 8;
+    switch (meterLayout) {
     case mlCirc90:
-        FMeterRadius = usableHeight;
+        meterRadius = usableHeight;
         break;
     case mlCirc120:
-        FMeterRadius = std::min(usableHeight, (W / 2.0 - FRimSide - 8) * 1.1547);
+        meterRadius = std::min(usableHeight, (W / 2.0 - rimSide - 8) * 1.1547);
         break;
     case mlCirc180:
         // A half circle standing on the pivot: as wide as it is high.
-        FMeterRadius = std::min(usableHeight, halfWidth);
+        meterRadius = std::min(usableHeight, halfWidth);
         break;
     case mlCirc270:
     case mlCirc300:
-    case mlCirc360: {
-        // The sector's lowest point lies sin((A - 180) / 2) * R below the pivot: 0.7071 R
-        // for 270 degrees, 0.866 R for 300, R for the full circle.
-        const double below = FMeterLayout == mlCirc270 ? 0.7071
-                             : FMeterLayout == mlCirc300 ? 0.866 : 1.0;
-        FMeterRadius = std::min(halfWidth, usableHeight / (1 + below));
-        FMeterCenterY = int(Round(FRimTop + 8 + FMeterRadius));
+    case mlCirc360:
+        meterRadius = std::min(halfWidth, usableHeight / (1 + DepthBelowPivot(meterLayout)));
+        centerY = int(Round(rimTop + 8 + meterRadius));
         break;
-    }
     }
 }
 
-double TMeter::Fraction(double v) const
+double TMeter::Private::Fraction(double v) const
 {
-    const double min = FMeterMinValue;
-    const double max = FMeterMaxValue;
-    if (FLogarithmic && v > 0 && min > 0 && max > 0)
+    const double min = meterMinValue;
+    const double max = meterMaxValue;
+    if (logarithmic && v > 0 && min > 0 && max > 0)
         return (std::log(v) - std::log(min)) / (std::log(max) - std::log(min));
     const double span = max - min;
     if (std::isfinite(span))
@@ -82,41 +116,51 @@ double TMeter::Fraction(double v) const
     return (v / 2 - min / 2) / (max / 2 - min / 2); // a span beyond the double range
 }
 
-double TMeter::Theta(double v) const
+double TMeter::Private::Theta(double v) const
 {
-    return 90 + FMeterAngle / 2.0 - FMeterAngle * Fraction(v);
+    return 90 + meterAngle / 2.0 - meterAngle * Fraction(v);
 }
 
-TPoint TMeter::PointAt(double thetaDeg, double r) const
+TPoint TMeter::Private::PointAt(double thetaDeg, double r) const
 {
     const double t = thetaDeg * Pi / 180;
-    return TPoint(int(Round(FMeterCenterX + std::cos(t) * r)),
-                  int(Round(FMeterCenterY - std::sin(t) * r)));
+    return TPoint(int(Round(centerX + std::cos(t) * r)), int(Round(centerY - std::sin(t) * r)));
 }
+
+bool TMeter::Private::FullDiscHub() const
+{
+    return meterLayout == mlCirc270 || meterLayout == mlCirc300 || meterLayout == mlCirc360;
+}
+
+int TMeter::MeterAngle() const { d->EnsureGeometry(); return d->meterAngle; }
+double TMeter::MeterRadius() const { d->EnsureGeometry(); return d->meterRadius; }
+int TMeter::MeterCenterX() const { d->EnsureGeometry(); return d->centerX; }
+int TMeter::MeterCenterY() const { d->EnsureGeometry(); return d->centerY; }
 
 double TMeter::CalcNeedleAngle(double value) const
 {
-    EnsureGeometry();
+    d->EnsureGeometry();
+    const double min = d->meterMinValue;
+    const double max = d->meterMaxValue;
     if (std::isnan(value))
-        value = FMeterMinValue;
-    value = std::clamp(value, std::min(FMeterMinValue, FMeterMaxValue),
-                       std::max(FMeterMinValue, FMeterMaxValue));
-    return 180 - (FMeterAngle / 2.0 - FMeterAngle * Fraction(value));
+        value = min;
+    value = std::clamp(value, std::min(min, max), std::max(min, max));
+    return 180 - (d->meterAngle / 2.0 - d->meterAngle * d->Fraction(value));
 }
 
 void TMeter::ConvertToPixelCoords(double value, double pctradius, int& X, int& Y) const
 {
     const double a = (-90 - CalcNeedleAngle(value)) * Pi / 180;
-    const double r = pctradius * 0.01 * FMeterRadius;
-    X = int(Round(std::cos(a) * r + FMeterCenterX));
-    Y = int(Round(FMeterCenterY - std::sin(a) * r));
+    const double r = pctradius * 0.01 * d->meterRadius;
+    X = int(Round(std::cos(a) * r + d->centerX));
+    Y = int(Round(d->centerY - std::sin(a) * r));
 }
 
 bool TMeter::ConvertPixelToValue(int XPos, int YPos, double& MeterValue) const
 {
-    EnsureGeometry();
-    const double dx = XPos - FMeterCenterX;
-    const double dy = YPos - FMeterCenterY;
+    d->EnsureGeometry();
+    const double dx = XPos - d->centerX;
+    const double dy = YPos - d->centerY;
     double phi;
     if (dx != 0)
         phi = std::atan(dy / dx) + (dx < 0 ? Pi : 0);
@@ -126,18 +170,18 @@ bool TMeter::ConvertPixelToValue(int XPos, int YPos, double& MeterValue) const
         phi += 2 * Pi;
     if (phi > 2 * Pi)
         phi -= 2 * Pi;
-    double d = phi * 180 / Pi - 90;
-    if (d < 0)
-        d += 360;
-    const double half = FMeterAngle / 2.0;
-    if (d < 180 - half || d > 180 + half) {
+    double deg = phi * 180 / Pi - 90;
+    if (deg < 0)
+        deg += 360;
+    const double half = d->meterAngle / 2.0;
+    if (deg < 180 - half || deg > 180 + half) {
         MeterValue = 0;
         return false;
     }
-    const double g = (d - (180 - half)) / FMeterAngle;
-    const double min = FMeterMinValue;
-    const double max = FMeterMaxValue;
-    if (FLogarithmic)
+    const double g = (deg - (180 - half)) / d->meterAngle;
+    const double min = d->meterMinValue;
+    const double max = d->meterMaxValue;
+    if (d->logarithmic)
         MeterValue = std::exp((std::log(max) - std::log(min)) * g + std::log(min));
     else
         MeterValue = min + g * (max - min);

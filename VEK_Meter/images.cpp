@@ -1,5 +1,6 @@
 // Background and hub images of the meter, loaded from the files their properties name.
 #include "VEK_Meter.h"
+#include "meter_p.h"
 
 #include <frame/core/errors.h>
 
@@ -20,53 +21,55 @@ bool FileExists(const QString& name)
 // leaves name and picture as they were, so the property never names a picture other
 // than the one shown. While stored settings are read only the name is kept: Loaded
 // reads the file once, and an unreadable one then just leaves the dial without it.
+QString TMeter::BackGroundImg() const { return d->backGroundImg; }
 void TMeter::SetBackGroundImg(const QString& value)
 {
     if (!FileExists(value)) {
-        FBackGroundImg.clear();
-    } else if (Loading()) {
-        FBackGroundImg = value;
+        d->backGroundImg.clear();
+    } else if (d->Loading()) {
+        d->backGroundImg = value;
         return;
     } else {
-        FAuxBGBmp.LoadFromFile(value);
-        FBackGroundImg = value;
+        d->auxBGBmp.LoadFromFile(value);
+        d->backGroundImg = value;
     }
     Paint();
 }
 
+QString TMeter::AnchorImage() const { return d->anchorImage; }
 void TMeter::SetAnchorImage(const QString& value)
 {
-    FAnchorImage = FileExists(value) ? value : QString();
-    if (Loading())
+    d->anchorImage = FileExists(value) ? value : QString();
+    if (d->Loading())
         return;
-    if (!FAnchorImage.isEmpty())
-        LoadAnchorImage();
+    if (!d->anchorImage.isEmpty())
+        d->LoadAnchorImage();
     Paint();
 }
 
 // Stored settings are being applied: an unreadable file only clears the name.
-void TMeter::LoadBackgroundQuietly()
+void TMeter::Private::LoadBackgroundQuietly()
 {
     try {
-        FAuxBGBmp.LoadFromFile(FBackGroundImg);
+        auxBGBmp.LoadFromFile(backGroundImg);
     } catch (const EInvalidGraphic&) {
-        FBackGroundImg.clear();
+        backGroundImg.clear();
     }
 }
 
 // The hub image is drawn through a mask (AND, then OR with the image). The mask is
 // black over the whole image, so the image replaces the dial where it lies.
-void TMeter::LoadAnchorImage()
+void TMeter::Private::LoadAnchorImage()
 {
     try {
-        FAuxACBmp.LoadFromFile(FAnchorImage);
-        FAuxACMaskBmp.LoadFromFile(FAnchorImage);
+        auxACBmp.LoadFromFile(anchorImage);
+        auxACMaskBmp.LoadFromFile(anchorImage);
     } catch (const EInvalidGraphic&) {
-        FAnchorImage.clear();
+        anchorImage.clear();
         return;
     }
-    for (int row = 0; row < FAuxACMaskBmp.Height(); ++row)
-        std::fill_n(FAuxACMaskBmp.ScanLine(row), FAuxACMaskBmp.Width(), 0u);
+    for (int row = 0; row < auxACMaskBmp.Height(); ++row)
+        std::fill_n(auxACMaskBmp.ScanLine(row), auxACMaskBmp.Width(), 0u);
 }
 
 } // namespace vek

@@ -1,5 +1,6 @@
 // The meter's needles: an arrow polygon from the pivot to the scale, with its shadow.
 #include "VEK_Meter.h"
+#include "meter_p.h"
 
 #include <frame/runtime/rtl.h>
 
@@ -17,17 +18,17 @@ int R(double v) { return int(Round(v)); }
 
 // Points of the arrow: first barb, tip, second barb, head joint, the two sides of the
 // shaft at the pivot, the other head joint. A zero Thickness collapses the shaft.
-TMeter::NeedleShape TMeter::ShapeOf(const TNeedleLayout& layout, double value) const
+TMeter::Private::NeedleShape TMeter::Private::ShapeOf(const TNeedleLayout& layout, double v) const
 {
-    const double L = layout.PercentNeedleLength() * (FMeterRadius - 4) * 0.01;
-    const double t = Theta(value) * Pi / 180;
+    const double L = layout.PercentNeedleLength() * (meterRadius - 4) * 0.01;
+    const double t = Theta(v) * Pi / 180;
     const double B = layout.HeadAngle() * Pi / 180;
     const double C = std::sin(t) * layout.Thickness() / 2;
     const double D = std::cos(t) * layout.Thickness() / 2;
     const double HS = layout.HeadSize();
     const double HM = layout.HeadMidLeng();
-    const double cx = FMeterCenterX;
-    const double cy = FMeterCenterY;
+    const double cx = centerX;
+    const double cy = centerY;
     const int xt = R(cx + std::cos(t) * L);
     const int yt = R(cy - std::sin(t) * L);
     NeedleShape shape;
@@ -52,23 +53,23 @@ TMeter::NeedleShape TMeter::ShapeOf(const TNeedleLayout& layout, double value) c
 
 // The secondary needle goes first, so that the primary one stays on top where they
 // cross. OnBeforeDrawNeedle is asked once for both.
-void TMeter::PaintNeedles(TCanvas* c)
+void TMeter::Private::PaintNeedles(TCanvas* c)
 {
     bool needleDrawn = false;
-    if (OnBeforeDrawNeedle)
-        OnBeforeDrawNeedle(this, c, needleDrawn);
+    if (q->OnBeforeDrawNeedle)
+        q->OnBeforeDrawNeedle(q, c, needleDrawn);
     if (needleDrawn)
         return;
-    PaintNeedle(c, FNeedleSec, FValueSec);
-    PaintNeedle(c, FNeedle, FValue);
+    PaintNeedle(c, needleSec, valueSec);
+    PaintNeedle(c, needle, value);
 }
 
-void TMeter::PaintNeedle(TCanvas* c, const TNeedleLayout& layout, double value)
+void TMeter::Private::PaintNeedle(TCanvas* c, const TNeedleLayout& layout, double v)
 {
     if (!layout.Visible())
         return;
     c->Brush()->SetStyle(bsSolid);
-    const NeedleShape shape = ShapeOf(layout, value);
+    const NeedleShape shape = ShapeOf(layout, v);
     if (shape.hasShadow) {
         c->Pen()->SetColor(layout.ShadowColor());
         c->Brush()->SetColor(layout.ShadowColor());

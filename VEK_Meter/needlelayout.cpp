@@ -1,40 +1,32 @@
 // TNeedleLayout: the settings of one meter needle.
 #include "VEK_Meter.h"
+#include "meter_p.h"
 
 #include <algorithm>
 
 namespace vek {
 
-TNeedleLayout::TNeedleLayout(QObject* owner) : QObject(owner) {}
+TNeedleLayout::TNeedleLayout(QObject* owner) : QObject(owner), d(std::make_unique<Private>()) {}
 
-template <typename T>
-void TNeedleLayout::Change(T& field, T value)
-{
-    if (field == value)
-        return;
-    field = value;
-    Changed();
-}
+TNeedleLayout::~TNeedleLayout() = default;
 
-void TNeedleLayout::SetColorBody(TColor value) { Change(FColorBody, value); }
-void TNeedleLayout::SetColorOutline(TColor value) { Change(FColorOutline, value); }
-void TNeedleLayout::SetHeadAngle(int value) { Change(FHeadAngle, std::clamp(value, 0, 180)); }
-void TNeedleLayout::SetHeadMidLeng(int value) { Change(FHeadMidLeng, value); }
-void TNeedleLayout::SetHeadSize(int value) { Change(FHeadSize, value); }
-void TNeedleLayout::SetPercentNeedleLength(int value)
-{
-    Change(FPercentLength, std::clamp(value, 0, 100));
-}
-void TNeedleLayout::SetShadowColor(TColor value) { Change(FShadowColor, value); }
-void TNeedleLayout::SetShadowDx(int value) { Change(FShadowDx, value); }
-void TNeedleLayout::SetShadowDy(int value) { Change(FShadowDy, value); }
-void TNeedleLayout::SetThickness(int value) { Change(FThickness, value); }
-void TNeedleLayout::SetVisible(bool value) { Change(FVisible, value); }
+VEK_METER_SETTING(TNeedleLayout, TColor, ColorBody, colorBody, value, Changed())
+VEK_METER_SETTING(TNeedleLayout, TColor, ColorOutline, colorOutline, value, Changed())
+VEK_METER_SETTING(TNeedleLayout, int, HeadAngle, headAngle, std::clamp(value, 0, 180), Changed())
+VEK_METER_SETTING(TNeedleLayout, int, HeadMidLeng, headMidLeng, value, Changed())
+VEK_METER_SETTING(TNeedleLayout, int, HeadSize, headSize, value, Changed())
+VEK_METER_SETTING(TNeedleLayout, int, PercentNeedleLength, percentLength, std::clamp(value, 0, 100), Changed())
+VEK_METER_SETTING(TNeedleLayout, TColor, ShadowColor, shadowColor, value, Changed())
+VEK_METER_SETTING(TNeedleLayout, int, ShadowDx, shadowDx, value, Changed())
+VEK_METER_SETTING(TNeedleLayout, int, ShadowDy, shadowDy, value, Changed())
+VEK_METER_SETTING(TNeedleLayout, int, Thickness, thickness, value, Changed())
+VEK_METER_SETTING(TNeedleLayout, bool, Visible, visible, value, Changed())
 
 void TNeedleLayout::Changed()
 {
     if (OnChange)
         OnChange(this);
+    emit changed();
 }
 
 void TNeedleLayout::Assign(const TPersistent* Source)
@@ -44,17 +36,7 @@ void TNeedleLayout::Assign(const TPersistent* Source)
         TPersistent::Assign(Source);
         return;
     }
-    FColorBody = source->FColorBody;
-    FColorOutline = source->FColorOutline;
-    FHeadAngle = source->FHeadAngle;
-    FHeadMidLeng = source->FHeadMidLeng;
-    FHeadSize = source->FHeadSize;
-    FPercentLength = source->FPercentLength;
-    FShadowColor = source->FShadowColor;
-    FShadowDx = source->FShadowDx;
-    FShadowDy = source->FShadowDy;
-    FThickness = source->FThickness;
-    FVisible = source->FVisible;
+    *d = *source->d;
     Changed();
 }
 

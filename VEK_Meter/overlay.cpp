@@ -1,6 +1,7 @@
 // Painting of what lies over the needles: cover strips, the sunken edge of the dial
 // window, the hub, the limit lamps and the outer frame.
 #include "VEK_Meter.h"
+#include "meter_p.h"
 
 namespace vek {
 
@@ -17,72 +18,70 @@ void LineTo(TCanvas* c, TColor color, int x, int y)
 
 } // namespace
 
-void TMeter::PaintOverlay(TCanvas* c)
+void TMeter::Private::PaintOverlay(TCanvas* c)
 {
     PaintNeedles(c);
     PaintCover(c);
     PaintHub(c);
-    if (FLimWatchHighOn)
-        PaintLamp(c, Width() - FRimSide - 18, FOFL);
-    if (FLimWatchLowOn)
-        PaintLamp(c, FRimSide + 8, FUFL);
-    if (OnMeterRendered)
-        OnMeterRendered(this, c);
+    if (limWatchHighOn)
+        PaintLamp(c, q->Width() - rimSide - 18, overLimit);
+    if (limWatchLowOn)
+        PaintLamp(c, rimSide + 8, underLimit);
+    if (q->OnMeterRendered)
+        q->OnMeterRendered(q, c);
     PaintFrame(c);
 }
 
-void TMeter::PaintCover(TCanvas* c)
+void TMeter::Private::PaintCover(TCanvas* c)
 {
-    const int W = Width();
-    const int H = Height();
-    c->Pen()->SetColor(FColorCover);
-    c->Brush()->SetColor(FColorCover);
+    const int W = q->Width();
+    const int H = q->Height();
+    c->Pen()->SetColor(colorCover);
+    c->Brush()->SetColor(colorCover);
     c->Brush()->SetStyle(bsSolid);
-    c->Rectangle(0, 0, FRimSide - 1, H);
-    c->Rectangle(0, 0, W, FRimTop);
-    c->Rectangle(W - FRimSide, 0, W, H);
-    c->Rectangle(0, H - FRimBottom, W, H);
+    c->Rectangle(0, 0, rimSide - 1, H);
+    c->Rectangle(0, 0, W, rimTop);
+    c->Rectangle(W - rimSide, 0, W, H);
+    c->Rectangle(0, H - rimBottom, W, H);
 }
 
 // The sunken edge of the dial window runs white along the bottom and right, gray along
 // the top and left. The half disc hub on its post interrupts the bottom edge.
-void TMeter::PaintHub(TCanvas* c)
+void TMeter::Private::PaintHub(TCanvas* c)
 {
-    const int W = Width();
-    const int H = Height();
-    const int cx = FMeterCenterX;
-    const int cy = FMeterCenterY;
-    const int S = FAnchorSize;
-    const int bottom = H - FRimBottom;
+    const int W = q->Width();
+    const int H = q->Height();
+    const int cx = centerX;
+    const int cy = centerY;
+    const int S = anchorSize;
+    const int bottom = H - rimBottom;
     auto edgeFromBottomLeft = [&] {
-        LineTo(c, EdgeLight, W - FRimSide, bottom);
-        LineTo(c, EdgeLight, W - FRimSide, FRimTop);
-        LineTo(c, EdgeDark, FRimSide - 1, FRimTop);
-        LineTo(c, EdgeDark, FRimSide - 1, bottom);
+        LineTo(c, EdgeLight, W - rimSide, bottom);
+        LineTo(c, EdgeLight, W - rimSide, rimTop);
+        LineTo(c, EdgeDark, rimSide - 1, rimTop);
+        LineTo(c, EdgeDark, rimSide - 1, bottom);
     };
-    const bool covered = FAnchorCovered;
-    const bool image = covered && !FAnchorImage.isEmpty();
-    const bool fullDisc = FMeterLayout == mlCirc270 || FMeterLayout == mlCirc300 ||
-                          FMeterLayout == mlCirc360;
+    const bool covered = anchorCovered;
+    const bool image = covered && !anchorImage.isEmpty();
     if (!covered || image) {
-        c->MoveTo(FRimSide - 1, bottom);
+        c->MoveTo(rimSide - 1, bottom);
         edgeFromBottomLeft();
         if (image) {
-            const int x = cx - FAuxACBmp.Width() / 2;
-            const int y = cy - FAuxACBmp.Height() / 2;
+            const int x = cx - auxACBmp.Width() / 2;
+            const int y = cy - auxACBmp.Height() / 2;
             c->SetCopyMode(cmSrcAnd);
-            c->Draw(x, y, &FAuxACMaskBmp);
+            c->Draw(x, y, &auxACMaskBmp);
             c->SetCopyMode(cmSrcPaint);
-            c->Draw(x, y, &FAuxACBmp);
+            c->Draw(x, y, &auxACBmp);
             c->SetCopyMode(cmSrcCopy);
         }
         return;
     }
-    c->Pen()->SetColor(FColorCover);
-    c->Brush()->SetColor(FColorCover);
-    if (fullDisc) {
+    c->Pen()->SetColor(colorCover);
+    c->Brush()->SetColor(colorCover);
+    if (FullDiscHub()) {
         c->Ellipse(cx - S, cy - S, cx + S, cy + S);
-        c->MoveTo(FRimSide - 1, bottom);
+        c->MoveTo(rimSide - 1, bottom);
         edgeFromBottomLeft();
         c->Pen()->SetColor(EdgeLight);
         c->Arc(cx - S, cy - S, cx + S, cy + S, cx + S, cy - S, cx - S, cy + S);
@@ -105,11 +104,11 @@ void TMeter::PaintHub(TCanvas* c)
 
 // A 10 x 10 lamp at (left, RimTop + 8), black outlined, with a bevel of white, silver
 // and gray lines inside.
-void TMeter::PaintLamp(TCanvas* c, int left, bool active)
+void TMeter::Private::PaintLamp(TCanvas* c, int left, bool active)
 {
-    const int top = FRimTop;
+    const int top = rimTop;
     c->Brush()->SetStyle(bsSolid);
-    c->Brush()->SetColor(active ? FLimWatchActColor : FLimWatchPsvColor);
+    c->Brush()->SetColor(active ? limWatchActColor : limWatchPsvColor);
     c->Pen()->SetColor(clBlack);
     c->Rectangle(left, top + 8, left + 10, top + 18);
     c->Pen()->SetColor(EdgeLight);
@@ -120,32 +119,32 @@ void TMeter::PaintLamp(TCanvas* c, int left, bool active)
     c->Polyline({TPoint(left + 1, top + 16), TPoint(left + 1, top + 9), TPoint(left + 9, top + 9)});
 }
 
-void TMeter::PaintFrame(TCanvas* c)
+void TMeter::Private::PaintFrame(TCanvas* c)
 {
-    const int W = Width();
-    const int H = Height();
+    const int W = q->Width();
+    const int H = q->Height();
     auto path = [c](TColor color, std::initializer_list<TPoint> points) {
         c->Pen()->SetColor(color);
         c->Polyline(QVector<TPoint>(points));
     };
-    const TColor light = FColWhiteLine;
-    const TColor dark = FColGrayLine;
-    switch (FFrameStyle) {
+    const TColor light = lines.White;
+    const TColor dark = lines.Gray;
+    switch (frameStyle) {
     case fsNone:
         break;
     case fsSingle:
-        path(FColorBakG, {{0, H - 1}, {0, 0}, {W - 1, 0}, {W - 1, H - 1}, {0, H - 1}});
+        path(colorBakG, {{0, H - 1}, {0, 0}, {W - 1, 0}, {W - 1, H - 1}, {0, H - 1}});
         break;
     case fsLowered:
     case fsRaised: {
-        const bool lowered = FFrameStyle == fsLowered;
+        const bool lowered = frameStyle == fsLowered;
         path(lowered ? dark : light, {{0, H - 1}, {0, 0}, {W - 1, 0}});
         path(lowered ? light : dark, {{W - 1, 0}, {W - 1, H - 1}, {0, H - 1}});
         break;
     }
     case fsEmbossed:
     case fsEngraved: {
-        const bool embossed = FFrameStyle == fsEmbossed;
+        const bool embossed = frameStyle == fsEmbossed;
         const TColor outer = embossed ? light : dark;
         const TColor inner = embossed ? dark : light;
         path(outer, {{0, 0}, {W - 2, 0}, {W - 2, H - 2}, {0, H - 2}, {0, 0}});

@@ -2,30 +2,28 @@
 // step, the tick label text and the decades of a logarithmic scale.
 #pragma once
 
-#include <frame/core/vekglobal.h>
-
 #include <QString>
 
 namespace vek::meter {
 
-struct VEK_EXPORT TickStep {
+struct TickStep {
     double first = 0;     // first major tick at or above min (less 0.1 % of a step)
     double step = 0;      // signed: negative when max < min; 0 when max == min
     int subdivisions = 1; // minor intervals per major interval
 };
 
 // The largest of 1, 2 or 5 times a power of ten not above |max - min| / wanted.
-VEK_EXPORT TickStep CalcTickStep(double min, double max, int wanted);
+TickStep CalcTickStep(double min, double max, int wanted);
 
 // A tick value in fixed point with the given decimals ("0.5", "20", "-1.5"). Values that
 // fixed point cannot show sensibly (a magnitude of 1e15 or more, or a non-zero value
 // that would read as zero) are written as mantissa and power of ten ("1.0e-300").
-VEK_EXPORT QString TickLabel(double value, int decimals);
+QString TickLabel(double value, int decimals);
 
 // The power of ten of the decade that holds min: 10^floor(log10(0.999999999 * min)).
-VEK_EXPORT double FirstDecade(double min);
+double FirstDecade(double min);
 
 // The number of decades a logarithmic scale from min to max spans (at least 1).
-VEK_EXPORT int DecadeCount(double min, double max);
+int DecadeCount(double min, double max);
 
 } // namespace vek::meter

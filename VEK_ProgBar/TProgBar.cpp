@@ -1,165 +1,253 @@
-// TProgBar: construction, property setters, the gradient table and copying.
+// TProgBar: construction, property setters, the gradient table, size hints and copying.
 #include "VEK_ProgBar.h"
+#include "progbar_p.h"
 
 #include "bargradient.h"
 #include "bartext.h"
 
-#include <frame/baselib/drawing.h>
+#include <frame/core/change.h>
+
+#include <QFontMetrics>
 
 #include <algorithm>
 
 namespace vek {
 
-TProgBar::TProgBar(QWidget* parent) : TGraphicControl(parent)
+TProgBar::Private::Private(TProgBar* owner) : q(owner) {}
+
+void TProgBar::Private::ApplyDirection()
+{
+    QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    if (progbar::IsVertical(direction))
+        policy.transpose();
+    q->setSizePolicy(policy);
+}
+
+void TProgBar::Private::NaturalSizeChanged()
+{
+    q->updateGeometry();
+    q->Paint();
+}
+
+TProgBar::TProgBar(QWidget* parent) : TGraphicControl(parent), d(std::make_unique<Private>(this))
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    d->ApplyDirection();
     SetDefaultSize(300, 28);
-    FBarColors.front() = clBlue;
-    FBarColors.back() = clRed;
-    RecomputeGradient();
-    FTimerHandle.OnTimer = [this](int id) {
+    d->barColors.front() = clBlue;
+    d->barColors.back() = clRed;
+    d->RecomputeGradient();
+    d->timerHandle.OnTimer = [this](int id) {
         if (id == 1)
             DoTimer();
     };
 }
 
-// The timer window is a member: destroying it stops the timer.
+// The timer window is part of the private data: destroying it stops the timer.
 TProgBar::~TProgBar() = default;
 
-template <typename T>
-void TProgBar::Change(T& field, const T& value)
+// ---- settings that repaint when they change ---------------------------------------------
+
+// Defines the getter TProgBar::Name() and the setter TProgBar::SetName(value) of a setting
+// kept in d->field: the setter stores a changed value and then runs `changed`.
+#define VEK_PROGBAR_SETTING(Type, Name, field, changed)                                    \
+    Type TProgBar::Name() const { return d->field; }                                       \
+    void TProgBar::Set##Name(Type value)                                                   \
+    {                                                                                      \
+        if (Change(d->field, value))                                                       \
+            changed;                                                                       \
+    }
+
+VEK_PROGBAR_SETTING(double, Min, min, Paint())
+VEK_PROGBAR_SETTING(double, Max, max, Paint())
+VEK_PROGBAR_SETTING(TColor, ColorBackGnd, colorBackGnd, Paint())
+VEK_PROGBAR_SETTING(TColor, ColorMargin, colorMargin, Paint())
+VEK_PROGBAR_SETTING(TColor, ColorGrid, colorGrid, Paint())
+VEK_PROGBAR_SETTING(bool, ShowColorGradient, showColorGradient, Paint())
+VEK_PROGBAR_SETTING(TProgBar::TColorMapping, ColorMapMode, colorMapMode, Paint())
+VEK_PROGBAR_SETTING(int, GridDist, gridDist, Paint())
+VEK_PROGBAR_SETTING(TFrameStyle, FrameStyleInner, frameStyleInner, Paint())
+VEK_PROGBAR_SETTING(TFrameStyle, FrameStyleOuter, frameStyleOuter, Paint())
+VEK_PROGBAR_SETTING(TAlignment, TextAlignment, textAlignment, Paint())
+// The margins take part in the size hints.
+VEK_PROGBAR_SETTING(int, MarginLeft, marginLeft, d->NaturalSizeChanged())
+VEK_PROGBAR_SETTING(int, MarginTop, marginTop, d->NaturalSizeChanged())
+VEK_PROGBAR_SETTING(int, MarginRight, marginRight, d->NaturalSizeChanged())
+VEK_PROGBAR_SETTING(int, MarginBottom, marginBottom, d->NaturalSizeChanged())
+
+#undef VEK_PROGBAR_SETTING
+
+double TProgBar::Value() const { return d->value; }
+void TProgBar::SetValue(double value)
 {
-    if (field == value)
+    if (!Change(d->value, value))
         return;
-    field = value;
     Paint();
+    emit valueChanged(d->value);
 }
 
-void TProgBar::SetValue(double value) { Change(FValue, value); }
-void TProgBar::SetMin(double value) { Change(FMin, value); }
-void TProgBar::SetMax(double value) { Change(FMax, value); }
-void TProgBar::SetDirection(TDirection value) { Change(FDirection, value); }
-void TProgBar::SetColorBackGnd(TColor value) { Change(FColorBackGnd, value); }
-void TProgBar::SetColorMargin(TColor value) { Change(FColorMargin, value); }
-void TProgBar::SetColorGrid(TColor value) { Change(FColorGrid, value); }
-void TProgBar::SetShowColorGradient(bool value) { Change(FShowColorGradient, value); }
-void TProgBar::SetColorMapMode(TColorMapping value) { Change(FColorMapMode, value); }
-void TProgBar::SetGridDist(int value) { Change(FGridDist, value); }
-void TProgBar::SetMarginLeft(int value) { Change(FMarginLeft, value); }
-void TProgBar::SetMarginTop(int value) { Change(FMarginTop, value); }
-void TProgBar::SetMarginRight(int value) { Change(FMarginRight, value); }
-void TProgBar::SetMarginBottom(int value) { Change(FMarginBottom, value); }
-void TProgBar::SetFrameStyleInner(TFrameStyle value) { Change(FFrameStyleInner, value); }
-void TProgBar::SetFrameStyleOuter(TFrameStyle value) { Change(FFrameStyleOuter, value); }
-void TProgBar::SetTextAlignment(TAlignment value) { Change(FTextAlignment, value); }
+void TProgBar::reset() { SetValue(d->min); }
 
 void TProgBar::SetRange(double min, double max)
 {
-    FMin = std::min(min, max);
-    FMax = std::max(min, max);
+    d->min = std::min(min, max);
+    d->max = std::max(min, max);
     Paint();
 }
 
+TDirection TProgBar::Direction() const { return d->direction; }
+void TProgBar::SetDirection(TDirection value)
+{
+    if (!Change(d->direction, value))
+        return;
+    d->ApplyDirection();
+    d->NaturalSizeChanged();
+}
+
+TColorScheme TProgBar::ColorScheme() const { return d->colorScheme; }
 void TProgBar::SetColorScheme(TColorScheme value)
 {
-    if (FColorScheme == value)
+    if (!Change(d->colorScheme, value))
         return;
-    FColorScheme = value;
-    const TSchemeLineColors lines = SchemeLineColors(value);
-    FColGrayLine = lines.Gray;
-    FColWhiteLine = lines.White;
+    d->lines = SchemeLineColors(value);
     Paint();
 }
 
 // ---- value text: these settings repaint on every assignment ---------------------------
 
+bool TProgBar::TextVisible() const { return d->textVisible; }
 void TProgBar::SetTextVisible(bool value)
 {
-    FTextVisible = value;
+    d->textVisible = value;
     Paint();
 }
 
+int TProgBar::TextPosX() const { return d->textPosX; }
 void TProgBar::SetTextPosX(int value)
 {
-    FTextPosX = std::clamp(value, 0, std::max(0, Width()));
+    d->textPosX = std::clamp(value, 0, std::max(0, Width()));
     Paint();
 }
 
+int TProgBar::TextPosY() const { return d->textPosY; }
 void TProgBar::SetTextPosY(int value)
 {
-    FTextPosY = std::clamp(value, 0, std::max(0, Height()));
+    d->textPosY = std::clamp(value, 0, std::max(0, Height()));
     Paint();
 }
 
+int TProgBar::TextAngle() const { return d->textAngle; }
 void TProgBar::SetTextAngle(int value)
 {
-    FTextAngle = std::clamp(value, 0, 360);
+    d->textAngle = std::clamp(value, 0, 360);
     Paint();
 }
 
+int TProgBar::TextDecPlaces() const { return d->textDecPlaces; }
 void TProgBar::SetTextDecPlaces(int value)
 {
-    FTextDecPlaces = std::clamp(value, -2, 10);
+    d->textDecPlaces = std::clamp(value, -2, 10);
     Paint();
 }
 
 QString TProgBar::ValueText() const
 {
-    return progbar::FormatValueText(FValue, FTextDecPlaces);
+    return progbar::FormatValueText(d->value, d->textDecPlaces);
 }
 
 // ---- gradient --------------------------------------------------------------------------
 
+TColor TProgBar::ColorMin() const { return d->barColors.front(); }
 void TProgBar::SetColorMin(TColor value)
 {
-    FBarColors.front() = value;
-    RecomputeGradient();
+    d->barColors.front() = value;
+    d->RecomputeGradient();
     Paint();
 }
 
+TColor TProgBar::ColorMax() const { return d->barColors.back(); }
 void TProgBar::SetColorMax(TColor value)
 {
-    FBarColors.back() = value;
-    RecomputeGradient();
+    d->barColors.back() = value;
+    d->RecomputeGradient();
     Paint();
 }
 
-void TProgBar::RecomputeGradient()
+void TProgBar::Private::RecomputeGradient()
 {
     constexpr int Last = GradientSize - 1;
     for (int i = 1; i < Last; ++i)
-        FBarColors[i] = progbar::GradientColor(FBarColors.front(), FBarColors.back(),
-                                               double(i) / Last);
+        barColors[i] = progbar::GradientColor(barColors.front(), barColors.back(), double(i) / Last);
 }
 
 TColor TProgBar::BarColors(int ix) const
 {
-    return ix >= 0 && ix < GradientSize ? FBarColors[ix] : clBlack;
+    return ix >= 0 && ix < GradientSize ? d->barColors[ix] : clBlack;
 }
 
 void TProgBar::SetBarColors(int ix, TColor value)
 {
     if (ix >= 0 && ix < GradientSize)
-        FBarColors[ix] = value;
+        d->barColors[ix] = value;
+}
+
+// The entries between the ends hold resolved colors: ends that follow the palette need
+// them blended again from the new palette's colors.
+void TProgBar::PaletteChanged()
+{
+    if (IsSystemColor(d->barColors.front()) || IsSystemColor(d->barColors.back()))
+        d->RecomputeGradient();
+    TGraphicControl::PaletteChanged();
 }
 
 // ---- background image ------------------------------------------------------------------
 
 // Loading failures are quiet on purpose: a stored file name whose file has gone away
 // must not keep a form from opening. The bar simply keeps its previous picture.
+QString TProgBar::BackGroundImg() const { return d->backGroundImg; }
 void TProgBar::SetBackGroundImg(const QString& value)
 {
     if (value.isEmpty()) {
-        FBackGroundImg.clear();
-        FAuxBmp.SetSize(10, 10);
+        d->backGroundImg.clear();
+        d->auxBmp.SetSize(10, 10);
     } else {
         try {
-            FAuxBmp.LoadFromFile(value);
-            FBackGroundImg = value;
+            d->auxBmp.LoadFromFile(value);
+            d->backGroundImg = value;
         } catch (const EInvalidGraphic&) {
         }
     }
     Paint();
+}
+
+// ---- size hints --------------------------------------------------------------------------
+
+// Across the bar: the text cell, the two-pixel inner frame on either side with a pixel
+// to spare, and the margins, which gives the default height 28 with a 14-pixel font.
+QSize TProgBar::sizeHint() const
+{
+    const bool vertical = progbar::IsVertical(d->direction);
+    const int margins =
+        vertical ? d->marginLeft + d->marginRight : d->marginTop + d->marginBottom;
+    const QSize hint(TGraphicControl::sizeHint().width(), fontMetrics().height() + 6 + margins);
+    return vertical ? hint.transposed() : hint;
+}
+
+QSize TProgBar::minimumSizeHint() const
+{
+    const bool vertical = progbar::IsVertical(d->direction);
+    const int margins =
+        vertical ? d->marginTop + d->marginBottom : d->marginLeft + d->marginRight;
+    const QFontMetrics metrics = fontMetrics();
+    const QSize minimum(4 * metrics.horizontalAdvance(QLatin1Char('0')) + margins,
+                        metrics.height() + 2);
+    return vertical ? minimum.transposed() : minimum;
+}
+
+void TProgBar::FontChanged()
+{
+    TGraphicControl::FontChanged();
+    updateGeometry();
 }
 
 // ---- copying -----------------------------------------------------------------------------
@@ -171,37 +259,14 @@ void TProgBar::Assign(const TPersistent* Source)
         TGraphicControl::Assign(Source);
         return;
     }
-    FFrameStyleOuter = source->FFrameStyleOuter;
-    FFrameStyleInner = source->FFrameStyleInner;
-    FValue = source->FValue;
-    FColorMargin = source->FColorMargin;
-    FColBlackLine = source->FColBlackLine;
-    FColGrayLine = source->FColGrayLine;
-    FColWhiteLine = source->FColWhiteLine;
-    FColorScheme = source->FColorScheme;
-    FMax = source->FMax;
-    FMin = source->FMin;
-    FDirection = source->FDirection;
-    FBarColors = source->FBarColors;
-    FAuxBmp.Assign(&source->FAuxBmp);
-    FColorBackGnd = source->FColorBackGnd;
-    FShowColorGradient = source->FShowColorGradient;
-    FColorGrid = source->FColorGrid;
-    FGridDist = source->FGridDist;
-    FColorMapMode = source->FColorMapMode;
-    FMarginLeft = source->FMarginLeft;
-    FMarginTop = source->FMarginTop;
-    FMarginRight = source->FMarginRight;
-    FMarginBottom = source->FMarginBottom;
-    FBackGroundImg = source->FBackGroundImg;
-    FTextPosX = source->FTextPosX;
-    FTextPosY = source->FTextPosY;
-    FTextDecPlaces = source->FTextDecPlaces;
-    FTextAngle = source->FTextAngle;
-    FTextAlignment = source->FTextAlignment;
+    const double oldValue = d->value;
+    static_cast<progbar::TBarLook&>(*d) = *source->d;
+    d->auxBmp.Assign(&source->d->auxBmp);
     OnShowValue = source->OnShowValue;
-    FTextVisible = source->FTextVisible;
-    Paint();
+    d->ApplyDirection();
+    d->NaturalSizeChanged();
+    if (d->value != oldValue)
+        emit valueChanged(d->value);
 }
 
 void TProgBar::AssignTo(TPersistent* Dest) const

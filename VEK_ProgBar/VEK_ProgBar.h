@@ -15,21 +15,24 @@
 //
 // Setters repaint at once. Value, Min and Max repaint only when they change; the text
 // settings, ColorMin, ColorMax, BackGroundImg and SetRange repaint on every call; the
-// timer settings never repaint.
+// timer settings never repaint. A disabled bar draws its value text engraved, as
+// disabled captions look.
+//
+// Default size 300 x 28. In a layout it stretches along its direction and keeps the
+// height (the width, when vertical) its font and margins need, as QProgressBar does.
 #pragma once
 
 #include <frame/baselib/baseenums.h>
-#include <frame/canvas/bitmap.h>
+#include <frame/canvas/colors.h>
 #include <frame/controls/controls.h>
 #include <frame/core/errors.h>
-#include <frame/core/timers.h>
 #include <frame/core/watchedevent.h>
 
-#include <array>
+#include <memory>
 
 namespace vek {
 
-// Raised when the bar cannot get a timer for AutoInc.
+/// Raised when the bar cannot get a timer for AutoInc.
 class VEK_EXPORT EVEKProgBar : public EVEKError {
 public:
     using EVEKError::EVEKError;
@@ -40,12 +43,12 @@ class VEK_EXPORT TProgBar : public TGraphicControl {
     Q_PROPERTY(bool AutoInc READ AutoInc WRITE SetAutoInc)
     Q_PROPERTY(double AutoIncStep READ AutoIncStep WRITE SetAutoIncStep)
     Q_PROPERTY(QString BackGroundImg READ BackGroundImg WRITE SetBackGroundImg)
-    Q_PROPERTY(quint32 ColorBackGnd READ ColorBackGnd WRITE SetColorBackGnd)
-    Q_PROPERTY(quint32 ColorGrid READ ColorGrid WRITE SetColorGrid)
+    Q_PROPERTY(QColor ColorBackGnd READ qColorBackGnd WRITE setQColorBackGnd RESET resetColorBackGnd)
+    Q_PROPERTY(QColor ColorGrid READ qColorGrid WRITE setQColorGrid RESET resetColorGrid)
     Q_PROPERTY(TColorMapping ColorMapMode READ ColorMapMode WRITE SetColorMapMode)
-    Q_PROPERTY(quint32 ColorMargin READ ColorMargin WRITE SetColorMargin)
-    Q_PROPERTY(quint32 ColorMax READ ColorMax WRITE SetColorMax)
-    Q_PROPERTY(quint32 ColorMin READ ColorMin WRITE SetColorMin)
+    Q_PROPERTY(QColor ColorMargin READ qColorMargin WRITE setQColorMargin RESET resetColorMargin)
+    Q_PROPERTY(QColor ColorMax READ qColorMax WRITE setQColorMax RESET resetColorMax)
+    Q_PROPERTY(QColor ColorMin READ qColorMin WRITE setQColorMin RESET resetColorMin)
     Q_PROPERTY(vek::TColorScheme ColorScheme READ ColorScheme WRITE SetColorScheme)
     Q_PROPERTY(vek::TDirection Direction READ Direction WRITE SetDirection)
     Q_PROPERTY(vek::TFrameStyle FrameStyleInner READ FrameStyleInner WRITE SetFrameStyleInner)
@@ -66,201 +69,200 @@ class VEK_EXPORT TProgBar : public TGraphicControl {
     Q_PROPERTY(int TextPosX READ TextPosX WRITE SetTextPosX)
     Q_PROPERTY(int TextPosY READ TextPosY WRITE SetTextPosY)
     Q_PROPERTY(bool TextVisible READ TextVisible WRITE SetTextVisible)
-    Q_PROPERTY(double Value READ Value WRITE SetValue)
+    Q_PROPERTY(double Value READ Value WRITE SetValue NOTIFY valueChanged)
 
 public:
-    // How the gradient is laid over the bar.
+    /// How the gradient is laid over the bar.
     enum TColorMapping {
-        cgmCover = 0,   // spans the whole inner area; the bar uncovers it
-        cgmStretch = 1, // squeezed into the bar: ColorMin at its start, ColorMax at its end
-        cgmMove = 2,    // full-area scale, shifted so the bar's leading edge shows ColorMax
+        cgmCover = 0,   ///< spans the whole inner area; the bar uncovers it
+        cgmStretch = 1, ///< squeezed into the bar: ColorMin at its start, ColorMax at its end
+        cgmMove = 2,    ///< full-area scale, shifted so the bar's leading edge shows ColorMax
     };
     Q_ENUM(TColorMapping)
 
-    // Number of entries of the gradient table (BarColors 0 .. GradientSize - 1).
+    /// Number of entries of the gradient table (BarColors 0 .. GradientSize - 1).
     static constexpr int GradientSize = 1024;
 
-    // Called with the value text before it is measured and drawn; may replace it.
+    /// Called with the value text before it is measured and drawn; may replace it.
     using TBeforeShowValueEvent = std::function<void(TObject* Sender, QString& ValueText)>;
 
     explicit TProgBar(QWidget* parent = nullptr);
     ~TProgBar() override;
 
     // ---- value and range
-    // The shown value; not clamped, so a value above Max draws past the inner area.
-    double Value() const { return FValue; }
+    /// The shown value; default 10. Not clamped, so a value above Max draws past the
+    /// inner area. Emits valueChanged when it changes.
+    double Value() const;
     void SetValue(double value);
-    // The ends are stored as given (Min above Max reverses the scale); SetRange orders
-    // them. With Max equal to Min the bar is full once Value reaches them, else empty.
-    double Min() const { return FMin; }
+    /// Lower end; default 0. Stored as given: Min above Max reverses the scale. With Max
+    /// equal to Min the bar is full once Value reaches them, else empty.
+    double Min() const;
     void SetMin(double value);
-    double Max() const { return FMax; }
+    /// Upper end; default 100. Stored as given.
+    double Max() const;
     void SetMax(double value);
-    // Stores the smaller number as Min and the larger as Max, then repaints.
+    /// Stores the smaller number as Min and the larger as Max, then repaints.
     void SetRange(double min, double max);
-    // Ordinal 3 (dirRight) grows from the left edge, 0 (dirUp) from the bottom,
-    // 2 (dirLeft) from the right edge and 1 (dirDown) from the top.
-    TDirection Direction() const { return FDirection; }
+    /// Growth direction: dirRight (default) grows from the left edge, dirUp from the
+    /// bottom, dirLeft from the right edge and dirDown from the top. Up and down make the
+    /// bar vertical in a layout.
+    TDirection Direction() const;
     void SetDirection(TDirection value);
 
     // ---- colors
-    TColor ColorBackGnd() const { return FColorBackGnd; }
+    /// Inner area background; default clSilver.
+    TColor ColorBackGnd() const;
     void SetColorBackGnd(TColor value);
-    TColor ColorMargin() const { return FColorMargin; }
+    VEK_COLOR_PROPERTY(ColorBackGnd, clSilver)
+    /// Margin around the inner area; default clSilver.
+    TColor ColorMargin() const;
     void SetColorMargin(TColor value);
-    TColor ColorGrid() const { return FColorGrid; }
+    VEK_COLOR_PROPERTY(ColorMargin, clSilver)
+    /// Grid line color; default clBlack.
+    TColor ColorGrid() const;
     void SetColorGrid(TColor value);
-    // The solid bar color and the first gradient entry. Setting ColorMin or ColorMax
-    // recomputes gradient entries 1 .. 1022 between entries 0 and 1023.
-    TColor ColorMin() const { return FBarColors[0]; }
+    VEK_COLOR_PROPERTY(ColorGrid, clBlack)
+    /// The solid bar color and the first gradient entry; default clBlue. Setting ColorMin
+    /// or ColorMax recomputes gradient entries 1 .. 1022 between entries 0 and 1023.
+    TColor ColorMin() const;
     void SetColorMin(TColor value);
-    // The last gradient entry.
-    TColor ColorMax() const { return FBarColors[GradientSize - 1]; }
+    VEK_COLOR_PROPERTY(ColorMin, clBlue)
+    /// The last gradient entry; default clRed.
+    TColor ColorMax() const;
     void SetColorMax(TColor value);
-    // Fills the bar with the gradient instead of ColorMin.
-    bool ShowColorGradient() const { return FShowColorGradient; }
+    VEK_COLOR_PROPERTY(ColorMax, clRed)
+    /// Fills the bar with the gradient instead of ColorMin; default false.
+    bool ShowColorGradient() const;
     void SetShowColorGradient(bool value);
-    TColorMapping ColorMapMode() const { return FColorMapMode; }
+    /// How the gradient lies over the bar; default cgmStretch.
+    TColorMapping ColorMapMode() const;
     void SetColorMapMode(TColorMapping value);
-    // Gradient table entry ix (0 .. 1023), read and written without repainting (call
-    // Refresh after editing entries). Reading outside the table gives clBlack; writing
-    // outside it is ignored.
+    /// Gradient table entry ix (0 .. 1023), read and written without repainting (call
+    /// Refresh after editing entries). Reading outside the table gives clBlack; writing
+    /// outside it is ignored. Entries between two ends of which one is a system color
+    /// are recomputed when the palette changes.
     TColor BarColors(int ix) const;
     void SetBarColors(int ix, TColor value);
-    // Frame line colors: csFixedGrays draws gray and white lines, csSystemColors the
-    // theme's button shadow and highlight. The dark line is black in both.
-    TColorScheme ColorScheme() const { return FColorScheme; }
+    /// Frame line colors: csFixedGrays (default) draws gray and white lines,
+    /// csSystemColors the theme's button shadow and highlight. The dark line is black in
+    /// both.
+    TColorScheme ColorScheme() const;
     void SetColorScheme(TColorScheme value);
 
     // ---- layout
-    // Grid line spacing in pixels along the bar; lines are drawn from 2 up.
-    int GridDist() const { return FGridDist; }
+    /// Grid line spacing in pixels along the bar, drawn from 2 up; default 0 (no grid).
+    int GridDist() const;
     void SetGridDist(int value);
-    // Widths of the margin between the control's edges and the inner area.
-    int MarginLeft() const { return FMarginLeft; }
+    /// Widths of the margin between the control's edges and the inner area; default 4
+    /// each.
+    int MarginLeft() const;
     void SetMarginLeft(int value);
-    int MarginTop() const { return FMarginTop; }
+    int MarginTop() const;
     void SetMarginTop(int value);
-    int MarginRight() const { return FMarginRight; }
+    int MarginRight() const;
     void SetMarginRight(int value);
-    int MarginBottom() const { return FMarginBottom; }
+    int MarginBottom() const;
     void SetMarginBottom(int value);
-    TFrameStyle FrameStyleInner() const { return FFrameStyleInner; }
+    /// Frame around the inner area; default fsLowered.
+    TFrameStyle FrameStyleInner() const;
     void SetFrameStyleInner(TFrameStyle value);
-    TFrameStyle FrameStyleOuter() const { return FFrameStyleOuter; }
+    /// Frame around the whole control; default fsRaised.
+    TFrameStyle FrameStyleOuter() const;
     void SetFrameStyleOuter(TFrameStyle value);
-    // A bitmap file (BMP or PNG) stretched over the inner area below the bar. A file
-    // that cannot be read leaves the property and the picture as they were; an empty
-    // name removes the picture.
-    QString BackGroundImg() const { return FBackGroundImg; }
+    /// A bitmap file (BMP or PNG) stretched over the inner area below the bar; default
+    /// empty. A file that cannot be read leaves the property and the picture as they
+    /// were; an empty name removes the picture.
+    QString BackGroundImg() const;
     void SetBackGroundImg(const QString& value);
 
     // ---- value text
-    bool TextVisible() const { return FTextVisible; }
+    /// Draw the value text; default true.
+    bool TextVisible() const;
     void SetTextVisible(bool value);
-    // Anchor of the text: the left end, right end or center (TextAlignment) of the
-    // text's middle line, about which it is rotated. Clamped to 0 .. Width and
-    // 0 .. Height when assigned.
-    int TextPosX() const { return FTextPosX; }
+    /// Anchor of the text: the left end, right end or center (TextAlignment) of the
+    /// text's middle line, about which it is rotated. Default (14, 14); clamped to
+    /// 0 .. Width and 0 .. Height when assigned.
+    int TextPosX() const;
     void SetTextPosX(int value);
-    int TextPosY() const { return FTextPosY; }
+    int TextPosY() const;
     void SetTextPosY(int value);
-    TAlignment TextAlignment() const { return FTextAlignment; }
+    /// Which point of the text lies at the anchor; default taCenter.
+    TAlignment TextAlignment() const;
     void SetTextAlignment(TAlignment value);
-    // Counterclockwise rotation in degrees, clamped to 0 .. 360.
-    int TextAngle() const { return FTextAngle; }
+    /// Counterclockwise rotation in degrees, clamped to 0 .. 360; default 0.
+    int TextAngle() const;
     void SetTextAngle(int value);
-    // Decimals of the text, clamped to -2 .. 10. -1 writes "1.5E+03" (two exponent
-    // digits; an exponent beyond two digits shows as stars), -2 "1.5E+0003".
-    int TextDecPlaces() const { return FTextDecPlaces; }
+    /// Decimals of the text, clamped to -2 .. 10; default 0. -1 writes "1.5E+03" (two
+    /// exponent digits; an exponent beyond two digits shows as stars), -2 "1.5E+0003".
+    int TextDecPlaces() const;
     void SetTextDecPlaces(int value);
-    // The value formatted by TextDecPlaces: the text OnShowValue receives.
+    /// The value formatted by TextDecPlaces: the text OnShowValue receives.
     QString ValueText() const;
 
     // ---- automatic increments
-    // Runs the timer: Value grows by AutoIncStep after StartInterval, then every
-    // RepeatInterval milliseconds. Raises EVEKProgBar when no timer is available (AutoInc
-    // stays off then). In the form designer the setting is only stored.
-    bool AutoInc() const { return FTimerEnabled; }
+    /// Runs the timer: Value grows by AutoIncStep after StartInterval, then every
+    /// RepeatInterval milliseconds; default false. Raises EVEKProgBar when no timer is
+    /// available (AutoInc stays off then). In the form designer the setting is only
+    /// stored.
+    bool AutoInc() const;
     void SetAutoInc(bool value);
-    // Added to Value per tick; 0 is ignored.
-    double AutoIncStep() const { return FAutoIncStep; }
+    /// Added to Value per tick; default 1. 0 is ignored.
+    double AutoIncStep() const;
     void SetAutoIncStep(double value);
-    // Milliseconds before the first tick (at least 10); a change restarts the wait.
-    int StartInterval() const { return FStartInterval; }
+    /// Milliseconds before the first tick, at least 10; default 1500. A change restarts
+    /// the wait.
+    int StartInterval() const;
     void SetStartInterval(int value);
-    // Milliseconds between later ticks (at least 10).
-    int RepeatInterval() const { return FRepeatInterval; }
+    /// Milliseconds between later ticks, at least 10; default 700.
+    int RepeatInterval() const;
     void SetRepeatInterval(int value);
 
+    /// The default size 300 x 28, or along the bar's direction 300 and across it the
+    /// height of the font plus the margins and frames (transposed when vertical).
+    QSize sizeHint() const override;
+    /// Four digits and the margins along the bar, the font height across it.
+    QSize minimumSizeHint() const override;
+
     // ---- events
-    // After each automatic increment (see TAutoIncEvent).
-    // Raised after each automatic increment. Assigning a handler also restarts a running
-    // timer at RepeatInterval, so a new handler sees regular ticks from its first one.
+    /// Raised after each automatic increment, before autoIncremented(). Assigning a
+    /// handler also restarts a running timer at RepeatInterval, so a new handler sees
+    /// regular ticks from its first one.
     TWatchedEvent<TNotifyEvent> OnAutoInc{[this] { AutoIncAssigned(); }};
+    /// Offered the value text before each paint; may replace it.
     TBeforeShowValueEvent OnShowValue;
 
-    // Copies the look and value of another TProgBar (not the timer settings, not the
-    // inherited properties); the background picture is copied, not shared.
+    /// Copies the look and value of another TProgBar (not the timer settings, not the
+    /// inherited properties); the background picture is copied, not shared.
     void Assign(const TPersistent* Source) override;
+
+public slots:
+    /// Slot form of SetValue.
+    void setValue(double value) { SetValue(value); }
+    /// Rewinds the bar: Value becomes Min, so that it shows no progress.
+    void reset();
+
+signals:
+    /// Value changed: set by code, by Assign or by an automatic increment.
+    void valueChanged(double value);
+    /// Emitted after each automatic increment, right after OnAutoInc.
+    void autoIncremented();
 
 protected:
     void Paint() override;
     void AssignTo(TPersistent* Dest) const override;
-    // One timer tick: Value += AutoIncStep, repaint, OnAutoInc.
+    /// Recomputes gradient entries between system-colored ends, then repaints.
+    void PaletteChanged() override;
+    /// The size hints follow the font.
+    void FontChanged() override;
+    /// One timer tick: Value += AutoIncStep, repaint, valueChanged, OnAutoInc,
+    /// autoIncremented.
     virtual void DoTimer();
 
 private:
-    void PaintBackground(TCanvas* canvas, const TRect& inner);
-    void PaintBar(TCanvas* canvas, const TRect& inner);
-    void PaintFrame(TCanvas* canvas, TFrameStyle style, const TRect& box);
-    void PaintValueText(TCanvas* canvas);
-    void RecomputeGradient();
-    void StartTimer();
-    void SwitchToRepeat();
     void AutoIncAssigned();
-    void StopTimer();
-    void ArmTimer(int intervalMs);
-    bool Designing() const;
-    template <typename T>
-    void Change(T& field, const T& value);
 
-    std::array<TColor, GradientSize> FBarColors{};
-    TBitmap FAuxBmp{10, 10};
-    TTimerWindow FTimerHandle;
-    bool FTimerEnabled = false;
-    bool FIsStart = true;
-    double FAutoIncStep = 1.0;
-    int FStartInterval = 1500;
-    int FRepeatInterval = 700;
-
-    double FValue = 10.0;
-    double FMin = 0.0;
-    double FMax = 100.0;
-    TDirection FDirection = dirRight;
-    TColor FColorBackGnd = clSilver;
-    TColor FColorMargin = clSilver;
-    TColor FColorGrid = clBlack;
-    bool FShowColorGradient = false;
-    TColorMapping FColorMapMode = cgmStretch;
-    TColorScheme FColorScheme = csFixedGrays;
-    TColor FColBlackLine = clBlack;
-    TColor FColGrayLine = clGray;
-    TColor FColWhiteLine = clWhite;
-    int FGridDist = 0;
-    int FMarginLeft = 4;
-    int FMarginTop = 4;
-    int FMarginRight = 4;
-    int FMarginBottom = 4;
-    TFrameStyle FFrameStyleInner = fsLowered;
-    TFrameStyle FFrameStyleOuter = fsRaised;
-    QString FBackGroundImg;
-    bool FTextVisible = true;
-    int FTextPosX = 14;
-    int FTextPosY = 14;
-    TAlignment FTextAlignment = taCenter;
-    int FTextAngle = 0;
-    int FTextDecPlaces = 0;
+    struct Private;
+    std::unique_ptr<Private> d;
 };
 
 } // namespace vek

@@ -2,6 +2,7 @@
 // DrawFrame: their line paths (and the margin-colored corner pixels that round off the
 // bevel's ends) are part of the bar's established look.
 #include "VEK_ProgBar.h"
+#include "progbar_p.h"
 
 namespace vek {
 
@@ -25,7 +26,7 @@ void Outline(TCanvas* canvas, TColor color, int left, int top, int right, int bo
 } // namespace
 
 // The box is left a, top c, right d, bottom b (right and bottom exclusive).
-void TProgBar::PaintFrame(TCanvas* canvas, TFrameStyle style, const TRect& box)
+void TProgBar::Private::PaintFrame(TCanvas* canvas, TFrameStyle style, const TRect& box)
 {
     const int a = box.Left, c = box.Top, d = box.Right, b = box.Bottom;
     canvas->Pen()->SetStyle(psSolid);
@@ -34,30 +35,30 @@ void TProgBar::PaintFrame(TCanvas* canvas, TFrameStyle style, const TRect& box)
     canvas->Brush()->SetStyle(bsClear);
     switch (style) {
     case fsSingle:
-        Outline(canvas, FColGrayLine, a, c, d, b);
+        Outline(canvas, lines.Gray, a, c, d, b);
         return;
     case fsLowered:
     case fsRaised: {
         const bool lowered = style == fsLowered;
-        Line(canvas, lowered ? FColBlackLine : FColWhiteLine,
+        Line(canvas, lowered ? colBlackLine : lines.White,
              {{a + 1, b - 3}, {a + 1, c + 1}, {d - 1, c + 1}});
-        Line(canvas, lowered ? FColWhiteLine : FColBlackLine,
+        Line(canvas, lowered ? lines.White : colBlackLine,
              {{a + 1, b - 1}, {d - 1, b - 1}, {d - 1, c}});
-        Outline(canvas, FColGrayLine, a, c, d - 1, b - 1);
+        Outline(canvas, lines.Gray, a, c, d - 1, b - 1);
         break;
     }
     case fsEmbossed:
     case fsEngraved: {
         const bool embossed = style == fsEmbossed;
-        Outline(canvas, embossed ? FColGrayLine : FColWhiteLine, a + 1, c + 1, d, b);
-        Outline(canvas, embossed ? FColWhiteLine : FColGrayLine, a, c, d - 1, b - 1);
+        Outline(canvas, embossed ? lines.Gray : lines.White, a + 1, c + 1, d, b);
+        Outline(canvas, embossed ? lines.White : lines.Gray, a, c, d - 1, b - 1);
         break;
     }
     default:
         return;
     }
-    canvas->SetPixels(a, b - 1, FColorMargin);
-    canvas->SetPixels(d - 1, c, FColorMargin);
+    canvas->SetPixels(a, b - 1, colorMargin);
+    canvas->SetPixels(d - 1, c, colorMargin);
 }
 
 } // namespace vek

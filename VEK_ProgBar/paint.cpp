@@ -1,6 +1,7 @@
 // TProgBar painting: margin, inner background and picture, the bar with its gradient
 // and grid, the frames and the rotated value text, drawn in that order.
 #include "VEK_ProgBar.h"
+#include "progbar_p.h"
 
 #include "barlayout.h"
 #include "bartext.h"
@@ -65,56 +66,62 @@ void PaintGrid(TCanvas* canvas, const TBarAxis& axis, int limit, int gridDist, T
 
 void TProgBar::Paint()
 {
-    if (!Visible() && !Designing())
+    if (!Visible() && !d->Designing())
         return;
     TCanvas* canvas = Canvas();
-    const TRect inner(FMarginLeft, FMarginTop, Width() - FMarginRight, Height() - FMarginBottom);
-    PaintBackground(canvas, inner);
-    PaintBar(canvas, inner);
-    PaintFrame(canvas, FFrameStyleInner, inner);
-    PaintFrame(canvas, FFrameStyleOuter, ClientRect());
-    if (FTextVisible)
-        PaintValueText(canvas);
+    const TRect inner(d->marginLeft, d->marginTop, Width() - d->marginRight,
+                      Height() - d->marginBottom);
+    d->PaintBackground(canvas, inner);
+    d->PaintBar(canvas, inner);
+    d->PaintFrame(canvas, d->frameStyleInner, inner);
+    d->PaintFrame(canvas, d->frameStyleOuter, ClientRect());
+    if (d->textVisible)
+        d->PaintValueText(canvas);
 }
 
-void TProgBar::PaintBackground(TCanvas* canvas, const TRect& inner)
+void TProgBar::Private::PaintBackground(TCanvas* canvas, const TRect& inner)
 {
-    FillWith(canvas, ClientRect(), FColorMargin);
-    FillWith(canvas, inner, FColorBackGnd);
+    FillWith(canvas, q->ClientRect(), colorMargin);
+    FillWith(canvas, inner, colorBackGnd);
     // Without a picture to draw the plain background stays.
-    if (!FBackGroundImg.isEmpty() && !FAuxBmp.Empty() && !inner.IsEmpty()) {
+    if (!backGroundImg.isEmpty() && !auxBmp.Empty() && !inner.IsEmpty()) {
         canvas->SetCopyMode(cmSrcCopy);
-        canvas->StretchDraw(inner, &FAuxBmp);
+        canvas->StretchDraw(inner, &auxBmp);
     }
 }
 
-void TProgBar::PaintBar(TCanvas* canvas, const TRect& inner)
+void TProgBar::Private::PaintBar(TCanvas* canvas, const TRect& inner)
 {
-    const TBarAxis axis = progbar::BarAxis(FDirection, inner, Fraction(FValue, FMin, FMax));
-    const int limit = axis.Horizontal ? Width() : Height();
+    const TBarAxis axis = progbar::BarAxis(direction, inner, Fraction(value, min, max));
+    const int limit = axis.Horizontal ? q->Width() : q->Height();
     // Only pixels on the control are drawn: a value far above Max gives a bar much
     // longer than the control.
     const TVisibleSpan span = progbar::VisibleSpan(axis, axis.Length, limit);
-    if (FShowColorGradient)
-        PaintGradient(canvas, axis, span, FColorMapMode, FBarColors.data());
+    if (showColorGradient)
+        PaintGradient(canvas, axis, span, colorMapMode, barColors.data());
     else if (span.First < span.End)
-        FillWith(canvas, progbar::SpanRect(axis, span.First, span.End), ColorMin());
-    if (FGridDist > 1)
-        PaintGrid(canvas, axis, limit, FGridDist, FColorGrid);
+        FillWith(canvas, progbar::SpanRect(axis, span.First, span.End), barColors.front());
+    if (gridDist > 1)
+        PaintGrid(canvas, axis, limit, gridDist, colorGrid);
 }
 
-void TProgBar::PaintValueText(TCanvas* canvas)
+// A disabled bar engraves the text; the light copy lies one pixel down and right on the
+// screen, whatever the text's angle.
+void TProgBar::Private::PaintValueText(TCanvas* canvas)
 {
-    QString text = ValueText();
-    if (OnShowValue)
-        OnShowValue(this, text);
-    canvas->Font()->Assign(Font());
-    canvas->Font()->SetOrientation(FTextAngle * 10);
+    QString text = q->ValueText();
+    if (q->OnShowValue)
+        q->OnShowValue(q, text);
+    canvas->Font()->Assign(q->Font());
+    canvas->Font()->SetOrientation(textAngle * 10);
     canvas->Brush()->SetStyle(bsClear);
     const QPoint origin =
-        progbar::TextCellOrigin(FTextAlignment, QPoint(FTextPosX, FTextPosY), FTextAngle,
+        progbar::TextCellOrigin(textAlignment, QPoint(textPosX, textPosY), textAngle,
                                 canvas->TextWidth(text), canvas->TextHeight(text));
-    canvas->TextOut(origin.x(), origin.y(), text);
+    if (q->isEnabled())
+        canvas->TextOut(origin.x(), origin.y(), text);
+    else
+        DrawEngravedText(canvas, origin.x(), origin.y(), text, clGray, origin.x() + 1);
 }
 
 } // namespace vek

@@ -2,6 +2,9 @@
 // at StartInterval, then at RepeatInterval. In the form designer the settings are only
 // stored, so a bar being designed never runs away.
 #include "VEK_ProgBar.h"
+#include "progbar_p.h"
+
+#include <frame/core/change.h>
 
 #include <algorithm>
 
@@ -13,93 +16,91 @@ constexpr int TimerId = 1;
 
 void TProgBar::AutoIncAssigned()
 {
-    if (!Designing())
-        SwitchToRepeat();
+    if (!d->Designing())
+        d->SwitchToRepeat();
 }
 
-bool TProgBar::Designing() const
-{
-    return ComponentState().testFlag(csDesigning);
-}
-
+bool TProgBar::AutoInc() const { return d->timerEnabled; }
 void TProgBar::SetAutoInc(bool value)
 {
-    if (FTimerEnabled == value)
+    if (d->timerEnabled == value)
         return;
-    FTimerEnabled = value;
-    if (Designing())
+    d->timerEnabled = value;
+    if (d->Designing())
         return;
     if (value)
-        StartTimer();
+        d->StartTimer();
     else
-        StopTimer();
+        d->StopTimer();
 }
 
+double TProgBar::AutoIncStep() const { return d->autoIncStep; }
 void TProgBar::SetAutoIncStep(double value)
 {
     if (value != 0)
-        FAutoIncStep = value;
+        d->autoIncStep = value;
 }
 
+int TProgBar::StartInterval() const { return d->startInterval; }
 void TProgBar::SetStartInterval(int value)
 {
-    value = std::max(value, TTimerWindow::MinimumInterval);
-    if (FStartInterval == value)
-        return;
-    FStartInterval = value;
-    if (!Designing())
-        StartTimer();
+    if (Change(d->startInterval, std::max(value, TTimerWindow::MinimumInterval)) &&
+        !d->Designing())
+        d->StartTimer();
 }
 
+int TProgBar::RepeatInterval() const { return d->repeatInterval; }
 void TProgBar::SetRepeatInterval(int value)
 {
-    value = std::max(value, TTimerWindow::MinimumInterval);
-    if (FRepeatInterval == value)
-        return;
-    FRepeatInterval = value;
-    if (!Designing())
-        SwitchToRepeat();
+    if (Change(d->repeatInterval, std::max(value, TTimerWindow::MinimumInterval)) &&
+        !d->Designing())
+        d->SwitchToRepeat();
 }
 
-void TProgBar::StartTimer()
+void TProgBar::Private::StartTimer()
 {
-    FIsStart = true;
-    FTimerHandle.KillTimer(TimerId);
-    if (FStartInterval > 0 && FTimerEnabled)
-        ArmTimer(FStartInterval);
+    isStart = true;
+    timerHandle.KillTimer(TimerId);
+    if (startInterval > 0 && timerEnabled)
+        ArmTimer(startInterval);
 }
 
-void TProgBar::SwitchToRepeat()
+void TProgBar::Private::SwitchToRepeat()
 {
-    FIsStart = false;
-    FTimerHandle.KillTimer(TimerId);
-    if (FRepeatInterval > 0 && FTimerEnabled)
-        ArmTimer(FRepeatInterval);
+    isStart = false;
+    timerHandle.KillTimer(TimerId);
+    if (repeatInterval > 0 && timerEnabled)
+        ArmTimer(repeatInterval);
 }
 
-void TProgBar::StopTimer()
+void TProgBar::Private::StopTimer()
 {
-    FTimerHandle.KillTimer(TimerId);
+    timerHandle.KillTimer(TimerId);
 }
 
 // Without a timer the bar cannot run: AutoInc goes back to false, so the property never
 // claims a running bar that stands still.
-void TProgBar::ArmTimer(int intervalMs)
+void TProgBar::Private::ArmTimer(int intervalMs)
 {
-    if (FTimerHandle.SetTimer(TimerId, intervalMs))
+    if (timerHandle.SetTimer(TimerId, intervalMs))
         return;
-    FTimerEnabled = false;
-    throw EVEKProgBar(ComponentErrorText(Name(), QStringLiteral("no timer available")));
+    timerEnabled = false;
+    throw EVEKProgBar(ComponentErrorText(q->Name(), QStringLiteral("no timer available")));
 }
 
+// The increment skips SetValue's change check: every tick repaints.
 void TProgBar::DoTimer()
 {
-    if (FIsStart)
-        SwitchToRepeat();
-    FValue += FAutoIncStep;
+    if (d->isStart)
+        d->SwitchToRepeat();
+    const double old = d->value;
+    d->value += d->autoIncStep;
     Paint();
+    if (d->value != old)
+        emit valueChanged(d->value);
     if (OnAutoInc)
         OnAutoInc(this);
+    emit autoIncremented();
 }
 
 } // namespace vek

@@ -25,7 +25,6 @@ TMeter* MakeMeter(QWidget* parent, TMeter::TMeterLayout layout, const QString& c
                   double min, double max)
 {
     auto* meter = new TMeter(parent);
-    meter->setFixedSize(297, 209);
     meter->SetMeterLayout(layout);
     meter->SetMeterMaxValue(max);
     meter->SetMeterMinValue(min);
@@ -36,6 +35,9 @@ TMeter* MakeMeter(QWidget* parent, TMeter::TMeterLayout layout, const QString& c
     captionFont.setPixelSize(16);
     captionFont.setBold(true);
     meter->FontCaption()->SetFromQFont(captionFont);
+    // The dials have fixed light colors: their text stays dark under a dark theme too.
+    meter->Font()->SetColor(clBlack);
+    meter->FontCaption()->SetColor(clBlack);
     return meter;
 }
 

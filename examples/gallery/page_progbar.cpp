@@ -20,17 +20,15 @@ namespace {
 
 // A horizontal bar in the theme's colors with its value text right-aligned near the
 // end of the inner area, where the background (not the bar) lies behind it for most
-// values.
+// values. The layout decides the length; the text position (in pixels) follows it.
 TProgBar* MakeBar(QWidget* parent, double value)
 {
     auto* bar = new TProgBar(parent);
-    bar->setFixedSize(360, 26);
     bar->SetColorScheme(csSystemColors);
     bar->SetColorMargin(clBtnFace);
     bar->SetColorBackGnd(clWindow);
     bar->SetTextAlignment(taRightJustify);
-    bar->SetTextPosX(350);
-    bar->SetTextPosY(13);
+    bar->OnResize = [bar](TObject*) { bar->SetTextPosX(bar->Width() - 10); };
     bar->SetValue(value);
     bar->OnShowValue = [](TObject*, QString& text) { text += QStringLiteral(" %"); };
     return bar;
@@ -46,10 +44,11 @@ TProgBar* MakeGradientBar(QWidget* parent, TProgBar::TColorMapping mapping)
     return bar;
 }
 
+// A vertical bar with its text turned along it, centred whatever height the layout
+// gives it.
 TProgBar* MakeVerticalBar(QWidget* parent, TDirection direction, double value)
 {
     auto* bar = new TProgBar(parent);
-    bar->setFixedSize(44, 180);
     bar->SetColorScheme(csSystemColors);
     bar->SetColorMargin(clBtnFace);
     bar->SetColorBackGnd(clWindow);
@@ -58,8 +57,10 @@ TProgBar* MakeVerticalBar(QWidget* parent, TDirection direction, double value)
     bar->SetColorMin(0xE0A000);
     bar->SetColorMax(0x2040F0);
     bar->SetTextAngle(90);
-    bar->SetTextPosX(22);
-    bar->SetTextPosY(90);
+    bar->OnResize = [bar](TObject*) {
+        bar->SetTextPosX(bar->Width() / 2);
+        bar->SetTextPosY(bar->Height() / 2);
+    };
     bar->SetValue(value);
     return bar;
 }
@@ -154,16 +155,15 @@ QWidget* CreatePage(QWidget* parent)
     auto* down = MakeVerticalBar(vertical, dirDown, 55);
     down->SetTextAngle(270);
     auto* left = MakeBar(vertical, 60);
-    left->setFixedSize(200, 26);
     left->SetDirection(dirLeft);
     left->SetTextAlignment(taLeftJustify);
+    left->OnResize = nullptr;
     left->SetTextPosX(10);
     for (QWidget* w : {static_cast<QWidget*>(up), static_cast<QWidget*>(upMove),
                        static_cast<QWidget*>(down)})
         verticalRow->addWidget(w);
     verticalRow->addSpacing(16);
-    verticalRow->addWidget(left, 0, Qt::AlignVCenter);
-    verticalRow->addStretch();
+    verticalRow->addWidget(left, 1, Qt::AlignVCenter);
     layout->addWidget(vertical);
     driven << up << down << left;
 

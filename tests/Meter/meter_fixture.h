@@ -2,6 +2,7 @@
 #pragma once
 
 #include <VEK_Meter.h>
+#include <frame/canvas/bitmap.h>
 
 #include "pixels.h"
 #include "qstring_printer.h"

@@ -4,6 +4,7 @@
 
 #include <frame/core/errors.h>
 
+#include <QApplication>
 #include <QTemporaryDir>
 
 #include <cmath>
@@ -284,6 +285,45 @@ TEST(MeterPainting, ValueChangeRepaintsLikeAFullPaint)
         fresh.SetValueSec(1 - v);
         ASSERT_EQ(Current(stepped), Face(fresh)) << "after value " << v;
     }
+}
+
+// The kept face holds colors resolved under the palette of its paint: after a palette
+// or font change the next value change must paint everything again, not reuse it.
+TEST(MeterPainting, KeptFaceIsDroppedOnPaletteAndFontChanges)
+{
+    auto configure = [](TMeter& meter) {
+        meter.SetColorBakG(clWindow);
+        meter.SetValue(0.3);
+    };
+    TMeter meter;
+    configure(meter);
+    Face(meter);
+
+    const QPalette saved = QApplication::palette();
+    QPalette dark = saved;
+    dark.setColor(QPalette::Base, QColor(30, 30, 40));
+    dark.setColor(QPalette::Text, QColor(220, 220, 220));
+    QApplication::setPalette(dark);
+    QCoreApplication::sendPostedEvents(); // the palette change events are posted
+    meter.SetValue(0.6);
+    TMeter createdDark;
+    configure(createdDark);
+    createdDark.SetValue(0.6);
+    const QImage expectedDark = Face(createdDark);
+    const QImage switched = Current(meter);
+    QApplication::setPalette(saved);
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(switched, expectedDark);
+
+    QFont font = meter.font();
+    font.setPixelSize(16);
+    meter.setFont(font);
+    meter.SetValue(0.4);
+    TMeter createdLarge;
+    createdLarge.setFont(font);
+    configure(createdLarge);
+    createdLarge.SetValue(0.4);
+    EXPECT_EQ(Current(meter), Face(createdLarge));
 }
 
 TEST(MeterImages, MissingAndCorruptFiles)

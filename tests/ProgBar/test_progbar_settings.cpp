@@ -5,6 +5,7 @@
 #include <frame/canvas/bitmap.h>
 #include <frame/core/errors.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 
@@ -55,7 +56,7 @@ TEST(ProgBarSettings, PropertiesAreReachableByName)
     EXPECT_EQ(bar.Value(), 55.5);
     EXPECT_TRUE(bar.setProperty("Direction", QVariant::fromValue(dirUp)));
     EXPECT_EQ(bar.Direction(), dirUp);
-    EXPECT_EQ(bar.property("ColorMax").toUInt(), clRed);
+    EXPECT_EQ(bar.property("ColorMax").value<QColor>(), ToQColor(clRed));
 }
 
 TEST(ProgBarSettings, OutOfRangeSettingsAreCorrected)
@@ -181,6 +182,32 @@ TEST(ProgBarGradientTable, SystemColorsBlendByTheirThemeValue)
     bar.SetColorMax(clBtnFace);
     EXPECT_EQ(bar.ColorMin(), clBtnFace); // the end keeps the system color itself
     EXPECT_EQ(bar.BarColors(500), ColorToRGB(clBtnFace));
+}
+
+// The inner entries hold blended colors: under a new palette they are blended again
+// from the system-colored ends, while a table between fixed colors (edited entries
+// included) stays as it is.
+TEST(ProgBarGradientTable, SystemColorEndsBlendAgainUnderANewPalette)
+{
+    TProgBar themed;
+    themed.SetColorMin(clBtnFace);
+    themed.SetColorMax(clWindow);
+    TProgBar fixed;
+    fixed.SetBarColors(500, clLime);
+
+    const QPalette saved = QApplication::palette();
+    QPalette dark = saved;
+    dark.setColor(QPalette::Button, QColor(50, 50, 50));
+    dark.setColor(QPalette::Base, QColor(20, 20, 20));
+    QApplication::setPalette(dark);
+    QCoreApplication::sendPostedEvents(); // the palette change events are posted
+    const TColor themedMiddle = themed.BarColors(500);
+    const TColor fixedMiddle = fixed.BarColors(500);
+    QApplication::setPalette(saved);
+    QCoreApplication::sendPostedEvents();
+
+    EXPECT_EQ(themedMiddle, 0x232323u); // Trunc(50 - 30 * 500 / 1023) = 35
+    EXPECT_EQ(fixedMiddle, clLime);
 }
 
 TEST(ProgBarGradientTable, IndicesOutsideTheTableAreHarmless)

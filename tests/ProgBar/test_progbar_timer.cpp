@@ -3,6 +3,7 @@
 #include "progbar_fixture.h"
 
 #include <frame/core/application.h>
+#include <frame/core/timers.h>
 
 #include <QElapsedTimer>
 #include <QTest>
