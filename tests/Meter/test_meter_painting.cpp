@@ -2,6 +2,8 @@
 // hooks, and the partial repaint after a value change.
 #include "meter_fixture.h"
 
+#include "scoped_palette.h"
+
 #include <frame/core/errors.h>
 
 #include <QApplication>
@@ -299,21 +301,17 @@ TEST(MeterPainting, KeptFaceIsDroppedOnPaletteAndFontChanges)
     configure(meter);
     Face(meter);
 
-    const QPalette saved = QApplication::palette();
-    QPalette dark = saved;
+    QPalette dark = QApplication::palette();
     dark.setColor(QPalette::Base, QColor(30, 30, 40));
     dark.setColor(QPalette::Text, QColor(220, 220, 220));
-    QApplication::setPalette(dark);
-    QCoreApplication::sendPostedEvents(); // the palette change events are posted
-    meter.SetValue(0.6);
-    TMeter createdDark;
-    configure(createdDark);
-    createdDark.SetValue(0.6);
-    const QImage expectedDark = Face(createdDark);
-    const QImage switched = Current(meter);
-    QApplication::setPalette(saved);
-    QCoreApplication::sendPostedEvents();
-    EXPECT_EQ(switched, expectedDark);
+    {
+        vektest::ScopedPalette darkPalette(dark);
+        meter.SetValue(0.6);
+        TMeter createdDark;
+        configure(createdDark);
+        createdDark.SetValue(0.6);
+        EXPECT_EQ(Current(meter), Face(createdDark));
+    }
 
     QFont font = meter.font();
     font.setPixelSize(16);

@@ -2,6 +2,8 @@
 // gradient table, Assign and the visibility rule of Paint.
 #include "progbar_fixture.h"
 
+#include "scoped_palette.h"
+
 #include <frame/canvas/bitmap.h>
 #include <frame/core/errors.h>
 
@@ -195,16 +197,15 @@ TEST(ProgBarGradientTable, SystemColorEndsBlendAgainUnderANewPalette)
     TProgBar fixed;
     fixed.SetBarColors(500, clLime);
 
-    const QPalette saved = QApplication::palette();
-    QPalette dark = saved;
+    QPalette dark = QApplication::palette();
     dark.setColor(QPalette::Button, QColor(50, 50, 50));
     dark.setColor(QPalette::Base, QColor(20, 20, 20));
-    QApplication::setPalette(dark);
-    QCoreApplication::sendPostedEvents(); // the palette change events are posted
-    const TColor themedMiddle = themed.BarColors(500);
-    const TColor fixedMiddle = fixed.BarColors(500);
-    QApplication::setPalette(saved);
-    QCoreApplication::sendPostedEvents();
+    TColor themedMiddle, fixedMiddle;
+    {
+        vektest::ScopedPalette darkPalette(dark);
+        themedMiddle = themed.BarColors(500);
+        fixedMiddle = fixed.BarColors(500);
+    }
 
     EXPECT_EQ(themedMiddle, 0x232323u); // Trunc(50 - 30 * 500 / 1023) = 35
     EXPECT_EQ(fixedMiddle, clLime);
