@@ -130,7 +130,10 @@ QSize TRotLab::TurnedTextSize() const
     const double a = d->textAngle * std::numbers::pi / 180.0;
     const double s = std::abs(std::sin(a)), c = std::abs(std::cos(a));
     const int frame = 2 * FrameLineCount(d->frameStyle);
-    return QSize(int(std::ceil(w * c + h * s)) + frame, int(std::ceil(w * s + h * c)) + frame);
+    // Whole pixels that cover the box; the tolerance keeps a right angle, whose cosine
+    // comes out as a tiny fraction instead of 0, from adding a pixel.
+    const auto cover = [](double extent) { return int(std::ceil(extent - 1e-9)); };
+    return QSize(cover(w * c + h * s) + frame, cover(w * s + h * c) + frame);
 }
 
 QSize TRotLab::sizeHint() const
