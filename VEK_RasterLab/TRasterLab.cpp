@@ -233,12 +233,16 @@ void TRasterLab::AdjustLayout()
 
 QSize TRasterLab::sizeHint() const
 {
-    // Centred text has the frame allowance and a pixel on either side; other text starts
-    // at PosX and gets as much room after it.
+    const int height = FrameAllowance() + Step() * d->charMatrix.FontHeight;
+    // A scrolling text passes through the panel and need not fit into it.
+    if (d->scrollMode != rdsmOff)
+        return QSize(TGraphicControl::sizeHint().width(), height);
+    // After the text's last blank column, room for the frame and a pixel. Text starts at
+    // PosX; centred text where AutoCenter puts it at this width, (width - length) / 2 +
+    // inset = 3 * inset, as it sits an inset right of the middle.
     const int inset = FrameAllowance() + 1;
-    const int left = d->autoCenter ? inset : d->posX;
-    return QSize(left + CalcTextBitLength() + inset,
-                 FrameAllowance() + Step() * d->charMatrix.FontHeight);
+    const int left = d->autoCenter ? 3 * inset : d->posX;
+    return QSize(left + CalcTextBitLength() + inset, height);
 }
 
 QSize TRasterLab::minimumSizeHint() const
@@ -336,9 +340,9 @@ void TRasterLab::PaintFrame(TCanvas* canvas)
 
 void TRasterLab::SetScrollMode(TRDScrollMode value)
 {
-    if (d->scrollMode == value)
+    if (!Change(d->scrollMode, value))
         return;
-    d->scrollMode = value;
+    updateGeometry();
     if (!ComponentState().testFlag(csDesigning)) {
         d->timerEnabled = value != rdsmOff;
         UpdateTimer();
@@ -351,20 +355,14 @@ void TRasterLab::SetScrollMode(TRDScrollMode value)
 
 void TRasterLab::SetScrollInterval(int value)
 {
-    value = std::max(value, 10);
-    if (value == d->scrollInterval)
-        return;
-    d->scrollInterval = value;
-    UpdateTimer();
+    if (Change(d->scrollInterval, std::max(value, 10)))
+        UpdateTimer();
 }
 
 void TRasterLab::SetScrollIncrement(int value)
 {
-    value = value == 0 ? 1 : std::abs(value);
-    if (value == d->scrollIncrement)
-        return;
-    d->scrollIncrement = value;
-    UpdateTimer();
+    if (Change(d->scrollIncrement, value == 0 ? 1 : std::abs(value)))
+        UpdateTimer();
 }
 
 bool TRasterLab::ScrollTimerActive() const

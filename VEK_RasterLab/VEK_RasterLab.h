@@ -43,7 +43,7 @@ public:
 /// A dot-matrix label.
 ///
 /// Starts 400 x 68 pixels; its sizeHint is the room its text takes in the current bit
-/// font and dot geometry, as high as AutoHeight makes it. Colors are fixed unless set
+/// font and dot geometry (400 wide while it scrolls), as high as AutoHeight makes it. Colors are fixed unless set
 /// to system colors. It has no disabled look: a panel shows its text either way.
 class VEK_EXPORT TRasterLab : public TGraphicControl {
     Q_OBJECT
@@ -161,8 +161,9 @@ public:
     /// Whether the scroll timer runs.
     bool ScrollTimerActive() const;
 
-    /// The text's length from its left position, with as much room after it as before,
-    /// by the height AutoHeight gives.
+    /// Room for the text from PosX and the frame after it (centred text: clear of the
+    /// frame on both sides; a scrolling text: the default width of 400), by the height
+    /// AutoHeight gives.
     QSize sizeHint() const override;
     /// As high as sizeHint, wide enough for the frame and one character.
     QSize minimumSizeHint() const override;

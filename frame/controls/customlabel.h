@@ -19,7 +19,7 @@
 
 namespace vek {
 
-// Flags of DoDrawText, with the host's DrawText values.
+/// Flags of DoDrawText, with the host's DrawText values.
 constexpr int DT_LEFT = 0x0000;
 constexpr int DT_CENTER = 0x0001;
 constexpr int DT_RIGHT = 0x0002;

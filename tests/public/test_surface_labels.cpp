@@ -222,6 +222,13 @@ TEST(LabelsSizeHint, DotMatrixLabelFollowsTextDotsAndFont)
     EXPECT_EQ(lab->size(), QSize(1 + lab->CalcTextBitLength() + 2, 1 + 12 * 5));
     lab->SetAutoHeight(true);
     EXPECT_EQ(lab->Height(), lab->sizeHint().height());
+    // A scrolling text need not fit: the panel asks for its default width.
+    lab->SetScrollMode(TRasterLab::rdsmLeft);
+    row.Settle();
+    EXPECT_EQ(lab->width(), 400);
+    lab->SetScrollMode(TRasterLab::rdsmOff);
+    row.Settle();
+    EXPECT_EQ(lab->width(), 1 + lab->CalcTextBitLength() + 2);
 
     // A font set the Qt way replaces the built-in bit font, and the hint follows it.
     const QSize builtIn = lab->sizeHint();
@@ -232,6 +239,27 @@ TEST(LabelsSizeHint, DotMatrixLabelFollowsTextDotsAndFont)
     EXPECT_NE(lab->CharMatrix(), TRasterLab::CreateBitFont(nullptr));
     EXPECT_NE(lab->sizeHint(), builtIn);
     EXPECT_EQ(lab->sizeHint().height(), 1 + lab->CharMatrix().FontHeight * 5);
+}
+
+TEST(LabelsSizeHint, CentredDotMatrixTextClearsTheFrame)
+{
+    // Centred text sits right of the middle by the frame allowance and a pixel. At its
+    // natural size the frame hides no lit dot, even with the densest dots (a blank
+    // column of one pixel): as many show as on a wider panel.
+    const auto make = [](int extraWidth) {
+        auto* lab = new TRasterLab;
+        lab->SetText("Wide MW");
+        lab->SetDotSize(1);
+        lab->SetDotSpacing(0);
+        lab->SetAutoCenter(true);
+        lab->resize(lab->sizeHint() + QSize(extraWidth, 0));
+        return std::unique_ptr<TRasterLab>(lab);
+    };
+    const auto fitted = make(0);
+    EXPECT_EQ(fitted->width(), fitted->CalcTextBitLength() + 4 * 2);
+    const QImage natural = Render(fitted.get()), roomy = Render(make(100).get());
+    EXPECT_EQ(vektest::CountColor(natural, natural.rect(), clLime),
+              vektest::CountColor(roomy, roomy.rect(), clLime));
 }
 
 TEST(LabelsSizeHint, RotatedLabelMakesRoomForTheTurnedText)
