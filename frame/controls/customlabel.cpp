@@ -56,8 +56,7 @@ QSize TextExtent(const QFont& font, const QString& caption, int flags, int width
 
 } // namespace
 
-// What a label shows and how; the frame's own controls keep their fields behind d too,
-// so that the public header declares the API only.
+// What a label shows and how, behind d so that the public header declares the API only.
 struct TCustomLabel::Private {
     QString caption;
     TAlignment alignment = taLeftJustify;
