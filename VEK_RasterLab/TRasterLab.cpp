@@ -1,73 +1,126 @@
 #include "VEK_RasterLab.h"
 
 #include "builtinfont.h"
+#include "rasterlab_p.h"
 
 #include <frame/canvas/bitmap.h>
-#include <frame/baselib/drawing.h>
+#include <frame/core/change.h>
 
 namespace vek {
 
-TRasterLab::TRasterLab(QWidget* parent) : TGraphicControl(parent)
+TRasterLab::TRasterLab(QWidget* parent) : TGraphicControl(parent), d(std::make_unique<Private>())
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // The dots do not grow with the control: extra height would only show empty panel.
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     SetDefaultSize(400, 68);
-    FScrTimerHandle.OnTimer = [this](int id) {
+    d->timer.OnTimer = [this](int id) {
         if (id == 1)
             DoTimer();
     };
     Font()->SetName(QStringLiteral("default"));
     Font()->SetSize(8);
-    FCMat = CreateBitFont(Font());
+    d->charMatrix = CreateBitFont(Font());
 }
 
 TRasterLab::~TRasterLab() = default;
 
-template <typename T>
-void TRasterLab::Change(T& field, const T& value)
+const TRDCharMatrix& TRasterLab::CharMatrix() const { return d->charMatrix; }
+bool TRasterLab::AutoHeight() const { return d->autoHeight; }
+bool TRasterLab::AutoCenter() const { return d->autoCenter; }
+TRasterLab::TRDBlockMode TRasterLab::CharBlockMode() const { return d->blockMode; }
+TColor TRasterLab::ColorLabBakG() const { return d->colorLabBakG; }
+TColor TRasterLab::ColorDotOn() const { return d->colorDotOn; }
+TColor TRasterLab::ColorDotOff() const { return d->colorDotOff; }
+TColorScheme TRasterLab::ColorScheme() const { return d->colorScheme; }
+int TRasterLab::DotSize() const { return d->dotSize; }
+int TRasterLab::DotSpacing() const { return d->dotSpacing; }
+TFrameStyle TRasterLab::FrameStyle() const { return d->frameStyle; }
+int TRasterLab::PosX() const { return d->posX; }
+int TRasterLab::PosY() const { return d->posY; }
+bool TRasterLab::Proportional() const { return d->proportional; }
+int TRasterLab::ScrollIncrement() const { return d->scrollIncrement; }
+int TRasterLab::ScrollInterval() const { return d->scrollInterval; }
+bool TRasterLab::ScrollLoop() const { return d->scrollLoop; }
+TRasterLab::TRDScrollMode TRasterLab::ScrollMode() const { return d->scrollMode; }
+QString TRasterLab::Text() const { return d->text; }
+int TRasterLab::ScrollPosX() const { return d->scrollPosX; }
+int TRasterLab::ScrollPosY() const { return d->scrollPosY; }
+int TRasterLab::TextBitLength() const { return d->textBitLength; }
+
+void TRasterLab::SetCharBlockMode(TRDBlockMode value)
 {
-    if (field == value)
+    if (Change(d->blockMode, value))
+        Paint();
+}
+
+void TRasterLab::SetColorLabBakG(TColor value)
+{
+    if (Change(d->colorLabBakG, value))
+        Paint();
+}
+
+void TRasterLab::SetColorDotOn(TColor value)
+{
+    if (Change(d->colorDotOn, value))
+        Paint();
+}
+
+void TRasterLab::SetColorDotOff(TColor value)
+{
+    if (Change(d->colorDotOff, value))
+        Paint();
+}
+
+void TRasterLab::SetPosX(int value)
+{
+    if (!Change(d->posX, value))
         return;
-    field = value;
+    updateGeometry();
     Paint();
 }
 
-void TRasterLab::SetCharBlockMode(TRDBlockMode value) { Change(FCharBlockMode, value); }
-void TRasterLab::SetColorLabBakG(TColor value) { Change(FColorLabBakG, value); }
-void TRasterLab::SetColorDotOn(TColor value) { Change(FColorDotOn, value); }
-void TRasterLab::SetColorDotOff(TColor value) { Change(FColorDotOff, value); }
-void TRasterLab::SetPosX(int value) { Change(FXPos, value); }
-void TRasterLab::SetPosY(int value) { Change(FYPos, value); }
-void TRasterLab::SetProportional(bool value) { Change(FProportional, value); }
+void TRasterLab::SetPosY(int value)
+{
+    if (Change(d->posY, value))
+        Paint();
+}
+
+void TRasterLab::SetProportional(bool value)
+{
+    if (!Change(d->proportional, value))
+        return;
+    updateGeometry();
+    Paint();
+}
 
 void TRasterLab::SetCharMatrix(const TRDCharMatrix& value)
 {
-    FCMat = value;
+    d->charMatrix = value;
+    updateGeometry();
     Paint();
 }
 
 void TRasterLab::SetColorScheme(TColorScheme value)
 {
-    FColorScheme = value;
-    const TSchemeLineColors lines = SchemeLineColors(value);
-    FColGrayLine = lines.Gray;
-    FColWhiteLine = lines.White;
+    d->colorScheme = value;
+    d->lines = SchemeLineColors(value);
     Paint();
 }
 
 void TRasterLab::SetFrameStyle(TFrameStyle value)
 {
-    if (FFrameStyle == value)
+    if (!Change(d->frameStyle, value))
         return;
-    FFrameStyle = value;
     AdjustLayout(); // the frame allowance changed
+    updateGeometry();
     Paint();
 }
 
 void TRasterLab::SetAutoHeight(bool value)
 {
-    if (FAutoHeight == value)
+    if (!Change(d->autoHeight, value))
         return;
-    FAutoHeight = value;
     if (value)
         AdjustHeight();
     Paint();
@@ -75,62 +128,63 @@ void TRasterLab::SetAutoHeight(bool value)
 
 void TRasterLab::SetAutoCenter(bool value)
 {
-    if (FAutoCenter == value)
+    if (!Change(d->autoCenter, value))
         return;
-    FAutoCenter = value;
     if (value)
         AdjustCenter();
     else
-        FXPos = 1;
+        d->posX = 1;
+    updateGeometry();
     Paint();
 }
 
 void TRasterLab::SetDotSize(int value)
 {
-    value = std::clamp(value, 1, 32);
-    if (value == FDotSize)
+    if (!Change(d->dotSize, std::clamp(value, 1, 32)))
         return;
-    FDotSize = value;
     AdjustLayout();
+    updateGeometry();
     Paint();
 }
 
 void TRasterLab::SetDotSpacing(int value)
 {
-    value = std::clamp(value, 0, 3);
-    if (value == FDotSpacing)
+    if (!Change(d->dotSpacing, std::clamp(value, 0, 3)))
         return;
-    FDotSpacing = value;
     AdjustLayout();
+    updateGeometry();
     Paint();
 }
 
 void TRasterLab::SetText(const QString& value)
 {
-    if (value == FLabText)
+    if (!Change(d->text, value))
         return;
-    FLabText = value;
-    if (FAutoCenter)
+    if (d->autoCenter)
         AdjustCenter();
+    updateGeometry();
     Paint();
+    emit textChanged(d->text);
 }
 
 void TRasterLab::SetScrollLoop(bool value)
 {
-    FScrollLoop = value;
+    d->scrollLoop = value;
     Paint();
 }
 
+// The bit font follows the font; nothing else depends on it.
 void TRasterLab::FontChanged()
 {
-    FCMat = CreateBitFont(Font());
+    d->charMatrix = CreateBitFont(Font());
     AdjustLayout();
+    updateGeometry();
     Paint();
 }
 
 void TRasterLab::Resize()
 {
-    if (FAutoCenter) {
+    if (d->autoCenter) {
         AdjustCenter();
         Paint();
     }
@@ -139,9 +193,14 @@ void TRasterLab::Resize()
 
 // ---- layout --------------------------------------------------------------------------
 
+int TRasterLab::Step() const
+{
+    return d->dotSize + d->dotSpacing;
+}
+
 int TRasterLab::FrameAllowance() const
 {
-    switch (FFrameStyle) {
+    switch (d->frameStyle) {
     case fsNone: return 0;
     case fsEmbossed:
     case fsEngraved: return 2;
@@ -151,25 +210,46 @@ int TRasterLab::FrameAllowance() const
 
 int TRasterLab::CalcTextBitLength() const
 {
-    return rasterlab::TextBitLength(FCMat, FLabText, Step(), FProportional);
+    return rasterlab::TextBitLength(d->charMatrix, d->text, Step(), d->proportional);
 }
 
 void TRasterLab::AdjustHeight()
 {
-    SetHeight(FrameAllowance() + Step() * FCMat.FontHeight);
+    SetHeight(FrameAllowance() + Step() * d->charMatrix.FontHeight);
 }
 
 void TRasterLab::AdjustCenter()
 {
-    FXPos = (Width() - CalcTextBitLength()) / 2 + FrameAllowance() + 1;
+    d->posX = (Width() - CalcTextBitLength()) / 2 + FrameAllowance() + 1;
 }
 
 void TRasterLab::AdjustLayout()
 {
-    if (FAutoHeight)
+    if (d->autoHeight)
         AdjustHeight();
-    if (FAutoCenter)
+    if (d->autoCenter)
         AdjustCenter();
+}
+
+QSize TRasterLab::sizeHint() const
+{
+    const int height = FrameAllowance() + Step() * d->charMatrix.FontHeight;
+    // A scrolling text passes through the panel and need not fit into it.
+    if (d->scrollMode != rdsmOff)
+        return QSize(TGraphicControl::sizeHint().width(), height);
+    // After the text's last blank column, room for the frame and a pixel. Text starts at
+    // PosX; centred text where AutoCenter puts it at this width, (width - length) / 2 +
+    // inset = 3 * inset, as it sits an inset right of the middle.
+    const int inset = FrameAllowance() + 1;
+    const int left = d->autoCenter ? 3 * inset : d->posX;
+    return QSize(left + CalcTextBitLength() + inset, height);
+}
+
+QSize TRasterLab::minimumSizeHint() const
+{
+    const QSize hint = sizeHint();
+    const int oneCharacter = 2 * (FrameAllowance() + 1) + (d->charMatrix.FontWidth + 1) * Step();
+    return QSize(std::min(hint.width(), oneCharacter), hint.height());
 }
 
 // ---- painting ------------------------------------------------------------------------
@@ -181,13 +261,13 @@ void TRasterLab::Paint()
     const int W = Width(), H = Height();
     TBitmap face(W, H);
     TCanvas* canvas = face.Canvas();
-    canvas->Brush()->SetColor(FCharBlockMode != rdbmOff ? FColorDotOff : FColorLabBakG);
-    canvas->FillRect(FFrameStyle == fsNone ? TRect(0, 0, W, H) : TRect(1, 1, W - 1, H - 1));
-    if (FCharBlockMode != rdbmOff)
+    canvas->Brush()->SetColor(d->blockMode != rdbmOff ? d->colorDotOff : d->colorLabBakG);
+    canvas->FillRect(d->frameStyle == fsNone ? TRect(0, 0, W, H) : TRect(1, 1, W - 1, H - 1));
+    if (d->blockMode != rdbmOff)
         PaintRaster(canvas);
-    FTextBitLength = rasterlab::PaintString(
-        canvas, FCMat, FXPos + FScrollPosX, FYPos + FScrollPosY, FLabText,
-        {FDotSize, FDotSpacing, FColorDotOn, FColorLabBakG, FCharBlockMode, FProportional, H});
+    d->textBitLength = rasterlab::PaintString(
+        canvas, d->charMatrix, d->posX + d->scrollPosX, d->posY + d->scrollPosY, d->text,
+        {d->dotSize, d->dotSpacing, d->colorDotOn, d->colorLabBakG, d->blockMode, d->proportional, H});
     PaintFrame(canvas);
     Canvas()->SetCopyMode(cmSrcCopy);
     Canvas()->Draw(0, 0, &face);
@@ -201,17 +281,17 @@ void TRasterLab::PaintRaster(TCanvas* canvas)
     // One-pixel lines drawn as fills: the same pixels as pen lines, at a fraction of the
     // cost, which matters when the label repaints for every scroll step.
     canvas->Brush()->SetStyle(bsSolid);
-    canvas->Brush()->SetColor(FColorLabBakG);
-    const int y0 = (FYPos + FScrollPosY) % step;
+    canvas->Brush()->SetColor(d->colorLabBakG);
+    const int y0 = (d->posY + d->scrollPosY) % step;
     for (int b = 0; b <= H / step + 1; ++b)
-        for (int i = 1; i <= FDotSpacing; ++i) {
-            const int y = y0 + b * step + i - FDotSpacing - 1;
+        for (int i = 1; i <= d->dotSpacing; ++i) {
+            const int y = y0 + b * step + i - d->dotSpacing - 1;
             canvas->FillRect(TRect(0, y, W, y + 1));
         }
-    const int x0 = (FXPos + FScrollPosX) % step;
+    const int x0 = (d->posX + d->scrollPosX) % step;
     for (int b = 0; b <= W / step + 1; ++b)
-        for (int i = 1; i <= FDotSpacing; ++i) {
-            const int x = x0 + b * step + i - FDotSpacing - 1;
+        for (int i = 1; i <= d->dotSpacing; ++i) {
+            const int x = x0 + b * step + i - d->dotSpacing - 1;
             canvas->FillRect(TRect(x, 0, x + 1, H));
         }
 }
@@ -229,29 +309,29 @@ void TRasterLab::PaintFrame(TCanvas* canvas)
     const auto outline = [&](TColor color, int b, int c) {
         polyline(color, {{b, b}, {W - c, b}, {W - c, H - c}, {b, H - c}, {b, b}});
     };
-    switch (FFrameStyle) {
+    switch (d->frameStyle) {
     case fsNone:
         break;
     case fsSingle:
-        outline(FColGrayLine, 0, 1);
+        outline(d->lines.Gray, 0, 1);
         break;
     case fsLowered:
-        polyline(FColBlackLine, {{1, H - 3}, {1, 1}, {W - 2, 1}});
-        polyline(FColWhiteLine, {{2, H - 1}, {W - 1, H - 1}, {W - 1, 0}});
-        outline(FColGrayLine, 0, 2);
+        polyline(clBlack, {{1, H - 3}, {1, 1}, {W - 2, 1}});
+        polyline(d->lines.White, {{2, H - 1}, {W - 1, H - 1}, {W - 1, 0}});
+        outline(d->lines.Gray, 0, 2);
         break;
     case fsRaised:
-        polyline(FColWhiteLine, {{1, H - 3}, {1, 1}, {W - 2, 1}});
-        polyline(FColBlackLine, {{0, H - 1}, {W - 1, H - 1}, {W - 1, 0}});
-        outline(FColGrayLine, 0, 2);
+        polyline(d->lines.White, {{1, H - 3}, {1, 1}, {W - 2, 1}});
+        polyline(clBlack, {{0, H - 1}, {W - 1, H - 1}, {W - 1, 0}});
+        outline(d->lines.Gray, 0, 2);
         break;
     case fsEmbossed:
-        outline(FColGrayLine, 1, 1);
-        outline(FColWhiteLine, 0, 2);
+        outline(d->lines.Gray, 1, 1);
+        outline(d->lines.White, 0, 2);
         break;
     case fsEngraved:
-        outline(FColWhiteLine, 1, 1);
-        outline(FColGrayLine, 0, 2);
+        outline(d->lines.White, 1, 1);
+        outline(d->lines.Gray, 0, 2);
         break;
     }
 }
@@ -260,48 +340,42 @@ void TRasterLab::PaintFrame(TCanvas* canvas)
 
 void TRasterLab::SetScrollMode(TRDScrollMode value)
 {
-    if (FScrollMode == value)
+    if (!Change(d->scrollMode, value))
         return;
-    FScrollMode = value;
+    updateGeometry();
     if (!ComponentState().testFlag(csDesigning)) {
-        FScrTimerEnabled = value != rdsmOff;
+        d->timerEnabled = value != rdsmOff;
         UpdateTimer();
     }
     if (value == rdsmOff) {
-        FScrollPosX = FScrollPosY = 0;
+        d->scrollPosX = d->scrollPosY = 0;
         Paint();
     }
 }
 
 void TRasterLab::SetScrollInterval(int value)
 {
-    value = std::max(value, 10);
-    if (value == FScrollIv)
-        return;
-    FScrollIv = value;
-    UpdateTimer();
+    if (Change(d->scrollInterval, std::max(value, 10)))
+        UpdateTimer();
 }
 
 void TRasterLab::SetScrollIncrement(int value)
 {
-    value = value == 0 ? 1 : std::abs(value);
-    if (value == FScrollInc)
-        return;
-    FScrollInc = value;
-    UpdateTimer();
+    if (Change(d->scrollIncrement, value == 0 ? 1 : std::abs(value)))
+        UpdateTimer();
 }
 
 bool TRasterLab::ScrollTimerActive() const
 {
-    return FScrTimerHandle.IsTimerActive(1);
+    return d->timer.IsTimerActive(1);
 }
 
 void TRasterLab::UpdateTimer()
 {
-    FScrTimerHandle.KillTimer(1);
-    if (FScrollIv > 0 && FScrollMode != rdsmOff && FScrTimerEnabled &&
-        !FScrTimerHandle.SetTimer(1, FScrollIv)) {
-        FScrTimerEnabled = false;
+    d->timer.KillTimer(1);
+    if (d->scrollInterval > 0 && d->scrollMode != rdsmOff && d->timerEnabled &&
+        !d->timer.SetTimer(1, d->scrollInterval)) {
+        d->timerEnabled = false;
         throw EVEKRasterLabError(ComponentErrorText(Name(), QStringLiteral("no timer available")));
     }
 }
@@ -311,45 +385,47 @@ void TRasterLab::DoTimer()
     ScrollStep();
     if (OnScrollTimer)
         OnScrollTimer(this);
+    emit scrolled(d->scrollPosX, d->scrollPosY);
 }
 
 void TRasterLab::DoScrLoopRestart()
 {
     if (OnScrollLoopRestart)
         OnScrollLoopRestart(this);
+    emit scrollLoopRestarted();
 }
 
 // Right and down move the text by ScrollIncrement until it has passed the far edge,
 // then it re-enters from the near edge; left and up are the mirror images.
 void TRasterLab::ScrollStep()
 {
-    const int textHeight = Step() * FCMat.FontHeight;
+    const int textHeight = Step() * d->charMatrix.FontHeight;
     bool restart = false;
-    switch (FScrollMode) {
+    switch (d->scrollMode) {
     case rdsmOff:
-        FScrTimerEnabled = false;
-        FScrTimerHandle.KillTimer(1);
-        FScrollPosX = FScrollPosY = 0;
+        d->timerEnabled = false;
+        d->timer.KillTimer(1);
+        d->scrollPosX = d->scrollPosY = 0;
         break;
     case rdsmRight:
-        FScrollPosX += FScrollInc;
-        if ((restart = FScrollLoop && FScrollPosX > Width()))
-            FScrollPosX = -FTextBitLength;
+        d->scrollPosX += d->scrollIncrement;
+        if ((restart = d->scrollLoop && d->scrollPosX > Width()))
+            d->scrollPosX = -d->textBitLength;
         break;
     case rdsmLeft:
-        FScrollPosX -= FScrollInc;
-        if ((restart = FScrollLoop && FScrollPosX < -FTextBitLength))
-            FScrollPosX = Width();
+        d->scrollPosX -= d->scrollIncrement;
+        if ((restart = d->scrollLoop && d->scrollPosX < -d->textBitLength))
+            d->scrollPosX = Width();
         break;
     case rdsmDown:
-        FScrollPosY += FScrollInc;
-        if ((restart = FScrollLoop && FScrollPosY > Height()))
-            FScrollPosY = -textHeight;
+        d->scrollPosY += d->scrollIncrement;
+        if ((restart = d->scrollLoop && d->scrollPosY > Height()))
+            d->scrollPosY = -textHeight;
         break;
     case rdsmUp:
-        FScrollPosY -= FScrollInc;
-        if ((restart = FScrollLoop && FScrollPosY < -textHeight))
-            FScrollPosY = Height();
+        d->scrollPosY -= d->scrollIncrement;
+        if ((restart = d->scrollLoop && d->scrollPosY < -textHeight))
+            d->scrollPosY = Height();
         break;
     }
     if (restart)
@@ -366,15 +442,17 @@ void TRasterLab::Assign(const TPersistent* Source)
         TGraphicControl::Assign(Source);
         return;
     }
-    FFrameStyle = source->FFrameStyle;
-    FLabText = source->FLabText;
-    FColorLabBakG = source->FColorLabBakG;
-    FColorDotOn = source->FColorDotOn;
-    FColBlackLine = source->FColBlackLine;
-    FColGrayLine = source->FColGrayLine;
-    FColWhiteLine = source->FColWhiteLine;
-    FColorScheme = source->FColorScheme;
+    const QString text = d->text;
+    d->frameStyle = source->d->frameStyle;
+    d->text = source->d->text;
+    d->colorLabBakG = source->d->colorLabBakG;
+    d->colorDotOn = source->d->colorDotOn;
+    d->lines = source->d->lines;
+    d->colorScheme = source->d->colorScheme;
+    updateGeometry();
     Paint();
+    if (d->text != text)
+        emit textChanged(d->text);
 }
 
 void TRasterLab::AssignTo(TPersistent* Dest) const

@@ -13,19 +13,20 @@
 #pragma once
 
 #include <frame/baselib/baseenums.h>
+#include <frame/canvas/colors.h>
 #include <frame/controls/controls.h>
 #include <frame/core/errors.h>
-#include <frame/core/timers.h>
 
 #include <array>
+#include <memory>
 
 namespace vek {
 
-// A bit font (a value type, copied whole): for each character code 0..255 the first
-// and last used column and up to 32 rows of up to 32 dots (bit c = column c).
+/// A bit font (a value type, copied whole): for each character code 0..255 the first
+/// and last used column and up to 32 rows of up to 32 dots (bit c = column c).
 struct TRDCharMatrix {
-    qint32 FontWidth = 0;  // widest glyph in columns (the cell width of fixed spacing)
-    qint32 FontHeight = 0; // rows in use, at most 32
+    qint32 FontWidth = 0;  ///< widest glyph in columns (the cell width of fixed spacing)
+    qint32 FontHeight = 0; ///< rows in use, at most 32
     std::array<quint8, 256> LeftMostBit{};
     std::array<quint8, 256> RightMostBit{};
     std::array<std::array<quint32, 32>, 256> BitData{};
@@ -33,19 +34,25 @@ struct TRDCharMatrix {
     bool operator==(const TRDCharMatrix&) const = default;
 };
 
+/// The unit's error ("no timer available").
 class VEK_EXPORT EVEKRasterLabError : public EVEKError {
 public:
     using EVEKError::EVEKError;
 };
 
+/// A dot-matrix label.
+///
+/// Starts 400 x 68 pixels; its sizeHint is the room its text takes in the current bit
+/// font and dot geometry (400 wide while it scrolls), as high as AutoHeight makes it. Colors are fixed unless set
+/// to system colors. It has no disabled look: a panel shows its text either way.
 class VEK_EXPORT TRasterLab : public TGraphicControl {
     Q_OBJECT
     Q_PROPERTY(bool AutoHeight READ AutoHeight WRITE SetAutoHeight)
     Q_PROPERTY(bool AutoCenter READ AutoCenter WRITE SetAutoCenter)
     Q_PROPERTY(TRDBlockMode CharBlockMode READ CharBlockMode WRITE SetCharBlockMode)
-    Q_PROPERTY(quint32 ColorLabBakG READ ColorLabBakG WRITE SetColorLabBakG)
-    Q_PROPERTY(quint32 ColorDotOn READ ColorDotOn WRITE SetColorDotOn)
-    Q_PROPERTY(quint32 ColorDotOff READ ColorDotOff WRITE SetColorDotOff)
+    Q_PROPERTY(QColor ColorLabBakG READ qColorLabBakG WRITE setQColorLabBakG RESET resetColorLabBakG)
+    Q_PROPERTY(QColor ColorDotOn READ qColorDotOn WRITE setQColorDotOn RESET resetColorDotOn)
+    Q_PROPERTY(QColor ColorDotOff READ qColorDotOff WRITE setQColorDotOff RESET resetColorDotOff)
     Q_PROPERTY(vek::TColorScheme ColorScheme READ ColorScheme WRITE SetColorScheme)
     Q_PROPERTY(int DotSize READ DotSize WRITE SetDotSize)
     Q_PROPERTY(int DotSpacing READ DotSpacing WRITE SetDotSpacing)
@@ -57,140 +64,156 @@ class VEK_EXPORT TRasterLab : public TGraphicControl {
     Q_PROPERTY(int ScrollInterval READ ScrollInterval WRITE SetScrollInterval)
     Q_PROPERTY(bool ScrollLoop READ ScrollLoop WRITE SetScrollLoop)
     Q_PROPERTY(TRDScrollMode ScrollMode READ ScrollMode WRITE SetScrollMode)
-    Q_PROPERTY(QString Text READ Text WRITE SetText)
+    Q_PROPERTY(QString Text READ Text WRITE SetText NOTIFY textChanged)
 
 public:
+    /// rdbmOff: lit dots on the background only; rdbmRaster: unlit dots too, in a grid of
+    /// background lines; rdbmOn: as rdbmRaster with a blank column between characters.
     enum TRDBlockMode { rdbmOff = 0, rdbmOn = 1, rdbmRaster = 2 };
     Q_ENUM(TRDBlockMode)
+    /// Scrolling direction, or none.
     enum TRDScrollMode { rdsmOff = 0, rdsmLeft = 1, rdsmRight = 2, rdsmDown = 3, rdsmUp = 4 };
     Q_ENUM(TRDScrollMode)
 
-    // Starts 400 x 68 pixels, green dots on black showing "Text" in the built-in font.
+    /// Starts 400 x 68 pixels, green dots on black showing "Text" in the built-in font.
     explicit TRasterLab(QWidget* parent = nullptr);
     ~TRasterLab() override;
 
-    // The bit font for a font: the built-in font for the name "default" (any case) or no
-    // font; otherwise codes 32..255 rasterized from the font (top-left 32 x 32 pixels).
+    /// The bit font for a font: the built-in font for the name "default" (any case) or no
+    /// font; otherwise codes 32..255 rasterized from the font (top-left 32 x 32 pixels).
     static TRDCharMatrix CreateBitFont(const TFont* Font);
 
-    // The font in use; assigning one replaces it until the next Font change.
-    const TRDCharMatrix& CharMatrix() const { return FCMat; }
+    /// The bit font in use (default the built-in one); assigning one replaces it until
+    /// the next Font change.
+    const TRDCharMatrix& CharMatrix() const;
     void SetCharMatrix(const TRDCharMatrix& value);
 
-    // Fits the height to the font: frame allowance + (DotSize + DotSpacing) * FontHeight.
-    bool AutoHeight() const { return FAutoHeight; }
+    /// Fits the height to the font: frame allowance + (DotSize + DotSpacing) * FontHeight.
+    /// Default false.
+    bool AutoHeight() const;
     void SetAutoHeight(bool value);
-    // Centres the text horizontally (sets PosX); switching it off puts PosX back to 1.
-    bool AutoCenter() const { return FAutoCenter; }
+    /// Centres the text horizontally (sets PosX); switching it off puts PosX back to 1.
+    /// Default false.
+    bool AutoCenter() const;
     void SetAutoCenter(bool value);
-    TRDBlockMode CharBlockMode() const { return FCharBlockMode; }
+    /// How unlit dots and character gaps show. Default rdbmOn.
+    TRDBlockMode CharBlockMode() const;
     void SetCharBlockMode(TRDBlockMode value);
-    TColor ColorLabBakG() const { return FColorLabBakG; }
+    /// Background, and the grid lines between dots; default clBlack.
+    TColor ColorLabBakG() const;
     void SetColorLabBakG(TColor value);
-    TColor ColorDotOn() const { return FColorDotOn; }
+    VEK_COLOR_PROPERTY(ColorLabBakG, clBlack)
+    /// Lit dots; default clLime ($00FF00).
+    TColor ColorDotOn() const;
     void SetColorDotOn(TColor value);
-    TColor ColorDotOff() const { return FColorDotOff; }
+    VEK_COLOR_PROPERTY(ColorDotOn, clLime)
+    /// Unlit dots (not with rdbmOff); default $404040.
+    TColor ColorDotOff() const;
     void SetColorDotOff(TColor value);
-    // 0: frame lines $808080/$FFFFFF; otherwise the theme's button shadow/highlight.
-    TColorScheme ColorScheme() const { return FColorScheme; }
+    VEK_COLOR_PROPERTY(ColorDotOff, DefaultColorDotOff)
+    /// csFixedGrays (the default): frame lines $808080/$FFFFFF; otherwise the theme's
+    /// button shadow/highlight.
+    TColorScheme ColorScheme() const;
     void SetColorScheme(TColorScheme value);
-    // Dot edge in pixels, 1..32.
-    int DotSize() const { return FDotSize; }
+    /// Dot edge in pixels, 1..32 (clamped). Default 3.
+    int DotSize() const;
     void SetDotSize(int value);
-    // Pixels between dots, 0..3.
-    int DotSpacing() const { return FDotSpacing; }
+    /// Pixels between dots, 0..3 (clamped). Default 1.
+    int DotSpacing() const;
     void SetDotSpacing(int value);
-    TFrameStyle FrameStyle() const { return FFrameStyle; }
+    /// The frame around the panel. Default fsLowered.
+    TFrameStyle FrameStyle() const;
     void SetFrameStyle(TFrameStyle value);
-    // Top-left corner of the text in pixels.
-    int PosX() const { return FXPos; }
+    /// Top-left corner of the text in pixels. Default 1, 1.
+    int PosX() const;
     void SetPosX(int value);
-    int PosY() const { return FYPos; }
+    int PosY() const;
     void SetPosY(int value);
-    // Characters take their own width (true) or the font's cell width (false).
-    bool Proportional() const { return FProportional; }
+    /// Characters take their own width (true, the default) or the font's cell width.
+    bool Proportional() const;
     void SetProportional(bool value);
-    // Pixels per scroll step; stored as its absolute value, 0 becomes 1.
-    int ScrollIncrement() const { return FScrollInc; }
+    /// Pixels per scroll step; stored as its absolute value, 0 becomes 1. Default 1.
+    int ScrollIncrement() const;
     void SetScrollIncrement(int value);
-    // Milliseconds between scroll steps, at least 10.
-    int ScrollInterval() const { return FScrollIv; }
+    /// Milliseconds between scroll steps, at least 10. Default 100.
+    int ScrollInterval() const;
     void SetScrollInterval(int value);
-    // The text re-enters on the opposite side once it has left the panel.
-    bool ScrollLoop() const { return FScrollLoop; }
+    /// The text re-enters on the opposite side once it has left the panel. Default true.
+    bool ScrollLoop() const;
     void SetScrollLoop(bool value);
-    // Starts or stops scrolling (no timer runs while designing); rdsmOff puts the text
-    // back. Raises EVEKRasterLabError "no timer available" when no timer can be had.
-    TRDScrollMode ScrollMode() const { return FScrollMode; }
+    /// Starts or stops scrolling (no timer runs while designing); rdsmOff (the default)
+    /// puts the text back. Raises EVEKRasterLabError "no timer available" when no timer
+    /// can be had.
+    TRDScrollMode ScrollMode() const;
     void SetScrollMode(TRDScrollMode value);
-    QString Text() const { return FLabText; }
+    /// The text shown; codes above 255 show a hollow box. Default "Text". Emits
+    /// textChanged.
+    QString Text() const;
     void SetText(const QString& value);
 
-    // Current scroll offsets in pixels.
-    int ScrollPosX() const { return FScrollPosX; }
-    int ScrollPosY() const { return FScrollPosY; }
-    // Pixel length of the text at the last paint, plus one.
-    int TextBitLength() const { return FTextBitLength; }
-    // Pixel length of the text in the current font and dot geometry.
+    /// Current scroll offsets in pixels.
+    int ScrollPosX() const;
+    int ScrollPosY() const;
+    /// Pixel length of the text at the last paint, plus one.
+    int TextBitLength() const;
+    /// Pixel length of the text in the current font and dot geometry.
     int CalcTextBitLength() const;
+    /// Whether the scroll timer runs.
     bool ScrollTimerActive() const;
 
-    // After each scroll step.
+    /// Room for the text from PosX and the frame after it (centred text: clear of the
+    /// frame on both sides; a scrolling text: the default width of 400), by the height
+    /// AutoHeight gives.
+    QSize sizeHint() const override;
+    /// As high as sizeHint, wide enough for the frame and one character.
+    QSize minimumSizeHint() const override;
+
+    /// After each scroll step, before scrolled().
     TNotifyEvent OnScrollTimer;
-    // When a looping scroll restarts on the opposite side.
+    /// When a looping scroll restarts on the opposite side, before scrollLoopRestarted().
     TNotifyEvent OnScrollLoopRestart;
 
+    /// From another dot-matrix label: FrameStyle, Text, ColorLabBakG, ColorDotOn, the
+    /// line colors and ColorScheme; then repaints.
     void Assign(const TPersistent* Source) override;
+
+public slots:
+    /// Sets Text: the name Qt's labels use, for connections by name.
+    void setText(const QString& text) { SetText(text); }
+
+signals:
+    /// Text changed (by SetText or Assign).
+    void textChanged(const QString& text);
+    /// A scroll step moved the text to the offsets (ScrollPosX, ScrollPosY).
+    void scrolled(int offsetX, int offsetY);
+    /// A looping scroll restarted on the opposite side.
+    void scrollLoopRestarted();
 
 protected:
     void Paint() override;
     void FontChanged() override;
     void Resize() override;
     void AssignTo(TPersistent* Dest) const override;
-    // One scroll step, then OnScrollTimer.
+    /// One scroll step, then OnScrollTimer and scrolled().
     virtual void DoTimer();
+    /// OnScrollLoopRestart, then scrollLoopRestarted().
     virtual void DoScrLoopRestart();
 
 private:
-    int Step() const { return FDotSize + FDotSpacing; }
+    static constexpr TColor DefaultColorDotOff = 0x404040;
+
+    int Step() const;
     int FrameAllowance() const;
     void AdjustHeight();
     void AdjustCenter();
     void AdjustLayout();
     void UpdateTimer();
     void ScrollStep();
-    void PaintRaster(class TCanvas* canvas);
-    void PaintFrame(class TCanvas* canvas);
-    template <typename T>
-    void Change(T& field, const T& value);
+    void PaintRaster(TCanvas* canvas);
+    void PaintFrame(TCanvas* canvas);
 
-    TRDCharMatrix FCMat;
-    TFrameStyle FFrameStyle = fsLowered;
-    TRDScrollMode FScrollMode = rdsmOff;
-    int FScrollPosX = 0;
-    int FScrollPosY = 0;
-    bool FScrollLoop = true;
-    TTimerWindow FScrTimerHandle;
-    bool FScrTimerEnabled = false;
-    bool FAutoCenter = false;
-    int FTextBitLength = 0;
-    int FScrollIv = 100;
-    int FScrollInc = 1;
-    QString FLabText = QStringLiteral("Text");
-    TColor FColorLabBakG = clBlack;
-    TColor FColorDotOn = 0x00FF00;
-    TColor FColorDotOff = 0x404040;
-    TColor FColBlackLine = clBlack;
-    TColor FColGrayLine = 0x808080;
-    TColor FColWhiteLine = 0xFFFFFF;
-    bool FAutoHeight = false;
-    TRDBlockMode FCharBlockMode = rdbmOn;
-    TColorScheme FColorScheme = csFixedGrays;
-    bool FProportional = true;
-    int FDotSize = 3;
-    int FDotSpacing = 1;
-    int FXPos = 1;
-    int FYPos = 1;
+    struct Private;
+    std::unique_ptr<Private> d;
 };
 
 } // namespace vek

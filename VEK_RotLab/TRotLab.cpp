@@ -1,14 +1,33 @@
 #include "VEK_RotLab.h"
 
+#include "rotlab_p.h"
+
 #include <frame/baselib/drawing.h>
+#include <frame/core/change.h>
 #include <frame/runtime/rtl.h>
+
+#include <QFontMetrics>
 
 #include <cmath>
 #include <numbers>
 
 namespace vek {
 
-TRotLab::TRotLab(QWidget* parent) : TCustomLabel(parent)
+namespace {
+
+// How many lines DrawFrame draws on each side for a style.
+int FrameLineCount(TFrameStyle style)
+{
+    switch (style) {
+    case fsNone: return 0;
+    case fsSingle: return 1;
+    default: return 2;
+    }
+}
+
+} // namespace
+
+TRotLab::TRotLab(QWidget* parent) : TCustomLabel(parent), d(std::make_unique<Private>())
 {
     SetAutoSize(false);
     SetAlignment(taCenter);
@@ -20,6 +39,15 @@ TRotLab::TRotLab(QWidget* parent) : TCustomLabel(parent)
     OnResize = [this](TObject* Sender) { HandleResize(Sender); };
 }
 
+TRotLab::~TRotLab() = default;
+
+bool TRotLab::AntiAlias() const { return d->antiAlias; }
+bool TRotLab::AutoCenter() const { return d->autoCenter; }
+TFrameStyle TRotLab::FrameStyle() const { return d->frameStyle; }
+int TRotLab::PosX() const { return d->autoCenter ? Width() / 2 : d->textPosX; }
+int TRotLab::PosY() const { return d->autoCenter ? Height() / 2 : d->textPosY; }
+int TRotLab::TextAngle() const { return d->textAngle; }
+
 void TRotLab::RepaintLabel()
 {
     if (Transparent())
@@ -28,24 +56,33 @@ void TRotLab::RepaintLabel()
         Paint();
 }
 
-template <typename T>
-void TRotLab::Change(T& field, const T& value)
+void TRotLab::SetAntiAlias(bool value)
 {
-    if (field == value)
+    if (Change(d->antiAlias, value))
+        RepaintLabel();
+}
+
+// The angle and the frame decide the room the turned text needs.
+void TRotLab::SetFrameStyle(TFrameStyle value)
+{
+    if (!Change(d->frameStyle, value))
         return;
-    field = value;
+    updateGeometry();
     RepaintLabel();
 }
 
-void TRotLab::SetAntiAlias(bool value) { Change(FAntiAlias, value); }
-void TRotLab::SetFrameStyle(TFrameStyle value) { Change(FFrameStyle, value); }
-void TRotLab::SetTextAngle(int value) { Change(FTextAngle, value); }
+void TRotLab::SetTextAngle(int value)
+{
+    if (!Change(d->textAngle, value))
+        return;
+    updateGeometry();
+    RepaintLabel();
+}
 
 void TRotLab::SetAutoCenter(bool value)
 {
-    if (FAutoCenter == value)
+    if (!Change(d->autoCenter, value))
         return;
-    FAutoCenter = value;
     if (value)
         Recenter();
     RepaintLabel();
@@ -53,38 +90,62 @@ void TRotLab::SetAutoCenter(bool value)
 
 void TRotLab::SetPosX(int value)
 {
-    if (FAutoCenter)
+    if (d->autoCenter)
         Recenter();
-    else if (FTextPosX != value)
-        FTextPosX = value;
-    else
+    else if (!Change(d->textPosX, value))
         return;
     RepaintLabel();
 }
 
 void TRotLab::SetPosY(int value)
 {
-    if (FAutoCenter)
+    if (d->autoCenter)
         Recenter();
-    else if (FTextPosY != value)
-        FTextPosY = value;
-    else
+    else if (!Change(d->textPosY, value))
         return;
     RepaintLabel();
 }
 
 void TRotLab::Recenter()
 {
-    FTextPosX = Width() / 2;
-    FTextPosY = Height() / 2;
+    d->textPosX = Width() / 2;
+    d->textPosY = Height() / 2;
 }
 
 void TRotLab::HandleResize(TObject*)
 {
-    if (!FAutoCenter)
+    if (!d->autoCenter)
         return;
     Recenter();
     RepaintLabel();
+}
+
+// ---- size ----------------------------------------------------------------------------
+
+// The bounding box of the text cell turned by TextAngle, plus the frame on both sides.
+QSize TRotLab::TurnedTextSize() const
+{
+    const QFontMetrics metrics(Font()->ToQFont());
+    const double w = metrics.horizontalAdvance(Caption()), h = metrics.height();
+    const double a = d->textAngle * std::numbers::pi / 180.0;
+    const double s = std::abs(std::sin(a)), c = std::abs(std::cos(a));
+    const int frame = 2 * FrameLineCount(d->frameStyle);
+    // Whole pixels that cover the box; the tolerance keeps a right angle, whose cosine
+    // comes out as a tiny fraction instead of 0, from adding a pixel.
+    const auto cover = [](double extent) { return int(std::ceil(extent - 1e-9)); };
+    return QSize(cover(w * c + h * s) + frame, cover(w * s + h * c) + frame);
+}
+
+QSize TRotLab::sizeHint() const
+{
+    if (AutoSize())
+        return TurnedTextSize();
+    return TCustomLabel::sizeHint().expandedTo(TurnedTextSize());
+}
+
+QSize TRotLab::minimumSizeHint() const
+{
+    return TurnedTextSize();
 }
 
 // ---- painting ------------------------------------------------------------------------
@@ -95,18 +156,18 @@ void TRotLab::Paint()
         return;
     // A control sized before it was ever shown got no resize notification: the anchor
     // follows the centre anyway.
-    if (FAutoCenter)
+    if (d->autoCenter)
         Recenter();
     TCustomLabel::Paint();
-    DrawFrame(Canvas(), FFrameStyle, 0, 0, Width() - 1, Height() - 1, clWhite, clSilver, clGray,
+    DrawFrame(Canvas(), d->frameStyle, 0, 0, Width() - 1, Height() - 1, clWhite, clSilver, clGray,
               clBlack, clBlack);
 }
 
 void TRotLab::UseRotatedFont(TCanvas* canvas) const
 {
     canvas->Font()->Assign(Font());
-    canvas->Font()->SetOrientation(FTextAngle * 10);
-    canvas->Font()->SetQuality(FAntiAlias ? fqAntialiased : fqNonAntialiased);
+    canvas->Font()->SetOrientation(d->textAngle * 10);
+    canvas->Font()->SetQuality(d->antiAlias ? fqAntialiased : fqNonAntialiased);
     canvas->Brush()->SetStyle(bsClear);
 }
 
@@ -117,17 +178,17 @@ QPoint TRotLab::TextOrigin()
     const QString text = Caption();
     const int w = canvas->TextWidth(text) / 2;
     const int h = canvas->TextHeight(text) / 2;
-    const double a = FTextAngle * std::numbers::pi / 180.0;
+    const double a = d->textAngle * std::numbers::pi / 180.0;
     const double s = std::sin(a), c = std::cos(a);
     switch (Alignment()) {
     case taLeftJustify:
-        return QPoint(FTextPosX + Round(-h * s), FTextPosY + Round(-h * c));
+        return QPoint(d->textPosX + Round(-h * s), d->textPosY + Round(-h * c));
     case taRightJustify:
-        return QPoint(FTextPosX + Round(-2 * w * c - h * s), FTextPosY + Round(2 * w * s - h * c));
+        return QPoint(d->textPosX + Round(-2 * w * c - h * s), d->textPosY + Round(2 * w * s - h * c));
     case taCenter:
         break;
     }
-    return QPoint(FTextPosX + Round(-w * c - h * s), FTextPosY + Round(w * s - h * c));
+    return QPoint(d->textPosX + Round(-w * c - h * s), d->textPosY + Round(w * s - h * c));
 }
 
 void TRotLab::DoDrawText(TRect&, int Flags)
@@ -157,12 +218,7 @@ void TRotLab::Assign(const TPersistent* Source)
         TCustomLabel::Assign(Source);
         return;
     }
-    FAutoCenter = source->FAutoCenter;
-    FFrameStyle = source->FFrameStyle;
-    FTextAngle = source->FTextAngle;
-    FTextPosX = source->FTextPosX;
-    FTextPosY = source->FTextPosY;
-    FAntiAlias = source->FAntiAlias;
+    *d = *source->d;
     Invalidate();
 }
 

@@ -5,7 +5,8 @@
 // says which point of the text lies on the anchor (PosX, PosY): the middle of its left
 // edge (taLeftJustify), the middle of its right edge (taRightJustify) or its centre
 // (taCenter). With AutoCenter the anchor stays at the control's centre. The label never
-// resizes itself to its text. A disabled label shows its text engraved.
+// resizes itself to its text; in a layout it asks for room for the turned text. A
+// disabled label shows its text engraved.
 //
 // A property change repaints at once, or, while Transparent, invalidates so that the
 // parent is painted beneath first.
@@ -13,11 +14,12 @@
 
 #include <frame/controls/customlabel.h>
 
+#include <memory>
+
 namespace vek {
 
 class VEK_EXPORT TRotLab : public TCustomLabel {
     Q_OBJECT
-    Q_PROPERTY(vek::TAlignment Alignment READ Alignment WRITE SetAlignment)
     Q_PROPERTY(bool AntiAlias READ AntiAlias WRITE SetAntiAlias)
     Q_PROPERTY(bool AutoCenter READ AutoCenter WRITE SetAutoCenter)
     Q_PROPERTY(vek::TFrameStyle FrameStyle READ FrameStyle WRITE SetFrameStyle)
@@ -26,32 +28,47 @@ class VEK_EXPORT TRotLab : public TCustomLabel {
     Q_PROPERTY(int TextAngle READ TextAngle WRITE SetTextAngle)
 
 public:
-    // Starts 200 x 200 pixels, Arial 11 pt, centred text at angle 0, transparent, with a
-    // lowered frame.
+    /// Starts 200 x 200 pixels, Arial 11 pt, centred text at angle 0, transparent, with a
+    /// lowered frame; Alignment taCenter, AutoSize off.
     explicit TRotLab(QWidget* parent = nullptr);
+    ~TRotLab() override;
 
-    // Smooth text edges (true) or crisp pixels (false).
-    bool AntiAlias() const { return FAntiAlias; }
+    /// Smooth text edges (true, the default) or crisp pixels (false).
+    bool AntiAlias() const;
     void SetAntiAlias(bool value);
-    // Keeps the anchor at (Width div 2, Height div 2), also after resizing.
-    bool AutoCenter() const { return FAutoCenter; }
+    /// Keeps the anchor at (Width div 2, Height div 2), also after resizing. Default true.
+    bool AutoCenter() const;
     void SetAutoCenter(bool value);
-    TFrameStyle FrameStyle() const { return FFrameStyle; }
+    /// The frame drawn around the control. Default fsLowered.
+    TFrameStyle FrameStyle() const;
     void SetFrameStyle(TFrameStyle value);
-    // The anchor in client pixels; ignored (the anchor is recentred) while AutoCenter.
-    int PosX() const { return FAutoCenter ? Width() / 2 : FTextPosX; }
+    /// The anchor in client pixels (default 10, 10); ignored (the anchor is recentred)
+    /// while AutoCenter.
+    int PosX() const;
     void SetPosX(int value);
-    int PosY() const { return FAutoCenter ? Height() / 2 : FTextPosY; }
+    int PosY() const;
     void SetPosY(int value);
-    // Degrees, counterclockwise; any integer.
-    int TextAngle() const { return FTextAngle; }
+    /// Degrees, counterclockwise; any integer. Default 0.
+    int TextAngle() const;
     void SetTextAngle(int value);
 
-    // Top-left corner of the rotated text cell for the current caption, font, angle,
-    // alignment and anchor.
+    /// Top-left corner of the rotated text cell for the current caption, font, angle,
+    /// alignment and anchor.
     QPoint TextOrigin();
 
+    /// The default size 200 x 200, grown to hold the turned text and the frame; with
+    /// AutoSize just the turned text and the frame.
+    QSize sizeHint() const override;
+    /// The box of the turned text inside the frame.
+    QSize minimumSizeHint() const override;
+
+    /// From another rotated label: AutoCenter, FrameStyle, TextAngle, the anchor and
+    /// AntiAlias (not Alignment, Transparent or Color); then invalidates.
     void Assign(const TPersistent* Source) override;
+
+public slots:
+    /// Sets TextAngle, for connecting a dial or slider.
+    void setTextAngle(int degrees) { SetTextAngle(degrees); }
 
 protected:
     void Paint() override;
@@ -63,15 +80,10 @@ private:
     void Recenter();
     void HandleResize(TObject* Sender);
     void UseRotatedFont(TCanvas* canvas) const;
-    template <typename T>
-    void Change(T& field, const T& value);
+    QSize TurnedTextSize() const;
 
-    int FTextAngle = 0;
-    int FTextPosX = 10;
-    int FTextPosY = 10;
-    bool FAntiAlias = true;
-    bool FAutoCenter = true;
-    TFrameStyle FFrameStyle = fsLowered;
+    struct Private;
+    std::unique_ptr<Private> d;
 };
 
 } // namespace vek

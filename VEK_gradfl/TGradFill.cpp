@@ -1,7 +1,10 @@
 // TGradFill: the bands, their colors, the grid lines and the color flipping.
 #include "VEK_gradfl.h"
 
+#include "gradfl_p.h"
+
 #include <frame/baselib/drawing.h>
+#include <frame/core/change.h>
 #include <frame/runtime/rtl.h>
 
 #include <algorithm>
@@ -11,37 +14,77 @@ namespace vek {
 // Grid lines divide the panel into this many parts in each direction.
 static constexpr int GridDivisions = 10;
 
-TGradFill::TGradFill(QWidget* parent) : TGraphicControl(parent)
+TGradFill::TGradFill(QWidget* parent) : TGraphicControl(parent), d(std::make_unique<Private>())
 {
     SetDefaultSize(121, 121);
 }
 
-// ---- properties
+TGradFill::~TGradFill() = default;
+
+TColor TGradFill::ColorFirst() const { return d->colorFirst; }
+TColor TGradFill::ColorLast() const { return d->colorLast; }
+bool TGradFill::ColorFlipped() const { return d->colorFlipped; }
+TGradFill::TGradType TGradFill::FillType() const { return d->fillType; }
+TFrameStyle TGradFill::FrameStyle() const { return d->frameStyle; }
+TColor TGradFill::GridColor() const { return d->gridColor; }
+TGradFill::TGridMode TGradFill::GridMode() const { return d->gridMode; }
+int TGradFill::NrColors() const { return d->nrColors; }
+
+// ---- properties: stored and repainted later, as a decorative panel needs no
+// synchronous repaint
 
 void TGradFill::SetColorFirst(TColor value)
 {
-    (FColorFlipped ? FColLastOrg : FColFirstOrg) = value;
-    Store(FColorFirst, value);
+    (d->colorFlipped ? d->colorLastOrg : d->colorFirstOrg) = value;
+    if (Change(d->colorFirst, value))
+        Invalidate();
 }
 
 void TGradFill::SetColorLast(TColor value)
 {
-    (FColorFlipped ? FColFirstOrg : FColLastOrg) = value;
-    Store(FColorLast, value);
+    (d->colorFlipped ? d->colorFirstOrg : d->colorLastOrg) = value;
+    if (Change(d->colorLast, value))
+        Invalidate();
 }
 
 void TGradFill::SetColorFlipped(bool value)
 {
-    FColorFlipped = value;
-    FColorFirst = value ? FColLastOrg : FColFirstOrg;
-    Store(FColorLast, value ? FColFirstOrg : FColLastOrg);
+    if (!Change(d->colorFlipped, value))
+        return;
+    d->colorFirst = value ? d->colorLastOrg : d->colorFirstOrg;
+    d->colorLast = value ? d->colorFirstOrg : d->colorLastOrg;
+    Invalidate();
 }
 
-void TGradFill::SetFillType(TGradType value) { Store(FFillType, value); }
-void TGradFill::SetFrameStyle(TFrameStyle value) { Store(FFrameStyle, value); }
-void TGradFill::SetGridColor(TColor value) { Store(FGridColor, value); }
-void TGradFill::SetGridMode(TGridMode value) { Store(FGridMode, value); }
-void TGradFill::SetNrColors(int value) { Store(FNrColors, std::clamp(value, 1, 255)); }
+void TGradFill::SetFillType(TGradType value)
+{
+    if (Change(d->fillType, value))
+        Invalidate();
+}
+
+void TGradFill::SetFrameStyle(TFrameStyle value)
+{
+    if (Change(d->frameStyle, value))
+        Invalidate();
+}
+
+void TGradFill::SetGridColor(TColor value)
+{
+    if (Change(d->gridColor, value))
+        Invalidate();
+}
+
+void TGradFill::SetGridMode(TGridMode value)
+{
+    if (Change(d->gridMode, value))
+        Invalidate();
+}
+
+void TGradFill::SetNrColors(int value)
+{
+    if (Change(d->nrColors, std::clamp(value, 1, 255)))
+        Invalidate();
+}
 
 // ---- painting
 
@@ -49,7 +92,7 @@ void TGradFill::Paint()
 {
     PaintBands();
     PaintGrid();
-    DrawFrame(Canvas(), FFrameStyle, 0, 0, Width() - 1, Height() - 1, 0xFFFFFF, 0xC0C0C0,
+    DrawFrame(Canvas(), d->frameStyle, 0, 0, Width() - 1, Height() - 1, 0xFFFFFF, 0xC0C0C0,
               0x808080, 0, 0);
     if (OnPaint)
         OnPaint(this);
@@ -59,7 +102,7 @@ void TGradFill::PaintBands()
 {
     TCanvas* canvas = Canvas();
     canvas->Brush()->SetStyle(bsSolid);
-    for (int k = 0; k < FNrColors; ++k) {
+    for (int k = 0; k < d->nrColors; ++k) {
         canvas->Brush()->SetColor(BandColor(k));
         canvas->FillRect(BandRect(k)); // an empty band (more bands than pixels) paints nothing
     }
@@ -67,8 +110,8 @@ void TGradFill::PaintBands()
 
 TRect TGradFill::BandRect(int k) const
 {
-    const int w = Width(), h = Height(), n = FNrColors;
-    if (FFillType == gtHoriz || FFillType == gtMidBandHoriz)
+    const int w = Width(), h = Height(), n = d->nrColors;
+    if (d->fillType == gtHoriz || d->fillType == gtMidBandHoriz)
         return TRect(0, MulDiv(k, h, n), w, MulDiv(k + 1, h, n));
     return TRect(MulDiv(k, w, n), 0, MulDiv(k + 1, w, n), h);
 }
@@ -77,9 +120,9 @@ TRect TGradFill::BandRect(int k) const
 // the plain types, rising to all of it in the middle band for the mid-band types.
 TColor TGradFill::BandColor(int k) const
 {
-    const TColor first = ColorToRGB(FColorFirst), last = ColorToRGB(FColorLast);
-    const int n = FNrColors, half = n / 2;
-    const bool midBand = FFillType == gtMidBandHoriz || FFillType == gtMidBandVert;
+    const TColor first = ColorToRGB(d->colorFirst), last = ColorToRGB(d->colorLast);
+    const int n = d->nrColors, half = n / 2;
+    const bool midBand = d->fillType == gtMidBandHoriz || d->fillType == gtMidBandVert;
     auto channel = [&](int shift) {
         const int c0 = int((first >> shift) & 0xFF);
         const int dc = int((last >> shift) & 0xFF) - c0;
@@ -95,19 +138,19 @@ TColor TGradFill::BandColor(int k) const
 
 void TGradFill::PaintGrid()
 {
-    if (FGridMode == gmNone)
+    if (d->gridMode == gmNone)
         return;
     TCanvas* canvas = Canvas();
-    canvas->Pen()->SetColor(FGridColor);
+    canvas->Pen()->SetColor(d->gridColor);
     canvas->Pen()->SetWidth(1);
     const int w = Width(), h = Height();
     for (int i = 1; i < GridDivisions; ++i) {
-        if (FGridMode == gmHoriz || FGridMode == gmBoth) {
+        if (d->gridMode == gmHoriz || d->gridMode == gmBoth) {
             const int y = MulDiv(i, h, GridDivisions);
             canvas->MoveTo(0, y);
             canvas->LineTo(w, y);
         }
-        if (FGridMode == gmVert || FGridMode == gmBoth) {
+        if (d->gridMode == gmVert || d->gridMode == gmBoth) {
             const int x = MulDiv(i, w, GridDivisions);
             canvas->MoveTo(x, 0);
             canvas->LineTo(x, h);

@@ -10,57 +10,73 @@
 #pragma once
 
 #include <frame/baselib/baseenums.h>
+#include <frame/canvas/colors.h>
 #include <frame/controls/controls.h>
+
+#include <memory>
 
 namespace vek {
 
+/// A panel filled with a stepped color gradient.
+///
+/// Starts 121 x 121 pixels, also its sizeHint. Colors are fixed unless set to system
+/// colors. It has no disabled look: it is a background.
 class VEK_EXPORT TGradFill : public TGraphicControl {
     Q_OBJECT
-    Q_PROPERTY(quint32 ColorFirst READ ColorFirst WRITE SetColorFirst)
-    Q_PROPERTY(quint32 ColorLast READ ColorLast WRITE SetColorLast)
+    Q_PROPERTY(QColor ColorFirst READ qColorFirst WRITE setQColorFirst RESET resetColorFirst)
+    Q_PROPERTY(QColor ColorLast READ qColorLast WRITE setQColorLast RESET resetColorLast)
     Q_PROPERTY(bool ColorFlipped READ ColorFlipped WRITE SetColorFlipped)
     Q_PROPERTY(TGradType FillType READ FillType WRITE SetFillType)
     Q_PROPERTY(vek::TFrameStyle FrameStyle READ FrameStyle WRITE SetFrameStyle)
-    Q_PROPERTY(quint32 GridColor READ GridColor WRITE SetGridColor)
+    Q_PROPERTY(QColor GridColor READ qGridColor WRITE setQGridColor RESET resetGridColor)
     Q_PROPERTY(TGridMode GridMode READ GridMode WRITE SetGridMode)
     Q_PROPERTY(int NrColors READ NrColors WRITE SetNrColors)
 
 public:
-    // Band orientation and color profile.
+    /// Band orientation and color profile.
     enum TGradType { gtHoriz, gtVert, gtMidBandHoriz, gtMidBandVert };
     Q_ENUM(TGradType)
-    // Grid lines over the gradient.
+    /// Grid lines over the gradient.
     enum TGridMode { gmNone, gmHoriz, gmVert, gmBoth };
     Q_ENUM(TGridMode)
 
-    // Starts 121 x 121 pixels with 16 horizontal bands from maroon towards yellow.
+    /// Starts 121 x 121 pixels with 16 horizontal bands from maroon towards yellow.
     explicit TGradFill(QWidget* parent = nullptr);
+    ~TGradFill() override;
 
-    // The color of the first band.
-    TColor ColorFirst() const { return FColorFirst; }
+    /// The color of the first band; default clMaroon.
+    TColor ColorFirst() const;
     void SetColorFirst(TColor value);
-    // The color the gradient runs towards.
-    TColor ColorLast() const { return FColorLast; }
+    VEK_COLOR_PROPERTY(ColorFirst, clMaroon)
+    /// The color the gradient runs towards; default clYellow.
+    TColor ColorLast() const;
     void SetColorLast(TColor value);
-    // Shows the gradient with the two colors exchanged. Colors written while flipped
-    // stay where they were written, so flipping back restores the original order.
-    bool ColorFlipped() const { return FColorFlipped; }
+    VEK_COLOR_PROPERTY(ColorLast, clYellow)
+    /// Shows the gradient with the two colors exchanged (default false). Colors written
+    /// while flipped stay where they were written, so flipping back restores the
+    /// original order.
+    bool ColorFlipped() const;
     void SetColorFlipped(bool value);
-    TGradType FillType() const { return FFillType; }
+    /// Band orientation and profile. Default gtHoriz.
+    TGradType FillType() const;
     void SetFillType(TGradType value);
-    TFrameStyle FrameStyle() const { return FFrameStyle; }
+    /// The frame drawn last. Default fsNone.
+    TFrameStyle FrameStyle() const;
     void SetFrameStyle(TFrameStyle value);
-    TColor GridColor() const { return FGridColor; }
+    /// The grid lines' color; default clNavy.
+    TColor GridColor() const;
     void SetGridColor(TColor value);
-    // Horizontal and/or vertical lines at every tenth of the height and width.
-    TGridMode GridMode() const { return FGridMode; }
+    VEK_COLOR_PROPERTY(GridColor, clNavy)
+    /// Horizontal and/or vertical lines at every tenth of the height and width.
+    /// Default gmNone.
+    TGridMode GridMode() const;
     void SetGridMode(TGridMode value);
-    // Number of bands, 1..255 (other values are clamped).
-    int NrColors() const { return FNrColors; }
+    /// Number of bands, 1..255 (other values are clamped). Default 16.
+    int NrColors() const;
     void SetNrColors(int value);
 
-    // Called after the control has painted itself; the handler may draw over the
-    // gradient on Canvas().
+    /// Called after the control has painted itself; the handler may draw over the
+    /// gradient on Canvas().
     TNotifyEvent OnPaint;
 
 protected:
@@ -72,21 +88,9 @@ private:
     // The rectangle and the color of band k.
     TRect BandRect(int k) const;
     TColor BandColor(int k) const;
-    // Stores and repaints later: a decorative panel needs no synchronous repaint.
-    template <typename T> void Store(T& field, T value)
-    {
-        field = value;
-        Invalidate();
-    }
 
-    TColor FColorFirst = 0x000080, FColorLast = 0x00FFFF;
-    TColor FColFirstOrg = 0x000080, FColLastOrg = 0x00FFFF;
-    bool FColorFlipped = false;
-    TGradType FFillType = gtHoriz;
-    TFrameStyle FFrameStyle = fsNone;
-    TColor FGridColor = 0x800000;
-    TGridMode FGridMode = gmNone;
-    int FNrColors = 16;
+    struct Private;
+    std::unique_ptr<Private> d;
 };
 
 } // namespace vek

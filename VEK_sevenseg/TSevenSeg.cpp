@@ -1,14 +1,27 @@
+// TSevenSeg: construction, properties, the display slots, size hints and copying.
 #include "VEK_sevenseg.h"
 
-#include "glyphcache.h"
+#include "sevenseg_p.h"
 
-#include <frame/canvas/bitmap.h>
-#include <frame/baselib/drawing.h>
+#include <frame/core/change.h>
 
 namespace vek {
 
-TSevenSeg::TSevenSeg(QWidget* parent)
-    : TGraphicControl(parent), FCache(std::make_unique<sevenseg::GlyphCache>())
+namespace {
+
+// The cell of the default layout: (216 - 2 * 8) / 4 - 2 = 48 by 76 - 2 * 8 = 60 pixels;
+// the size hint keeps it whatever the number of cells. A quarter of it still reads.
+constexpr QSize NaturalCell(48, 60);
+constexpr QSize SmallestCell(12, 15);
+
+QSize SizeForCell(QSize cell, int cells, int gap, int margin)
+{
+    return QSize(2 * margin + cells * (cell.width() + gap), 2 * margin + cell.height());
+}
+
+} // namespace
+
+TSevenSeg::TSevenSeg(QWidget* parent) : TGraphicControl(parent), d(std::make_unique<Private>())
 {
     SetDefaultSize(216, 76);
     OnResize = [this](TObject* Sender) { HandleResize(Sender); };
@@ -17,57 +30,79 @@ TSevenSeg::TSevenSeg(QWidget* parent)
 
 TSevenSeg::~TSevenSeg() = default;
 
+QString TSevenSeg::Caption() const { return d->caption; }
+TColor TSevenSeg::ColorBackGnd() const { return d->colorBackGnd; }
+TColor TSevenSeg::ColorText() const { return d->colorText; }
+TColorScheme TSevenSeg::ColorScheme() const { return d->colorScheme; }
+TFrameStyle TSevenSeg::FrameStyle() const { return d->frameStyle; }
+int TSevenSeg::InterDigDist() const { return d->interDigDist; }
+int TSevenSeg::Margin() const { return d->margin; }
+int TSevenSeg::NumDigits() const { return d->numDigits; }
+TColor TSevenSeg::GrayLineColor() const { return d->lines.Gray; }
+TColor TSevenSeg::WhiteLineColor() const { return d->lines.White; }
+
 // Every change that affects the glyph cells goes through Paint, which rebuilds the cache
 // for the new colors and layout before drawing.
-template <typename T>
-void TSevenSeg::ChangeAndPaint(T& field, const T& value)
+void TSevenSeg::SetCaption(const QString& value)
 {
-    if (field == value)
+    if (!Change(d->caption, value))
         return;
-    field = value;
     Paint();
+    emit captionChanged(d->caption);
 }
 
-void TSevenSeg::SetCaption(const QString& value) { ChangeAndPaint(FCaption, value); }
-void TSevenSeg::SetColorBackGnd(TColor value) { ChangeAndPaint(FColorBakG, value); }
-void TSevenSeg::SetColorText(TColor value) { ChangeAndPaint(FColorTxt, value); }
+void TSevenSeg::SetColorBackGnd(TColor value)
+{
+    if (Change(d->colorBackGnd, value))
+        Paint();
+}
+
+void TSevenSeg::SetColorText(TColor value)
+{
+    if (Change(d->colorText, value))
+        Paint();
+}
 
 void TSevenSeg::SetColorScheme(TColorScheme value)
 {
-    if (FColorScheme == value)
+    if (!Change(d->colorScheme, value))
         return;
-    FColorScheme = value;
-    const TSchemeLineColors lines = SchemeLineColors(value);
-    FColGrayLine = lines.Gray;
-    FColWhiteLine = lines.White;
+    d->lines = SchemeLineColors(value);
     Invalidate();
 }
 
 void TSevenSeg::SetFrameStyle(TFrameStyle value)
 {
-    if (FFrameStyle == value)
-        return;
-    FFrameStyle = value;
-    Invalidate();
+    if (Change(d->frameStyle, value))
+        Invalidate();
 }
 
 void TSevenSeg::SetInterDigDist(int value)
 {
-    ChangeAndPaint(FInterDigDist, std::clamp(value, 0, 255));
+    if (Change(d->interDigDist, std::clamp(value, 0, 255)))
+        CellLayoutChanged();
 }
 
 void TSevenSeg::SetMargin(int value)
 {
-    if (value == FMargin)
+    if (value == d->margin)
         return;
-    ChangeAndPaint(FMargin, std::max(0, std::min(value, Height() / 2 - 1)));
+    if (Change(d->margin, std::max(0, std::min(value, Height() / 2 - 1))))
+        CellLayoutChanged();
 }
 
 void TSevenSeg::SetNumDigits(int value)
 {
     if (value < 1 || value > 32)
         return;
-    ChangeAndPaint(FNumDigits, value);
+    if (Change(d->numDigits, value))
+        CellLayoutChanged();
+}
+
+void TSevenSeg::CellLayoutChanged()
+{
+    Paint();
+    updateGeometry();
 }
 
 void TSevenSeg::HandleResize(TObject*)
@@ -75,66 +110,60 @@ void TSevenSeg::HandleResize(TObject*)
     Paint();
 }
 
+// ---- display slots -------------------------------------------------------------------
+
+void TSevenSeg::display(const QString& text)
+{
+    SetCaption(text);
+}
+
+void TSevenSeg::display(int value)
+{
+    DisplayNumber(QString::number(value));
+}
+
+void TSevenSeg::display(double value)
+{
+    const int digits = std::max(1, d->numDigits - (value < 0 ? 1 : 0));
+    DisplayNumber(QString::number(value, 'g', digits));
+}
+
+void TSevenSeg::DisplayNumber(const QString& text)
+{
+    // A number cut after the last cell would read as another number.
+    if (sevenseg::CaptionCells(text).size() > size_t(d->numDigits)) {
+        emit overflow();
+        return;
+    }
+    SetCaption(text);
+}
+
+// ---- size ----------------------------------------------------------------------------
+
 int TSevenSeg::CellWidth() const
 {
-    return (Width() - 2 * FMargin) / FNumDigits - FInterDigDist;
+    return (Width() - 2 * d->margin) / d->numDigits - d->interDigDist;
 }
 
 int TSevenSeg::CacheHeight() const
 {
-    return Height() - 2 * FMargin;
+    return Height() - 2 * d->margin;
 }
 
 bool TSevenSeg::EnsureCache()
 {
-    return FCache->Update(ToQRgb(FColorTxt), ToQRgb(FColorBakG), CellWidth(), CacheHeight());
+    return d->cache.Update(ToQRgb(d->colorText), ToQRgb(d->colorBackGnd), CellWidth(),
+                           CacheHeight());
 }
 
-// ---- painting ------------------------------------------------------------------------
-
-void TSevenSeg::Paint()
+QSize TSevenSeg::sizeHint() const
 {
-    if (!Visible() && !ComponentState().testFlag(csDesigning))
-        return;
-    const int W = Width();
-    const int H = Height();
-    TBitmap face(W, H);
-    TCanvas* canvas = face.Canvas();
-    canvas->Font()->Assign(Font());
-    canvas->Brush()->SetColor(FColorBakG);
-    canvas->FillRect(TRect(0, 0, W, H));
-    if (EnsureCache())
-        PaintCells(canvas, CellWidth(), CacheHeight());
-    DrawFrame(canvas, FFrameStyle, 0, 0, W - 1, H - 1, 0xFFFFFF, 0xC0C0C0, 0x808080, clBlack,
-              clBlack);
-    Canvas()->SetCopyMode(cmSrcCopy);
-    Canvas()->Draw(0, 0, &face);
+    return SizeForCell(NaturalCell, d->numDigits, d->interDigDist, d->margin);
 }
 
-void TSevenSeg::PaintCells(TCanvas* canvas, int cw, int ch)
+QSize TSevenSeg::minimumSizeHint() const
 {
-    const auto isPoint = [](QChar c) { return c == QLatin1Char('.') || c == QLatin1Char(','); };
-    const int bottom = Height() - FMargin;
-    const int pointCell = sevenseg::CellCount - 1;
-    int i = 0;
-    for (int j = 1; j <= FNumDigits && i < FCaption.size(); ++j, ++i) {
-        const QChar c = FCaption.at(i);
-        bool point = false;
-        if (!isPoint(c) && i + 1 < FCaption.size() && isPoint(FCaption.at(i + 1))) {
-            point = true;
-            ++i;
-        }
-        const int x = (j - 1) * (cw + FInterDigDist) + FMargin;
-        const int k = sevenseg::CellIndexOf(c);
-        if (k >= 0)
-            canvas->StretchBlt(TRect(x, FMargin, x + cw, bottom), FCache->Cells(k),
-                               TRect(k * cw, 0, (k + 1) * cw, ch), cmSrcCopy);
-        if (point)
-            canvas->StretchBlt(TRect(x + cw * 5 / 6, FMargin + ch * 5 / 6, x + cw, bottom),
-                               FCache->Cells(pointCell),
-                               TRect(pointCell * cw + cw * 5 / 6, ch * 5 / 6, (pointCell + 1) * cw, ch),
-                               cmSrcCopy);
-    }
+    return SizeForCell(SmallestCell, d->numDigits, d->interDigDist, d->margin);
 }
 
 // ---- copying -------------------------------------------------------------------------
@@ -146,19 +175,14 @@ void TSevenSeg::Assign(const TPersistent* Source)
         TGraphicControl::Assign(Source);
         return;
     }
-    FColorBakG = source->FColorBakG;
-    FColorTxt = source->FColorTxt;
-    FNumDigits = source->FNumDigits;
-    FCaption = source->FCaption;
-    FFrameStyle = source->FFrameStyle;
-    FColBlackLine = source->FColBlackLine;
-    FColGrayLine = source->FColGrayLine;
-    FColWhiteLine = source->FColWhiteLine;
-    FColorScheme = source->FColorScheme;
-    FMargin = source->FMargin;
-    FInterDigDist = source->FInterDigDist;
-    // The next paint rebuilds the cache for the copied colors and layout.
+    const QString caption = d->caption;
+    // Every setting is copied; the glyph cache comes along too and, being keyed by colors
+    // and cell size, rebuilds itself on the next paint where this display differs.
+    *d = *source->d;
     Invalidate();
+    updateGeometry();
+    if (d->caption != caption)
+        emit captionChanged(d->caption);
 }
 
 void TSevenSeg::AssignTo(TPersistent* Dest) const

@@ -17,7 +17,6 @@ TGradFill* MakeFill(QWidget* parent, TGradFill::TGradType type, int bands, TColo
                     TColor last)
 {
     auto* fill = new TGradFill(parent);
-    fill->setMinimumSize(121, 121);
     fill->SetFillType(type);
     fill->SetNrColors(bands);
     fill->SetColorFirst(first);

@@ -23,8 +23,6 @@ TRasterLab* MakeLabel(QWidget* parent, const QString& text, TColor on, TColor of
     lab->SetText(text);
     lab->SetColorDotOn(on);
     lab->SetColorDotOff(off);
-    lab->SetAutoHeight(true);
-    lab->setMinimumSize(lab->size());
     return lab;
 }
 
@@ -59,8 +57,6 @@ QWidget* CreatePage(QWidget* parent)
     auto* sampleLayout = new QVBoxLayout(samples);
     auto* banner = MakeLabel(samples, QString::fromUtf8("+++ Next train 12:45 to Zürich +++"),
                              0x00C0FF, 0x203040);
-    banner->resize(560, banner->Height());
-    banner->setMinimumSize(banner->size());
     banner->SetScrollInterval(30);
     banner->SetScrollMode(TRasterLab::rdsmLeft);
     sampleLayout->addWidget(banner);
@@ -82,8 +78,6 @@ QWidget* CreatePage(QWidget* parent)
     auto* live = new QGroupBox("Live label", page);
     auto* form = new QFormLayout(live);
     auto* lab = MakeLabel(live, "Hello, world!", 0x00FF00, 0x404040);
-    lab->resize(560, lab->Height());
-    lab->setMinimumSize(lab->size());
     form->addRow(lab);
     auto* text = new QLineEdit(lab->Text());
     QObject::connect(text, &QLineEdit::textChanged, lab, [lab](const QString& t) { lab->SetText(t); });

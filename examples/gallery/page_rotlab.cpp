@@ -19,8 +19,6 @@ TRotLab* MakeLabel(QWidget* parent, const QString& caption, int angle, TAlignmen
                    TFrameStyle frame)
 {
     auto* lab = new TRotLab(parent);
-    lab->resize(140, 140);
-    lab->setMinimumSize(140, 140);
     lab->SetCaption(caption);
     lab->SetTextAngle(angle);
     lab->SetAlignment(alignment);
@@ -39,7 +37,7 @@ QWidget* CreatePage(QWidget* parent)
     grid->addWidget(MakeLabel(samples, "45 degrees", 45, taCenter, fsRaised), 0, 1);
     grid->addWidget(MakeLabel(samples, "90 degrees", 90, taCenter, fsSingle), 0, 2);
     auto* left = MakeLabel(samples, "Anchor", -30, taLeftJustify, fsEmbossed);
-    left->Font()->SetColor(0x0000A0);
+    left->Font()->SetColor(0x0060D0); // an orange that reads on light and dark themes
     grid->addWidget(left, 0, 3);
     auto* upside = MakeLabel(samples, "Upside down", 180, taCenter, fsEngraved);
     upside->Font()->SetStyle(fsBold);
@@ -47,6 +45,7 @@ QWidget* CreatePage(QWidget* parent)
     auto* opaque = MakeLabel(samples, "Opaque, 270", 270, taCenter, fsLowered);
     opaque->SetTransparent(false);
     opaque->SetColor(0xE0F0FF);
+    opaque->Font()->SetColor(clBlack); // a fixed background needs a fixed text color
     grid->addWidget(opaque, 1, 1);
     auto* disabled = MakeLabel(samples, "Disabled", 20, taCenter, fsLowered);
     disabled->SetEnabled(false);
@@ -63,7 +62,7 @@ QWidget* CreatePage(QWidget* parent)
     form->addRow(lab);
     auto* angle = new QSlider(Qt::Horizontal);
     angle->setRange(-180, 180);
-    QObject::connect(angle, &QSlider::valueChanged, lab, [lab](int v) { lab->SetTextAngle(v); });
+    QObject::connect(angle, &QSlider::valueChanged, lab, &TRotLab::setTextAngle);
     form->addRow("Angle", angle);
     auto* antialias = new QCheckBox("Antialiasing");
     antialias->setChecked(true);

@@ -1,6 +1,6 @@
 #include "customlabel.h"
 
-#include <frame/canvas/colors.h>
+#include <frame/core/change.h>
 
 #include <QFontMetrics>
 
@@ -36,38 +36,109 @@ QString ShownText(const QString& text, int flags)
     return shown;
 }
 
-} // namespace
-
-TCustomLabel::TCustomLabel(QWidget* parent) : TGraphicControl(parent)
+// The extent of text laid out with DrawText-style flags in font: word-wrapped within
+// width, otherwise the widest line's advance (as the text is laid out, not the glyphs'
+// ink) by the lines' height. An empty text measures as one blank, so that an empty
+// label keeps a line's height.
+QSize TextExtent(const QFont& font, const QString& caption, int flags, int width)
 {
-    resize(65, 17);
+    const QString text = caption.isEmpty() ? QStringLiteral(" ") : caption;
+    const QFontMetrics metrics(font);
+    if (flags & DT_WORDBREAK)
+        return metrics.boundingRect(QRect(0, 0, width, 0x7FFF), QtTextFlags(flags), text).size();
+    QSize extent;
+    const QStringList lines = ShownText(text, flags).split(QLatin1Char('\n'));
+    for (const QString& line : lines)
+        extent.setWidth(std::max(extent.width(), metrics.horizontalAdvance(line)));
+    extent.setHeight(int(lines.size()) * metrics.height());
+    return extent;
 }
 
-template <typename T>
-void TCustomLabel::Change(T& field, const T& value, bool adjust)
+} // namespace
+
+// What a label shows and how, behind d so that the public header declares the API only.
+struct TCustomLabel::Private {
+    QString caption;
+    TAlignment alignment = taLeftJustify;
+    bool autoSize = true;
+    TTextLayout layout = tlTop;
+    bool showAccelChar = true;
+    bool transparent = false;
+    bool wordWrap = false;
+};
+
+TCustomLabel::TCustomLabel(QWidget* parent)
+    : TGraphicControl(parent), d(std::make_unique<Private>())
 {
-    if (field == value)
+    SetDefaultSize(65, 17);
+}
+
+TCustomLabel::~TCustomLabel() = default;
+
+QString TCustomLabel::Caption() const { return d->caption; }
+TAlignment TCustomLabel::Alignment() const { return d->alignment; }
+bool TCustomLabel::AutoSize() const { return d->autoSize; }
+TCustomLabel::TTextLayout TCustomLabel::Layout() const { return d->layout; }
+bool TCustomLabel::ShowAccelChar() const { return d->showAccelChar; }
+bool TCustomLabel::Transparent() const { return d->transparent; }
+bool TCustomLabel::WordWrap() const { return d->wordWrap; }
+
+void TCustomLabel::SetCaption(const QString& value)
+{
+    if (!Change(d->caption, value))
         return;
-    field = value;
-    if (adjust)
-        AdjustBounds();
+    TextExtentChanged();
     RepaintLabel();
 }
 
-void TCustomLabel::SetCaption(const QString& value) { Change(FCaption, value, true); }
-void TCustomLabel::SetAlignment(TAlignment value) { Change(FAlignment, value, false); }
-void TCustomLabel::SetAutoSize(bool value) { Change(FAutoSize, value, true); }
-void TCustomLabel::SetLayout(TTextLayout value) { Change(FLayout, value, false); }
-void TCustomLabel::SetShowAccelChar(bool value) { Change(FShowAccelChar, value, true); }
-void TCustomLabel::SetWordWrap(bool value) { Change(FWordWrap, value, true); }
+void TCustomLabel::SetAlignment(TAlignment value)
+{
+    if (Change(d->alignment, value))
+        RepaintLabel();
+}
+
+void TCustomLabel::SetAutoSize(bool value)
+{
+    if (!Change(d->autoSize, value))
+        return;
+    TextExtentChanged();
+    RepaintLabel();
+}
+
+void TCustomLabel::SetLayout(TTextLayout value)
+{
+    if (Change(d->layout, value))
+        RepaintLabel();
+}
+
+void TCustomLabel::SetShowAccelChar(bool value)
+{
+    if (!Change(d->showAccelChar, value))
+        return;
+    TextExtentChanged();
+    RepaintLabel();
+}
+
+void TCustomLabel::SetWordWrap(bool value)
+{
+    if (!Change(d->wordWrap, value))
+        return;
+    TextExtentChanged();
+    RepaintLabel();
+}
 
 void TCustomLabel::SetTransparent(bool value)
 {
-    if (FTransparent == value)
+    if (!Change(d->transparent, value))
         return;
-    FTransparent = value;
     SetBufferTransparent(value);
     RepaintLabel();
+}
+
+void TCustomLabel::TextExtentChanged()
+{
+    AdjustBounds();
+    updateGeometry();
 }
 
 void TCustomLabel::RepaintLabel()
@@ -77,40 +148,54 @@ void TCustomLabel::RepaintLabel()
 
 void TCustomLabel::FontChanged()
 {
-    AdjustBounds();
+    TextExtentChanged();
     RepaintLabel();
+}
+
+QSize TCustomLabel::sizeHint() const
+{
+    if (!d->autoSize)
+        return TGraphicControl::sizeHint();
+    return TextExtent(Font()->ToQFont(), d->caption, DrawTextFlags(), Width());
+}
+
+QSize TCustomLabel::minimumSizeHint() const
+{
+    if (d->autoSize && !d->wordWrap)
+        return sizeHint();
+    return TGraphicControl::minimumSizeHint();
 }
 
 int TCustomLabel::DrawTextFlags() const
 {
     int flags = DT_EXPANDTABS;
-    if (FAlignment == taCenter)
+    if (d->alignment == taCenter)
         flags |= DT_CENTER;
-    else if (FAlignment == taRightJustify)
+    else if (d->alignment == taRightJustify)
         flags |= DT_RIGHT;
-    if (FWordWrap)
+    if (d->wordWrap)
         flags |= DT_WORDBREAK;
-    if (!FShowAccelChar)
+    if (!d->showAccelChar)
         flags |= DT_NOPREFIX;
     return flags;
 }
 
 void TCustomLabel::AdjustBounds()
 {
-    if (!FAutoSize || ComponentState().testFlag(csLoading))
+    if (!d->autoSize || ComponentState().testFlag(csLoading))
         return;
     TRect rect = ClientRect();
     Canvas()->Font()->Assign(Font());
     DoDrawText(rect, DrawTextFlags() | DT_CALCRECT);
     // A right-aligned label keeps its right edge where it was.
-    const int left = FAlignment == taRightJustify ? Left() + Width() - rect.Width() : Left();
+    const int left = d->alignment == taRightJustify ? Left() + Width() - rect.Width() : Left();
     SetBounds(left, Top(), rect.Width(), rect.Height());
 }
 
 void TCustomLabel::Paint()
 {
     TCanvas* canvas = Canvas();
-    if (FTransparent) {
+    if (d->transparent) {
         canvas->Clear();
     } else {
         canvas->Brush()->SetStyle(bsSolid);
@@ -121,11 +206,11 @@ void TCustomLabel::Paint()
     canvas->Brush()->SetStyle(bsClear);
     TRect rect = ClientRect();
     const int flags = DrawTextFlags();
-    if (FLayout != tlTop) {
+    if (d->layout != tlTop) {
         TRect measured = rect;
         DoDrawText(measured, flags | DT_CALCRECT);
         const int free = rect.Height() - measured.Height();
-        rect.Top += FLayout == tlBottom ? free : free / 2;
+        rect.Top += d->layout == tlBottom ? free : free / 2;
     }
     DoDrawText(rect, flags);
 }
@@ -133,21 +218,8 @@ void TCustomLabel::Paint()
 void TCustomLabel::DoDrawText(TRect& Rect, int Flags)
 {
     TCanvas* canvas = Canvas();
-    const QString text = FCaption.isEmpty() && (Flags & DT_CALCRECT) ? QStringLiteral(" ")
-                                                                     : FCaption;
-    const int qtFlags = QtTextFlags(Flags);
     if (Flags & DT_CALCRECT) {
-        const QFontMetrics metrics(canvas->Font()->ToQFont());
-        QSize extent;
-        if (Flags & DT_WORDBREAK) {
-            extent = metrics.boundingRect(QRect(0, 0, Rect.Width(), 0x7FFF), qtFlags, text).size();
-        } else {
-            // Advance widths, as the text is laid out, not the glyphs' ink.
-            const QStringList lines = ShownText(text, Flags).split(QLatin1Char('\n'));
-            for (const QString& line : lines)
-                extent.setWidth(std::max(extent.width(), metrics.horizontalAdvance(line)));
-            extent.setHeight(int(lines.size()) * metrics.height());
-        }
+        const QSize extent = TextExtent(canvas->Font()->ToQFont(), d->caption, Flags, Rect.Width());
         Rect.Right = Rect.Left + extent.width();
         Rect.Bottom = Rect.Top + extent.height();
         return;
@@ -156,7 +228,7 @@ void TCustomLabel::DoDrawText(TRect& Rect, int Flags)
         QPainter* painter = canvas->Painter();
         painter->setFont(canvas->Font()->ToQFont());
         painter->setPen(ToQColor(color));
-        painter->drawText(box, qtFlags, text);
+        painter->drawText(box, QtTextFlags(Flags), d->caption);
         canvas->Changed();
     };
     const QRect box = Rect.ToQRect();

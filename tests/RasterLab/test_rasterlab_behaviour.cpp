@@ -2,6 +2,8 @@
 // scrolling steps and the timer, and copying.
 #include "rasterlab_fixture.h"
 
+#include <frame/core/timers.h>
+
 #include <QElapsedTimer>
 #include <QTest>
 

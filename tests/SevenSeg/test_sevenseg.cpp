@@ -1,6 +1,8 @@
 // Seven-segment display: glyph cells, decimal points, clamps, resizing and copying,
 // checked on the painted pixels.
-#include <VEK_sevenseg.h>
+// The private header brings the public one from the unit folder; including the public
+// one by name as well would reach its copy in the public include folder a second time.
+#include "sevenseg_p.h"
 
 #include "pixels.h"
 #include <frame/canvas/bitmap.h>
@@ -129,6 +131,23 @@ TEST(SevenSeg, DecimalPointsJoinTheCellBefore)
     const QImage withPoint = Face(seg);
     seg.SetCaption("1,5");
     EXPECT_EQ(Face(seg), withPoint);
+}
+
+TEST(SevenSeg, CaptionCellsTakeAPointOnlyAfterACharacter)
+{
+    const auto cells = [](const QString& caption) {
+        std::string text;
+        for (const sevenseg::CaptionCell& cell : sevenseg::CaptionCells(caption))
+            text += std::string(1, char(cell.ch.unicode())) + (cell.point ? "*" : "") + " ";
+        return text;
+    };
+    EXPECT_EQ(cells("12.34"), "1 2* 3 4 ");
+    EXPECT_EQ(cells(".5"), ". 5 ");
+    EXPECT_EQ(cells("1,5"), "1* 5 ");
+    EXPECT_EQ(cells("1.."), "1* . "); // the second point has no character before it
+    EXPECT_EQ(cells("..,"), ". . , ");
+    EXPECT_EQ(cells("9."), "9* ");
+    EXPECT_EQ(cells(""), "");
 }
 
 TEST(SevenSeg, CaptionIsCutAfterTheLastCell)
