@@ -234,13 +234,13 @@ void TOnOffBut::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
 // ---- size ----------------------------------------------------------------------------
 
 // The room each caption needs follows from where Paint puts it (CaptionPosition): four
-// pixels from the frame, three or four from the glyph. Without captions the glyph keeps
-// a few pixels from the frame.
+// pixels from the glyph and, with a pixel of air, clear of the two-pixel frame. Without
+// captions the glyph keeps a few pixels from the frame.
 QSize TOnOffBut::sizeHint() const
 {
-    constexpr int Room = 6;      // frame and a little air around a bare glyph
-    constexpr int Beside = 8;    // caption beside the glyph: gap and frame distance
-    constexpr int Above = 6;     // caption above or below: gap and frame
+    constexpr int Room = 6;   // frame and a little air around a bare glyph
+    constexpr int Beside = 8; // caption beside the glyph: gap, air and frame
+    constexpr int Above = 7;  // caption above or below: gap, air and frame
     const QFontMetrics metrics(Font()->ToQFont());
     const auto& captions = d->looks.captions;
     const auto width = [&](TCaptionSide side) {
