@@ -71,13 +71,8 @@ void TOnOffBut::SetAutoCenter(bool value)
 
 void TOnOffBut::SetButtonStyle(TOnOffButStyle value)
 {
-    if (!Change(d->looks.buttonStyle, value))
-        return;
-    LoadStyleImages();
-    if (d->looks.autoCenter)
-        Center();
-    updateGeometry();
-    Invalidate();
+    if (Change(d->looks.buttonStyle, value))
+        ShowStyleImages();
 }
 
 void TOnOffBut::SetColorBackgnd(TColor value)

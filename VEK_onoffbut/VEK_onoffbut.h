@@ -255,6 +255,8 @@ private:
     // Glyph images (glyphs.cpp).
     void CreateDefaultUserImages();
     void LoadStyleImages();
+    // Loads the style's images and lays the glyph out for their size.
+    void ShowStyleImages();
     // Mouse (mouse.cpp): a press and a release that count.
     bool AcceptsMouse(TMouseButton Button, int X, int Y) const;
     void Press();

@@ -97,18 +97,22 @@ void TOnOffBut::LoadStyleImages()
     looks.glyph = looks.shown[0].size();
 }
 
-void TOnOffBut::SetUserGlyph(const TBitmap* Img)
+void TOnOffBut::ShowStyleImages()
 {
-    if (!Img || Img->Width() < 2 || Img->Height() < 2)
-        throw EVEKError(ComponentErrorText(Name(), QStringLiteral("user glyph image is too small")));
-    d->looks.user = SplitQuadrants(*Img);
-    if (d->looks.buttonStyle != oobsUser)
-        return;
     LoadStyleImages();
     if (d->looks.autoCenter)
         Center();
     updateGeometry();
     Invalidate();
+}
+
+void TOnOffBut::SetUserGlyph(const TBitmap* Img)
+{
+    if (!Img || Img->Width() < 2 || Img->Height() < 2)
+        throw EVEKError(ComponentErrorText(Name(), QStringLiteral("user glyph image is too small")));
+    d->looks.user = SplitQuadrants(*Img);
+    if (d->looks.buttonStyle == oobsUser)
+        ShowStyleImages();
 }
 
 void TOnOffBut::LoadUserGlyph(const QString& FName)

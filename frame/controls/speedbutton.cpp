@@ -18,6 +18,8 @@ namespace {
 // pressed face around it.
 constexpr QSize DefaultSize(23, 22);
 constexpr QSize EdgeRoom = DefaultSize - QSize(16, 16);
+// A caption keeps some air from the edges, as on push buttons.
+constexpr QSize CaptionRoom(12, 4);
 
 } // namespace
 
@@ -156,7 +158,7 @@ QSize TSpeedButton::sizeHint() const
     const bool across = d->layout == blGlyphLeft || d->layout == blGlyphRight;
     QSize content = across ? QSize(g.width() + gap + t.width(), std::max(g.height(), t.height()))
                            : QSize(std::max(g.width(), t.width()), g.height() + gap + t.height());
-    QSize room = EdgeRoom;
+    QSize room = t.isEmpty() ? EdgeRoom : EdgeRoom + CaptionRoom;
     // A fixed margin keeps the content that far from the edge on both sides.
     if (across)
         room.setWidth(std::max(room.width(), 2 * d->margin));

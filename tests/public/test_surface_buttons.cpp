@@ -38,6 +38,13 @@ QString NotifySignalOf(const QObject& object, const char* property)
     return p.hasNotifySignal() ? QString::fromLatin1(p.notifySignal().name()) : QString();
 }
 
+// Records each emission of a bool signal as "<name> <0|1>".
+template <typename Sender>
+void LogBoolSignal(Sender* sender, void (Sender::*signal)(bool), QStringList& log, const QString& name)
+{
+    QObject::connect(sender, signal, [&log, name](bool value) { log << QString("%1 %2").arg(name).arg(value); });
+}
+
 // Ink of everything but the background inside the frame of a two-state button.
 QRect InkInsideFrame(TOnOffBut& button)
 {
@@ -170,10 +177,8 @@ TEST(TwoStateButtonSignals, GroupMemberSwitchesOffBeforeTheNewOneReports)
     second->SetOnOff(false);
     second->SetGroupIndex(1);
     QStringList calls;
-    QObject::connect(first, &TOnOffBut::checkedChanged,
-                     [&](bool on) { calls << QString("first %1").arg(on); });
-    QObject::connect(second, &TOnOffBut::checkedChanged,
-                     [&](bool on) { calls << QString("second %1").arg(on); });
+    LogBoolSignal(first, &TOnOffBut::checkedChanged, calls, "first");
+    LogBoolSignal(second, &TOnOffBut::checkedChanged, calls, "second");
     QTest::mouseClick(second, Qt::LeftButton, {}, QPoint(50, 25));
     EXPECT_EQ(calls, (QStringList{"first 0", "second 1"}));
     calls.clear();
@@ -204,6 +209,13 @@ TEST(TwoStateButtonSize, HintFollowsGlyphAndCaptions)
     const int withoutTop = button.sizeHint().height();
     button.SetTopText("Top");
     EXPECT_GE(button.sizeHint().height(), withoutTop + 2 * metrics.height());
+
+    const QSize normalFont = button.sizeHint();
+    QFont larger = button.font();
+    larger.setPixelSize(larger.pixelSize() * 2);
+    button.setFont(larger); // Qt's font, seen by the captions
+    EXPECT_GT(button.sizeHint().width(), normalFont.width());
+    EXPECT_GT(button.sizeHint().height(), normalFont.height());
 }
 
 TEST(TwoStateButtonSize, CaptionsFitInsideTheFrameAtTheHint)
@@ -284,10 +296,8 @@ TEST(SpeedButtonSignals, DownChangedInAGroup)
     left->SetGroupIndex(1);
     right->SetGroupIndex(1);
     QStringList calls;
-    QObject::connect(left, &TSpeedButton::downChanged,
-                     [&](bool down) { calls << QString("left %1").arg(down); });
-    QObject::connect(right, &TSpeedButton::downChanged,
-                     [&](bool down) { calls << QString("right %1").arg(down); });
+    LogBoolSignal(left, &TSpeedButton::downChanged, calls, "left");
+    LogBoolSignal(right, &TSpeedButton::downChanged, calls, "right");
     QTest::mouseClick(left, Qt::LeftButton, {}, QPoint(10, 10));
     EXPECT_EQ(calls, QStringList{"left 1"});
     right->SetDown(true); // by code: the other one comes up first
@@ -328,10 +338,11 @@ TEST(SpeedButtonSize, HintFromGlyphAndCaption)
     const QFontMetrics metrics(button.Font()->ToQFont());
     button.SetCaption("Record");
     const int text = metrics.horizontalAdvance("Record");
-    EXPECT_EQ(button.sizeHint(), QSize(23 + button.Spacing() + text, 22));
+    // Edges as for the glyph alone, and some air around the caption.
+    EXPECT_EQ(button.sizeHint(), QSize(23 + button.Spacing() + text + 12, 22 + 4));
     button.SetLayout(blGlyphTop);
     EXPECT_EQ(button.sizeHint(),
-              QSize(std::max(16, text) + 7, 22 + button.Spacing() + metrics.height()));
+              QSize(std::max(16, text) + 7 + 12, 22 + button.Spacing() + metrics.height() + 4));
     EXPECT_EQ(button.minimumSizeHint(), button.sizeHint());
 
     // At its hint the whole caption is painted inside the edge.
