@@ -32,15 +32,17 @@
 
 namespace vek {
 
-// The state of the entry handed to DrawItem.
+/// The state of the entry handed to DrawItem.
 enum TOwnerDrawStateFlag {
-    odSelected = 0x0001,     // the highlighted entry of the open list
-    odDisabled = 0x0004,     // the control is disabled
-    odFocused = 0x0010,      // the closed box has the keyboard focus
-    odComboBoxEdit = 0x1000, // drawn in the closed box, not in the list
+    odSelected = 0x0001,     ///< the highlighted entry of the open list
+    odDisabled = 0x0004,     ///< the control is disabled
+    odFocused = 0x0010,      ///< the closed box has the keyboard focus
+    odComboBoxEdit = 0x1000, ///< drawn in the closed box, not in the list
 };
+/// A combination of TOwnerDrawStateFlag values.
 using TOwnerDrawState = int;
 
+/// Draws entry Index into Rect on the combo box's Canvas().
 using TDrawItemEvent =
     std::function<void(TObject* Sender, int Index, const TRect& Rect, TOwnerDrawState State)>;
 
@@ -62,15 +64,19 @@ public:
     enum TComboStyle { csDropDownList = 2, csOwnerDrawFixed = 3 };
     Q_ENUM(TComboStyle)
 
+    /// An empty list in the csDropDownList style.
     explicit TCustomComboBox(QWidget* parent = nullptr);
     ~TCustomComboBox() override;
 
     // ---- items and selection; indices count from 0, -1 is "no entry selected"
-    /// The entries' texts; default none.
+    /// The entries' texts; default none. Setting them replaces all entries.
     QStringList Items() const;
     void SetItems(const QStringList& items);
+    /// Appends an entry (the first one added is selected).
     void AddItem(const QString& item) { addItem(item); }
+    /// Removes all entries; nothing is selected then.
     void ClearItems() { clear(); }
+    /// The number of entries.
     int ItemCount() const { return count(); }
     /// The selected entry, -1 for none (the first entry once there are entries).
     /// Selecting from code raises neither Click, Select nor Change; out-of-range values
@@ -122,7 +128,9 @@ public:
     /// Draws an owner-drawn entry in place of the default text.
     TDrawItemEvent OnDrawItem;
 
+    /// Opens the list after DropDown (once; an open list stays open).
     void showPopup() override;
+    /// Closes the list, then CloseUp (once).
     void hidePopup() override;
     /// In the owner-drawn style as high as one entry of ItemHeight plus the box's frame.
     QSize sizeHint() const override;
