@@ -17,64 +17,85 @@
 // passes through OnColorNameChange first, so the application can translate or rename
 // colors. The constructor's default names do not pass through it, since no handler can
 // be assigned yet.
+//
+// selColorChanged(QColor) reports every change of SelColor, whether the user picked or
+// edited an entry or the application set SelColor, an entry's color, ItemIndex,
+// NumColors or a palette. QComboBox's activated(int) is the user's choice alone.
 #pragma once
 
+#include <frame/baselib/colortable.h>
 #include <frame/controls/combobox.h>
 
-#include <array>
+#include <memory>
 
 namespace vek {
 
-// Called with every generated color name; the handler may rewrite ColorName.
+/// Called with every generated color name; the handler may rewrite ColorName.
 using TOnColorNameChangeEvent = std::function<void(TObject* Sender, QString& ColorName)>;
 
 class VEK_EXPORT TColSel : public TCustomComboBox {
     Q_OBJECT
     Q_PROPERTY(int ColorBarWidth READ ColorBarWidth WRITE SetColorBarWidth)
     Q_PROPERTY(int NumColors READ NumColors WRITE SetNumColors)
-    Q_PROPERTY(quint32 SelColor READ SelColor WRITE SetSelColor)
+    Q_PROPERTY(QColor SelColor READ qSelColor WRITE setQSelColor RESET resetSelColor NOTIFY selColorChanged)
     Q_PROPERTY(QString SelColorID READ SelColorID)
 
 public:
+    /// Entries the selector can hold.
     static constexpr int MaxColors = 47;
 
-    // 20 entries (the extended palette) in use, entry 1 selected, nothing editable.
+    /// 20 entries (the extended palette) in use, entry 1 selected, nothing editable,
+    /// 145 pixels wide.
     explicit TColSel(QWidget* parent = nullptr);
+    ~TColSel() override;
 
-    // Width of the color bar in pixels (default 30); negative values are ignored.
-    int ColorBarWidth() const { return FColorBarWidth; }
+    /// Width of the color bar in pixels (default 30); negative values are ignored.
+    int ColorBarWidth() const;
     void SetColorBarWidth(int value);
-    // Entries in use, 1..47 (default 20); other values are ignored. Setting it selects
-    // entry 1.
-    int NumColors() const { return FNumColors; }
+    /// Entries in use, 1..47 (default 20); other values are ignored. Setting it selects
+    /// entry 1.
+    int NumColors() const;
     void SetNumColors(int value);
-    // The color of the selected entry; see the class comment for setting it.
-    TColor SelColor() const { return FColors[size_t(FSelColorIx)]; }
+    /// The color of the selected entry (default clBlack, entry 1); see the class
+    /// comment for setting it. Resetting sets the first predefined color. Emits
+    /// selColorChanged.
+    TColor SelColor() const;
     void SetSelColor(TColor value);
-    // The name of the selected entry; empty while the list selects nothing.
+    VEK_COLOR_PROPERTY(SelColor, PredefinedColor(1))
+    /// The name of the selected entry; empty while the list selects nothing.
     QString SelColorID() const;
 
-    // Entry Index (1..NumColors): its color (0 outside), its name (empty outside) and
-    // whether the user may change its color (false outside). Writes outside the range
-    // are ignored. Writing a color renames the entry through OnColorNameChange; writing
-    // a name stores it as given.
+    /// Entry Index (1..NumColors): its color (0 outside), its name (empty outside) and
+    /// whether the user may change its color (false outside; default false). Writes
+    /// outside the range are ignored. Writing a color renames the entry through
+    /// OnColorNameChange; writing a name stores it as given.
     TColor Colors(int Index) const;
     void SetColors(int Index, TColor value);
     QString ColorNames(int Index) const;
     void SetColorNames(int Index, const QString& value);
     bool ColorEditAllowed(int Index) const;
     void SetColorEditAllowed(int Index, bool value);
-    // Allow or forbid color editing for all 47 entries.
+    /// Allow or forbid color editing for all 47 entries.
     void SetAllColorEditFlags();
     void ResetAllColorEditFlags();
 
-    // Palettes: each selects entry 1 and names the colors through OnColorNameChange.
-    void LoadBasicVGAPalette();      // 16 basic VGA colors
-    void LoadExtendedPalette();      // the 16 plus 4 named extra colors
-    void LoadStandardPalette();      // all 47 predefined colors
-    void LoadWindowsSystemPalette(); // the 27 theme (system) colors
+    /// Palettes: each selects entry 1 and names the colors through OnColorNameChange.
+    void LoadBasicVGAPalette();      ///< 16 basic VGA colors
+    void LoadExtendedPalette();      ///< the 16 plus 4 named extra colors
+    void LoadStandardPalette();      ///< all 47 predefined colors
+    void LoadWindowsSystemPalette(); ///< the 27 theme (system) colors
 
+    /// Bar, gap and the longest name of the entries in use.
+    QSize sizeHint() const override;
+    /// Bar, gap and a few letters of a name.
+    QSize minimumSizeHint() const override;
+
+    /// Called with every name generated from a color; the handler may rewrite it.
     TOnColorNameChangeEvent OnColorNameChange;
+
+signals:
+    /// SelColor changed (by the user or by code); the color resolved through the palette.
+    void selColorChanged(const QColor& color);
 
 protected:
     void Loaded() override;
@@ -86,26 +107,21 @@ protected:
     void leaveEvent(QEvent* event) override;
 
 private:
-    bool InRange(int Index) const { return Index >= 1 && Index <= FNumColors; }
+    struct Private;
+    std::unique_ptr<Private> d;
+
+    bool InRange(int Index) const { return Index >= 1 && Index <= NumColors(); }
     // ColorToString of color, passed through OnColorNameChange.
     QString GeneratedName(TColor color);
     void StoreColor(int Index, TColor color, TColor nameSource);
     void LoadPalette(int count, int firstSource);
     void ReloadList();
     void SyncSelection(int itemIndex);
+    // Emits selColorChanged when SelColor differs from the color last reported.
+    void NotifySelColor();
     void EditSelectedColor();
     void DrawColorBar(const TRect& Rect, int Entry);
     void DrawEditMark(const TRect& Rect, TColor color);
-
-    int FColorBarWidth = 30;
-    int FSelColorIx = 1;
-    int FNumColors = 20;
-    int FMouseAreaCode = 0;
-    bool FReloading = false;
-    // Index 0 is unused so that entries keep their 1-based numbers.
-    std::array<TColor, MaxColors + 1> FColors{};
-    std::array<QString, MaxColors + 1> FColorNames;
-    std::array<bool, MaxColors + 1> FIsUserEditable{};
 };
 
 } // namespace vek

@@ -1,5 +1,5 @@
 // TColSel: the user's choice and color editing from the color bar.
-#include "VEK_Colsel.h"
+#include "colsel_p.h"
 
 #include <frame/controls/colordialog.h>
 #include <frame/canvas/colors.h>
@@ -10,13 +10,14 @@ namespace vek {
 void TColSel::Click()
 {
     if (ItemIndex() >= 0)
-        FSelColorIx = ItemIndex() + 1;
+        d->selColorIx = ItemIndex() + 1;
+    NotifySelColor();
     TCustomComboBox::Click();
 }
 
 void TColSel::MouseMove(TShiftState Shift, int X, int Y)
 {
-    FMouseAreaCode = X < FColorBarWidth ? 1 : 0;
+    d->mouseAreaCode = X < d->colorBarWidth ? 1 : 0;
     TCustomComboBox::MouseMove(Shift, X, Y);
 }
 
@@ -34,14 +35,14 @@ void TColSel::leaveEvent(QEvent* event)
 {
     // A pointer that left over the bar must not turn a later keyboard drop-down into an
     // edit.
-    FMouseAreaCode = 0;
+    d->mouseAreaCode = 0;
     TCustomComboBox::leaveEvent(event);
 }
 
 void TColSel::DropDown()
 {
     const int entry = ItemIndex() + 1;
-    if (FMouseAreaCode == 1 && ColorEditAllowed(entry))
+    if (d->mouseAreaCode == 1 && ColorEditAllowed(entry))
         EditSelectedColor();
     TCustomComboBox::DropDown();
 }
@@ -50,10 +51,11 @@ void TColSel::EditSelectedColor()
 {
     const int entry = ItemIndex() + 1;
     TColorDialog dialog(this);
-    dialog.SetColor(FColors[size_t(entry)]);
+    dialog.SetColor(d->colors[size_t(entry)]);
     if (dialog.Execute())
         StoreColor(entry, dialog.Color(), ColorToRGB(dialog.Color()));
     Refresh();
+    NotifySelColor();
 }
 
 } // namespace vek

@@ -1,5 +1,5 @@
 // TColSel: drawing one entry (color bar, edit mark, name).
-#include "VEK_Colsel.h"
+#include "colsel_p.h"
 
 #include <frame/canvas/colors.h>
 
@@ -31,7 +31,7 @@ void TColSel::DrawItem(int Index, const TRect& Rect, TOwnerDrawState State)
     TCanvas* canvas = Canvas();
     const TColor savedBrush = canvas->Brush()->Color();
     const TColor savedFont = canvas->Font()->Color();
-    if (FColorBarWidth > 0)
+    if (d->colorBarWidth > 0)
         DrawColorBar(Rect, entry);
     if (!Enabled()) {
         canvas->Font()->SetColor(kDisabledInk);
@@ -43,8 +43,8 @@ void TColSel::DrawItem(int Index, const TRect& Rect, TOwnerDrawState State)
         const bool highlighted = (State & odSelected) && !(State & odComboBoxEdit);
         canvas->Brush()->SetColor(highlighted ? savedBrush : Color());
     }
-    const int left = Rect.Left + FColorBarWidth + 3;
-    const QString& name = FColorNames[size_t(entry)];
+    const int left = Rect.Left + d->colorBarWidth + 3;
+    const QString& name = d->names[size_t(entry)];
     const int y = Rect.Top + (Rect.Height() - canvas->TextHeight(name)) / 2;
     canvas->TextRect(TRect(left, Rect.Top, Rect.Right, Rect.Bottom), left + 3, y, name);
     canvas->Brush()->SetColor(savedBrush);
@@ -56,16 +56,16 @@ void TColSel::DrawColorBar(const TRect& Rect, int Entry)
     TCanvas* canvas = Canvas();
     const int l = Rect.Left, t = Rect.Top, b = Rect.Bottom;
     if (Enabled()) {
-        canvas->Brush()->SetColor(FColors[size_t(Entry)]);
+        canvas->Brush()->SetColor(d->colors[size_t(Entry)]);
     } else {
         canvas->Pen()->SetColor(kDisabledFace);
         canvas->Brush()->SetColor(kDisabledFace);
-        canvas->Rectangle(l - 1, t - 1, l + FColorBarWidth + 3, b + 1);
+        canvas->Rectangle(l - 1, t - 1, l + d->colorBarWidth + 3, b + 1);
         canvas->Pen()->SetColor(kDisabledInk);
     }
-    canvas->Rectangle(l + 3, t + 2, l + FColorBarWidth + 3, b - 2);
-    if (FIsUserEditable[size_t(Entry)] && FColorBarWidth > 11 && Enabled())
-        DrawEditMark(Rect, FColors[size_t(Entry)]);
+    canvas->Rectangle(l + 3, t + 2, l + d->colorBarWidth + 3, b - 2);
+    if (d->userEditable[size_t(Entry)] && d->colorBarWidth > 11 && Enabled())
+        DrawEditMark(Rect, d->colors[size_t(Entry)]);
 }
 
 void TColSel::DrawEditMark(const TRect& Rect, TColor color)

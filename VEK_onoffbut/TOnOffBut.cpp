@@ -1,19 +1,13 @@
-// TOnOffBut: construction, property setters, centering, groups and copying.
-#include "VEK_onoffbut.h"
+// TOnOffBut: construction, property setters, centering, size, groups and copying.
+#include "onoffbut_p.h"
 
 #include <frame/controls/buttongroups.h>
-#include <frame/baselib/drawing.h>
+#include <frame/core/change.h>
 
 namespace vek {
 
-TOnOffBut::TOnOffBut(QWidget* parent) : TGraphicControl(parent)
+TOnOffBut::TOnOffBut(QWidget* parent) : TGraphicControl(parent), d(std::make_unique<Private>())
 {
-    FCaptions[Left] = {QString(), taRightJustify};
-    FCaptions[Right] = {QString(), taLeftJustify};
-    FCaptions[Top] = {QString(), taCenter};
-    FCaptions[Bottom] = {QString(), taCenter};
-    for (auto& image : FButImg)
-        image = std::make_unique<TBitmap>();
     CreateDefaultUserImages();
     LoadStyleImages();
     SetDefaultSize(100, 50);
@@ -24,166 +18,195 @@ TOnOffBut::~TOnOffBut() = default;
 void TOnOffBut::RepaintFace()
 {
     // A transparent face is composed over the parent, which has to paint first.
-    if (FTransparent)
+    if (d->looks.transparent)
         Invalidate();
     else
         Paint();
 }
 
+// ---- getters -------------------------------------------------------------------------
+
+bool TOnOffBut::AllowAllOff() const { return d->allowAllOff; }
+bool TOnOffBut::AutoCenter() const { return d->looks.autoCenter; }
+TOnOffBut::TOnOffButStyle TOnOffBut::ButtonStyle() const { return d->looks.buttonStyle; }
+TColor TOnOffBut::ColorBackgnd() const { return d->looks.colorBackgnd; }
+TColorScheme TOnOffBut::ColorScheme() const { return d->looks.colorScheme; }
+TColor TOnOffBut::ColorText() const { return d->looks.colorText; }
+TFrameStyle TOnOffBut::FrameStyle() const { return d->looks.frameStyle; }
+int TOnOffBut::GroupIndex() const { return d->groupIndex; }
+int TOnOffBut::LeftSpace() const { return d->looks.leftSpace; }
+int TOnOffBut::TopSpace() const { return d->looks.topSpace; }
+TOnOffBut::TOOButMode TOnOffBut::Mode() const { return d->mode; }
+TOnOffBut::TOOButMouseAction TOnOffBut::MouseAction() const { return d->looks.mouseAction; }
+bool TOnOffBut::OnOff() const { return d->looks.onOff; }
+bool TOnOffBut::Transparent() const { return d->looks.transparent; }
+QString TOnOffBut::LeftText() const { return d->looks.captions[Left].Text; }
+TAlignment TOnOffBut::LeftTextAlignment() const { return d->looks.captions[Left].Alignment; }
+QString TOnOffBut::RightText() const { return d->looks.captions[Right].Text; }
+TAlignment TOnOffBut::RightTextAlignment() const { return d->looks.captions[Right].Alignment; }
+QString TOnOffBut::TopText() const { return d->looks.captions[Top].Text; }
+TAlignment TOnOffBut::TopTextAlignment() const { return d->looks.captions[Top].Alignment; }
+QString TOnOffBut::BottomText() const { return d->looks.captions[Bottom].Text; }
+TAlignment TOnOffBut::BottomTextAlignment() const { return d->looks.captions[Bottom].Alignment; }
+int TOnOffBut::GlyphWidth() const { return d->looks.glyph.width(); }
+int TOnOffBut::GlyphHeight() const { return d->looks.glyph.height(); }
+
 // ---- setters -------------------------------------------------------------------------
 
 void TOnOffBut::SetAllowAllOff(bool value)
 {
-    if (FAllowAllOff == value)
-        return;
-    FAllowAllOff = value;
-    NotifyGroup();
+    if (Change(d->allowAllOff, value))
+        NotifyGroup();
 }
 
 void TOnOffBut::SetAutoCenter(bool value)
 {
-    if (FAutoCenter == value)
+    if (!Change(d->looks.autoCenter, value))
         return;
-    FAutoCenter = value;
     if (value)
         Center();
+    updateGeometry();
     RepaintFace();
 }
 
 void TOnOffBut::SetButtonStyle(TOnOffButStyle value)
 {
-    if (FButtonStyle == value)
-        return;
-    FButtonStyle = value;
-    LoadStyleImages();
-    if (FAutoCenter)
-        Center();
-    Invalidate();
+    if (Change(d->looks.buttonStyle, value))
+        ShowStyleImages();
 }
 
 void TOnOffBut::SetColorBackgnd(TColor value)
 {
-    if (FColorBackgnd == value)
-        return;
-    FColorBackgnd = value;
-    Paint();
+    if (Change(d->looks.colorBackgnd, value))
+        Paint();
 }
 
 void TOnOffBut::SetColorScheme(TColorScheme value)
 {
-    if (FColorScheme == value)
+    if (!Change(d->looks.colorScheme, value))
         return;
-    FColorScheme = value;
-    const TSchemeLineColors lines = SchemeLineColors(value);
-    FColGrayLine = lines.Gray;
-    FColWhiteLine = lines.White;
+    d->looks.lines = SchemeLineColors(value);
     Invalidate();
 }
 
 void TOnOffBut::SetColorText(TColor value)
 {
-    if (FColorText == value)
-        return;
-    FColorText = value;
-    Paint();
+    if (Change(d->looks.colorText, value))
+        Paint();
 }
 
 void TOnOffBut::SetFrameStyle(TFrameStyle value)
 {
-    if (FFrameStyle == value)
-        return;
-    FFrameStyle = value;
-    Paint();
+    if (Change(d->looks.frameStyle, value))
+        Paint();
 }
 
 void TOnOffBut::SetGroupIndex(int value)
 {
-    if (FGroupIndex == value)
-        return;
-    FGroupIndex = value;
-    NotifyGroup();
+    if (Change(d->groupIndex, value))
+        NotifyGroup();
 }
 
 void TOnOffBut::SetLeftSpace(int value)
 {
-    if (value < 0 || value == FLeftSpace)
+    if (value < 0 || value == d->looks.leftSpace)
         return;
-    if (FAutoCenter)
+    if (d->looks.autoCenter)
         Center();
     else
-        FLeftSpace = std::min(value, Width());
+        d->looks.leftSpace = std::min(value, Width());
+    updateGeometry();
     Invalidate();
 }
 
 void TOnOffBut::SetTopSpace(int value)
 {
-    if (value < 0 || value == FTopSpace)
+    if (value < 0 || value == d->looks.topSpace)
         return;
-    if (FAutoCenter)
+    if (d->looks.autoCenter)
         Center();
     else
-        FTopSpace = std::min(value, Height());
+        d->looks.topSpace = std::min(value, Height());
+    updateGeometry();
     Invalidate();
 }
 
 void TOnOffBut::SetMode(TOOButMode value)
 {
-    FMode = value;
-    if (value == oobmSpeedBut)
-        FOnOff = false;
+    d->mode = value;
+    const bool switchedOff = value == oobmSpeedBut && d->looks.onOff;
+    if (switchedOff)
+        d->looks.onOff = false;
     Invalidate();
+    if (switchedOff)
+        emit checkedChanged(false);
+}
+
+void TOnOffBut::SetMouseAction(TOOButMouseAction value)
+{
+    d->looks.mouseAction = value;
 }
 
 void TOnOffBut::SetOnOff(bool value)
 {
-    if (value == FOnOff)
+    if (value == d->looks.onOff)
         return;
-    if (!value && FGroupIndex != 0 && !FAllowAllOff)
+    if (!value && d->groupIndex != 0 && !d->allowAllOff)
         return;
-    FOnOff = value;
+    StoreOnOff(value);
+}
+
+void TOnOffBut::toggle()
+{
+    SetOnOff(!d->looks.onOff);
+}
+
+void TOnOffBut::StoreOnOff(bool value)
+{
+    d->looks.onOff = value;
     Paint();
-    if (FOnOff)
+    // The member that was on switches off first, so that every receiver of the signal
+    // sees a consistent group.
+    if (value)
         NotifyGroup();
+    emit checkedChanged(value);
 }
 
 void TOnOffBut::SetTransparent(bool value)
 {
-    if (FTransparent == value)
+    if (!Change(d->looks.transparent, value))
         return;
-    FTransparent = value;
     SetBufferTransparent(value);
     RepaintFace();
 }
 
 void TOnOffBut::SetCaption(TCaptionSide side, const QString& value)
 {
-    if (FCaptions[side].Text == value)
+    if (!Change(d->looks.captions[side].Text, value))
         return;
-    FCaptions[side].Text = value;
+    updateGeometry();
     Invalidate();
 }
 
 void TOnOffBut::SetCaptionAlignment(TCaptionSide side, TAlignment value)
 {
-    if (FCaptions[side].Alignment == value)
-        return;
-    FCaptions[side].Alignment = value;
-    Invalidate();
+    if (Change(d->looks.captions[side].Alignment, value))
+        Invalidate();
 }
 
 // ---- centering -----------------------------------------------------------------------
 
 void TOnOffBut::Center()
 {
-    FLeftSpace = (Width() - FGlyphWidth) / 2;
-    FTopSpace = (Height() - FGlyphHeight) / 2;
+    d->looks.leftSpace = (Width() - GlyphWidth()) / 2;
+    d->looks.topSpace = (Height() - GlyphHeight()) / 2;
 }
 
 // A button placed on a parent follows its size. A parentless one keeps its spacing until
 // it is placed: that is the state a freshly created button is in.
 void TOnOffBut::FollowSize()
 {
-    if (FAutoCenter && parentWidget())
+    if (d->looks.autoCenter && parentWidget())
         Center();
 }
 
@@ -203,12 +226,50 @@ void TOnOffBut::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
     Invalidate();
 }
 
+// ---- size ----------------------------------------------------------------------------
+
+// The room each caption needs follows from where Paint puts it (CaptionPosition): four
+// pixels from the glyph and, with a pixel of air, clear of the two-pixel frame. Without
+// captions the glyph keeps a few pixels from the frame.
+QSize TOnOffBut::sizeHint() const
+{
+    constexpr int Room = 6;   // frame and a little air around a bare glyph
+    constexpr int Beside = 8; // caption beside the glyph: gap, air and frame
+    constexpr int Above = 7;  // caption above or below: gap, air and frame
+    const QFontMetrics metrics(Font()->ToQFont());
+    const auto& captions = d->looks.captions;
+    const auto width = [&](TCaptionSide side) {
+        return captions[side].Text.isEmpty() ? 0 : metrics.horizontalAdvance(captions[side].Text);
+    };
+    const int h = metrics.height();
+    const QSize glyph = d->looks.glyph;
+    const int left = captions[Left].Text.isEmpty() ? Room : width(Left) + Beside;
+    const int right = captions[Right].Text.isEmpty() ? Room : width(Right) + Beside;
+    // A side caption taller than the glyph reaches above and below it.
+    const int sideOverhang = captions[Left].Text.isEmpty() && captions[Right].Text.isEmpty()
+                                 ? 0
+                                 : (h - glyph.height() + 1) / 2 + 2;
+    const int top = std::max(captions[Top].Text.isEmpty() ? Room : h + Above, sideOverhang);
+    const int bottom = std::max(captions[Bottom].Text.isEmpty() ? Room : h + Above, sideOverhang);
+    const int across = std::max(width(Top), width(Bottom)) + Beside;
+    if (!d->looks.autoCenter)
+        return QSize(std::max(d->looks.leftSpace + glyph.width() + right, across),
+                     d->looks.topSpace + glyph.height() + bottom);
+    return QSize(std::max(glyph.width() + 2 * std::max(left, right), across),
+                 glyph.height() + 2 * std::max(top, bottom));
+}
+
+QSize TOnOffBut::minimumSizeHint() const
+{
+    return sizeHint();
+}
+
 // ---- groups --------------------------------------------------------------------------
 
 void TOnOffBut::NotifyGroup()
 {
-    if (FGroupIndex != 0)
-        BroadcastButtonPressed(this, FGroupIndex);
+    if (d->groupIndex != 0)
+        BroadcastButtonPressed(this, d->groupIndex);
 }
 
 bool TOnOffBut::event(QEvent* event)
@@ -223,13 +284,11 @@ bool TOnOffBut::event(QEvent* event)
 
 void TOnOffBut::ButtonPressed(int groupIndex, TOnOffBut* sender)
 {
-    if (sender == this || FGroupIndex < 0 || FGroupIndex != groupIndex)
+    if (sender == this || d->groupIndex < 0 || d->groupIndex != groupIndex)
         return;
-    if (FOnOff && sender->FOnOff) {
-        FOnOff = false;
-        Paint();
-    }
-    FAllowAllOff = sender->FAllowAllOff;
+    if (d->looks.onOff && sender->d->looks.onOff)
+        StoreOnOff(false);
+    d->allowAllOff = sender->d->allowAllOff;
 }
 
 // ---- copying -------------------------------------------------------------------------
@@ -241,34 +300,20 @@ void TOnOffBut::Assign(const TPersistent* Source)
         TGraphicControl::Assign(Source);
         return;
     }
-    FLeftSpace = source->FLeftSpace;
-    FTopSpace = source->FTopSpace;
-    FAutoCenter = source->FAutoCenter;
-    FCaptions = source->FCaptions;
-    FFrameStyle = source->FFrameStyle;
-    FColorBackgnd = source->FColorBackgnd;
-    FColBlackLine = source->FColBlackLine;
-    FColGrayLine = source->FColGrayLine;
-    FColWhiteLine = source->FColWhiteLine;
-    FColorScheme = source->FColorScheme;
-    FOnOff = source->FOnOff;
-    CopyImages(FButImg, source->FButImg);
-    CopyImages(FUserImg, source->FUserImg);
-    FButtonStyle = source->FButtonStyle;
-    FMouseAction = source->FMouseAction;
-    FColorText = source->FColorText;
-    FGlyphWidth = source->FGlyphWidth;
-    FGlyphHeight = source->FGlyphHeight;
-    FTransparent = source->FTransparent;
-    SetBufferTransparent(FTransparent);
+    const bool wasOn = d->looks.onOff;
+    d->looks = source->d->looks;
+    SetBufferTransparent(d->looks.transparent);
     // The widget's own enabled state goes along, so that the look and the reaction to
     // the mouse agree.
     TGraphicControl::SetEnabled(source->Enabled());
+    updateGeometry();
     Invalidate();
     // A member that became on by the copy switches the rest of its group off, as any
     // other way of switching on does.
-    if (FOnOff)
+    if (d->looks.onOff)
         NotifyGroup();
+    if (d->looks.onOff != wasOn)
+        emit checkedChanged(d->looks.onOff);
 }
 
 void TOnOffBut::AssignTo(TPersistent* Dest) const

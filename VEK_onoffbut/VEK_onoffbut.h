@@ -25,15 +25,18 @@
 // A disabled button (Enabled false) shows its disabled images and engraved gray captions
 // and ignores the mouse.
 //
+// Every change of OnOff - by code, by the mouse, by Mode or by another member of the
+// group - emits checkedChanged(bool); an accepted click emits clicked() after OnClick.
+//
 // With Transparent only the glyph, the captions and the frame are drawn; the parent shows
 // through everywhere else.
 #pragma once
 
 #include <frame/baselib/baseenums.h>
 #include <frame/canvas/bitmap.h>
+#include <frame/canvas/colors.h>
 #include <frame/controls/controls.h>
 
-#include <array>
 #include <memory>
 
 namespace vek {
@@ -45,9 +48,9 @@ class VEK_EXPORT TOnOffBut : public TGraphicControl {
     Q_PROPERTY(QString BottomText READ BottomText WRITE SetBottomText)
     Q_PROPERTY(vek::TAlignment BottomTextAlignment READ BottomTextAlignment WRITE SetBottomTextAlignment)
     Q_PROPERTY(TOnOffButStyle ButtonStyle READ ButtonStyle WRITE SetButtonStyle)
-    Q_PROPERTY(quint32 ColorBackgnd READ ColorBackgnd WRITE SetColorBackgnd)
+    Q_PROPERTY(QColor ColorBackgnd READ qColorBackgnd WRITE setQColorBackgnd RESET resetColorBackgnd)
     Q_PROPERTY(vek::TColorScheme ColorScheme READ ColorScheme WRITE SetColorScheme)
-    Q_PROPERTY(quint32 ColorText READ ColorText WRITE SetColorText)
+    Q_PROPERTY(QColor ColorText READ qColorText WRITE setQColorText RESET resetColorText)
     Q_PROPERTY(vek::TFrameStyle FrameStyle READ FrameStyle WRITE SetFrameStyle)
     Q_PROPERTY(int GroupIndex READ GroupIndex WRITE SetGroupIndex)
     Q_PROPERTY(int LeftSpace READ LeftSpace WRITE SetLeftSpace)
@@ -55,7 +58,7 @@ class VEK_EXPORT TOnOffBut : public TGraphicControl {
     Q_PROPERTY(vek::TAlignment LeftTextAlignment READ LeftTextAlignment WRITE SetLeftTextAlignment)
     Q_PROPERTY(TOOButMode Mode READ Mode WRITE SetMode)
     Q_PROPERTY(TOOButMouseAction MouseAction READ MouseAction WRITE SetMouseAction)
-    Q_PROPERTY(bool OnOff READ OnOff WRITE SetOnOff)
+    Q_PROPERTY(bool OnOff READ OnOff WRITE SetOnOff NOTIFY checkedChanged)
     Q_PROPERTY(QString RightText READ RightText WRITE SetRightText)
     Q_PROPERTY(vek::TAlignment RightTextAlignment READ RightTextAlignment WRITE SetRightTextAlignment)
     Q_PROPERTY(int TopSpace READ TopSpace WRITE SetTopSpace)
@@ -64,159 +67,187 @@ class VEK_EXPORT TOnOffBut : public TGraphicControl {
     Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparent)
 
 public:
-    // How the button reacts to the mouse: toggle and keep the state, or be on only while
-    // it is pressed.
+    /// How the button reacts to the mouse: toggle and keep the state, or be on only
+    /// while it is pressed.
     enum TOOButMode { oobmNormalBut = 0, oobmSpeedBut = 1 };
     Q_ENUM(TOOButMode)
 
-    // Where a click counts: nowhere, inside the glyph only, anywhere in the control.
+    /// Where a click counts: nowhere, inside the glyph only, anywhere in the control.
     enum TOOButMouseAction { oomaNone = 0, oomaFocused = 1, oomaPlain = 2 };
     Q_ENUM(TOOButMouseAction)
 
-    // The image set. oobsUser shows the images given by SetUserGlyph/LoadUserGlyph; the
-    // others are the library's bitmaps (glyph size in brackets).
+    /// The image set. oobsUser shows the images given by SetUserGlyph/LoadUserGlyph;
+    /// the others are the library's bitmaps (glyph size in brackets).
     enum TOnOffButStyle {
         oobsUser = 0,
-        oobsCheckbox = 1,        // check box (16 x 16)
-        oobsRadioBut = 2,        // radio button (14 x 14)
-        oobsSlideTB = 3,         // slide switch, on at the top (18 x 30)
-        oobsSlideLR = 4,         // slide switch, on at the right (30 x 18)
-        oobsColSlideTB = 5,      // colored toggle switch, on at the top (18 x 30)
-        oobsColSlideLR = 6,      // colored toggle switch, on at the right (30 x 18)
-        oobsLedRedGreen = 7,     // LED, green on, red off (14 x 14)
-        oobsArrowTopRgt = 8,     // arrow, up when on, right when off (25 x 25)
-        oobsArrowUpDown = 9,     // arrow, up when on, down when off (25 x 25)
-        oobsArrowLeftRight = 10, // arrow, right when on, left when off (25 x 25)
-        oobsTrafficLPed = 11,    // pedestrian light, green when on (31 x 31)
-        oobsBeveledLed = 12,     // LED in a beveled ring (17 x 17)
-        oobsSmileyYellow = 13,   // yellow smiley, smiling when on (18 x 18)
-        oobsSmileyRedGrn = 14,   // green smiling / red frowning smiley (18 x 18)
-        oobsBulb = 15,           // light bulb (39 x 49)
-        oobsButLamp = 16,        // push button with a lamp window (49 x 24)
-        oobsHDLeft = 17,         // drive activity light at the left (48 x 16)
-        oobsHDRight = 18,        // drive activity light at the right (48 x 16)
-        oobsUser1 = 19,          // power symbol (24 x 24)
-        oobsUser2 = 20,          // padlock, closed when on (24 x 24)
-        oobsUser3 = 21,          // star, filled when on (24 x 24)
-        oobsUser4 = 22,          // speaker, sounding when on (24 x 24)
-        oobsUser5 = 23,          // record dot (24 x 24)
+        oobsCheckbox = 1,        ///< check box (16 x 16)
+        oobsRadioBut = 2,        ///< radio button (14 x 14)
+        oobsSlideTB = 3,         ///< slide switch, on at the top (18 x 30)
+        oobsSlideLR = 4,         ///< slide switch, on at the right (30 x 18)
+        oobsColSlideTB = 5,      ///< colored toggle switch, on at the top (18 x 30)
+        oobsColSlideLR = 6,      ///< colored toggle switch, on at the right (30 x 18)
+        oobsLedRedGreen = 7,     ///< LED, green on, red off (14 x 14)
+        oobsArrowTopRgt = 8,     ///< arrow, up when on, right when off (25 x 25)
+        oobsArrowUpDown = 9,     ///< arrow, up when on, down when off (25 x 25)
+        oobsArrowLeftRight = 10, ///< arrow, right when on, left when off (25 x 25)
+        oobsTrafficLPed = 11,    ///< pedestrian light, green when on (31 x 31)
+        oobsBeveledLed = 12,     ///< LED in a beveled ring (17 x 17)
+        oobsSmileyYellow = 13,   ///< yellow smiley, smiling when on (18 x 18)
+        oobsSmileyRedGrn = 14,   ///< green smiling / red frowning smiley (18 x 18)
+        oobsBulb = 15,           ///< light bulb (39 x 49)
+        oobsButLamp = 16,        ///< push button with a lamp window (49 x 24)
+        oobsHDLeft = 17,         ///< drive activity light at the left (48 x 16)
+        oobsHDRight = 18,        ///< drive activity light at the right (48 x 16)
+        oobsUser1 = 19,          ///< power symbol (24 x 24)
+        oobsUser2 = 20,          ///< padlock, closed when on (24 x 24)
+        oobsUser3 = 21,          ///< star, filled when on (24 x 24)
+        oobsUser4 = 22,          ///< speaker, sounding when on (24 x 24)
+        oobsUser5 = 23,          ///< record dot (24 x 24)
     };
     Q_ENUM(TOnOffButStyle)
 
-    // Pixels of this color are transparent in every state image ($EBBEEB).
+    /// Pixels of this color are transparent in every state image ($EBBEEB).
     static constexpr TColor TransparentKey = 0xEBBEEB;
 
+    /// Created 100 x 50, on, enabled, in no group, style oobsColSlideLR.
     explicit TOnOffBut(QWidget* parent = nullptr);
     ~TOnOffBut() override;
 
-    // In a group: whether the last member that is on may be switched off. Every member
-    // of the group takes over a change.
-    bool AllowAllOff() const { return FAllowAllOff; }
+    /// In a group: whether the last member that is on may be switched off; default
+    /// true. Every member of the group takes over a change.
+    bool AllowAllOff() const;
     void SetAllowAllOff(bool value);
-    // Keeps the glyph centred (see the class comment); true by default.
-    bool AutoCenter() const { return FAutoCenter; }
+    /// Keeps the glyph centred (see the class comment); default true.
+    bool AutoCenter() const;
     void SetAutoCenter(bool value);
-    TOnOffButStyle ButtonStyle() const { return FButtonStyle; }
+    /// The image set; default oobsColSlideLR.
+    TOnOffButStyle ButtonStyle() const;
     void SetButtonStyle(TOnOffButStyle value);
-    // Background of the control (clBtnFace by default).
-    TColor ColorBackgnd() const { return FColorBackgnd; }
+    /// Background of the control; default clBtnFace.
+    TColor ColorBackgnd() const;
     void SetColorBackgnd(TColor value);
-    // Light and shadow colors of the frame: csFixedGrays white and gray, otherwise the
-    // theme's highlight and shadow.
-    TColorScheme ColorScheme() const { return FColorScheme; }
+    VEK_COLOR_PROPERTY(ColorBackgnd, clBtnFace)
+    /// Light and shadow colors of the frame: csFixedGrays (default) white and gray,
+    /// otherwise the theme's highlight and shadow.
+    TColorScheme ColorScheme() const;
     void SetColorScheme(TColorScheme value);
-    // Caption color while enabled (black by default); disabled captions are engraved gray.
-    TColor ColorText() const { return FColorText; }
+    /// Caption color while enabled; default clBlack. Disabled captions are engraved gray.
+    TColor ColorText() const;
     void SetColorText(TColor value);
-    // Frame around the whole control (sunken by default).
-    TFrameStyle FrameStyle() const { return FFrameStyle; }
+    VEK_COLOR_PROPERTY(ColorText, clBlack)
+    /// Frame around the whole control; default fsLowered.
+    TFrameStyle FrameStyle() const;
     void SetFrameStyle(TFrameStyle value);
-    // 0: no group. Buttons of one parent with the same index switch each other off.
-    int GroupIndex() const { return FGroupIndex; }
+    /// 0 (default): no group. Buttons of one parent with the same index switch each
+    /// other off.
+    int GroupIndex() const;
     void SetGroupIndex(int value);
-    // Distance from the left and top edges to the glyph cell. Negative values are
-    // ignored; while AutoCenter is on, assigning only re-centres; otherwise LeftSpace is
-    // limited to the width and TopSpace to the height.
-    int LeftSpace() const { return FLeftSpace; }
+    /// Distance from the left (default 35) and top (default 18) edges to the glyph cell.
+    /// Negative values are ignored; while AutoCenter is on, assigning only re-centres;
+    /// otherwise LeftSpace is limited to the width and TopSpace to the height.
+    int LeftSpace() const;
     void SetLeftSpace(int value);
-    int TopSpace() const { return FTopSpace; }
+    int TopSpace() const;
     void SetTopSpace(int value);
-    // Assigning oobmSpeedBut also switches the button off.
-    TOOButMode Mode() const { return FMode; }
+    /// Default oobmNormalBut. Assigning oobmSpeedBut also switches the button off.
+    TOOButMode Mode() const;
     void SetMode(TOOButMode value);
-    TOOButMouseAction MouseAction() const { return FMouseAction; }
-    void SetMouseAction(TOOButMouseAction value) { FMouseAction = value; }
-    // The state. Switching off is refused for the last button that is on in a group
-    // without AllowAllOff; switching on switches the other members of the group off.
-    bool OnOff() const { return FOnOff; }
-    void SetOnOff(bool value);
-    // Draw only glyph, captions and frame; the parent shows through elsewhere.
-    bool Transparent() const { return FTransparent; }
+    /// Where a click counts; default oomaFocused (inside the glyph).
+    TOOButMouseAction MouseAction() const;
+    void SetMouseAction(TOOButMouseAction value);
+    /// The state; default true (on). See SetOnOff.
+    bool OnOff() const;
+    /// Draw only glyph, captions and frame, the parent shows through elsewhere; default
+    /// false.
+    bool Transparent() const;
     void SetTransparent(bool value);
 
-    // The captions and their horizontal placement.
-    QString LeftText() const { return FCaptions[Left].Text; }
+    /// The captions (default empty) and their horizontal placement (defaults:
+    /// taRightJustify left, taLeftJustify right, taCenter top and bottom).
+    QString LeftText() const;
     void SetLeftText(const QString& value) { SetCaption(Left, value); }
-    TAlignment LeftTextAlignment() const { return FCaptions[Left].Alignment; }
+    TAlignment LeftTextAlignment() const;
     void SetLeftTextAlignment(TAlignment value) { SetCaptionAlignment(Left, value); }
-    QString RightText() const { return FCaptions[Right].Text; }
+    QString RightText() const;
     void SetRightText(const QString& value) { SetCaption(Right, value); }
-    TAlignment RightTextAlignment() const { return FCaptions[Right].Alignment; }
+    TAlignment RightTextAlignment() const;
     void SetRightTextAlignment(TAlignment value) { SetCaptionAlignment(Right, value); }
-    QString TopText() const { return FCaptions[Top].Text; }
+    QString TopText() const;
     void SetTopText(const QString& value) { SetCaption(Top, value); }
-    TAlignment TopTextAlignment() const { return FCaptions[Top].Alignment; }
+    TAlignment TopTextAlignment() const;
     void SetTopTextAlignment(TAlignment value) { SetCaptionAlignment(Top, value); }
-    QString BottomText() const { return FCaptions[Bottom].Text; }
+    QString BottomText() const;
     void SetBottomText(const QString& value) { SetCaption(Bottom, value); }
-    TAlignment BottomTextAlignment() const { return FCaptions[Bottom].Alignment; }
+    TAlignment BottomTextAlignment() const;
     void SetBottomTextAlignment(TAlignment value) { SetCaptionAlignment(Bottom, value); }
 
-    // Size of one state image of the current style.
-    int GlyphWidth() const { return FGlyphWidth; }
-    int GlyphHeight() const { return FGlyphHeight; }
+    /// Size of one state image of the current style (30 x 18 for the default style).
+    int GlyphWidth() const;
+    int GlyphHeight() const;
 
-    // The images of style oobsUser, laid out like the library's bitmaps: four equal
-    // quadrants, top left on and enabled, top right off and enabled, bottom left on and
-    // disabled, bottom right off and disabled, pixels of TransparentKey transparent.
-    // The glyph size becomes half the image's width and height. No image, or one
-    // smaller than 2 x 2, raises EVEKError ("Component "<Name>": user glyph image is too
-    // small"); a file that cannot be read raises EInvalidGraphic ("Bitmap file "<name>"
-    // cannot be opened" or "... is not a valid image"). The images are unchanged after a
-    // failure.
+    /// The images of style oobsUser, laid out like the library's bitmaps: four equal
+    /// quadrants, top left on and enabled, top right off and enabled, bottom left on
+    /// and disabled, bottom right off and disabled, pixels of TransparentKey
+    /// transparent. The glyph size becomes half the image's width and height. No image,
+    /// or one smaller than 2 x 2, raises EVEKError ("Component "<Name>": user glyph
+    /// image is too small"); a file that cannot be read raises EInvalidGraphic ("Bitmap
+    /// file "<name>" cannot be opened" or "... is not a valid image"). The images are
+    /// unchanged after a failure. Until then a cross (off) and a circle (on), 20 x 20.
     void SetUserGlyph(const TBitmap* Img);
     void LoadUserGlyph(const QString& FName);
 
-    // A button on a parent re-centres its glyph (with AutoCenter) when its size changes.
+    /// A button on a parent re-centres its glyph (with AutoCenter) when its size changes.
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
 
-    // Copies the looks, captions, spacing, state, mouse action and images of another
-    // TOnOffBut; the group (GroupIndex, AllowAllOff) and the Mode stay as they are, so a
-    // copy never disturbs the group it is in. Each button keeps its own bitmaps.
+    /// Copies the looks, captions, spacing, state, mouse action and images of another
+    /// TOnOffBut; the group (GroupIndex, AllowAllOff) and the Mode stay as they are, so
+    /// a copy never disturbs the group it is in. Each button keeps its own images.
     void Assign(const TPersistent* Source) override;
+
+    /// The glyph with room for the frame, and the captions beside, above and below it;
+    /// with AutoCenter the glyph stays in the middle.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+public slots:
+    /// Switches the button on or off. Switching off is refused for the last button that
+    /// is on in a group without AllowAllOff; switching on switches the other members of
+    /// the group off. Emits checkedChanged.
+    void SetOnOff(bool value);
+    /// SetOnOff(!OnOff()).
+    void toggle();
+    /// Clicks the button in code as the left mouse button would where a click counts:
+    /// the state changes (a speed button ends off again), then OnClick and clicked().
+    /// Does nothing while the button is disabled or MouseAction is oomaNone.
+    void click();
+
+signals:
+    /// OnOff changed, by code, by the mouse, by Mode, by Assign or because another
+    /// member of the group switched on.
+    void checkedChanged(bool on);
+    /// An accepted click (see MouseAction), emitted right after OnClick.
+    void clicked();
 
 protected:
     void Paint() override;
     void AssignTo(TPersistent* Dest) const override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
-    // OnClick is fired by MouseUp only, for a release the button accepted.
+    /// OnClick is fired by MouseUp only, for a release the button accepted.
     void Click() override {}
     void Resize() override;
     bool event(QEvent* event) override;
 
 private:
+    struct Private;
+    std::unique_ptr<Private> d;
+
     enum TCaptionSide { Left = 0, Right = 1, Top = 2, Bottom = 3 };
-    struct TCaption {
-        QString Text;
-        TAlignment Alignment;
-    };
-    // The four state images, indexed by StateIndex.
-    using TStateImages = std::array<std::unique_ptr<TBitmap>, 4>;
-    static constexpr int StateIndex(bool on, bool enabled) { return (on ? 2 : 0) + (enabled ? 1 : 0); }
 
     void SetCaption(TCaptionSide side, const QString& value);
     void SetCaptionAlignment(TCaptionSide side, TAlignment value);
+    // Stores the state, repaints, switches the group off when on and emits the signal.
+    void StoreOnOff(bool value);
     // Repaints at once, or invalidates when transparent (the parent paints beneath).
     void RepaintFace();
     void Center();
@@ -224,10 +255,12 @@ private:
     // Glyph images (glyphs.cpp).
     void CreateDefaultUserImages();
     void LoadStyleImages();
-    void TakeUserImages(TBitmap& combined);
-    static QSize SplitQuadrants(TBitmap& combined, TStateImages& target);
-    static void CopyImages(TStateImages& target, const TStateImages& source);
+    // Loads the style's images and lays the glyph out for their size.
+    void ShowStyleImages();
+    // Mouse (mouse.cpp): a press and a release that count.
     bool AcceptsMouse(TMouseButton Button, int X, int Y) const;
+    void Press();
+    void Release(bool accepted, bool wasPressed);
     void NotifyGroup();
     void ButtonPressed(int groupIndex, TOnOffBut* sender);
 
@@ -237,32 +270,6 @@ private:
     void PaintGlyph(TBitmap& face, TBitmap& mask);
     void PaintFrame(TCanvas* face, TCanvas* mask);
     void TransferToControl(TBitmap& face);
-
-    bool FAllowAllOff = true;
-    bool FAutoCenter = true;
-    TOnOffButStyle FButtonStyle = oobsColSlideLR;
-    TColor FColorBackgnd = clBtnFace;
-    TColorScheme FColorScheme = csFixedGrays;
-    TColor FColBlackLine = clBlack;
-    TColor FColGrayLine = 0x808080;
-    TColor FColWhiteLine = 0xFFFFFF;
-    TColor FColorText = clBlack;
-    TFrameStyle FFrameStyle = fsLowered;
-    int FGroupIndex = 0;
-    int FLeftSpace = 35;
-    int FTopSpace = 18;
-    TOOButMode FMode = oobmNormalBut;
-    TOOButMouseAction FMouseAction = oomaFocused;
-    bool FOnOff = true;
-    bool FTransparent = false;
-    // A left press the button accepted; its release may switch a speed button off.
-    bool FPressed = false;
-    std::array<TCaption, 4> FCaptions;
-    TStateImages FButImg;
-    TStateImages FUserImg;
-    int FGlyphWidth = 30;
-    int FGlyphHeight = 18;
-    TBitmap FMask;
 };
 
 } // namespace vek

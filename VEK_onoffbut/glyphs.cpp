@@ -1,9 +1,12 @@
 // TOnOffBut: the state images of the styles and the user images.
-#include "VEK_onoffbut.h"
+#include "onoffbut_p.h"
 
 #include <frame/core/errors.h>
 
 namespace vek {
+
+using onoffbut::StateIndex;
+using onoffbut::TStateImages;
 
 namespace {
 
@@ -25,12 +28,27 @@ QPoint QuadrantOf(int stateIndex, int gw, int gh)
     return QPoint(on ? 0 : gw, enabled ? 0 : gh);
 }
 
-void ClearToKey(TBitmap& image, int width, int height)
+// Splits a bitmap of four quadrants into state images of half its width and height.
+TStateImages SplitQuadrants(const TBitmap& combined)
 {
-    image.SetSize(width, height);
+    const QImage& all = combined.Image();
+    const int gw = all.width() / 2;
+    const int gh = all.height() / 2;
+    TStateImages images;
+    for (int i = 0; i < 4; ++i) {
+        const QPoint origin = QuadrantOf(i, gw, gh);
+        images[size_t(i)] = all.copy(origin.x(), origin.y(), gw, gh);
+    }
+    return images;
+}
+
+// Makes image a blank user image: all of it the transparent key.
+void ClearToKey(TBitmap& image, int size)
+{
+    image.SetSize(size, size);
     TCanvas* canvas = image.Canvas();
     canvas->Brush()->SetColor(TOnOffBut::TransparentKey);
-    canvas->FillRect(TRect(0, 0, width, height));
+    canvas->FillRect(TRect(0, 0, size, size));
 }
 
 } // namespace
@@ -40,68 +58,61 @@ void ClearToKey(TBitmap& image, int width, int height)
 void TOnOffBut::CreateDefaultUserImages()
 {
     constexpr int size = DefaultUserImageSize;
-    for (auto& image : FUserImg) {
-        image = std::make_unique<TBitmap>();
-        ClearToKey(*image, size, size);
-    }
-    TCanvas* cross = FUserImg[StateIndex(false, true)]->Canvas();
-    cross->Pen()->SetColor(clBlack);
-    cross->MoveTo(0, 0);
-    cross->LineTo(size, size);
-    cross->MoveTo(0, size);
-    cross->LineTo(size, 0);
-    TCanvas* circle = FUserImg[StateIndex(true, true)]->Canvas();
-    circle->Pen()->SetColor(clBlack);
-    circle->Brush()->SetStyle(bsClear);
-    circle->Ellipse(5, 5, 15, 15);
-}
+    TStateImages& user = d->looks.user;
+    TBitmap blank;
+    ClearToKey(blank, size);
+    user.fill(blank.Image());
 
-void TOnOffBut::CopyImages(TStateImages& target, const TStateImages& source)
-{
-    for (size_t i = 0; i < target.size(); ++i)
-        target[i]->Assign(source[i].get());
+    TBitmap cross;
+    ClearToKey(cross, size);
+    TCanvas* canvas = cross.Canvas();
+    canvas->Pen()->SetColor(clBlack);
+    canvas->MoveTo(0, 0);
+    canvas->LineTo(size, size);
+    canvas->MoveTo(0, size);
+    canvas->LineTo(size, 0);
+    user[StateIndex(false, true)] = cross.Image();
+
+    TBitmap circle;
+    ClearToKey(circle, size);
+    canvas = circle.Canvas();
+    canvas->Pen()->SetColor(clBlack);
+    canvas->Brush()->SetStyle(bsClear);
+    canvas->Ellipse(5, 5, 15, 15);
+    user[StateIndex(true, true)] = circle.Image();
 }
 
 void TOnOffBut::LoadStyleImages()
 {
-    if (FButtonStyle == oobsUser) {
-        CopyImages(FButImg, FUserImg);
-        // The user images bring their own size, so that centering and the mouse area
-        // match what is drawn.
-        FGlyphWidth = FUserImg[0]->Width();
-        FGlyphHeight = FUserImg[0]->Height();
-        return;
+    auto& looks = d->looks;
+    if (looks.buttonStyle == oobsUser) {
+        looks.shown = looks.user;
+    } else {
+        TBitmap combined;
+        combined.LoadFromResourceName(QString::fromLatin1(StyleResources[looks.buttonStyle]));
+        looks.shown = SplitQuadrants(combined);
     }
-    TBitmap combined;
-    combined.LoadFromResourceName(QString::fromLatin1(StyleResources[FButtonStyle]));
-    const QSize glyph = SplitQuadrants(combined, FButImg);
-    FGlyphWidth = glyph.width();
-    FGlyphHeight = glyph.height();
+    // The user images bring their own size, so that centering and the mouse area match
+    // what is drawn.
+    looks.glyph = looks.shown[0].size();
 }
 
-// Splits a bitmap of four quadrants into state images; returns their size.
-QSize TOnOffBut::SplitQuadrants(TBitmap& combined, TStateImages& target)
+void TOnOffBut::ShowStyleImages()
 {
-    const int gw = combined.Width() / 2;
-    const int gh = combined.Height() / 2;
-    for (int i = 0; i < 4; ++i) {
-        const QPoint origin = QuadrantOf(i, gw, gh);
-        target[i]->SetSize(gw, gh);
-        TCanvas* canvas = target[i]->Canvas();
-        canvas->SetCopyMode(cmSrcCopy);
-        canvas->CopyRect(TRect(0, 0, gw, gh), combined.Canvas(),
-                         TRect(origin.x(), origin.y(), origin.x() + gw, origin.y() + gh));
-    }
-    return QSize(gw, gh);
+    LoadStyleImages();
+    if (d->looks.autoCenter)
+        Center();
+    updateGeometry();
+    Invalidate();
 }
 
 void TOnOffBut::SetUserGlyph(const TBitmap* Img)
 {
     if (!Img || Img->Width() < 2 || Img->Height() < 2)
         throw EVEKError(ComponentErrorText(Name(), QStringLiteral("user glyph image is too small")));
-    TBitmap combined;
-    combined.Assign(Img);
-    TakeUserImages(combined);
+    d->looks.user = SplitQuadrants(*Img);
+    if (d->looks.buttonStyle == oobsUser)
+        ShowStyleImages();
 }
 
 void TOnOffBut::LoadUserGlyph(const QString& FName)
@@ -109,17 +120,6 @@ void TOnOffBut::LoadUserGlyph(const QString& FName)
     TBitmap combined;
     combined.LoadFromFile(FName);
     SetUserGlyph(&combined);
-}
-
-void TOnOffBut::TakeUserImages(TBitmap& combined)
-{
-    SplitQuadrants(combined, FUserImg);
-    if (FButtonStyle != oobsUser)
-        return;
-    LoadStyleImages();
-    if (FAutoCenter)
-        Center();
-    Invalidate();
 }
 
 } // namespace vek

@@ -1,9 +1,7 @@
 // TOnOffBut: painting. The face is composed off screen together with a mask that is
 // black wherever the button draws (captions, glyph, frame) and white where the parent
 // shows through when the button is transparent.
-#include "VEK_onoffbut.h"
-
-#include <frame/baselib/drawing.h>
+#include "onoffbut_p.h"
 
 namespace vek {
 
@@ -26,8 +24,8 @@ void TOnOffBut::Paint()
         return;
     const int W = Width();
     const int H = Height();
-    FMask.SetSize(W, H);
-    TCanvas* mask = FMask.Canvas();
+    d->mask.SetSize(W, H);
+    TCanvas* mask = d->mask.Canvas();
     FillWith(mask, clWhite, W, H);
     mask->Font()->Assign(Font());
     mask->Font()->SetColor(clBlack);
@@ -35,22 +33,22 @@ void TOnOffBut::Paint()
     TBitmap face(W, H);
     TCanvas* fc = face.Canvas();
     fc->Font()->Assign(Font());
-    FillWith(fc, FTransparent ? clBlack : FColorBackgnd, W, H);
+    FillWith(fc, d->looks.transparent ? clBlack : d->looks.colorBackgnd, W, H);
 
     PaintCaptions(fc, mask);
-    PaintGlyph(face, FMask);
+    PaintGlyph(face, d->mask);
     PaintFrame(fc, mask);
     TransferToControl(face);
 }
 
 QPoint TOnOffBut::CaptionPosition(TCaptionSide side, int w, int h) const
 {
-    const int LS = FLeftSpace;
-    const int TS = FTopSpace;
-    const int gw = FGlyphWidth;
-    const int gh = FGlyphHeight;
+    const int LS = d->looks.leftSpace;
+    const int TS = d->looks.topSpace;
+    const int gw = GlyphWidth();
+    const int gh = GlyphHeight();
     const int W = Width();
-    const TAlignment alignment = FCaptions[side].Alignment;
+    const TAlignment alignment = d->looks.captions[side].Alignment;
     switch (side) {
     case Left: {
         const int x = alignment == taLeftJustify    ? 4
@@ -76,28 +74,23 @@ QPoint TOnOffBut::CaptionPosition(TCaptionSide side, int w, int h) const
 }
 
 // Captions of a disabled button are engraved: a white copy one pixel right and down
-// under a gray copy, both without background.
+// under a gray copy, both without background; the mask covers both copies.
 void TOnOffBut::PaintCaptions(TCanvas* face, TCanvas* mask)
 {
     const bool enabled = Enabled();
-    if (!enabled) {
-        face->Brush()->SetStyle(bsClear);
+    if (!enabled)
         mask->Brush()->SetStyle(bsClear);
-    }
     const int h = SampleTextHeight(face);
     for (TCaptionSide side : {Left, Right, Top, Bottom}) {
-        const QString& text = FCaptions[side].Text;
+        const QString& text = d->looks.captions[side].Text;
         if (text.isEmpty())
             continue;
         const QPoint at = CaptionPosition(side, face->TextWidth(text), h);
         if (enabled) {
-            face->Font()->SetColor(FColorText);
+            face->Font()->SetColor(d->looks.colorText);
             face->TextOut(at.x(), at.y(), text);
         } else {
-            face->Font()->SetColor(clWhite);
-            face->TextOut(at.x() + 1, at.y() + 1, text);
-            face->Font()->SetColor(clGray);
-            face->TextOut(at.x(), at.y(), text);
+            DrawEngravedText(face, at.x(), at.y(), text, clGray, at.x() + 1);
             mask->TextOut(at.x() + 1, at.y() + 1, text);
         }
         mask->TextOut(at.x(), at.y(), text);
@@ -108,15 +101,16 @@ void TOnOffBut::PaintCaptions(TCanvas* face, TCanvas* mask)
 // background, all others are black in the mask.
 void TOnOffBut::PaintGlyph(TBitmap& face, TBitmap& mask)
 {
-    const TBitmap& image = *FButImg[StateIndex(FOnOff, Enabled())];
-    const QImage& pixels = image.Image();
-    const QRect target = QRect(FLeftSpace + 1, FTopSpace + 1, pixels.width(), pixels.height())
+    const auto& looks = d->looks;
+    const QImage& pixels = looks.shown[size_t(onoffbut::StateIndex(looks.onOff, Enabled()))];
+    const QPoint offset(looks.leftSpace + 1, looks.topSpace + 1);
+    const QRect target = QRect(offset, pixels.size())
                              .intersected(QRect(0, 0, face.Width(), face.Height()));
     if (target.isEmpty())
         return;
     const QRgb key = ToQRgb(TransparentKey) | 0xFF000000u;
-    const QRgb background = FTransparent ? 0xFF000000u : (ToQRgb(FColorBackgnd) | 0xFF000000u);
-    const QPoint offset(FLeftSpace + 1, FTopSpace + 1);
+    const QRgb background =
+        looks.transparent ? 0xFF000000u : (ToQRgb(looks.colorBackgnd) | 0xFF000000u);
     for (int y = target.top(); y <= target.bottom(); ++y) {
         const auto* source = reinterpret_cast<const QRgb*>(pixels.constScanLine(y - offset.y()));
         quint32* faceRow = face.ScanLine(y);
@@ -134,9 +128,11 @@ void TOnOffBut::PaintFrame(TCanvas* face, TCanvas* mask)
 {
     const int right = Width() - 1;
     const int bottom = Height() - 1;
-    DrawFrame(face, FFrameStyle, 0, 0, right, bottom, FColWhiteLine, 0xC0C0C0, FColGrayLine,
-              FColBlackLine, FColBlackLine);
-    DrawFrame(mask, FFrameStyle, 0, 0, right, bottom, clBlack, clBlack, clBlack, clBlack,
+    const TFrameStyle style = d->looks.frameStyle;
+    const TSchemeLineColors& lines = d->looks.lines;
+    DrawFrame(face, style, 0, 0, right, bottom, lines.White, 0xC0C0C0, lines.Gray, clBlack,
+              clBlack);
+    DrawFrame(mask, style, 0, 0, right, bottom, clBlack, clBlack, clBlack, clBlack,
               clBlack);
 }
 
@@ -149,7 +145,7 @@ void TOnOffBut::PaintFrame(TCanvas* face, TCanvas* mask)
 void TOnOffBut::TransferToControl(TBitmap& face)
 {
     TCanvas* canvas = Canvas();
-    if (!FTransparent) {
+    if (!d->looks.transparent) {
         canvas->SetCopyMode(cmSrcCopy);
         canvas->Draw(0, 0, &face);
         return;
@@ -157,7 +153,7 @@ void TOnOffBut::TransferToControl(TBitmap& face)
     canvas->Flush();
     QImage& target = *canvas->Target();
     const QImage& facePixels = face.Image();
-    const QImage& maskPixels = FMask.Image();
+    const QImage& maskPixels = d->mask.Image();
     for (int y = 0; y < target.height(); ++y) {
         const auto* faceRow = reinterpret_cast<const QRgb*>(facePixels.constScanLine(y));
         const auto* maskRow = reinterpret_cast<const QRgb*>(maskPixels.constScanLine(y));

@@ -1,6 +1,8 @@
 // TRepSpeedButton: the repeat timer, started by a left press and stopped by the release
 // or by the pointer leaving the button.
-#include "VEK_repsbut.h"
+#include "repsbut_p.h"
+
+#include <frame/core/change.h>
 
 #include <algorithm>
 
@@ -8,27 +10,29 @@ namespace vek {
 
 static constexpr int RepeatTimerId = 1;
 
-TRepSpeedButton::TRepSpeedButton(QWidget* parent) : TSpeedButton(parent)
+TRepSpeedButton::TRepSpeedButton(QWidget* parent)
+    : TSpeedButton(parent), d(std::make_unique<Private>())
 {
-    FTimer.OnTimer = [this](int) { DoTimer(); };
+    d->timer.OnTimer = [this](int) { DoTimer(); };
 }
+
+TRepSpeedButton::~TRepSpeedButton() = default;
+
+int TRepSpeedButton::RepeatClickInterval() const { return d->repeatInterval; }
+int TRepSpeedButton::StartClickInterval() const { return d->startInterval; }
 
 void TRepSpeedButton::SetRepeatClickInterval(int value)
 {
-    value = std::max(10, value);
-    if (value == FRepClickIv)
+    if (!Change(d->repeatInterval, std::max(10, value)))
         return;
-    FRepClickIv = value;
     if (!Designing())
         UpdateTimer();
 }
 
 void TRepSpeedButton::SetStartClickInterval(int value)
 {
-    value = std::max(10, value);
-    if (value == FStartIv)
+    if (!Change(d->startInterval, std::max(10, value)))
         return;
-    FStartIv = value;
     if (!Designing())
         InitTimer();
 }
@@ -43,34 +47,35 @@ void TRepSpeedButton::EventAssigned()
 
 void TRepSpeedButton::InitTimer()
 {
-    FIsStart = true;
-    StartTimer(FStartIv);
+    d->isStart = true;
+    StartTimer(d->startInterval);
 }
 
 void TRepSpeedButton::UpdateTimer()
 {
-    FIsStart = false;
-    StartTimer(FRepClickIv);
+    d->isStart = false;
+    StartTimer(d->repeatInterval);
 }
 
 void TRepSpeedButton::StartTimer(int interval)
 {
-    FTimer.KillTimer(RepeatTimerId);
-    if (interval <= 0 || !FRClickTimerEnabled)
+    d->timer.KillTimer(RepeatTimerId);
+    if (interval <= 0 || !d->holding)
         return;
-    if (!FTimer.SetTimer(RepeatTimerId, interval)) {
-        FRClickTimerEnabled = false;
+    if (!d->timer.SetTimer(RepeatTimerId, interval)) {
+        d->holding = false;
         throw EVEKRepSpeedButton(ComponentErrorText(Name(), "no timer available"));
     }
 }
 
 void TRepSpeedButton::DoTimer()
 {
-    if (FIsStart)
+    if (d->isStart)
         UpdateTimer();
     RepeatClickEvent();
     if (OnRepeatClick)
         OnRepeatClick(this);
+    emit repeatClicked();
 }
 
 // ---- mouse
@@ -80,7 +85,7 @@ void TRepSpeedButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, i
     TSpeedButton::MouseDown(Button, Shift, X, Y);
     if (Button != mbLeft || !Dragging())
         return;
-    FRClickTimerEnabled = true;
+    d->holding = true;
     InitTimer();
 }
 
@@ -89,7 +94,7 @@ void TRepSpeedButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, i
 void TRepSpeedButton::MouseMove(TShiftState Shift, int X, int Y)
 {
     TSpeedButton::MouseMove(Shift, X, Y);
-    if (FRClickTimerEnabled && !ClientRect().Contains(X, Y))
+    if (d->holding && !ClientRect().Contains(X, Y))
         StopHolding();
 }
 
@@ -98,14 +103,14 @@ void TRepSpeedButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, int
     TSpeedButton::MouseUp(Button, Shift, X, Y);
     if (Button != mbLeft)
         return;
-    FRClickTimerEnabled = false;
+    d->holding = false;
     UpdateTimer(); // only stops the timer now
 }
 
 void TRepSpeedButton::MouseLeave()
 {
     TSpeedButton::MouseLeave();
-    if (FRClickTimerEnabled)
+    if (d->holding)
         StopHolding();
 }
 

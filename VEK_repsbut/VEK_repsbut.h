@@ -1,16 +1,20 @@
 // TRepSpeedButton: a speed button that repeats while held. A left press held on the
-// button raises OnRepeatClick after StartClickInterval milliseconds and then every
-// RepeatClickInterval milliseconds, until the button is released or the pointer leaves
-// it. The ordinary OnClick follows a release on the button, as for any speed button.
+// button raises OnRepeatClick (and repeatClicked()) after StartClickInterval
+// milliseconds and then every RepeatClickInterval milliseconds, until the button is
+// released or the pointer leaves it. The ordinary OnClick and clicked() follow a release
+// on the button, as for any speed button.
 #pragma once
 
-#include <frame/core/errors.h>
 #include <frame/controls/speedbutton.h>
-#include <frame/core/timers.h>
+#include <frame/core/errors.h>
 #include <frame/core/watchedevent.h>
+
+#include <memory>
 
 namespace vek {
 
+/// Raised when the repeat timer cannot be started ("Component "<Name>": no timer
+/// available").
 class VEK_EXPORT EVEKRepSpeedButton : public EVEKError {
 public:
     using EVEKError::EVEKError;
@@ -23,31 +27,39 @@ class VEK_EXPORT TRepSpeedButton : public TSpeedButton {
 
 public:
     explicit TRepSpeedButton(QWidget* parent = nullptr);
+    ~TRepSpeedButton() override;
 
-    // Milliseconds between repeats, at least 10 (default 200). A change while the
-    // button is held restarts the repeats at once with the new interval.
-    int RepeatClickInterval() const { return FRepClickIv; }
+    /// Milliseconds between repeats, at least 10 (default 200). A change while the
+    /// button is held restarts the repeats at once with the new interval.
+    int RepeatClickInterval() const;
     void SetRepeatClickInterval(int value);
-    // Milliseconds from the press to the first repeat, at least 10 (default 500).
-    int StartClickInterval() const { return FStartIv; }
+    /// Milliseconds from the press to the first repeat, at least 10 (default 500).
+    int StartClickInterval() const;
     void SetStartClickInterval(int value);
 
-    // Raised for each repeat. Assigning it while the button is held moves on to the
-    // repeat interval, like a change of RepeatClickInterval.
+    /// Raised for each repeat, before repeatClicked(). Assigning it while the button is
+    /// held moves on to the repeat interval, like a change of RepeatClickInterval.
     TWatchedEvent<TNotifyEvent> OnRepeatClick{[this] { EventAssigned(); }};
+
+signals:
+    /// One repeat of a held button, emitted right after OnRepeatClick.
+    void repeatClicked();
 
 protected:
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseMove(TShiftState Shift, int X, int Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseLeave() override;
-    // One timer tick: the first ends the start delay; each raises RepeatClickEvent and
-    // OnRepeatClick.
+    /// One timer tick: the first ends the start delay; each raises RepeatClickEvent,
+    /// OnRepeatClick and repeatClicked().
     virtual void DoTimer();
-    // A hook for descendants, called before OnRepeatClick; does nothing here.
+    /// A hook for descendants, called before OnRepeatClick; does nothing here.
     virtual void RepeatClickEvent() {}
 
 private:
+    struct Private;
+    std::unique_ptr<Private> d;
+
     bool Designing() const { return ComponentState().testFlag(csDesigning); }
     // Restart timer 1 with the start delay (InitTimer) or the repeat interval
     // (UpdateTimer); either only stops it while the button is not held.
@@ -57,10 +69,6 @@ private:
     void EventAssigned();
     // Ends the repetition as a release away from the button would (no click).
     void StopHolding();
-
-    TTimerWindow FTimer;
-    bool FRClickTimerEnabled = false, FIsStart = true;
-    int FRepClickIv = 200, FStartIv = 500;
 };
 
 } // namespace vek

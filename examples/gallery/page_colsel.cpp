@@ -23,7 +23,6 @@ TColSel* MakeSelector(QWidget* parent, void (TColSel::*palette)(), TColor select
     auto* sel = new TColSel(parent);
     (sel->*palette)();
     sel->SetSelColor(selected);
-    sel->setMinimumWidth(190);
     return sel;
 }
 
@@ -53,7 +52,7 @@ QListView* OpenListOf(TColSel* sel, QWidget* parent)
     list->setItemDelegate(sel->itemDelegate());
     list->setCurrentIndex(sel->model()->index(sel->ItemIndex(), 0));
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    list->setFixedSize(sel->width(), sel->DropDownCount() * sel->ItemHeight() + 2 * list->frameWidth());
+    list->setFixedSize(sel->sizeHint().width(), sel->DropDownCount() * sel->ItemHeight() + 2 * list->frameWidth());
     return list;
 }
 
@@ -63,8 +62,6 @@ QGroupBox* LiveGroup(QWidget* parent)
     auto* layout = new QHBoxLayout(group);
     auto* column = new QVBoxLayout;
     auto* sel = new TColSel(group);
-    sel->resize(190, sel->height());
-    sel->setFixedWidth(190);
     sel->SetColorEditAllowed(3, true);
     sel->SetColorEditAllowed(9, true);
     sel->SetSelColor(clNavy);
@@ -79,7 +76,7 @@ QGroupBox* LiveGroup(QWidget* parent)
         chosen->setText(QString("%1 (%2)").arg(sel->SelColorID(), ColorToString(ColorToRGB(sel->SelColor()))));
     };
     showChoice();
-    sel->OnChange = [showChoice](TObject*) { showChoice(); };
+    QObject::connect(sel, &TColSel::selColorChanged, chosen, showChoice);
     form->addRow("Selected", chosen);
     auto* barWidth = new QSpinBox;
     barWidth->setRange(0, 80);
@@ -89,10 +86,7 @@ QGroupBox* LiveGroup(QWidget* parent)
     auto* count = new QSpinBox;
     count->setRange(1, TColSel::MaxColors);
     count->setValue(sel->NumColors());
-    QObject::connect(count, &QSpinBox::valueChanged, sel, [sel, showChoice](int v) {
-        sel->SetNumColors(v);
-        showChoice();
-    });
+    QObject::connect(count, &QSpinBox::valueChanged, sel, [sel](int v) { sel->SetNumColors(v); });
     form->addRow("Colors", count);
     auto* editAll = new QCheckBox("All entries editable (click the bar)");
     QObject::connect(editAll, &QCheckBox::toggled, sel, [sel](bool on) {

@@ -16,11 +16,11 @@ using namespace vek;
 
 namespace {
 
-TOnOffBut* MakeButton(QWidget* parent, TOnOffBut::TOnOffButStyle style, int width, int height)
+// Sized by the layout from its glyph and captions.
+TOnOffBut* MakeButton(QWidget* parent, TOnOffBut::TOnOffButStyle style)
 {
     auto* button = new TOnOffBut(parent);
     button->SetButtonStyle(style);
-    button->setFixedSize(width, height);
     // Theme colors, so the captions read well in light and dark palettes.
     button->SetColorText(clBtnText);
     button->SetColorScheme(csSystemColors);
@@ -41,7 +41,7 @@ QWidget* StyleCell(QWidget* parent, TOnOffBut::TOnOffButStyle style)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);
     for (bool on : {true, false}) {
-        auto* button = MakeButton(cell, style, 58, 56);
+        auto* button = MakeButton(cell, style);
         button->SetFrameStyle(fsNone);
         button->SetOnOff(on);
         layout->addWidget(button, 0, on ? 0 : 1);
@@ -49,6 +49,9 @@ QWidget* StyleCell(QWidget* parent, TOnOffBut::TOnOffButStyle style)
     auto* name = new QLabel(StyleName(style), cell);
     name->setAlignment(Qt::AlignCenter);
     layout->addWidget(name, 1, 0, 1, 2);
+    // The buttons take the height of the tallest glyph in the row (centring their own
+    // glyph), so that the names of a row line up.
+    layout->setRowStretch(0, 1);
     return cell;
 }
 
@@ -67,17 +70,17 @@ QWidget* CaptionsBox(QWidget* parent)
 {
     auto* box = new QGroupBox("Captions on four sides", parent);
     auto* layout = new QVBoxLayout(box);
-    auto* button = MakeButton(box, TOnOffBut::oobsBulb, 220, 120);
+    auto* button = MakeButton(box, TOnOffBut::oobsBulb);
     button->SetLeftText("Left");
     button->SetTopText("Top");
     button->SetRightText("Right");
     button->SetBottomText("Bottom");
     layout->addWidget(button);
-    auto* disabled = MakeButton(box, TOnOffBut::oobsCheckbox, 220, 30);
+    auto* disabled = MakeButton(box, TOnOffBut::oobsCheckbox);
     disabled->SetLeftText("Disabled");
     disabled->SetEnabled(false);
     layout->addWidget(disabled);
-    auto* speed = MakeButton(box, TOnOffBut::oobsButLamp, 220, 40);
+    auto* speed = MakeButton(box, TOnOffBut::oobsButLamp);
     speed->SetLeftText("Hold me");
     speed->SetMode(TOnOffBut::oobmSpeedBut);
     layout->addWidget(speed);
@@ -90,7 +93,7 @@ QWidget* GroupBox(QWidget* parent)
     auto* box = new QGroupBox("Group (radio buttons)", parent);
     auto* layout = new QVBoxLayout(box);
     for (const char* caption : {"Low", "Medium", "High"}) {
-        auto* button = MakeButton(box, TOnOffBut::oobsRadioBut, 130, 24);
+        auto* button = MakeButton(box, TOnOffBut::oobsRadioBut);
         button->SetFrameStyle(fsNone);
         button->SetTransparent(true); // blends into the group box
         button->SetAutoCenter(false);
@@ -122,7 +125,7 @@ QWidget* TransparentBox(QWidget* parent)
                                                 TOnOffBut::oobsTrafficLPed};
     const char* captions[] = {"Mood", "Link", "Walk"};
     for (int i = 0; i < 3; ++i) {
-        auto* button = MakeButton(panel, styles[i], 90, 70);
+        auto* button = MakeButton(panel, styles[i]);
         button->SetColorText(clWhite);
         button->SetBottomText(captions[i]);
         button->SetFrameStyle(fsNone);

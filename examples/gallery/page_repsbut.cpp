@@ -31,12 +31,11 @@ void SetGlyphShape(TSpeedButton* button, char shape, TColor color)
     button->SetGlyph(&glyph);
 }
 
+// Sized by the layout from its glyph and caption.
 template <typename Button>
-Button* MakeButton(QWidget* parent, const QString& caption, char shape, TColor color,
-                   int width = 90)
+Button* MakeButton(QWidget* parent, const QString& caption, char shape, TColor color)
 {
     auto* button = new Button(parent);
-    button->setFixedSize(width, 28);
     button->SetCaption(caption);
     SetGlyphShape(button, shape, color);
     return button;
@@ -56,8 +55,7 @@ QWidget* CreatePage(QWidget* parent)
     auto* off = MakeButton<TSpeedButton>(plain, "Disabled", '^', clBlue);
     off->SetEnabled(false);
     row->addWidget(off);
-    auto* top = MakeButton<TSpeedButton>(plain, "Top", '^', clNavy, 60);
-    top->setFixedHeight(44);
+    auto* top = MakeButton<TSpeedButton>(plain, "Top", '^', clNavy);
     top->SetLayout(blGlyphTop);
     row->addWidget(top);
     row->addStretch();
@@ -66,7 +64,7 @@ QWidget* CreatePage(QWidget* parent)
     auto* group = new QGroupBox("A group (one stays down)", page);
     auto* groupRow = new QHBoxLayout(group);
     for (const char* name : {"Left", "Centre", "Right"}) {
-        auto* button = MakeButton<TSpeedButton>(group, name, 'o', clTeal, 80);
+        auto* button = MakeButton<TSpeedButton>(group, name, 'o', clTeal);
         button->SetGroupIndex(1);
         button->SetDown(QString(name) == "Centre");
         groupRow->addWidget(button);

@@ -11,14 +11,18 @@
 
 namespace vek {
 
+/// "A member of group GroupIndex went down or changed its group settings", sent by
+/// Sender to each of its siblings. A short-lived event object, like Qt's own input events.
 class VEK_EXPORT TButtonPressedEvent : public QEvent {
 public:
     TButtonPressedEvent(int groupIndex, QWidget* sender);
 
-    // The event type all group notifications use.
+    /// The event type all group notifications use (registered once).
     static QEvent::Type EventType();
 
+    /// The group of the sender.
     int GroupIndex() const { return FGroupIndex; }
+    /// The button that went down; receivers recognise themselves.
     QWidget* Sender() const { return FSender; }
 
 private:
@@ -26,8 +30,8 @@ private:
     QWidget* FSender;
 };
 
-// Sends a TButtonPressedEvent to every widget child of sender's parent, sender included
-// (receivers recognise themselves). Does nothing for a control without parent.
+/// Sends a TButtonPressedEvent to every widget child of sender's parent, sender included
+/// (receivers recognise themselves). Does nothing for a control without parent.
 VEK_EXPORT void BroadcastButtonPressed(QWidget* sender, int groupIndex);
 
 } // namespace vek

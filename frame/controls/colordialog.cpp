@@ -6,6 +6,11 @@
 
 namespace vek {
 
+struct TColorDialog::Private {
+    QWidget* parent;
+    TColor color = 0;
+};
+
 namespace {
 
 TColorDialog::TExecutor& Executor()
@@ -25,12 +30,29 @@ bool ExecuteQColorDialog(QWidget* parent, TColor& color)
 
 } // namespace
 
+TColorDialog::TColorDialog(QWidget* parent) : d(std::make_unique<Private>(Private{parent}))
+{
+}
+
+TColorDialog::~TColorDialog() = default;
+
+TColor TColorDialog::Color() const
+{
+    return d->color;
+}
+
+void TColorDialog::SetColor(TColor value)
+{
+    d->color = value;
+}
+
 bool TColorDialog::Execute()
 {
-    TColor color = FColor;
-    const bool confirmed = Executor() ? Executor()(FParent, color) : ExecuteQColorDialog(FParent, color);
+    TColor color = d->color;
+    const bool confirmed =
+        Executor() ? Executor()(d->parent, color) : ExecuteQColorDialog(d->parent, color);
     if (confirmed)
-        FColor = color;
+        d->color = color;
     return confirmed;
 }
 

@@ -5,6 +5,7 @@
 #include <frame/core/types.h>
 
 #include <functional>
+#include <memory>
 
 class QWidget;
 
@@ -12,25 +13,28 @@ namespace vek {
 
 class VEK_EXPORT TColorDialog {
 public:
-    // Receives the preset color, writes the chosen one into it and returns whether the
-    // user confirmed.
+    /// Receives the preset color, writes the chosen one into it and returns whether the
+    /// user confirmed.
     using TExecutor = std::function<bool(QWidget* parent, TColor& color)>;
 
-    explicit TColorDialog(QWidget* parent = nullptr) : FParent(parent) {}
+    /// A dialog over parent (none: a top-level window), preset to black.
+    explicit TColorDialog(QWidget* parent = nullptr);
+    ~TColorDialog();
 
-    // The preset color before Execute, the chosen one after a confirmed Execute.
-    TColor Color() const { return FColor; }
-    void SetColor(TColor value) { FColor = value; }
+    /// The preset color before Execute, the chosen one after a confirmed Execute;
+    /// default 0 (black).
+    TColor Color() const;
+    void SetColor(TColor value);
 
-    // Shows the dialog; true when the user confirmed a color.
+    /// Shows the dialog; true when the user confirmed a color.
     bool Execute();
 
-    // Replaces the dialog of every TColorDialog (an empty function restores QColorDialog).
+    /// Replaces the dialog of every TColorDialog (an empty function restores QColorDialog).
     static void SetExecutor(TExecutor executor);
 
 private:
-    QWidget* FParent;
-    TColor FColor = 0;
+    struct Private;
+    std::unique_ptr<Private> d;
 };
 
 } // namespace vek

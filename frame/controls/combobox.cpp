@@ -1,6 +1,7 @@
-#include "combobox.h"
+#include "combobox_p.h"
 
 #include <frame/core/application.h>
+#include <frame/core/change.h>
 #include <frame/canvas/colors.h>
 #include "keys.h"
 
@@ -45,7 +46,7 @@ private:
 };
 
 TCustomComboBox::TCustomComboBox(QWidget* parent)
-    : QComboBox(parent), TWidgetComponent(this, parent), FColor(clWindow)
+    : QComboBox(parent), TWidgetComponent(this, parent), d(std::make_unique<Private>())
 {
     setMouseTracking(true);
     setItemDelegate(new TComboItemDelegate(this));
@@ -54,6 +55,12 @@ TCustomComboBox::TCustomComboBox(QWidget* parent)
 }
 
 TCustomComboBox::~TCustomComboBox() = default;
+
+TCustomComboBox::TComboStyle TCustomComboBox::Style() const { return d->style; }
+int TCustomComboBox::ItemHeight() const { return d->itemHeight; }
+TColor TCustomComboBox::Color() const { return d->color; }
+bool TCustomComboBox::DroppedDown() const { return d->droppedDown; }
+TCanvas* TCustomComboBox::Canvas() { return &d->canvas; }
 
 // ---- items ---------------------------------------------------------------------------
 
@@ -78,46 +85,53 @@ void TCustomComboBox::SetItemIndex(int value)
 
 // ---- appearance ----------------------------------------------------------------------
 
+// The setters name the frame's vek::Change in full: inside the class, Change is the
+// virtual that raises OnChange.
 void TCustomComboBox::SetStyle(TComboStyle value)
 {
-    FStyle = value;
+    if (!vek::Change(d->style, value))
+        return;
     updateGeometry();
     Refresh();
 }
 
 void TCustomComboBox::SetItemHeight(int value)
 {
-    if (value < 1)
+    if (value < 1 || !vek::Change(d->itemHeight, value))
         return;
-    FItemHeight = value;
     updateGeometry();
-    if (FStyle == csOwnerDrawFixed)
+    if (d->style == csOwnerDrawFixed)
         resize(width(), sizeHint().height());
     Refresh();
 }
 
-QSize TCustomComboBox::sizeHint() const
+QSize TCustomComboBox::BoxSizeFor(int contentWidth) const
 {
-    QSize hint = QComboBox::sizeHint();
-    if (FStyle != csOwnerDrawFixed)
-        return hint;
     QStyleOptionComboBox option;
     initStyleOption(&option);
-    const QSize box = style()->sizeFromContents(QStyle::CT_ComboBox, &option,
-                                                QSize(hint.width(), FItemHeight), this);
-    return QSize(hint.width(), box.height());
+    return style()->sizeFromContents(QStyle::CT_ComboBox, &option,
+                                     QSize(contentWidth, d->itemHeight), this);
+}
+
+// Qt measures the entries as text; an owner-drawn entry is ItemHeight high instead.
+QSize TCustomComboBox::sizeHint() const
+{
+    const QSize hint = QComboBox::sizeHint();
+    if (d->style != csOwnerDrawFixed)
+        return hint;
+    return QSize(hint.width(), BoxSizeFor(hint.width()).height());
 }
 
 QSize TCustomComboBox::minimumSizeHint() const
 {
     const QSize hint = QComboBox::minimumSizeHint();
-    return FStyle == csOwnerDrawFixed ? QSize(hint.width(), sizeHint().height()) : hint;
+    return d->style == csOwnerDrawFixed ? QSize(hint.width(), sizeHint().height()) : hint;
 }
 
 void TCustomComboBox::SetColor(TColor value)
 {
-    FColor = value;
-    Refresh();
+    if (vek::Change(d->color, value))
+        Refresh();
 }
 
 void TCustomComboBox::FontChanged()
@@ -144,7 +158,7 @@ TRect TCustomComboBox::EditItemRect() const
 
 void TCustomComboBox::paintEvent(QPaintEvent* event)
 {
-    if (FStyle != csOwnerDrawFixed) {
+    if (d->style != csOwnerDrawFixed) {
         QComboBox::paintEvent(event);
         return;
     }
@@ -167,18 +181,19 @@ void TCustomComboBox::paintEvent(QPaintEvent* event)
 void TCustomComboBox::PaintItem(QPainter* painter, int Index, const TRect& Rect,
                                 TOwnerDrawState State)
 {
-    FCanvas.BeginBorrow(painter);
-    FCanvas.IntersectClipRect(Rect);
-    FCanvas.Font()->Assign(Font());
+    TCanvas& canvas = d->canvas;
+    canvas.BeginBorrow(painter);
+    canvas.IntersectClipRect(Rect);
+    canvas.Font()->Assign(Font());
     const bool highlighted = (State & odSelected) && !(State & odComboBoxEdit);
-    FCanvas.Brush()->SetColor(highlighted ? clHighlight : FColor);
+    canvas.Brush()->SetColor(highlighted ? clHighlight : d->color);
     if (highlighted)
-        FCanvas.Font()->SetColor(clHighlightText);
-    FCanvas.Pen()->SetColor(clBlack);
-    FCanvas.FillRect(Rect);
+        canvas.Font()->SetColor(clHighlightText);
+    canvas.Pen()->SetColor(clBlack);
+    canvas.FillRect(Rect);
     RunGuarded(this, [&] { DrawItem(Index, Rect, State); });
-    FCanvas.ResetClip();
-    FCanvas.EndBorrow();
+    canvas.ResetClip();
+    canvas.EndBorrow();
 }
 
 void TCustomComboBox::DrawItem(int Index, const TRect& Rect, TOwnerDrawState State)
@@ -188,27 +203,28 @@ void TCustomComboBox::DrawItem(int Index, const TRect& Rect, TOwnerDrawState Sta
         return;
     }
     const QString text = itemText(Index);
-    FCanvas.TextRect(Rect, Rect.Left + 2, Rect.Top + (Rect.Height() - FCanvas.TextHeight(text)) / 2,
-                     text);
+    TCanvas& canvas = d->canvas;
+    canvas.TextRect(Rect, Rect.Left + 2, Rect.Top + (Rect.Height() - canvas.TextHeight(text)) / 2,
+                    text);
 }
 
 // ---- drop-down and choice ------------------------------------------------------------
 
 void TCustomComboBox::showPopup()
 {
-    if (FDroppedDown)
+    if (d->droppedDown)
         return;
     RunGuarded(this, [this] { DropDown(); });
-    FDroppedDown = true;
+    d->droppedDown = true;
     QComboBox::showPopup();
 }
 
 void TCustomComboBox::hidePopup()
 {
     QComboBox::hidePopup();
-    if (!FDroppedDown)
+    if (!d->droppedDown)
         return;
-    FDroppedDown = false;
+    d->droppedDown = false;
     RunGuarded(this, [this] { CloseUp(); });
 }
 

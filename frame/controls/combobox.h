@@ -13,6 +13,10 @@
 // OnSelect, or Change when OnSelect is not assigned; Change raises OnChange). Setting
 // ItemIndex from code raises none of them, so an application can mirror state without
 // feedback loops. DropDown runs just before the list opens (default: OnDropDown).
+//
+// The Qt signals are QComboBox's own: activated(int) for the user's choice (the signal of
+// OnSelect and OnChange) and currentIndexChanged(int) for every change of ItemIndex, by
+// the user or by code.
 #pragma once
 
 #include "inputevents.h"
@@ -24,22 +28,28 @@
 #include <QComboBox>
 #include <QStringList>
 
+#include <memory>
+
 namespace vek {
 
-// The state of the entry handed to DrawItem.
+/// The state of the entry handed to DrawItem.
 enum TOwnerDrawStateFlag {
-    odSelected = 0x0001,     // the highlighted entry of the open list
-    odDisabled = 0x0004,     // the control is disabled
-    odFocused = 0x0010,      // the closed box has the keyboard focus
-    odComboBoxEdit = 0x1000, // drawn in the closed box, not in the list
+    odSelected = 0x0001,     ///< the highlighted entry of the open list
+    odDisabled = 0x0004,     ///< the control is disabled
+    odFocused = 0x0010,      ///< the closed box has the keyboard focus
+    odComboBoxEdit = 0x1000, ///< drawn in the closed box, not in the list
 };
+/// A combination of TOwnerDrawStateFlag values.
 using TOwnerDrawState = int;
 
+/// Draws entry Index into Rect on the combo box's Canvas().
 using TDrawItemEvent =
     std::function<void(TObject* Sender, int Index, const TRect& Rect, TOwnerDrawState State)>;
 
 class VEK_EXPORT TCustomComboBox : public QComboBox, public TWidgetComponent, public TInputEvents {
     Q_OBJECT
+    // QComboBox's currentIndex is the same state and carries the NOTIFY
+    // (currentIndexChanged): moc cannot name an inherited signal with parameters here.
     Q_PROPERTY(int ItemIndex READ ItemIndex WRITE SetItemIndex)
     Q_PROPERTY(int ItemHeight READ ItemHeight WRITE SetItemHeight)
     Q_PROPERTY(int DropDownCount READ DropDownCount WRITE SetDropDownCount)
@@ -49,61 +59,80 @@ class VEK_EXPORT TCustomComboBox : public QComboBox, public TWidgetComponent, pu
     Q_PROPERTY(bool TabStop READ TabStop WRITE SetTabStop)
 
 public:
-    // csDropDownList: Qt draws the entries as text; csOwnerDrawFixed: DrawItem draws them.
+    /// csDropDownList: Qt draws the entries as text; csOwnerDrawFixed: DrawItem draws
+    /// them.
     enum TComboStyle { csDropDownList = 2, csOwnerDrawFixed = 3 };
     Q_ENUM(TComboStyle)
 
+    /// An empty list in the csDropDownList style.
     explicit TCustomComboBox(QWidget* parent = nullptr);
     ~TCustomComboBox() override;
 
     // ---- items and selection; indices count from 0, -1 is "no entry selected"
+    /// The entries' texts; default none. Setting them replaces all entries.
     QStringList Items() const;
     void SetItems(const QStringList& items);
+    /// Appends an entry (the first one added is selected).
     void AddItem(const QString& item) { addItem(item); }
+    /// Removes all entries; nothing is selected then.
     void ClearItems() { clear(); }
+    /// The number of entries.
     int ItemCount() const { return count(); }
+    /// The selected entry, -1 for none (the first entry once there are entries).
+    /// Selecting from code raises neither Click, Select nor Change; out-of-range values
+    /// select nothing. Emits currentIndexChanged (by code and by the user).
     int ItemIndex() const { return currentIndex(); }
-    // Selects an entry without raising Click, Select or Change; out-of-range values
-    // select nothing.
     void SetItemIndex(int value);
+    /// The selected entry's text; empty without selection.
     QString Text() const { return currentText(); }
 
     // ---- appearance
-    TComboStyle Style() const { return FStyle; }
+    /// Default csDropDownList.
+    TComboStyle Style() const;
     void SetStyle(TComboStyle value);
-    // Height of one entry in the owner-drawn style (default 16); values below 1 are
-    // ignored. The closed box grows with it.
-    int ItemHeight() const { return FItemHeight; }
+    /// Height of one entry in the owner-drawn style (default 16); values below 1 are
+    /// ignored. The closed box grows with it.
+    int ItemHeight() const;
     void SetItemHeight(int value);
-    // Entries visible in the open list before it scrolls (default 8).
+    /// Entries visible in the open list before it scrolls, at least 1 (default 8).
     int DropDownCount() const { return maxVisibleItems(); }
     void SetDropDownCount(int value) { setMaxVisibleItems(std::max(1, value)); }
-    // Background of the owner-drawn entries (default clWindow, following the theme).
-    TColor Color() const { return FColor; }
+    /// Background of the owner-drawn entries (default clWindow, following the theme).
+    TColor Color() const;
     void SetColor(TColor value);
     VEK_COLOR_PROPERTY(Color, clWindow)
+    /// Whether Tab reaches the box (default true).
     bool TabStop() const { return (focusPolicy() & Qt::TabFocus) != 0; }
     void SetTabStop(bool value) { setFocusPolicy(value ? Qt::StrongFocus : Qt::ClickFocus); }
-    bool DroppedDown() const { return FDroppedDown; }
-    // Opens (true) or closes (false) the list as the user would; opening runs DropDown.
+    /// Whether the list is open.
+    bool DroppedDown() const;
+    /// Opens (true) or closes (false) the list as the user would; opening runs DropDown.
     void SetDroppedDown(bool value);
 
-    // The rectangle of the entry shown in the closed box, in widget coordinates.
+    /// The rectangle of the entry shown in the closed box, in widget coordinates.
     TRect EditItemRect() const;
-    // Repaints the closed box and the open list.
+    /// Repaints the closed box and the open list.
     void Refresh();
-    // The canvas DrawItem draws on; only valid while DrawItem runs.
-    TCanvas* Canvas() { return &FCanvas; }
+    /// The canvas DrawItem draws on; only valid while DrawItem runs.
+    TCanvas* Canvas();
 
     // ---- events
+    /// The user chose an entry and OnSelect is not assigned (signal: activated).
     TNotifyEvent OnChange;
+    /// The user chose an entry (signal: activated).
     TNotifyEvent OnSelect;
+    /// The list is about to open.
     TNotifyEvent OnDropDown;
+    /// The list closed.
     TNotifyEvent OnCloseUp;
+    /// Draws an owner-drawn entry in place of the default text.
     TDrawItemEvent OnDrawItem;
 
+    /// Opens the list after DropDown (once; an open list stays open).
     void showPopup() override;
+    /// Closes the list, then CloseUp (once).
     void hidePopup() override;
+    /// In the owner-drawn style as high as one entry of ItemHeight plus the box's frame.
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
@@ -117,6 +146,8 @@ protected:
     // Font() is the font of the entries; its Color is the text color.
     void FontChanged() override;
     TObject* EventSender() override { return this; }
+    /// The size of the closed box around an entry of contentWidth x ItemHeight.
+    QSize BoxSizeFor(int contentWidth) const;
 
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -130,18 +161,14 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    struct Private;
+    std::unique_ptr<Private> d;
+
     friend class TComboItemDelegate;
     // Fills Rect, sets up the canvas on painter and runs DrawItem, shielding the event loop
     // from exceptions.
     void PaintItem(QPainter* painter, int Index, const TRect& Rect, TOwnerDrawState State);
     void UserActivated();
-
-    TCanvas FCanvas;
-    TColor FColor;
-    TComboStyle FStyle = csDropDownList;
-    int FItemHeight = 16;
-    bool FDroppedDown = false;
-    bool FLeftPressed = false;
 };
 
 } // namespace vek

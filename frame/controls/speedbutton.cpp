@@ -1,9 +1,10 @@
-// TSpeedButton: state changes by mouse and code, groups, and the face.
-#include "speedbutton.h"
+// TSpeedButton: state changes by mouse and code, groups, size and the face.
+#include "speedbutton_p.h"
 
-#include <frame/core/application.h>
-#include "buttongroups.h"
 #include <frame/baselib/drawing.h>
+#include <frame/core/application.h>
+#include <frame/core/change.h>
+#include "buttongroups.h"
 
 #include <QEnterEvent>
 
@@ -11,98 +12,172 @@
 
 namespace vek {
 
-TSpeedButton::TSpeedButton(QWidget* parent) : TGraphicControl(parent)
+namespace {
+
+// The default size fits a 16 x 16 glyph: a raised edge and a pixel of play for the
+// pressed face around it.
+constexpr QSize DefaultSize(23, 22);
+constexpr QSize EdgeRoom = DefaultSize - QSize(16, 16);
+// A caption keeps some air from the edges, as on push buttons.
+constexpr QSize CaptionRoom(12, 4);
+
+} // namespace
+
+TSpeedButton::TSpeedButton(QWidget* parent) : TGraphicControl(parent), d(std::make_unique<Private>())
 {
     // A release is a click only for a press that was not given up by leaving the button;
     // MouseUp decides.
     SetClickEvents(false);
-    SetDefaultSize(23, 22);
+    SetDefaultSize(DefaultSize.width(), DefaultSize.height());
+    // Like a push button: wider when the layout has room, as high as its content.
+    setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
 }
+
+TSpeedButton::~TSpeedButton() = default;
 
 // ---- properties
 
+QString TSpeedButton::Caption() const { return d->caption; }
+const TBitmap* TSpeedButton::Glyph() const { return &d->glyph; }
+int TSpeedButton::NumGlyphs() const { return d->numGlyphs; }
+TButtonLayout TSpeedButton::Layout() const { return d->layout; }
+int TSpeedButton::Margin() const { return d->margin; }
+int TSpeedButton::Spacing() const { return d->spacing; }
+bool TSpeedButton::Flat() const { return d->flat; }
+int TSpeedButton::GroupIndex() const { return d->groupIndex; }
+bool TSpeedButton::Down() const { return d->down; }
+bool TSpeedButton::AllowAllUp() const { return d->allowAllUp; }
+TButtonState TSpeedButton::State() const { return d->state; }
+bool TSpeedButton::Dragging() const { return d->dragging; }
+
 void TSpeedButton::SetCaption(const QString& value)
 {
-    FCaption = value;
+    if (!Change(d->caption, value))
+        return;
+    updateGeometry();
     Refresh();
 }
 
 void TSpeedButton::SetGlyph(const TBitmap* value)
 {
-    FGlyph.Assign(value);
+    d->glyph.Assign(value);
+    updateGeometry();
     Refresh();
 }
 
 void TSpeedButton::SetNumGlyphs(int value)
 {
-    FNumGlyphs = std::clamp(value, 1, 4);
+    if (!Change(d->numGlyphs, std::clamp(value, 1, 4)))
+        return;
+    updateGeometry();
     Refresh();
 }
 
 void TSpeedButton::SetLayout(TButtonLayout value)
 {
-    FLayout = value;
+    if (!Change(d->layout, value))
+        return;
+    updateGeometry();
     Refresh();
 }
 
 void TSpeedButton::SetMargin(int value)
 {
-    FMargin = std::max(-1, value);
+    if (!Change(d->margin, std::max(-1, value)))
+        return;
+    updateGeometry();
     Refresh();
 }
 
 void TSpeedButton::SetSpacing(int value)
 {
-    FSpacing = value;
+    if (!Change(d->spacing, value))
+        return;
+    updateGeometry();
     Refresh();
 }
 
 void TSpeedButton::SetFlat(bool value)
 {
-    FFlat = value;
-    Refresh();
+    if (Change(d->flat, value))
+        Refresh();
 }
 
 void TSpeedButton::SetGroupIndex(int value)
 {
-    FGroupIndex = std::max(0, value);
-    if (FGroupIndex == 0)
+    d->groupIndex = std::max(0, value);
+    if (d->groupIndex == 0)
         SetDown(false);
     UpdateExclusive();
 }
 
 void TSpeedButton::SetDown(bool value)
 {
-    if (FGroupIndex == 0)
+    if (d->groupIndex == 0)
         value = false;
-    if (value == FDown || (FDown && !FAllowAllUp))
+    if (value == d->down || (d->down && !d->allowAllUp))
         return;
-    FDown = value;
+    d->down = value;
     SetState(value ? bsExclusive : bsUp);
+    // The member that was down comes up first, so that every receiver of the signal
+    // sees a consistent group.
     if (value)
         UpdateExclusive();
+    emit downChanged(value);
 }
 
 void TSpeedButton::SetAllowAllUp(bool value)
 {
-    FAllowAllUp = value;
+    d->allowAllUp = value;
     UpdateExclusive();
 }
 
 void TSpeedButton::SetState(TButtonState value)
 {
-    if (value == FState)
-        return;
-    FState = value;
-    Refresh();
+    if (Change(d->state, value))
+        Refresh();
+}
+
+// ---- size
+
+QSize TSpeedButton::CaptionSize() const
+{
+    if (d->caption.isEmpty())
+        return {};
+    // Measured in the font the canvas draws with.
+    const QFontMetrics metrics(Font()->ToQFont());
+    return {metrics.horizontalAdvance(d->caption), metrics.height()};
+}
+
+QSize TSpeedButton::sizeHint() const
+{
+    const QImage& all = d->glyph.Image();
+    const QSize g = all.isNull() ? QSize() : QSize(all.width() / d->numGlyphs, all.height());
+    const QSize t = CaptionSize();
+    const int gap = g.isEmpty() || t.isEmpty() ? 0 : d->spacing;
+    const bool across = d->layout == blGlyphLeft || d->layout == blGlyphRight;
+    QSize content = across ? QSize(g.width() + gap + t.width(), std::max(g.height(), t.height()))
+                           : QSize(std::max(g.width(), t.width()), g.height() + gap + t.height());
+    QSize room = t.isEmpty() ? EdgeRoom : EdgeRoom + CaptionRoom;
+    // A fixed margin keeps the content that far from the edge on both sides.
+    if (across)
+        room.setWidth(std::max(room.width(), 2 * d->margin));
+    else
+        room.setHeight(std::max(room.height(), 2 * d->margin));
+    return (content + room).expandedTo(DefaultSize);
+}
+
+QSize TSpeedButton::minimumSizeHint() const
+{
+    return sizeHint();
 }
 
 // ---- groups
 
 void TSpeedButton::UpdateExclusive()
 {
-    if (FGroupIndex > 0)
-        BroadcastButtonPressed(this, FGroupIndex);
+    if (d->groupIndex > 0)
+        BroadcastButtonPressed(this, d->groupIndex);
 }
 
 bool TSpeedButton::event(QEvent* event)
@@ -110,7 +185,7 @@ bool TSpeedButton::event(QEvent* event)
     if (event->type() == TButtonPressedEvent::EventType()) {
         const auto* pressed = static_cast<TButtonPressedEvent*>(event);
         if (auto* sender = qobject_cast<TSpeedButton*>(pressed->Sender());
-            sender && sender != this && pressed->GroupIndex() == FGroupIndex)
+            sender && sender != this && pressed->GroupIndex() == d->groupIndex)
             GroupButtonPressed(sender);
         return true;
     }
@@ -120,11 +195,12 @@ bool TSpeedButton::event(QEvent* event)
 // Another member of the group went down (or changed AllowAllUp): this one comes up.
 void TSpeedButton::GroupButtonPressed(TSpeedButton* sender)
 {
-    if (sender->FDown && FDown) {
-        FDown = false;
+    if (sender->d->down && d->down) {
+        d->down = false;
         SetState(bsUp);
+        emit downChanged(false);
     }
-    FAllowAllUp = sender->FAllowAllUp;
+    d->allowAllUp = sender->d->allowAllUp;
 }
 
 // ---- mouse
@@ -134,30 +210,32 @@ void TSpeedButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int 
     TGraphicControl::MouseDown(Button, Shift, X, Y);
     if (Button != mbLeft || !Enabled())
         return;
-    if (!FDown)
+    if (!d->down)
         SetState(bsDown);
-    FDragging = true;
+    d->dragging = true;
+    emit pressed();
 }
 
 // While the button is held, the face follows the pointer in and out of the button.
 void TSpeedButton::MouseMove(TShiftState Shift, int X, int Y)
 {
     TGraphicControl::MouseMove(Shift, X, Y);
-    if (!FDragging)
+    if (!d->dragging)
         return;
     const bool inside = ClientRect().Contains(X, Y);
-    SetState(FDown ? bsExclusive : (inside ? bsDown : bsUp));
+    SetState(d->down ? bsExclusive : (inside ? bsDown : bsUp));
 }
 
 void TSpeedButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
     TGraphicControl::MouseUp(Button, Shift, X, Y);
-    if (!FDragging || Button != mbLeft)
+    if (!d->dragging || Button != mbLeft)
         return;
-    FDragging = false;
+    d->dragging = false;
+    emit released();
     const bool inside = ClientRect().Contains(X, Y);
     if (!inside) {
-        SetState(FDown ? bsExclusive : bsUp);
+        SetState(d->down ? bsExclusive : bsUp);
         return;
     }
     Click();
@@ -165,23 +243,24 @@ void TSpeedButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
 
 void TSpeedButton::Click()
 {
-    if (FGroupIndex > 0)
-        SetDown(!FDown);
-    SetState(FDown ? bsExclusive : bsUp);
+    if (d->groupIndex > 0)
+        SetDown(!d->down);
+    SetState(d->down ? bsExclusive : bsUp);
     TGraphicControl::Click();
+    emit clicked();
 }
 
 void TSpeedButton::MouseEnter()
 {
-    FMouseInControl = true;
-    if (FFlat)
+    d->mouseInControl = true;
+    if (d->flat)
         Refresh();
 }
 
 void TSpeedButton::MouseLeave()
 {
-    FMouseInControl = false;
-    if (FFlat)
+    d->mouseInControl = false;
+    if (d->flat)
         Refresh();
 }
 
@@ -201,7 +280,7 @@ void TSpeedButton::Paint()
 {
     TCanvas* canvas = Canvas();
     canvas->Brush()->SetStyle(bsSolid);
-    canvas->Brush()->SetColor(FFlat ? Color() : TColor(clBtnFace));
+    canvas->Brush()->SetColor(d->flat ? Color() : TColor(clBtnFace));
     canvas->FillRect(ClientRect());
     PaintEdge();
     PaintContent();
@@ -210,14 +289,14 @@ void TSpeedButton::Paint()
 void TSpeedButton::PaintEdge()
 {
     TCanvas* canvas = Canvas();
-    const bool down = FState == bsDown || FState == bsExclusive;
+    const bool down = d->state == bsDown || d->state == bsExclusive;
     const int r = Width() - 1, b = Height() - 1;
-    if (!FFlat) {
+    if (!d->flat) {
         DrawFrame(canvas, down ? fsLowered : fsRaised, 0, 0, r, b, clBtnHighlight, cl3DLight,
                   clBtnShadow, cl3DDkShadow, clBlack);
         return;
     }
-    if (!down && !(FMouseInControl && Enabled()))
+    if (!down && !(d->mouseInControl && Enabled()))
         return;
     // A flat button shows a thin edge: raised under the mouse, sunken when down.
     const TColor topLeft = down ? clBtnShadow : clBtnHighlight;
@@ -235,16 +314,17 @@ void TSpeedButton::PaintEdge()
 // up image (and, when disabled, a grayed copy of it). Key-colored pixels stay as they are.
 QImage TSpeedButton::GlyphImage() const
 {
-    const QImage& all = FGlyph.Image();
-    if (all.isNull() || all.width() < FNumGlyphs)
+    const QImage& all = d->glyph.Image();
+    const int count = d->numGlyphs;
+    if (all.isNull() || all.width() < count)
         return {};
-    const int w = all.width() / FNumGlyphs;
-    const TButtonState state = Enabled() ? FState : bsDisabled;
-    int index = int(state) < FNumGlyphs ? int(state) : 0;
-    if (state == bsExclusive && FNumGlyphs == 3)
+    const int w = all.width() / count;
+    const TButtonState state = Enabled() ? d->state : bsDisabled;
+    int index = int(state) < count ? int(state) : 0;
+    if (state == bsExclusive && count == 3)
         index = 2; // held down: the down image
     QImage image = all.copy(index * w, 0, w, all.height()).convertToFormat(QImage::Format_RGB32);
-    if (state != bsDisabled || FNumGlyphs >= 2)
+    if (state != bsDisabled || count >= 2)
         return image;
     const QRgb key = GlyphKey();
     for (int y = 0; y < image.height(); ++y) {
@@ -260,7 +340,7 @@ QImage TSpeedButton::GlyphImage() const
 
 QRgb TSpeedButton::GlyphKey() const
 {
-    const QImage& all = FGlyph.Image();
+    const QImage& all = d->glyph.Image();
     return all.pixel(0, all.height() - 1) | 0xFF000000;
 }
 
@@ -270,17 +350,18 @@ void TSpeedButton::PaintContent()
     canvas->Font()->Assign(Font());
     const QImage glyph = GlyphImage();
     const QSize g = glyph.size();
-    const QSize t = FCaption.isEmpty() ? QSize() : canvas->TextExtent(FCaption);
-    const int gap = g.isEmpty() || t.isEmpty() ? 0 : FSpacing;
-    const bool across = FLayout == blGlyphLeft || FLayout == blGlyphRight;
+    const QSize t = CaptionSize();
+    const int gap = g.isEmpty() || t.isEmpty() ? 0 : d->spacing;
+    const TButtonLayout layout = d->layout;
+    const bool across = layout == blGlyphLeft || layout == blGlyphRight;
     const int length = across ? g.width() + gap + t.width() : g.height() + gap + t.height();
     const int room = across ? Width() : Height();
-    const int start = FMargin < 0 ? (room - length) / 2 : FMargin;
-    const bool glyphFirst = FLayout == blGlyphLeft || FLayout == blGlyphTop;
+    const int start = d->margin < 0 ? (room - length) / 2 : d->margin;
+    const bool glyphFirst = layout == blGlyphLeft || layout == blGlyphTop;
     const int glyphPos = glyphFirst ? start : room - start - (across ? g.width() : g.height());
     const int textPos = glyphFirst ? start + (across ? g.width() : g.height()) + gap
                                    : glyphPos - gap - (across ? t.width() : t.height());
-    const int shift = FState == bsDown || FState == bsExclusive ? 1 : 0;
+    const int shift = d->state == bsDown || d->state == bsExclusive ? 1 : 0;
     QPoint glyphAt, textAt;
     if (across) {
         glyphAt = {glyphPos, (Height() - g.height()) / 2};
@@ -298,16 +379,16 @@ void TSpeedButton::PaintContent()
         bitmap.SetTransparentColor(FromQRgb(GlyphKey()));
         canvas->Draw(glyphAt.x(), glyphAt.y(), &bitmap);
     }
-    if (FCaption.isEmpty())
+    if (d->caption.isEmpty())
         return;
     canvas->Brush()->SetStyle(bsClear);
-    if (!Enabled()) { // engraved
+    if (!Enabled()) { // engraved, in the theme's edge colors
         canvas->Font()->SetColor(clBtnHighlight);
-        canvas->TextOut(textAt.x() + 1, textAt.y() + 1, FCaption);
+        canvas->TextOut(textAt.x() + 1, textAt.y() + 1, d->caption);
         canvas->Font()->SetColor(clBtnShadow);
     } else
-        canvas->Font()->SetColor(FFlat ? Font()->Color() : TColor(clBtnText));
-    canvas->TextOut(textAt.x(), textAt.y(), FCaption);
+        canvas->Font()->SetColor(d->flat ? Font()->Color() : TColor(clBtnText));
+    canvas->TextOut(textAt.x(), textAt.y(), d->caption);
     canvas->Brush()->SetStyle(bsSolid);
 }
 

@@ -6,17 +6,23 @@
 // Glyph holds up to four images side by side (NumGlyphs): up, disabled, down and
 // exclusive (held down in a group). Its bottom-left pixel marks the transparent color.
 // Without a disabled image a grayed copy of the up image is shown.
+//
+// Qt signals follow QAbstractButton: pressed() and released() for the left button,
+// clicked() after OnClick, downChanged(bool) whenever Down changes (by the mouse, by
+// code or because another member of the group went down).
 #pragma once
 
 #include <frame/canvas/bitmap.h>
 #include "controls.h"
 
+#include <memory>
+
 namespace vek {
 
-// Where the glyph sits relative to the caption.
+/// Where the glyph sits relative to the caption.
 enum TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
 
-// The face a speed button shows.
+/// The face a speed button shows.
 enum TButtonState { bsUp, bsDisabled, bsDown, bsExclusive };
 
 class VEK_EXPORT TSpeedButton : public TGraphicControl {
@@ -27,82 +33,108 @@ class VEK_EXPORT TSpeedButton : public TGraphicControl {
     Q_PROPERTY(int Spacing READ Spacing WRITE SetSpacing)
     Q_PROPERTY(bool Flat READ Flat WRITE SetFlat)
     Q_PROPERTY(int GroupIndex READ GroupIndex WRITE SetGroupIndex)
-    Q_PROPERTY(bool Down READ Down WRITE SetDown)
+    Q_PROPERTY(bool Down READ Down WRITE SetDown NOTIFY downChanged)
     Q_PROPERTY(bool AllowAllUp READ AllowAllUp WRITE SetAllowAllUp)
 
 public:
-    // Starts 23 x 22 pixels, up, with no glyph or caption.
+    /// Starts 23 x 22 pixels (the size a 16 x 16 glyph needs), up, with no glyph or
+    /// caption.
     explicit TSpeedButton(QWidget* parent = nullptr);
+    ~TSpeedButton() override;
 
-    QString Caption() const { return FCaption; }
+    /// The text beside the glyph; default empty.
+    QString Caption() const;
     void SetCaption(const QString& value);
-    // The glyph images; the button keeps a copy.
-    const TBitmap* Glyph() const { return &FGlyph; }
+    /// The glyph images; the button keeps a copy. Default none.
+    const TBitmap* Glyph() const;
     void SetGlyph(const TBitmap* value);
-    // Images in Glyph, 1..4 (other values are clamped).
-    int NumGlyphs() const { return FNumGlyphs; }
+    /// Images in Glyph, 1..4 (other values are clamped); default 1.
+    int NumGlyphs() const;
     void SetNumGlyphs(int value);
-    TButtonLayout Layout() const { return FLayout; }
+    /// Where the glyph sits relative to the caption; default blGlyphLeft.
+    TButtonLayout Layout() const;
     void SetLayout(TButtonLayout value);
-    // Pixels between the edge and the glyph; -1 centres glyph and caption.
-    int Margin() const { return FMargin; }
+    /// Pixels between the edge and the glyph, at least -1; default -1 (glyph and caption
+    /// centred).
+    int Margin() const;
     void SetMargin(int value);
-    // Pixels between glyph and caption.
-    int Spacing() const { return FSpacing; }
+    /// Pixels between glyph and caption; default 4.
+    int Spacing() const;
     void SetSpacing(int value);
-    // A flat button shows its edge only while the mouse is over it or it is down.
-    bool Flat() const { return FFlat; }
+    /// A flat button shows its edge only while the mouse is over it or it is down, on
+    /// the control's Color; default false.
+    bool Flat() const;
     void SetFlat(bool value);
-    // 0: a plain push button; above 0: the group among the parent's buttons.
-    int GroupIndex() const { return FGroupIndex; }
+    /// 0 (default): a plain push button; above 0: the group among the parent's buttons.
+    /// Negative values become 0.
+    int GroupIndex() const;
     void SetGroupIndex(int value);
-    // Held down (in a group only; a plain button cannot stay down).
-    bool Down() const { return FDown; }
-    void SetDown(bool value);
-    // The down button of a group may be released; shared by the whole group.
-    bool AllowAllUp() const { return FAllowAllUp; }
+    /// Held down (in a group only; a plain button cannot stay down); default false.
+    /// Emits downChanged.
+    bool Down() const;
+    /// The down button of a group may be released; shared by the whole group. Default
+    /// false.
+    bool AllowAllUp() const;
     void SetAllowAllUp(bool value);
-    // The face shown now.
-    TButtonState State() const { return FState; }
+    /// The face shown now.
+    TButtonState State() const;
 
-    // Presses the button in code: a group button goes down, then OnClick.
+    /// Presses the button in code: a group button goes down (or up, with AllowAllUp),
+    /// then OnClick and clicked().
     void Click() override;
+
+    /// Glyph, spacing and caption with room for the edges; never below 23 x 22.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+public slots:
+    /// Holds a group button down or releases it (see Down).
+    void SetDown(bool value);
+    /// The Qt name of Click().
+    void click() { Click(); }
+
+signals:
+    /// The left button went down on the button.
+    void pressed();
+    /// The left button was released after pressed(), on the button or away from it.
+    void released();
+    /// A click by the mouse or by code, emitted right after OnClick.
+    void clicked();
+    /// Down changed, by the mouse, by code or by another member of the group.
+    void downChanged(bool down);
 
 protected:
     void Paint() override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseMove(TShiftState Shift, int X, int Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
-    // The mouse pointer entered or left the button.
+    /// The mouse pointer entered or left the button.
     virtual void MouseEnter();
     virtual void MouseLeave();
-    // True between a left press on the button and its release.
-    bool Dragging() const { return FDragging; }
+    /// True between a left press on the button and its release.
+    bool Dragging() const;
 
     bool event(QEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
 
 private:
+    struct Private;
+    std::unique_ptr<Private> d;
+
     void SetState(TButtonState value);
+    // Stores Down, repaints and tells the receivers.
+    void StoreDown(bool value);
     // Tells the other members of the group that this one went down.
     void UpdateExclusive();
     void GroupButtonPressed(TSpeedButton* sender);
     QImage GlyphImage() const;
     // The transparent color: the glyph's bottom-left pixel.
     QRgb GlyphKey() const;
+    // Size of the caption text in the control's font (empty without caption).
+    QSize CaptionSize() const;
     void PaintEdge();
     void PaintContent();
-
-    QString FCaption;
-    TBitmap FGlyph;
-    int FNumGlyphs = 1;
-    TButtonLayout FLayout = blGlyphLeft;
-    int FMargin = -1, FSpacing = 4;
-    bool FFlat = false, FDown = false, FAllowAllUp = false;
-    int FGroupIndex = 0;
-    TButtonState FState = bsUp;
-    bool FDragging = false, FMouseInControl = false;
 };
 
 } // namespace vek

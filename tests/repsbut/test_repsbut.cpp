@@ -3,6 +3,7 @@
 #include <VEK_repsbut.h>
 
 #include <frame/core/application.h>
+#include <frame/core/timers.h>
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,64 @@
+// TOnOffBut's private data and the layout of its state images.
+#pragma once
+
+#include "VEK_onoffbut.h"
+
+#include <frame/baselib/drawing.h>
+
+#include <QImage>
+
+#include <array>
+
+namespace vek::onoffbut {
+
+// The four state images of a style, indexed by StateIndex.
+using TStateImages = std::array<QImage, 4>;
+
+constexpr int StateIndex(bool on, bool enabled) { return (on ? 2 : 0) + (enabled ? 1 : 0); }
+
+struct TCaption {
+    QString Text;
+    TAlignment Alignment;
+    bool operator==(const TCaption&) const = default;
+};
+
+} // namespace vek::onoffbut
+
+namespace vek {
+
+struct TOnOffBut::Private {
+    // Everything Assign copies, so that a copy is one assignment: the group and the mode
+    // below belong to where a button is and stay behind.
+    struct Looks {
+        bool autoCenter = true;
+        TOnOffButStyle buttonStyle = oobsColSlideLR;
+        TColor colorBackgnd = clBtnFace;
+        TColorScheme colorScheme = csFixedGrays;
+        TSchemeLineColors lines = SchemeLineColors(csFixedGrays);
+        TColor colorText = clBlack;
+        TFrameStyle frameStyle = fsLowered;
+        int leftSpace = 35;
+        int topSpace = 18;
+        TOOButMouseAction mouseAction = oomaFocused;
+        bool onOff = true;
+        bool transparent = false;
+        std::array<onoffbut::TCaption, 4> captions{{{QString(), taRightJustify},
+                                                    {QString(), taLeftJustify},
+                                                    {QString(), taCenter},
+                                                    {QString(), taCenter}}};
+        // The images shown now and the images of style oobsUser.
+        onoffbut::TStateImages shown;
+        onoffbut::TStateImages user;
+        QSize glyph{30, 18};
+    } looks;
+
+    bool allowAllOff = true;
+    int groupIndex = 0;
+    TOOButMode mode = oobmNormalBut;
+    // A left press the button accepted; its release may switch a speed button off.
+    bool pressed = false;
+    // Black wherever the button draws, white where the parent shows through.
+    TBitmap mask;
+};
+
+} // namespace vek
