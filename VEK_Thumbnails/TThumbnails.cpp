@@ -146,19 +146,27 @@ void TThumbnails::SetSlideSelectMode(TSlideSelectMode value)
     Paint();
 }
 
+// A new range renumbers the selected slides or drops some.
 void TThumbnails::SetMin(int value)
 {
-    if (!Change(d->min, value))
+    if (d->min == value)
         return;
-    d->EditSelection([this] { d->ResizeSelection(); });
+    d->EditSelection([this, value] {
+        d->min = value;
+        d->ResizeSelection();
+    });
     Paint();
 }
 
 void TThumbnails::SetMax(int value)
 {
-    if (!Change(d->max, std::max(value, 1)))
+    value = std::max(value, 1);
+    if (d->max == value)
         return;
-    d->EditSelection([this] { d->ResizeSelection(); });
+    d->EditSelection([this, value] {
+        d->max = value;
+        d->ResizeSelection();
+    });
     Paint();
 }
 

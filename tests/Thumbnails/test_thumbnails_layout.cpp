@@ -292,3 +292,39 @@ TEST(ThumbnailsPainting, AntiAliasSmoothsScaledImages)
     face = Face(grid);
     EXPECT_LT(CountColor(face, area, clWhite) + CountColor(face, area, clBlack), 120 * 120 / 2);
 }
+
+TEST(ThumbnailsPainting, DisabledGridShowsGrayImagesAndNumbers)
+{
+    TThumbnails grid;
+    Prepare(grid);
+    grid.OnImageRequest = [](TObject*, int id, TThumbnails::TImageRequestProcessing& how, int&,
+                             TBitmap& buffer) {
+        if (id != 1)
+            return; // the others show their number on a card
+        how = TThumbnails::irpShowSlide;
+        FillBuffer(buffer, 30, 30, clRed);
+    };
+    const QRect image(17, 19, 120, 120);
+    const QRect card(146 + 8, 12 + 28, 118, 78); // slide 2's white card
+    grid.setEnabled(false);
+    QImage face = Face(grid);
+    int colored = 0;
+    int darkest = 255;
+    for (int y = image.top(); y <= image.bottom(); ++y)
+        for (int x = image.left(); x <= image.right(); ++x) {
+            const QRgb p = face.pixel(x, y);
+            colored += qRed(p) != qGreen(p) || qGreen(p) != qBlue(p);
+        }
+    for (int y = card.top(); y <= card.bottom(); ++y)
+        for (int x = card.left(); x <= card.right(); ++x)
+            darkest = std::min(darkest, qGray(face.pixel(x, y)));
+    EXPECT_EQ(colored, 0);
+    EXPECT_EQ(CountColor(face, image, clRed), 0);
+    EXPECT_GE(darkest, qGray(ToQRgb(clGrayText)) - 8); // the number in the disabled color
+    EXPECT_LT(darkest, 0xF0);
+
+    grid.setEnabled(true);
+    face = Face(grid);
+    EXPECT_EQ(CountColor(face, image, clRed), 120 * 120);
+    EXPECT_EQ(ColorAt(face, 10, 12), Cover); // boxes keep their fill throughout
+}
