@@ -60,6 +60,7 @@ class VEK_EXPORT TMiniCal : public TCustomDrawGrid {
     Q_PROPERTY(bool ShowMovableHolidays READ ShowMovableHolidays WRITE SetShowMovableHolidays)
 
 public:
+    /// Weekdays in the order of the DayColors array, Monday first.
     enum TDayOfWeek { dwMon, dwTue, dwWed, dwThu, dwFri, dwSat, dwSun };
     Q_ENUM(TDayOfWeek)
 
@@ -172,10 +173,10 @@ public:
     void SetDayColors(TDayOfWeek Day, TColor value);
 
     // ---- holidays
-    /// Appends a holiday on one date, or on a day and month of every year (no check of
-    /// day and month; captions are cut to 255 characters). Earlier entries win when two
-    /// fall on the same day.
+    /// Appends a holiday on one date (no check of day and month; captions are cut to 255
+    /// characters). Earlier entries win when two fall on the same day.
     void AddHoliday(int Day, int Month, int Year, const QString& Caption);
+    /// Appends a holiday on a day and month of every year, as AddHoliday.
     void AddRepeatHoliday(int Day, int Month, const QString& Caption);
     /// Removes every holiday in the list, the built-in ones included.
     void ClearHolidayList();

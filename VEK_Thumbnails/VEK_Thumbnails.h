@@ -82,6 +82,7 @@ public:
     using TSlideRenderedEvent =
         std::function<void(TObject* Sender, TCanvas* Canvas, int X, int Y, int ThumbID)>;
 
+    /// Starts 260 x 400 pixels with slides 1..100, none selected, scrolled to the top.
     explicit TThumbnails(QWidget* parent = nullptr);
     ~TThumbnails() override;
 
@@ -185,16 +186,19 @@ public:
     /// One slide box with the bands around it.
     QSize minimumSizeHint() const override;
 
+    /// Asks what to show for each visible slide of a paint (see TImageRequestEvent).
     TImageRequestEvent OnImageRequest;
     /// A left click (on release); imageClicked follows.
     TImageClickEvent OnImageClick;
     /// A left double click; imageDoubleClicked follows.
     TImageClickEvent OnImageDblClick;
+    /// After each slide of a paint is drawn, to draw more over it. Not copied by Assign.
     TSlideRenderedEvent OnSlideRendered;
     /// The slide under the mouse changed; focusedSlideChanged follows.
     TNotifyEvent OnFocusChange;
-    /// Before the first and after the last image request of a paint.
+    /// Before the first image request of a paint.
     TNotifyEvent OnFirstImageRequest;
+    /// After the last image request of a paint.
     TNotifyEvent OnLastImageRequest;
 
 public slots:

@@ -178,13 +178,7 @@ TEST(ThumbnailsPainting, ImagesKeepTheirAspectRatio)
     for (const Case& c : cases) {
         TThumbnails grid;
         Prepare(grid);
-        grid.OnImageRequest = [&](TObject*, int id, TThumbnails::TImageRequestProcessing& how,
-                                  int&, TBitmap& buffer) {
-            if (id != 1)
-                return;
-            how = TThumbnails::irpShowSlide;
-            FillBuffer(buffer, c.w, c.h, clRed);
-        };
+        ShowImageOnSlide1(grid, [&c](TBitmap& buffer) { FillBuffer(buffer, c.w, c.h, clRed); });
         grid.Refresh();
         const QImage face = Face(grid);
         EXPECT_EQ(InkBounds(face, QRect(10, 12, 135, 135), Cover), c.drawn) << c.w << "x" << c.h;
@@ -275,15 +269,11 @@ TEST(ThumbnailsPainting, AntiAliasSmoothsScaledImages)
 {
     TThumbnails grid;
     Prepare(grid);
-    grid.OnImageRequest = [](TObject*, int id, TThumbnails::TImageRequestProcessing& how, int&,
-                             TBitmap& buffer) {
-        if (id != 1)
-            return;
-        how = TThumbnails::irpShowSlide;
+    ShowImageOnSlide1(grid, [](TBitmap& buffer) {
         FillBuffer(buffer, 2, 2, clBlack);
         buffer.Canvas()->SetPixels(0, 0, clWhite);
         buffer.Canvas()->SetPixels(1, 1, clWhite);
-    };
+    });
     const QRect area(17, 19, 120, 120);
     grid.Refresh();
     QImage face = Face(grid);
@@ -297,13 +287,7 @@ TEST(ThumbnailsPainting, DisabledGridShowsGrayImagesAndNumbers)
 {
     TThumbnails grid;
     Prepare(grid);
-    grid.OnImageRequest = [](TObject*, int id, TThumbnails::TImageRequestProcessing& how, int&,
-                             TBitmap& buffer) {
-        if (id != 1)
-            return; // the others show their number on a card
-        how = TThumbnails::irpShowSlide;
-        FillBuffer(buffer, 30, 30, clRed);
-    };
+    ShowImageOnSlide1(grid, [](TBitmap& buffer) { FillBuffer(buffer, 30, 30, clRed); });
     const QRect image(17, 19, 120, 120);
     const QRect card(146 + 8, 12 + 28, 118, 78); // slide 2's white card
     grid.setEnabled(false);
