@@ -21,7 +21,7 @@ namespace vek {
 /// while AutoSwitch is on); "<<" "<" ">" ">>" step by year and month, "#" returns to
 /// today. Days are colored by weekday; holidays (eight fixed ones, six that move with
 /// Easter, and any the program adds) get their own colors and their caption as the hint.
-/// A disabled calendar draws its texts in the palette's disabled text color.
+/// A disabled calendar draws all its texts in gray ($808080).
 ///
 /// Default size 300 x 180; the sizeHint grows with the font so that every name fits.
 class VEK_EXPORT TMiniCal : public TCustomDrawGrid {

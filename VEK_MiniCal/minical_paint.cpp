@@ -9,11 +9,12 @@ namespace vek {
 namespace {
 
 // All texts are centred in their cell and clipped to it. A disabled calendar shows
-// them in the palette's disabled text color, whatever color the cell asked for.
+// them in the library's disabled gray, whatever color the cell asked for: the cells
+// keep their fixed light colors, on which a theme's disabled text color may vanish.
 void DrawCentered(TCanvas* canvas, const TRect& Rect, const QString& Text, bool enabled)
 {
     if (!enabled)
-        canvas->Font()->SetColor(clGrayText);
+        canvas->Font()->SetColor(clGray);
     const int x = Rect.Left + (Rect.Right - Rect.Left - canvas->TextWidth(Text)) / 2;
     const int y = Rect.Top + (Rect.Bottom - Rect.Top - canvas->TextHeight(Text)) / 2;
     canvas->TextRect(Rect, x, y, Text);

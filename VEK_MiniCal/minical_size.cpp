@@ -61,8 +61,10 @@ QSize TMiniCal::Private::FittedSize(QSize padding) const
     const int spanned = (caption + padding.width() - 2 * g + 2) / 3; // rounded up
     const int cellWidth = std::max(text + padding.width(), spanned);
     const int cellHeight = metrics.height() + padding.height();
+    // The cells start inside the border, as far from each edge (the calendar shows no
+    // scroll bars), whatever the control's size is now.
     const TRect client = q->GridClientRect();
-    const QSize border(q->Width() - client.Width(), q->Height() - client.Height());
+    const QSize border(2 * client.Left, 2 * client.Top);
     return QSize(8 * (cellWidth + g), 8 * (cellHeight + g)) + border;
 }
 

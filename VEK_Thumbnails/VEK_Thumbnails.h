@@ -23,8 +23,7 @@ namespace vek {
 /// bands at the top and bottom hide slides scrolled half out. The slide under the mouse
 /// (FocusedSlide) gets an outline in ColorFocus; selected slides are filled with
 /// ColorSelected. Painting costs only the visible slides, whatever Max - Min is. A
-/// disabled grid shows its images in gray and its slide numbers in the palette's disabled
-/// text color, without a hover outline.
+/// disabled grid shows its images and slide numbers in gray, without a hover outline.
 ///
 /// Default size 260 x 400 (also its sizeHint); it expands in a layout.
 class VEK_EXPORT TThumbnails : public TGraphicControl {

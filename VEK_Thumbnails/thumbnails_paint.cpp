@@ -125,7 +125,7 @@ void TThumbnails::Private::PaintCard(TCanvas* canvas, int n, int x, int y)
     canvas->Brush()->SetColor(clWhite);
     canvas->Rectangle(x + m, y + m + 20, right - m, bottom - m - 20);
     const QString text = QString::number(n);
-    canvas->Font()->SetColor(q->isEnabled() ? clBlack : clGrayText);
+    canvas->Font()->SetColor(q->isEnabled() ? clBlack : clGray); // the disabled gray
     canvas->TextOut((x + right) / 2 - canvas->TextWidth(text) / 2,
                     (y + bottom) / 2 - canvas->TextHeight(text) / 2, text);
 }
