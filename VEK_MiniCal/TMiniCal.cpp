@@ -1,14 +1,14 @@
-// TMiniCal: construction, the selected date and its steps, settings, sizing and mouse.
-#include "VEK_MiniCal.h"
+// TMiniCal: construction, the selected date and its steps, and the settings.
+#include "minical_p.h"
 
+#include <frame/core/change.h>
 #include <frame/runtime/rtl.h>
 
 #include <algorithm>
-#include <cmath>
 
 namespace vek {
 
-TMiniCal::TMiniCal(QWidget* parent) : TCustomDrawGrid(parent)
+TMiniCal::TMiniCal(QWidget* parent) : TCustomDrawGrid(parent), d(std::make_unique<Private>(this))
 {
     SetDefaultDrawing(false);
     SetColCount(8);
@@ -19,47 +19,65 @@ TMiniCal::TMiniCal(QWidget* parent) : TCustomDrawGrid(parent)
     SetScrollBars(ssNone);
     SetBorderStyle(bsSingle);
     SetOptions((Options() & ~TGridOptions(goRangeSelect)) | goDrawFocusSelected);
-    FDate = Now();
-    LoadBuiltInHolidays();
+    d->date = Now();
+    d->holidays = minical::BuiltInHolidays(d->language);
     SetShowHint(true); // the holiday hint is on from the start
-    SetBounds(0, 0, 300, 180);
-    UpdateCalendar();
+    SetDefaultSize(300, 180);
+    d->ApplyCellSizes();
+    d->UpdateCalendar();
 }
+
+TMiniCal::~TMiniCal() = default;
 
 // ---- the selected date
 
-void TMiniCal::ChangeDate(TDateTime value)
+void TMiniCal::Private::ChangeDate(TDateTime value)
 {
-    FDate = value;
+    date = value;
     UpdateCalendar();
-    if (OnChange)
-        OnChange(this);
+    if (q->OnChange)
+        q->OnChange(q);
+    emit q->dateChanged(q->qDate());
 }
 
-void TMiniCal::SetDate(TDateTime value) { ChangeDate(value); }
+TDateTime TMiniCal::Date() const { return d->date; }
+
+void TMiniCal::SetDate(TDateTime value) { d->ChangeDate(value); }
+
+QDate TMiniCal::qDate() const { return ToQDateTime(d->date).date(); }
+
+void TMiniCal::setDate(QDate date)
+{
+    // A slot may be reached from the event loop, where no exception may pass: dates the
+    // encoder would reject are ignored instead.
+    if (date.isValid() && date.year() >= 1 && date.year() <= 9999)
+        d->ChangeDate(EncodeDate(date.year(), date.month(), date.day()));
+}
+
+void TMiniCal::selectToday() { SetDate(Now()); }
 
 int TMiniCal::Day() const
 {
-    int y, m, d;
-    DecodeDate(FDate, y, m, d);
-    return d;
+    int y, m, day;
+    DecodeDate(d->date, y, m, day);
+    return day;
 }
 
 int TMiniCal::Month() const
 {
-    int y, m, d;
-    DecodeDate(FDate, y, m, d);
+    int y, m, day;
+    DecodeDate(d->date, y, m, day);
     return m;
 }
 
 int TMiniCal::Year() const
 {
-    int y, m, d;
-    DecodeDate(FDate, y, m, d);
+    int y, m, day;
+    DecodeDate(d->date, y, m, day);
     return y;
 }
 
-void TMiniCal::SetDateParts(int year, int month, int day)
+void TMiniCal::Private::SetDateParts(int year, int month, int day)
 {
     ChangeDate(EncodeDate(year, month, day)); // raises before anything changes
 }
@@ -67,35 +85,35 @@ void TMiniCal::SetDateParts(int year, int month, int day)
 void TMiniCal::SetYear(int value)
 {
     if (value >= 0)
-        SetDateParts(value, Month(), Day());
+        d->SetDateParts(value, Month(), Day());
 }
 
 void TMiniCal::SetMonth(int value)
 {
     if (value >= 0 && value <= 12)
-        SetDateParts(Year(), value, Day());
+        d->SetDateParts(Year(), value, Day());
 }
 
 void TMiniCal::SetDay(int value)
 {
     if (value >= 0 && value <= DaysInAMonth(Year(), Month()))
-        SetDateParts(Year(), Month(), value);
+        d->SetDateParts(Year(), Month(), value);
 }
 
 // From the first (stepping back) or the last day (stepping on) of the month one day
 // over the border, then the old day or the new month's last day.
-void TMiniCal::MonthStep(int n)
+void TMiniCal::Private::MonthStep(int n)
 {
-    int y, m, d;
-    DecodeDate(FDate, y, m, d);
+    int y, m, day;
+    DecodeDate(date, y, m, day);
     const int edge = n <= 0 ? 1 : DaysInAMonth(y, m);
     int ny, nm, nd;
     DecodeDate(EncodeDate(y, m, edge) + n, ny, nm, nd);
-    ChangeDate(EncodeDate(ny, nm, std::min(d, DaysInAMonth(ny, nm))));
+    ChangeDate(EncodeDate(ny, nm, std::min(day, DaysInAMonth(ny, nm))));
 }
 
-void TMiniCal::PrevMonth() { MonthStep(-1); }
-void TMiniCal::NextMonth() { MonthStep(1); }
+void TMiniCal::PrevMonth() { d->MonthStep(-1); }
+void TMiniCal::NextMonth() { d->MonthStep(1); }
 
 void TMiniCal::PrevYear()
 {
@@ -113,171 +131,148 @@ void TMiniCal::NextYear()
 
 void TMiniCal::LastDayOfMonth() { SetDay(DaysInAMonth(Year(), Month())); }
 
+// Column of the month's first day: a is its distance from the first weekday column.
+// A first day in the last weekday column moves to row 2 (not into the week numbers).
+void TMiniCal::Private::UpdateCalendar()
+{
+    int y, m, day;
+    DecodeDate(date, y, m, day);
+    if (y == 0)
+        return; // a date outside the calendar's years shows the last valid month
+    const int a = (DayOfTheWeek(EncodeDate(y, m, 1)) - firstDayOfWeek + 7) % 7;
+    monOfs = a == 0 ? -5 : 2 - a;
+    if (showHolidayHint) {
+        QString caption;
+        q->SetHint(indicateHolidays && q->CheckHoliday(y, m, day, caption) ? caption
+                                                                            : QString());
+    }
+    q->Invalidate();
+}
+
 // ---- settings
 
-void TMiniCal::SetCellColor(TColor& field, TColor value)
-{
-    field = value;
-    Refresh();
-}
+bool TMiniCal::AutoSwitch() const { return d->autoSwitch; }
+void TMiniCal::SetAutoSwitch(bool value) { d->autoSwitch = value; }
 
-void TMiniCal::SetDayColors(TDayOfWeek Day, TColor value)
-{
-    FDayColors[std::size_t(Day)] = value;
-    UpdateCalendar();
-    if (OnChange)
-        OnChange(this);
-}
+TMiniCal::TDayOfWeek TMiniCal::FirstDayOfWeek() const { return d->firstDayOfWeek; }
 
 void TMiniCal::SetFirstDayOfWeek(TDayOfWeek value)
 {
-    if (value == FFirstDayOfWeek)
+    if (!Change(d->firstDayOfWeek, value))
         return;
-    FFirstDayOfWeek = value;
-    UpdateCalendar();
+    d->UpdateCalendar();
     if (OnChange)
         OnChange(this);
+    emit firstDayOfWeekChanged(value);
 }
 
+TColor TMiniCal::DayColors(TDayOfWeek Day) const { return d->dayColors[std::size_t(Day)]; }
+
+void TMiniCal::SetDayColors(TDayOfWeek Day, TColor value)
+{
+    d->dayColors[std::size_t(Day)] = value;
+    d->UpdateCalendar();
+    if (OnChange)
+        OnChange(this);
+    emit dayColorsChanged(Day);
+}
+
+TLanguage TMiniCal::Language() const { return d->language; }
+
+// The names decide the cells' natural width, so the size hint follows.
 void TMiniCal::SetLanguage(TLanguage value)
 {
-    FLanguage = value;
-    LoadBuiltInHolidays();
-    UpdateCalendar();
+    d->language = value;
+    d->holidays = minical::BuiltInHolidays(value);
+    d->UpdateCalendar();
+    updateGeometry();
 }
+
+bool TMiniCal::IndicateHolidays() const { return d->indicateHolidays; }
 
 void TMiniCal::SetIndicateHolidays(bool value)
 {
-    FIndicateHolidays = value;
-    UpdateCalendar();
+    d->indicateHolidays = value;
+    d->UpdateCalendar();
 }
+
+bool TMiniCal::MarkToday() const { return d->markToday; }
 
 void TMiniCal::SetMarkToday(bool value)
 {
-    FMarkToday = value;
-    Refresh();
+    if (Change(d->markToday, value))
+        Refresh();
 }
+
+bool TMiniCal::ShowHolidayHint() const { return d->showHolidayHint; }
 
 void TMiniCal::SetShowHolidayHint(bool value)
 {
-    FShowHolidayHint = value;
+    d->showHolidayHint = value;
     SetHint(QString());
     if (value)
         SetShowHint(true);
-    UpdateCalendar();
+    d->UpdateCalendar();
 }
+
+bool TMiniCal::ShowMonthShort() const { return d->showMonthShort; }
 
 void TMiniCal::SetShowMonthShort(bool value)
 {
-    FShowMonthShort = value;
+    if (!Change(d->showMonthShort, value))
+        return;
     Refresh();
+    updateGeometry(); // the caption's width changes
 }
+
+bool TMiniCal::ShowMovableHolidays() const { return d->showMovableHolidays; }
 
 void TMiniCal::SetShowMovableHolidays(bool value)
 {
-    FShowMovableHolidays = value;
-    UpdateCalendar();
+    d->showMovableHolidays = value;
+    d->UpdateCalendar();
 }
+
+bool TMiniCal::Ctl3D() const { return d->ctl3D; }
 
 void TMiniCal::SetCtl3D(bool value)
 {
-    FCtl3D = value;
-    Refresh();
+    if (Change(d->ctl3D, value))
+        Refresh();
 }
 
-// Column of the month's first day: a is its distance from the first weekday column.
-// A first day in the last weekday column moves to row 2 (not into the week numbers).
-void TMiniCal::UpdateCalendar()
+// ---- colors
+
+void TMiniCal::Private::SetCellColor(TColor& field, TColor value)
 {
-    int y, m, d;
-    DecodeDate(FDate, y, m, d);
-    if (y == 0)
-        return; // a date outside the calendar's years shows the last valid month
-    const int a = (DayOfTheWeek(EncodeDate(y, m, 1)) - FFirstDayOfWeek + 7) % 7;
-    FMonOfs = a == 0 ? -5 : 2 - a;
-    if (FShowHolidayHint) {
-        QString caption;
-        SetHint(FIndicateHolidays && CheckHoliday(y, m, d, caption) ? caption : QString());
-    }
-    Invalidate();
+    if (Change(field, value))
+        q->Refresh();
 }
 
-// ---- size and mouse
-
-void TMiniCal::Resize()
+TColor TMiniCal::ColorActiveMonth() const { return d->colors.ActiveMonth; }
+void TMiniCal::SetColorActiveMonth(TColor value) { d->SetCellColor(d->colors.ActiveMonth, value); }
+TColor TMiniCal::ColorInactiveMonth() const { return d->colors.InactiveMonth; }
+void TMiniCal::SetColorInactiveMonth(TColor value)
 {
-    ApplyCellSizes();
-    TCustomDrawGrid::Resize();
+    d->SetCellColor(d->colors.InactiveMonth, value);
 }
-
-// A hidden widget gets its resize event only when shown; the cells follow at once.
-void TMiniCal::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
-{
-    TCustomDrawGrid::SetBounds(ALeft, ATop, AWidth, AHeight);
-    ApplyCellSizes();
-}
-
-// Equal day cells; row 0 and column 0 take what is left of the client area.
-void TMiniCal::ApplyCellSizes()
-{
-    const TRect client = GridClientRect();
-    const int g = GridLineWidth();
-    const int cellWidth = std::max(1, (client.Width() - 7 * g) / 8);
-    const int cellHeight = std::max(1, (client.Height() - 7 * g) / 8);
-    SetDefaultColWidth(cellWidth);
-    SetDefaultRowHeight(cellHeight);
-    SetColWidths(0, std::max(1, client.Width() - 7 * (cellWidth + g) - g));
-    SetRowHeights(0, std::max(1, client.Height() - 7 * (cellHeight + g) - g));
-}
-
-void TMiniCal::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
-{
-    TCustomDrawGrid::MouseDown(Button, Shift, X, Y);
-    const TRect client = GridClientRect();
-    if (Button != mbLeft || X <= client.Left || X >= client.Right || Y <= client.Top
-        || Y >= client.Bottom)
-        return;
-    const TGridCoord cell = MouseCoord(X, Y);
-    if (cell.X > 0 && cell.Y > 1)
-        ClickDay(cell.X, cell.Y);
-    else if (cell.Y == 0 || (cell.Y == 1 && cell.X == 0))
-        ClickButton(cell.X);
-}
-
-void TMiniCal::ClickDay(int ACol, int ARow)
-{
-    int y, m, d;
-    DecodeDate(FDate, y, m, d);
-    int n = DayNumber(ACol, ARow);
-    if (FAutoSwitch) {
-        const int shownLength = DaysInAMonth(y, m);
-        if (n <= 0) {
-            const int prevYear = m == 1 ? y - 1 : y, prevMonth = m == 1 ? 12 : m - 1;
-            n += DaysInAMonth(prevYear, prevMonth);
-            y = prevYear;
-            m = prevMonth;
-        } else if (n > shownLength) {
-            n -= shownLength;
-            y = m == 12 ? y + 1 : y;
-            m = m == 12 ? 1 : m + 1;
-        }
-    }
-    if (n >= 1 && n <= DaysInAMonth(y, m) && y >= 1 && y <= 9999)
-        ChangeDate(EncodeDate(y, m, n));
-    else
-        UpdateCalendar();
-}
-
-void TMiniCal::ClickButton(int ACol)
-{
-    switch (ACol) {
-    case 0: SetDate(Now()); break;
-    case 1: PrevYear(); break;
-    case 2: PrevMonth(); break;
-    case 6: NextMonth(); break;
-    case 7: NextYear(); break;
-    default: break; // the caption
-    }
-}
+TColor TMiniCal::ColorWeekNoBg() const { return d->colors.WeekNoBg; }
+void TMiniCal::SetColorWeekNoBg(TColor value) { d->SetCellColor(d->colors.WeekNoBg, value); }
+TColor TMiniCal::ColorWeekNoFg() const { return d->colors.WeekNoFg; }
+void TMiniCal::SetColorWeekNoFg(TColor value) { d->SetCellColor(d->colors.WeekNoFg, value); }
+TColor TMiniCal::ColorDayIdBg() const { return d->colors.DayIdBg; }
+void TMiniCal::SetColorDayIdBg(TColor value) { d->SetCellColor(d->colors.DayIdBg, value); }
+TColor TMiniCal::ColorDayIdFg() const { return d->colors.DayIdFg; }
+void TMiniCal::SetColorDayIdFg(TColor value) { d->SetCellColor(d->colors.DayIdFg, value); }
+TColor TMiniCal::ColorSelectedBg() const { return d->colors.SelectedBg; }
+void TMiniCal::SetColorSelectedBg(TColor value) { d->SetCellColor(d->colors.SelectedBg, value); }
+TColor TMiniCal::ColorSelectedFg() const { return d->colors.SelectedFg; }
+void TMiniCal::SetColorSelectedFg(TColor value) { d->SetCellColor(d->colors.SelectedFg, value); }
+TColor TMiniCal::ColorHolidayBg() const { return d->colors.HolidayBg; }
+void TMiniCal::SetColorHolidayBg(TColor value) { d->SetCellColor(d->colors.HolidayBg, value); }
+TColor TMiniCal::ColorHolidayFg() const { return d->colors.HolidayFg; }
+void TMiniCal::SetColorHolidayFg(TColor value) { d->SetCellColor(d->colors.HolidayFg, value); }
+TColor TMiniCal::ColorToday() const { return d->colors.Today; }
+void TMiniCal::SetColorToday(TColor value) { d->SetCellColor(d->colors.Today, value); }
 
 } // namespace vek

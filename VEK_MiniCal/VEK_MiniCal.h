@@ -1,153 +1,232 @@
 // TMiniCal: a month calendar on an 8 x 8 grid.
-//
-//   row 0:  [#]  [<<] [<]  [ month year ]  [>] [>>]     buttons and caption
-//   row 1:  [#]  Mo   Tu   We   Th   Fr   Sa   Su       weekday names
-//   rows 2..7:  ISO week number, then seven days
-//
-// Clicking a day selects it (a grey day of a neighbouring month switches to that month
-// while AutoSwitch is on); "<<" "<" ">" ">>" step by year and month, "#" returns to
-// today. Days are colored by weekday; holidays (eight fixed ones, six that move with
-// Easter, and any the program adds) get their own colors and their caption as the hint.
 #pragma once
 
-#include <frame/grid/grid.h>
 #include <frame/baselib/nametables.h>
+#include <frame/canvas/colors.h>
+#include <frame/grid/grid.h>
 
-#include <array>
-#include <vector>
+#include <QDate>
+
+#include <memory>
 
 namespace vek {
 
+/// A month calendar on an 8 x 8 grid:
+///
+///     row 0:  [#]  [<<] [<]  [ month year ]  [>] [>>]     buttons and caption
+///     row 1:  [#]  Mo   Tu   We   Th   Fr   Sa   Su       weekday names
+///     rows 2..7:  ISO week number, then seven days
+///
+/// Clicking a day selects it (a grey day of a neighbouring month switches to that month
+/// while AutoSwitch is on); "<<" "<" ">" ">>" step by year and month, "#" returns to
+/// today. Days are colored by weekday; holidays (eight fixed ones, six that move with
+/// Easter, and any the program adds) get their own colors and their caption as the hint.
+/// A disabled calendar draws all its texts in gray ($808080).
+///
+/// Default size 300 x 180; the sizeHint grows with the font so that every name fits.
 class VEK_EXPORT TMiniCal : public TCustomDrawGrid {
     Q_OBJECT
     Q_PROPERTY(bool AutoSwitch READ AutoSwitch WRITE SetAutoSwitch)
-    Q_PROPERTY(quint32 ColorActiveMonth READ ColorActiveMonth WRITE SetColorActiveMonth)
-    Q_PROPERTY(quint32 ColorInactiveMonth READ ColorInactiveMonth WRITE SetColorInactiveMonth)
-    Q_PROPERTY(quint32 ColorWeekNoBg READ ColorWeekNoBg WRITE SetColorWeekNoBg)
-    Q_PROPERTY(quint32 ColorWeekNoFg READ ColorWeekNoFg WRITE SetColorWeekNoFg)
-    Q_PROPERTY(quint32 ColorDayIdBg READ ColorDayIdBg WRITE SetColorDayIdBg)
-    Q_PROPERTY(quint32 ColorDayIdFg READ ColorDayIdFg WRITE SetColorDayIdFg)
-    Q_PROPERTY(quint32 ColorSelectedBg READ ColorSelectedBg WRITE SetColorSelectedBg)
-    Q_PROPERTY(quint32 ColorSelectedFg READ ColorSelectedFg WRITE SetColorSelectedFg)
-    Q_PROPERTY(quint32 ColorHolidayBg READ ColorHolidayBg WRITE SetColorHolidayBg)
-    Q_PROPERTY(quint32 ColorHolidayFg READ ColorHolidayFg WRITE SetColorHolidayFg)
-    Q_PROPERTY(quint32 ColorToday READ ColorToday WRITE SetColorToday)
+    Q_PROPERTY(QColor ColorActiveMonth READ qColorActiveMonth WRITE setQColorActiveMonth
+                   RESET resetColorActiveMonth)
+    Q_PROPERTY(QColor ColorInactiveMonth READ qColorInactiveMonth WRITE setQColorInactiveMonth
+                   RESET resetColorInactiveMonth)
+    Q_PROPERTY(QColor ColorWeekNoBg READ qColorWeekNoBg WRITE setQColorWeekNoBg
+                   RESET resetColorWeekNoBg)
+    Q_PROPERTY(QColor ColorWeekNoFg READ qColorWeekNoFg WRITE setQColorWeekNoFg
+                   RESET resetColorWeekNoFg)
+    Q_PROPERTY(QColor ColorDayIdBg READ qColorDayIdBg WRITE setQColorDayIdBg
+                   RESET resetColorDayIdBg)
+    Q_PROPERTY(QColor ColorDayIdFg READ qColorDayIdFg WRITE setQColorDayIdFg
+                   RESET resetColorDayIdFg)
+    Q_PROPERTY(QColor ColorSelectedBg READ qColorSelectedBg WRITE setQColorSelectedBg
+                   RESET resetColorSelectedBg)
+    Q_PROPERTY(QColor ColorSelectedFg READ qColorSelectedFg WRITE setQColorSelectedFg
+                   RESET resetColorSelectedFg)
+    Q_PROPERTY(QColor ColorHolidayBg READ qColorHolidayBg WRITE setQColorHolidayBg
+                   RESET resetColorHolidayBg)
+    Q_PROPERTY(QColor ColorHolidayFg READ qColorHolidayFg WRITE setQColorHolidayFg
+                   RESET resetColorHolidayFg)
+    Q_PROPERTY(QColor ColorToday READ qColorToday WRITE setQColorToday RESET resetColorToday)
     Q_PROPERTY(bool Ctl3D READ Ctl3D WRITE SetCtl3D)
-    Q_PROPERTY(TDayOfWeek FirstDayOfWeek READ FirstDayOfWeek WRITE SetFirstDayOfWeek)
+    Q_PROPERTY(QDate Date READ qDate WRITE setDate NOTIFY dateChanged)
+    Q_PROPERTY(TDayOfWeek FirstDayOfWeek READ FirstDayOfWeek WRITE SetFirstDayOfWeek
+                   NOTIFY firstDayOfWeekChanged)
     Q_PROPERTY(bool IndicateHolidays READ IndicateHolidays WRITE SetIndicateHolidays)
     Q_PROPERTY(int Language READ LanguageValue WRITE SetLanguageValue)
     Q_PROPERTY(bool MarkToday READ MarkToday WRITE SetMarkToday)
     Q_PROPERTY(bool ShowHolidayHint READ ShowHolidayHint WRITE SetShowHolidayHint)
     Q_PROPERTY(bool ShowMonthShort READ ShowMonthShort WRITE SetShowMonthShort)
     Q_PROPERTY(bool ShowMovableHolidays READ ShowMovableHolidays WRITE SetShowMovableHolidays)
-    Q_PROPERTY(double Date READ Date WRITE SetDate)
 
 public:
+    /// Weekdays in the order of the DayColors array, Monday first.
     enum TDayOfWeek { dwMon, dwTue, dwWed, dwThu, dwFri, dwSat, dwSun };
     Q_ENUM(TDayOfWeek)
 
-    // Starts 300 x 180 pixels on the current date, weeks from Monday, English names.
+    /// Starts 300 x 180 pixels on the current date and time, weeks from Monday, English
+    /// names, with the holiday hint on.
     explicit TMiniCal(QWidget* parent = nullptr);
+    ~TMiniCal() override;
 
     // ---- the selected date
-    // Date and time of day; only the date is shown.
-    TDateTime Date() const { return FDate; }
+    /// Date and time of day (days since 1899-12-30); only the date is shown. Default: the
+    /// time of construction. Setting it (even to the same value) fires OnChange and
+    /// dateChanged.
+    TDateTime Date() const;
     void SetDate(TDateTime value);
-    // Parts of the selected date. A negative year, a month outside 0..12 or a day
-    // outside 0..length of the month is ignored; a combination that is no date (month
-    // or day 0, 31 in a 30-day month, 29 February in a common year) raises EConvertError
-    // and keeps the date. An accepted value drops the time of day.
+    /// The selected date as a QDate (the Date property); invalid when Date lies outside
+    /// the years 1..9999.
+    QDate qDate() const;
+    /// Parts of the selected date. A negative year, a month outside 0..12 or a day
+    /// outside 0..length of the month is ignored; a combination that is no date (month
+    /// or day 0, 31 in a 30-day month, 29 February in a common year) raises EConvertError
+    /// and keeps the date. An accepted value drops the time of day.
     int Day() const;
     void SetDay(int value);
     int Month() const;
     void SetMonth(int value);
     int Year() const;
     void SetYear(int value);
-    // A month step keeps the day where the new month has it, else takes its last day.
-    void PrevMonth();
-    void NextMonth();
-    // 29 February becomes 28 February of the other year.
-    void PrevYear();
-    void NextYear();
-    void LastDayOfMonth();
 
     // ---- behaviour and look
-    // A click on a day of the previous or next month switches to that month.
-    bool AutoSwitch() const { return FAutoSwitch; }
-    void SetAutoSwitch(bool value) { FAutoSwitch = value; }
-    // Weekday of the first day column.
-    TDayOfWeek FirstDayOfWeek() const { return FFirstDayOfWeek; }
+    /// A click on a day of the previous or next month switches to that month. Default true.
+    bool AutoSwitch() const;
+    void SetAutoSwitch(bool value);
+    /// Weekday of the first day column. Default dwMon. A change fires OnChange and
+    /// firstDayOfWeekChanged.
+    TDayOfWeek FirstDayOfWeek() const;
     void SetFirstDayOfWeek(TDayOfWeek value);
-    // Names of months, weekdays and holidays. Setting it reloads the built-in holidays
-    // and drops the ones the program added.
-    TLanguage Language() const { return FLanguage; }
+    /// Names of months, weekdays and holidays. Default lgEnglish. Setting it reloads the
+    /// built-in holidays and drops the ones the program added.
+    TLanguage Language() const;
     void SetLanguage(TLanguage value);
-    bool IndicateHolidays() const { return FIndicateHolidays; }
+    /// Holidays get the holiday colors and their caption as the hint. Default true.
+    bool IndicateHolidays() const;
     void SetIndicateHolidays(bool value);
-    // Circle around today's date.
-    bool MarkToday() const { return FMarkToday; }
+    /// Circle in ColorToday around today's date. Default true.
+    bool MarkToday() const;
     void SetMarkToday(bool value);
-    // The control's hint shows the holiday caption of the selected day.
-    bool ShowHolidayHint() const { return FShowHolidayHint; }
+    /// The control's hint shows the holiday caption of the selected day. Default true;
+    /// setting it clears the hint, and true turns ShowHint on.
+    bool ShowHolidayHint() const;
     void SetShowHolidayHint(bool value);
-    // Short ("Mar") or long ("March") month name in the caption.
-    bool ShowMonthShort() const { return FShowMonthShort; }
+    /// Short ("Mar") or long ("March") month name in the caption. Default true (short).
+    bool ShowMonthShort() const;
     void SetShowMonthShort(bool value);
-    // Recognise the holidays that move with Easter.
-    bool ShowMovableHolidays() const { return FShowMovableHolidays; }
+    /// Recognise the holidays that move with Easter. Default true.
+    bool ShowMovableHolidays() const;
     void SetShowMovableHolidays(bool value);
-    // Raised buttons and bevels (flat without).
-    bool Ctl3D() const { return FCtl3D; }
+    /// Raised buttons (flat without). Default true.
+    bool Ctl3D() const;
     void SetCtl3D(bool value);
 
     // ---- colors (each setter repaints)
-    TColor ColorActiveMonth() const { return FColors.ActiveMonth; }
-    void SetColorActiveMonth(TColor v) { SetCellColor(FColors.ActiveMonth, v); }
-    TColor ColorInactiveMonth() const { return FColors.InactiveMonth; }
-    void SetColorInactiveMonth(TColor v) { SetCellColor(FColors.InactiveMonth, v); }
-    TColor ColorWeekNoBg() const { return FColors.WeekNoBg; }
-    void SetColorWeekNoBg(TColor v) { SetCellColor(FColors.WeekNoBg, v); }
-    TColor ColorWeekNoFg() const { return FColors.WeekNoFg; }
-    void SetColorWeekNoFg(TColor v) { SetCellColor(FColors.WeekNoFg, v); }
-    TColor ColorDayIdBg() const { return FColors.DayIdBg; }
-    void SetColorDayIdBg(TColor v) { SetCellColor(FColors.DayIdBg, v); }
-    TColor ColorDayIdFg() const { return FColors.DayIdFg; }
-    void SetColorDayIdFg(TColor v) { SetCellColor(FColors.DayIdFg, v); }
-    TColor ColorSelectedBg() const { return FColors.SelectedBg; }
-    void SetColorSelectedBg(TColor v) { SetCellColor(FColors.SelectedBg, v); }
-    TColor ColorSelectedFg() const { return FColors.SelectedFg; }
-    void SetColorSelectedFg(TColor v) { SetCellColor(FColors.SelectedFg, v); }
-    TColor ColorHolidayBg() const { return FColors.HolidayBg; }
-    void SetColorHolidayBg(TColor v) { SetCellColor(FColors.HolidayBg, v); }
-    TColor ColorHolidayFg() const { return FColors.HolidayFg; }
-    void SetColorHolidayFg(TColor v) { SetCellColor(FColors.HolidayFg, v); }
-    TColor ColorToday() const { return FColors.Today; }
-    void SetColorToday(TColor v) { SetCellColor(FColors.Today, v); }
-    // Background of the day cells by weekday.
-    TColor DayColors(TDayOfWeek Day) const { return FDayColors[std::size_t(Day)]; }
+    /// Text of the days of the shown month; default $000000.
+    TColor ColorActiveMonth() const;
+    void SetColorActiveMonth(TColor value);
+    VEK_COLOR_PROPERTY(ColorActiveMonth, Colors{}.ActiveMonth)
+    /// Text of the days of the neighbouring months; default $C0C0C0.
+    TColor ColorInactiveMonth() const;
+    void SetColorInactiveMonth(TColor value);
+    VEK_COLOR_PROPERTY(ColorInactiveMonth, Colors{}.InactiveMonth)
+    /// Background of the week numbers; default $C0C0C0.
+    TColor ColorWeekNoBg() const;
+    void SetColorWeekNoBg(TColor value);
+    VEK_COLOR_PROPERTY(ColorWeekNoBg, Colors{}.WeekNoBg)
+    /// Text of the week numbers; default $000000.
+    TColor ColorWeekNoFg() const;
+    void SetColorWeekNoFg(TColor value);
+    VEK_COLOR_PROPERTY(ColorWeekNoFg, Colors{}.WeekNoFg)
+    /// Background of the weekday names; default $C0C0C0.
+    TColor ColorDayIdBg() const;
+    void SetColorDayIdBg(TColor value);
+    VEK_COLOR_PROPERTY(ColorDayIdBg, Colors{}.DayIdBg)
+    /// Text of the weekday names; default $000000.
+    TColor ColorDayIdFg() const;
+    void SetColorDayIdFg(TColor value);
+    VEK_COLOR_PROPERTY(ColorDayIdFg, Colors{}.DayIdFg)
+    /// Background of the selected day; default $D0A040 (mixed with ColorHolidayBg on a
+    /// holiday).
+    TColor ColorSelectedBg() const;
+    void SetColorSelectedBg(TColor value);
+    VEK_COLOR_PROPERTY(ColorSelectedBg, Colors{}.SelectedBg)
+    /// Text of the selected day; default $FFFFFF.
+    TColor ColorSelectedFg() const;
+    void SetColorSelectedFg(TColor value);
+    VEK_COLOR_PROPERTY(ColorSelectedFg, Colors{}.SelectedFg)
+    /// Background of holidays; default $9BD8F1.
+    TColor ColorHolidayBg() const;
+    void SetColorHolidayBg(TColor value);
+    VEK_COLOR_PROPERTY(ColorHolidayBg, Colors{}.HolidayBg)
+    /// Text of holidays; default $0000C0.
+    TColor ColorHolidayFg() const;
+    void SetColorHolidayFg(TColor value);
+    VEK_COLOR_PROPERTY(ColorHolidayFg, Colors{}.HolidayFg)
+    /// Circle around today; default $0000FF.
+    TColor ColorToday() const;
+    void SetColorToday(TColor value);
+    VEK_COLOR_PROPERTY(ColorToday, Colors{}.Today)
+    /// Background of the day cells by weekday; default $F8F8F8 Monday to Friday,
+    /// $BBDDEE Saturday, $CCEEFF Sunday. Setting it fires OnChange and dayColorsChanged.
+    TColor DayColors(TDayOfWeek Day) const;
     void SetDayColors(TDayOfWeek Day, TColor value);
 
     // ---- holidays
-    // Appends a holiday on one date, or on a day and month of every year. Earlier
-    // entries win when two fall on the same day.
+    /// Appends a holiday on one date (no check of day and month; captions are cut to 255
+    /// characters). Earlier entries win when two fall on the same day.
     void AddHoliday(int Day, int Month, int Year, const QString& Caption);
+    /// Appends a holiday on a day and month of every year, as AddHoliday.
     void AddRepeatHoliday(int Day, int Month, const QString& Caption);
-    // Removes every holiday in the list, the built-in ones included.
+    /// Removes every holiday in the list, the built-in ones included.
     void ClearHolidayList();
-    int NumHolidays() const { return int(FHolidays.size()); }
-    // Entry HDIndex (1..NumHolidays); Year is RepeatYear for a yearly holiday. False
-    // (and nothing written) for another index.
+    /// Entries in the holiday list (8 built-in ones at first).
+    int NumHolidays() const;
+    /// Entry HDIndex (1..NumHolidays); Year is RepeatYear for a yearly holiday. False
+    /// (and nothing written) for another index.
     bool RetrieveHoliday(int HDIndex, int& Day, int& Month, int& Year, bool& IsRepeatHDay,
                          QString& Description) const;
-    // Is the date a holiday? Caption receives its name, or "" when it is none.
+    /// Is the date a holiday? Caption receives its name, or "" when it is none.
     bool CheckHoliday(int Year, int Month, int Day, QString& Caption) const;
-    // The year of a holiday that repeats every year.
+    /// The year of a holiday that repeats every year.
     static constexpr int RepeatYear = -99999;
 
-    // Lays out the cells for the new size at once.
+    /// Lays out the cells for the new size at once (a hidden widget gets no resize event).
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
 
+    /// 300 x 180, or larger where the font needs it so that the weekday names, the day
+    /// and week numbers and the caption fit their cells.
+    QSize sizeHint() const override;
+    /// The size at which each text just fits inside its cell's frame.
+    QSize minimumSizeHint() const override;
+
+    /// The selected date or the first weekday or a day color changed (by code or by a
+    /// click); called before the matching signal.
     TNotifyEvent OnChange;
+
+public slots:
+    /// Selects date (time of day 0). An invalid date or one outside the years 1..9999 is
+    /// ignored.
+    void setDate(QDate date);
+    /// Selects the current date and time, as the "#" button does.
+    void selectToday();
+    /// Month steps keep the day where the new month has it, else take its last day.
+    void PrevMonth();
+    void NextMonth();
+    /// Year steps; 29 February becomes 28 February of the other year.
+    void PrevYear();
+    void NextYear();
+    /// Selects the last day of the shown month.
+    void LastDayOfMonth();
+
+signals:
+    /// The date was set (by code, a click on a day or a button), right after OnChange;
+    /// also when it is set to the same value again.
+    void dateChanged(QDate date);
+    /// FirstDayOfWeek changed, right after OnChange.
+    void firstDayOfWeekChanged(vek::TMiniCal::TDayOfWeek day);
+    /// DayColors(day) was set, right after OnChange.
+    void dayColorsChanged(vek::TMiniCal::TDayOfWeek day);
 
 protected:
     void DrawCell(int ACol, int ARow, const TRect& Rect, TGridDrawState State) override;
@@ -155,10 +234,7 @@ protected:
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
 
 private:
-    struct Holiday {
-        int Day, Month, Year;
-        QString Caption;
-    };
+    // The initial colors; the color properties' RESET returns to them.
     struct Colors {
         TColor ActiveMonth = 0x000000, InactiveMonth = 0xC0C0C0;
         TColor WeekNoBg = 0xC0C0C0, WeekNoFg = 0x000000;
@@ -168,44 +244,15 @@ private:
         TColor Today = 0x0000FF;
     };
 
-    void SetCellColor(TColor& field, TColor value);
-    void ApplyCellSizes();
-    // Recomputes the first day's position and the hint, then repaints.
-    void UpdateCalendar();
-    void ChangeDate(TDateTime value);
-    // Re-encodes the date from its parts (raises EConvertError for no date).
-    void SetDateParts(int year, int month, int day);
-    void MonthStep(int n);
-    void LoadBuiltInHolidays();
-    // The day number in a day cell: below 1 and above the month's length the cell
-    // belongs to a neighbouring month.
-    int DayNumber(int ACol, int ARow) const { return FMonOfs + ACol + 7 * ARow - 15; }
-    void ClickDay(int ACol, int ARow);
-    void ClickButton(int ACol);
-    int LanguageValue() const { return FLanguage; }
+    // The Language property as its ordinal (TLanguage is no Qt enum).
+    int LanguageValue() const { return Language(); }
     void SetLanguageValue(int value) { SetLanguage(TLanguage(value)); }
 
-    // painting
-    void DrawCentered(const TRect& Rect, const QString& Text);
-    void DrawButton(const TRect& Rect, const QString& Text);
-    void DrawButtonFrame(const TRect& Rect);
-    void DrawDay(int ACol, int ARow, const TRect& Rect);
-    void DrawTodayMark(int n, const TRect& Rect);
-
-    TDateTime FDate = 0;
-    int FMonOfs = 0;
-    bool FAutoSwitch = true, FIndicateHolidays = true, FMarkToday = true;
-    bool FShowHolidayHint = true, FShowMonthShort = true, FShowMovableHolidays = true;
-    bool FCtl3D = true;
-    TDayOfWeek FFirstDayOfWeek = dwMon;
-    TLanguage FLanguage = lgEnglish;
-    Colors FColors;
-    std::array<TColor, 7> FDayColors{0xF8F8F8, 0xF8F8F8, 0xF8F8F8, 0xF8F8F8,
-                                     0xF8F8F8, 0xBBDDEE, 0xCCEEFF};
-    std::vector<Holiday> FHolidays;
+    struct Private;
+    std::unique_ptr<Private> d;
 };
 
-// Easter Sunday of a Gregorian year (Gauss's rule): Month is 3 or 4.
+/// Easter Sunday of a Gregorian year (Gauss's rule): Month is 3 or 4.
 VEK_EXPORT void CalcEasterSunday(int Year, int& Day, int& Month);
 
 } // namespace vek

@@ -1,6 +1,6 @@
 // TMiniCal holidays: the built-in fixed and Easter-based holidays in each language, the
 // holiday list, and the lookup of a date.
-#include "VEK_MiniCal.h"
+#include "minical_p.h"
 
 namespace vek {
 
@@ -81,17 +81,18 @@ void CalcEasterSunday(int Year, int& Day, int& Month)
     Day = e >= 32 ? e - 31 : e;
 }
 
-void TMiniCal::LoadBuiltInHolidays()
+std::vector<minical::Holiday> minical::BuiltInHolidays(TLanguage language)
 {
-    FHolidays.clear();
+    std::vector<Holiday> holidays;
     for (const FixedHoliday& h : FixedHolidays)
-        FHolidays.push_back({h.Day, h.Month, RepeatYear, CaptionIn(h.Names, FLanguage)});
+        holidays.push_back({h.Day, h.Month, TMiniCal::RepeatYear, CaptionIn(h.Names, language)});
+    return holidays;
 }
 
 void TMiniCal::AddHoliday(int Day, int Month, int Year, const QString& Caption)
 {
-    FHolidays.push_back({Day, Month, Year, Caption.left(255)});
-    UpdateCalendar();
+    d->holidays.push_back({Day, Month, Year, Caption.left(255)});
+    d->UpdateCalendar();
 }
 
 void TMiniCal::AddRepeatHoliday(int Day, int Month, const QString& Caption)
@@ -101,16 +102,18 @@ void TMiniCal::AddRepeatHoliday(int Day, int Month, const QString& Caption)
 
 void TMiniCal::ClearHolidayList()
 {
-    FHolidays.clear();
-    UpdateCalendar();
+    d->holidays.clear();
+    d->UpdateCalendar();
 }
+
+int TMiniCal::NumHolidays() const { return int(d->holidays.size()); }
 
 bool TMiniCal::RetrieveHoliday(int HDIndex, int& Day, int& Month, int& Year,
                                bool& IsRepeatHDay, QString& Description) const
 {
     if (HDIndex < 1 || HDIndex > NumHolidays())
         return false;
-    const Holiday& h = FHolidays[std::size_t(HDIndex - 1)];
+    const minical::Holiday& h = d->holidays[std::size_t(HDIndex - 1)];
     Day = h.Day;
     Month = h.Month;
     Year = h.Year;
@@ -122,12 +125,12 @@ bool TMiniCal::RetrieveHoliday(int HDIndex, int& Day, int& Month, int& Year,
 bool TMiniCal::CheckHoliday(int Year, int Month, int Day, QString& Caption) const
 {
     Caption.clear();
-    for (const Holiday& h : FHolidays)
+    for (const minical::Holiday& h : d->holidays)
         if (h.Day == Day && h.Month == Month && (h.Year == RepeatYear || h.Year == Year)) {
             Caption = h.Caption;
             return true;
         }
-    if (!FShowMovableHolidays || Month < 3 || Month > 6)
+    if (!d->showMovableHolidays || Month < 3 || Month > 6)
         return false;
     int easterDay = 0, easterMonth = 0;
     CalcEasterSunday(Year, easterDay, easterMonth);
@@ -135,7 +138,7 @@ bool TMiniCal::CheckHoliday(int Year, int Month, int Day, QString& Caption) cons
     const int date = DaysFromFirstOfMarch(Month, Day);
     for (const MovableHoliday& h : MovableHolidays)
         if (date == easter + h.DaysAfterEaster) {
-            Caption = CaptionIn(h.Names, FLanguage);
+            Caption = CaptionIn(h.Names, d->language);
             return true;
         }
     return false;

@@ -1,67 +1,27 @@
 // TMiniCal painting: buttons and caption, weekday names, week numbers and day cells.
-#include "VEK_MiniCal.h"
+#include "minical_p.h"
 
 #include <frame/baselib/colortable.h>
 #include <frame/runtime/rtl.h>
 
 namespace vek {
 
-void TMiniCal::DrawCell(int ACol, int ARow, const TRect& Rect, TGridDrawState)
-{
-    TCanvas* canvas = Canvas();
-    canvas->Font()->Assign(Font());
-    canvas->Font()->SetColor(clBlack);
-    canvas->Brush()->SetStyle(bsSolid);
-    if (ARow == 0) {
-        static const QString Buttons[8] = {"", "<<", "<", "", "", "", ">", ">>"};
-        if (ACol == 5) {
-            // The caption spans columns 3 to 5 and the two grid lines between them.
-            TRect caption = Rect;
-            caption.Left -= 2 * (Rect.Right - Rect.Left) + 2;
-            const QString month = FShowMonthShort ? MonthShort(FLanguage, Month())
-                                                  : MonthLong(FLanguage, Month());
-            DrawButton(caption, month + " " + QString::number(Year()));
-        } else if (!Buttons[ACol].isEmpty())
-            DrawButton(Rect, Buttons[ACol]);
-    } else if (ARow == 1 && ACol == 0) {
-        TRect today = Rect; // "#" covers the corner of both header rows
-        today.Top -= RowHeights(0) + 1;
-        DrawButton(today, "#");
-    } else if (ARow == 1) {
-        canvas->Brush()->SetColor(FColors.DayIdBg);
-        canvas->Font()->SetColor(FColors.DayIdFg);
-        DrawCentered(Rect, WeekDayShort(FLanguage, (FFirstDayOfWeek + ACol - 1) % 7 + 1));
-    } else if (ACol == 0) {
-        canvas->Brush()->SetColor(FColors.WeekNoBg);
-        canvas->Font()->SetColor(FColors.WeekNoFg);
-        const TDateTime first = EncodeDate(Year(), Month(), 1);
-        DrawCentered(Rect, QString::number(WeekOfTheYear(first + 7 * (ARow - 2))));
-    } else
-        DrawDay(ACol, ARow, Rect);
-}
+namespace {
 
-void TMiniCal::DrawCentered(const TRect& Rect, const QString& Text)
+// All texts are centred in their cell and clipped to it. A disabled calendar shows
+// them in the library's disabled gray, whatever color the cell asked for: the cells
+// keep their fixed light colors, on which a theme's disabled text color may vanish.
+void DrawCentered(TCanvas* canvas, const TRect& Rect, const QString& Text, bool enabled)
 {
-    TCanvas* canvas = Canvas();
+    if (!enabled)
+        canvas->Font()->SetColor(clGray);
     const int x = Rect.Left + (Rect.Right - Rect.Left - canvas->TextWidth(Text)) / 2;
     const int y = Rect.Top + (Rect.Bottom - Rect.Top - canvas->TextHeight(Text)) / 2;
     canvas->TextRect(Rect, x, y, Text);
 }
 
-// Buttons take the theme's button colors, so they read well in dark themes too.
-void TMiniCal::DrawButton(const TRect& Rect, const QString& Text)
+void DrawButtonFrame(TCanvas* canvas, const TRect& Rect)
 {
-    TCanvas* canvas = Canvas();
-    canvas->Brush()->SetColor(clBtnFace);
-    canvas->Font()->SetColor(clBtnText);
-    DrawCentered(Rect, Text);
-    if (FCtl3D)
-        DrawButtonFrame(Rect);
-}
-
-void TMiniCal::DrawButtonFrame(const TRect& Rect)
-{
-    TCanvas* canvas = Canvas();
     const int l = Rect.Left, t = Rect.Top, r = Rect.Right, b = Rect.Bottom;
     auto polyline = [canvas](TColor color, std::initializer_list<TPoint> points) {
         canvas->Pen()->SetColor(color);
@@ -75,46 +35,97 @@ void TMiniCal::DrawButtonFrame(const TRect& Rect)
     polyline(0xE6E2E2, {{l + 1, b - 2}, {l + 1, t + 1}, {r - 1, t + 1}});
 }
 
-void TMiniCal::DrawDay(int ACol, int ARow, const TRect& Rect)
+} // namespace
+
+QString TMiniCal::Private::CaptionText(int month, int year) const
+{
+    const QString name = showMonthShort ? MonthShort(language, month) : MonthLong(language, month);
+    return name + " " + QString::number(year);
+}
+
+void TMiniCal::DrawCell(int ACol, int ARow, const TRect& Rect, TGridDrawState)
 {
     TCanvas* canvas = Canvas();
-    int y, m, d;
-    DecodeDate(FDate, y, m, d);
+    canvas->Font()->Assign(Font());
+    canvas->Font()->SetColor(clBlack);
+    canvas->Brush()->SetStyle(bsSolid);
+    const bool enabled = isEnabled();
+    // Buttons take the theme's button colors, so they read well in dark themes too.
+    auto button = [&](const TRect& rect, const QString& text) {
+        canvas->Brush()->SetColor(clBtnFace);
+        canvas->Font()->SetColor(clBtnText);
+        DrawCentered(canvas, rect, text, enabled);
+        if (d->ctl3D)
+            DrawButtonFrame(canvas, rect);
+    };
+    if (ARow == 0) {
+        static const QString Buttons[8] = {"", "<<", "<", "", "", "", ">", ">>"};
+        if (ACol == 5) {
+            // The caption spans columns 3 to 5 and the two grid lines between them.
+            TRect caption = Rect;
+            caption.Left -= 2 * (Rect.Right - Rect.Left) + 2;
+            button(caption, d->CaptionText(Month(), Year()));
+        } else if (!Buttons[ACol].isEmpty())
+            button(Rect, Buttons[ACol]);
+    } else if (ARow == 1 && ACol == 0) {
+        TRect today = Rect; // "#" covers the corner of both header rows
+        today.Top -= RowHeights(0) + 1;
+        button(today, "#");
+    } else if (ARow == 1) {
+        canvas->Brush()->SetColor(d->colors.DayIdBg);
+        canvas->Font()->SetColor(d->colors.DayIdFg);
+        DrawCentered(canvas, Rect,
+                     WeekDayShort(d->language, (d->firstDayOfWeek + ACol - 1) % 7 + 1), enabled);
+    } else if (ACol == 0) {
+        canvas->Brush()->SetColor(d->colors.WeekNoBg);
+        canvas->Font()->SetColor(d->colors.WeekNoFg);
+        const TDateTime first = EncodeDate(Year(), Month(), 1);
+        DrawCentered(canvas, Rect, QString::number(WeekOfTheYear(first + 7 * (ARow - 2))),
+                     enabled);
+    } else
+        d->DrawDay(ACol, ARow, Rect);
+}
+
+void TMiniCal::Private::DrawDay(int ACol, int ARow, const TRect& Rect)
+{
+    TCanvas* canvas = q->Canvas();
+    int y, m, day;
+    DecodeDate(date, y, m, day);
     const int n = DayNumber(ACol, ARow), length = DaysInAMonth(y, m);
-    canvas->Brush()->SetColor(FDayColors[std::size_t((ACol + FFirstDayOfWeek - 1) % 7)]);
-    canvas->Font()->SetColor(FColors.InactiveMonth);
+    canvas->Brush()->SetColor(dayColors[std::size_t((ACol + firstDayOfWeek - 1) % 7)]);
+    canvas->Font()->SetColor(colors.InactiveMonth);
     int shown = n;
     if (n < 1)
         shown = n + (m == 1 ? 31 : DaysInAMonth(y, m - 1));
     else if (n > length)
         shown = n - length;
     else {
-        canvas->Font()->SetColor(FColors.ActiveMonth);
+        canvas->Font()->SetColor(colors.ActiveMonth);
         QString caption;
-        const bool holiday = FIndicateHolidays && CheckHoliday(y, m, n, caption);
+        const bool holiday = indicateHolidays && q->CheckHoliday(y, m, n, caption);
         if (holiday) {
-            canvas->Brush()->SetColor(FColors.HolidayBg);
-            canvas->Font()->SetColor(FColors.HolidayFg);
+            canvas->Brush()->SetColor(colors.HolidayBg);
+            canvas->Font()->SetColor(colors.HolidayFg);
         }
-        if (n == d) {
-            canvas->Font()->SetColor(FColors.SelectedFg);
-            canvas->Brush()->SetColor(holiday ? MeanColor(FColors.SelectedBg, FColors.HolidayBg)
-                                              : FColors.SelectedBg);
+        if (n == day) {
+            canvas->Font()->SetColor(colors.SelectedFg);
+            canvas->Brush()->SetColor(holiday ? MeanColor(colors.SelectedBg, colors.HolidayBg)
+                                              : colors.SelectedBg);
         }
     }
-    DrawCentered(Rect, QString::number(shown));
+    DrawCentered(canvas, Rect, QString::number(shown), q->isEnabled());
     DrawTodayMark(n, Rect);
 }
 
-void TMiniCal::DrawTodayMark(int n, const TRect& Rect)
+void TMiniCal::Private::DrawTodayMark(int n, const TRect& Rect)
 {
-    int ty, tm, td, y, m, d;
+    int ty, tm, td, y, m, day;
     DecodeDate(vek::Now(), ty, tm, td);
-    DecodeDate(FDate, y, m, d);
-    if (!FMarkToday || y != ty || m != tm || n != td)
+    DecodeDate(date, y, m, day);
+    if (!markToday || y != ty || m != tm || n != td)
         return;
-    TCanvas* canvas = Canvas();
-    canvas->Pen()->SetColor(FColors.Today);
+    TCanvas* canvas = q->Canvas();
+    canvas->Pen()->SetColor(colors.Today);
     canvas->Brush()->SetStyle(bsClear);
     canvas->Ellipse(Rect.Left + 2, Rect.Top + 2, Rect.Right - 2, Rect.Bottom - 2);
     canvas->Brush()->SetStyle(bsSolid);

@@ -1,6 +1,7 @@
-// Properties, selection set, scroll position and copying of the thumbnail grid.
-#include "VEK_Thumbnails.h"
+// Properties, selection set, scroll position, size hints and copying of the thumbnail grid.
+#include "thumbnails_p.h"
 
+#include <frame/core/change.h>
 #include <frame/runtime/rtl.h>
 
 #include <algorithm>
@@ -9,142 +10,244 @@
 
 namespace vek {
 
-TThumbnails::TThumbnails(QWidget* parent) : TGraphicControl(parent)
+TThumbnails::TThumbnails(QWidget* parent)
+    : TGraphicControl(parent), d(std::make_unique<Private>(this))
 {
     SetDefaultSize(260, 400);
-    ResizeSelection();
+    // A browser of images makes use of any room a layout offers.
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    d->ResizeSelection();
 }
 
-template <typename T>
-void TThumbnails::Change(T& field, const T& value)
+TThumbnails::~TThumbnails() = default;
+
+// ---- properties ------------------------------------------------------------------------
+
+bool TThumbnails::AntiAlias() const { return d->antiAlias; }
+TColor TThumbnails::ColorBackGnd() const { return d->colors.BackGnd; }
+TColor TThumbnails::ColorCover() const { return d->colors.Cover; }
+TColor TThumbnails::ColorFocus() const { return d->colors.Focus; }
+TColor TThumbnails::ColorMark() const { return d->colors.Mark; }
+TColorScheme TThumbnails::ColorScheme() const { return d->colorScheme; }
+TColor TThumbnails::ColorSelected() const { return d->colors.Selected; }
+int TThumbnails::FocusLinewidth() const { return d->focusLinewidth; }
+TFrameStyle TThumbnails::FrameStyle() const { return d->frameStyle; }
+TFrameStyle TThumbnails::InnerFrameStyle() const { return d->innerFrameStyle; }
+TFrameStyle TThumbnails::OuterFrameStyle() const { return d->outerFrameStyle; }
+int TThumbnails::Max() const { return d->max; }
+int TThumbnails::Min() const { return d->min; }
+int TThumbnails::SlideDistance() const { return d->slideDistance; }
+int TThumbnails::SlideMargin() const { return d->slideMargin; }
+TThumbnails::TSlideSelectMode TThumbnails::SlideSelectMode() const { return d->slideSelectMode; }
+int TThumbnails::SlideSize() const { return d->slideSize; }
+int TThumbnails::FocusedSlide() const { return d->focusedSlide; }
+int TThumbnails::NumSlidesHoriz() const { return d->numSlidesHoriz; }
+int TThumbnails::NumSlidesVert() const { return d->numSlidesVert; }
+
+void TThumbnails::SetAntiAlias(bool value)
 {
-    if (field == value)
-        return;
-    field = value;
-    Paint();
+    if (Change(d->antiAlias, value))
+        Paint();
 }
 
-void TThumbnails::SetAntiAlias(bool value) { Change(FAntiAlias, value); }
-void TThumbnails::SetColorBackGnd(TColor value) { Change(FColorBackGnd, value); }
-void TThumbnails::SetColorCover(TColor value) { Change(FColorCover, value); }
-void TThumbnails::SetColorFocus(TColor value) { Change(FColorFocus, value); }
-void TThumbnails::SetColorMark(TColor value) { Change(FColorMark, value); }
-void TThumbnails::SetColorScheme(TColorScheme value) { Change(FColorScheme, value); }
-void TThumbnails::SetColorSelected(TColor value) { Change(FColorSelected, value); }
-void TThumbnails::SetFrameStyle(TFrameStyle value) { Change(FFrameStyle, value); }
-void TThumbnails::SetInnerFrameStyle(TFrameStyle value) { Change(FInnerFrameStyle, value); }
-void TThumbnails::SetOuterFrameStyle(TFrameStyle value) { Change(FOuterFrameStyle, value); }
+void TThumbnails::SetColorBackGnd(TColor value)
+{
+    if (Change(d->colors.BackGnd, value))
+        Paint();
+}
+
+void TThumbnails::SetColorCover(TColor value)
+{
+    if (Change(d->colors.Cover, value))
+        Paint();
+}
+
+void TThumbnails::SetColorFocus(TColor value)
+{
+    if (Change(d->colors.Focus, value))
+        Paint();
+}
+
+void TThumbnails::SetColorMark(TColor value)
+{
+    if (Change(d->colors.Mark, value))
+        Paint();
+}
+
+void TThumbnails::SetColorScheme(TColorScheme value)
+{
+    if (Change(d->colorScheme, value))
+        Paint();
+}
+
+void TThumbnails::SetColorSelected(TColor value)
+{
+    if (Change(d->colors.Selected, value))
+        Paint();
+}
+
+void TThumbnails::SetFrameStyle(TFrameStyle value)
+{
+    if (Change(d->frameStyle, value))
+        Paint();
+}
+
+void TThumbnails::SetInnerFrameStyle(TFrameStyle value)
+{
+    if (Change(d->innerFrameStyle, value))
+        Paint();
+}
+
+void TThumbnails::SetOuterFrameStyle(TFrameStyle value)
+{
+    if (Change(d->outerFrameStyle, value))
+        Paint();
+}
 
 void TThumbnails::SetFocusLinewidth(int value)
 {
-    Change(FFocusLinewidth, std::clamp(value, 0, 10));
+    if (Change(d->focusLinewidth, std::clamp(value, 0, 10)))
+        Paint();
 }
 
+// The three slide measures decide the smallest useful size (one slide box).
 void TThumbnails::SetSlideDistance(int value)
 {
-    Change(FSlideDistance, std::clamp(value, 0, 100));
+    if (!Change(d->slideDistance, std::clamp(value, 0, 100)))
+        return;
+    Paint();
+    updateGeometry();
 }
 
-void TThumbnails::SetSlideMargin(int value) { Change(FSlideMargin, std::clamp(value, 0, 100)); }
+void TThumbnails::SetSlideMargin(int value)
+{
+    if (!Change(d->slideMargin, std::clamp(value, 0, 100)))
+        return;
+    Paint();
+    updateGeometry();
+}
 
 void TThumbnails::SetSlideSize(int value)
 {
     value = std::max(value, 50);
     if (value > Width())
         value = Width();
-    Change(FSlideSize, value);
+    if (!Change(d->slideSize, value))
+        return;
+    Paint();
+    updateGeometry();
 }
 
 void TThumbnails::SetSlideSelectMode(TSlideSelectMode value)
 {
-    if (FSlideSelectMode == value)
+    if (!Change(d->slideSelectMode, value))
         return;
-    FSlideSelectMode = value;
-    FSelection.Clear();
+    d->EditSelection([this] { d->selection.Clear(); });
     Paint();
 }
 
+// A new range renumbers the selected slides or drops some.
 void TThumbnails::SetMin(int value)
 {
-    if (FMin == value)
+    if (d->min == value)
         return;
-    FMin = value;
-    ResizeSelection();
+    d->EditSelection([this, value] {
+        d->min = value;
+        d->ResizeSelection();
+    });
     Paint();
 }
 
 void TThumbnails::SetMax(int value)
 {
     value = std::max(value, 1);
-    if (FMax == value)
+    if (d->max == value)
         return;
-    FMax = value;
-    ResizeSelection();
+    d->EditSelection([this, value] {
+        d->max = value;
+        d->ResizeSelection();
+    });
     Paint();
 }
 
-// The selection holds one bit per slide; bits of slides that stay keep their state.
-// A range narrowed below the scroll position would leave an empty grid, so the position
-// is pulled back into the range.
-void TThumbnails::ResizeSelection()
+// Bits of slides that stay keep their state. A range narrowed below the scroll position
+// would leave an empty grid, so the position is pulled back into the range.
+void TThumbnails::Private::ResizeSelection()
 {
-    const qint64 count = qint64(FMax) - FMin + 1;
-    FSelection.SetSize(int(std::clamp<qint64>(count, 0, INT_MAX)));
-    if (FMin <= FMax && (FFirstThumbIdx < FMin || FFirstThumbIdx > FMax))
-        FFirstThumbIdx = NormalizedScroll(FFirstThumbIdx);
+    const qint64 count = qint64(max) - min + 1;
+    selection.SetSize(int(std::clamp<qint64>(count, 0, INT_MAX)));
+    if (min <= max && (firstThumbIdx < min || firstThumbIdx > max))
+        firstThumbIdx = NormalizedScroll(firstThumbIdx);
 }
 
 // ---- selection -------------------------------------------------------------------------
 
 bool TThumbnails::SlideSelected(int n) const
 {
-    return IsSlide(n) && FSelection.GetBit(n - FMin);
+    return d->IsSlide(n) && d->selection.GetBit(n - d->min);
 }
 
 void TThumbnails::SetSlideSelected(int n, bool value)
 {
-    if (!IsSlide(n) || SlideSelected(n) == value)
+    if (!d->IsSlide(n) || SlideSelected(n) == value)
         return;
-    FSelection.SetBit(n - FMin, value);
+    d->selection.SetBit(n - d->min, value);
     Paint();
+    emit selectionChanged();
 }
 
 void TThumbnails::ResetAllSelections()
 {
-    FSelection.Clear();
+    d->EditSelection([this] { d->selection.Clear(); });
     Paint();
 }
 
-int TThumbnails::FirstSelectedSlide() const { return FSelection.FirstTrueBit() + FMin; }
+int TThumbnails::FirstSelectedSlide() const { return d->selection.FirstTrueBit() + d->min; }
 
-int TThumbnails::NumSlidesSelected() const { return FSelection.CountTrueBits(); }
+int TThumbnails::NumSlidesSelected() const { return d->selection.CountTrueBits(); }
 
 // ---- scrolling -------------------------------------------------------------------------
 
 // Rows are aligned to slide 1 (rows start at 1, 1 + N, 1 + 2N, ...); the share of x's
 // place in its row becomes the scrolled-out fraction of that row.
-double TThumbnails::NormalizedScroll(double x) const
+double TThumbnails::Private::NormalizedScroll(double x) const
 {
-    x = std::max(std::min(x, double(FMax)), double(FMin));
-    const qint64 r = Trunc(x - 1) / FNumSlidesHoriz;
-    const double c = double(qint64(FNumSlidesHoriz) * r + 1);
-    return c + (x - c) / FNumSlidesHoriz;
+    x = std::max(std::min(x, double(max)), double(min));
+    const qint64 r = Trunc(x - 1) / numSlidesHoriz;
+    const double c = double(qint64(numSlidesHoriz) * r + 1);
+    return c + (x - c) / numSlidesHoriz;
 }
+
+double TThumbnails::FirstThumbIdx() const { return d->firstThumbIdx; }
 
 void TThumbnails::SetFirstThumbIdx(double value)
 {
-    if (std::isnan(value))
-        return;
-    Change(FFirstThumbIdx, NormalizedScroll(value));
+    if (!std::isnan(value) && Change(d->firstThumbIdx, d->NormalizedScroll(value)))
+        Paint();
 }
 
-int TThumbnails::ScrollOffset() const { return int(Round(Frac(FFirstThumbIdx) * Pitch())); }
-
-void TThumbnails::ScrollRows(int rows)
+int TThumbnails::Private::ScrollOffset() const
 {
-    const double slideAtTop =
-        Int(FFirstThumbIdx) + Frac(FFirstThumbIdx) * FNumSlidesHoriz;
-    SetFirstThumbIdx(slideAtTop + double(rows) * FNumSlidesHoriz);
+    return int(Round(Frac(firstThumbIdx) * Pitch()));
+}
+
+void TThumbnails::Private::ScrollRows(int rows)
+{
+    const double slideAtTop = Int(firstThumbIdx) + Frac(firstThumbIdx) * numSlidesHoriz;
+    q->SetFirstThumbIdx(slideAtTop + double(rows) * numSlidesHoriz);
+}
+
+// ---- size ------------------------------------------------------------------------------
+
+QSize TThumbnails::sizeHint() const
+{
+    return TGraphicControl::sizeHint().expandedTo(minimumSizeHint());
+}
+
+QSize TThumbnails::minimumSizeHint() const
+{
+    const int box = d->BoxSize();
+    return QSize(2 * Private::Border + box, 2 * Private::Border + d->slideDistance + box);
 }
 
 // ---- copying ---------------------------------------------------------------------------
@@ -156,34 +259,28 @@ void TThumbnails::Assign(const TPersistent* Source)
         TGraphicControl::Assign(Source);
         return;
     }
-    FFrameStyle = source->FFrameStyle;
-    FOuterFrameStyle = source->FOuterFrameStyle;
-    FInnerFrameStyle = source->FInnerFrameStyle;
-    FColorBackGnd = source->FColorBackGnd;
-    FColorScheme = source->FColorScheme;
-    FFirstThumbIdx = source->FFirstThumbIdx;
-    FMin = source->FMin;
-    FMax = source->FMax;
-    FNumSlidesHoriz = source->FNumSlidesHoriz;
-    FNumSlidesVert = source->FNumSlidesVert;
-    FSlideSize = source->FSlideSize;
-    FSlideDistance = source->FSlideDistance;
-    FSlideMargin = source->FSlideMargin;
+    d->EditSelection([this, source] {
+        // Everything but the mark color, the selection mode, the selection and the state
+        // of input and painting comes from the source.
+        Private copy = *source->d;
+        copy.q = this;
+        copy.colors.Mark = d->colors.Mark;
+        copy.slideSelectMode = d->slideSelectMode;
+        copy.lastClicked = d->lastClicked;
+        copy.painting = d->painting;
+        copy.selection = std::move(d->selection);
+        // The kept selection must cover the copied slide range.
+        *d = std::move(copy);
+        d->ResizeSelection();
+    });
     OnImageRequest = source->OnImageRequest;
     OnImageClick = source->OnImageClick;
     OnImageDblClick = source->OnImageDblClick;
     OnFocusChange = source->OnFocusChange;
     OnFirstImageRequest = source->OnFirstImageRequest;
     OnLastImageRequest = source->OnLastImageRequest;
-    FAntiAlias = source->FAntiAlias;
-    FColorCover = source->FColorCover;
-    FColorSelected = source->FColorSelected;
-    FColorFocus = source->FColorFocus;
-    FFocusedSlide = source->FFocusedSlide;
-    FFocusLinewidth = source->FFocusLinewidth;
-    // The selection is not copied, but it must cover the copied slide range.
-    ResizeSelection();
     Paint();
+    updateGeometry();
 }
 
 void TThumbnails::AssignTo(TPersistent* Dest) const

@@ -5,8 +5,6 @@
 
 #include <VEK_MiniCal.h>
 
-#include <frame/runtime/rtl.h>
-
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -16,11 +14,10 @@ using namespace vek;
 
 namespace {
 
-TMiniCal* MakeCalendar(QWidget* parent, int year, int month, int day)
+TMiniCal* MakeCalendar(QWidget* parent, QDate date)
 {
     auto* cal = new TMiniCal(parent);
-    cal->setMinimumSize(300, 180);
-    cal->SetDate(EncodeDate(year, month, day));
+    cal->setDate(date);
     return cal;
 }
 
@@ -31,12 +28,12 @@ QWidget* CreatePage(QWidget* parent)
     auto* samples = new QGroupBox("Months, languages and holidays", page);
     auto* grid = new QGridLayout(samples);
 
-    auto* may = MakeCalendar(samples, 2024, 5, 15);
+    auto* may = MakeCalendar(samples, QDate(2024, 5, 15));
     may->AddHoliday(24, 5, 2024, "Company outing");
     grid->addWidget(may, 0, 0);
     grid->addWidget(new QLabel("May 2024: Labor Day, Ascension, Pentecost, an added day"), 1, 0);
 
-    auto* german = MakeCalendar(samples, 2024, 12, 24);
+    auto* german = MakeCalendar(samples, QDate(2024, 12, 24));
     german->SetLanguage(lgGerman);
     german->SetFirstDayOfWeek(TMiniCal::dwSun);
     german->SetShowMonthShort(false);
@@ -44,14 +41,13 @@ QWidget* CreatePage(QWidget* parent)
     grid->addWidget(new QLabel("German, weeks from Sunday, long month name"), 1, 1);
 
     auto* live = new TMiniCal(samples);
-    live->setMinimumSize(300, 180);
     auto* chosen = new QLabel(samples);
-    auto showDate = [live, chosen](TObject*) {
+    auto showDate = [live, chosen](QDate date) {
         const QString holiday = live->Hint().isEmpty() ? QString() : " (" + live->Hint() + ")";
-        chosen->setText("Selected: " + FormatDateTime("yyyy-mm-dd", live->Date()) + holiday);
+        chosen->setText("Selected: " + date.toString(Qt::ISODate) + holiday);
     };
-    live->OnChange = showDate;
-    showDate(live);
+    QObject::connect(live, &TMiniCal::dateChanged, chosen, showDate);
+    showDate(live->qDate());
     grid->addWidget(live, 2, 0);
     grid->addWidget(chosen, 3, 0);
 

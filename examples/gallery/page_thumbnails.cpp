@@ -45,10 +45,8 @@ void DrawSlideImage(TBitmap& buffer, int id)
 TThumbnails* MakeGrid(QWidget* parent, QLabel* status)
 {
     auto* grid = new TThumbnails(parent);
-    grid->resize(430, 420);
-    grid->setMinimumSize(430, 420);
     grid->SetMax(500);
-    grid->SetSlideSize(120);
+    grid->SetSlideSize(100); // two slides per row at the natural width
     grid->SetAntiAlias(true);
     grid->SetColorCover(clBtnShadow);
     grid->SetColorSelected(clHighlight);
@@ -65,12 +63,11 @@ TThumbnails* MakeGrid(QWidget* parent, QLabel* status)
         if (id == 5)
             mark = 3;
     };
-    grid->OnImageClick = [status](TObject* sender, int, int, int id) {
-        const auto* g = static_cast<TThumbnails*>(sender);
+    QObject::connect(grid, &TThumbnails::imageClicked, status, [grid, status](int, int, int id) {
         status->setText(QStringLiteral("Clicked slide %1, %2 selected")
                             .arg(id)
-                            .arg(g->NumSlidesSelected()));
-    };
+                            .arg(grid->NumSlidesSelected()));
+    });
     for (int id : {2, 4, 9})
         grid->SetSlideSelected(id, true);
     return grid;
@@ -115,13 +112,11 @@ QWidget* CreatePage(QWidget* parent)
     form->addRow(QStringLiteral("SlideSize"), size);
     form->addRow(smooth);
     auto* row = new QHBoxLayout;
-    row->addWidget(grid);
+    row->addWidget(grid, 1); // the grid takes the room there is
     row->addLayout(form);
-    row->addStretch();
     auto* layout = new QVBoxLayout(page);
-    layout->addLayout(row);
+    layout->addLayout(row, 1);
     layout->addWidget(status);
-    layout->addStretch();
 
     grid->Refresh();
     HoverSlide(grid, 3);

@@ -235,3 +235,31 @@ TEST_F(MiniCal, DayCellColors)
     image = Render(&cal);
     EXPECT_EQ(corner(3, 2), MeanColor(cal.ColorSelectedBg(), cal.ColorHolidayBg()));
 }
+
+TEST_F(MiniCal, DisabledCalendarGraysItsTexts)
+{
+    // The darkest pixel of a cell is its text's ink (the cells are lighter than any text
+    // color): black while enabled, gray while disabled, also on the gray cells. The cells
+    // keep their backgrounds.
+    auto darkest = [](const QImage& image, const QRect& area) {
+        int level = 255;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                level = std::min(level, qGray(image.pixel(x, y)));
+        return level;
+    };
+    const QRect day = cal.CellRect(1, 3).ToQRect();     // Monday 6 May
+    const QRect weekDay = cal.CellRect(1, 1).ToQRect(); // "Mon" on $C0C0C0
+    // "<" inside its frame
+    const QRect button = cal.CellRect(2, 0).ToQRect().adjusted(3, 3, -3, -3);
+    const int gray = qGray(ToQRgb(clGray));
+    const QImage enabled = Render(&cal);
+    EXPECT_LT(darkest(enabled, day), 64);
+    EXPECT_LT(darkest(enabled, button), 64);
+    cal.setEnabled(false);
+    const QImage disabled = Render(&cal);
+    EXPECT_NEAR(darkest(disabled, day), gray, 8);
+    EXPECT_NEAR(darkest(disabled, weekDay), gray, 8);
+    EXPECT_NEAR(darkest(disabled, button), gray, 8);
+    EXPECT_EQ(ColorAt(disabled, day.left() + 1, day.bottom() - 1), 0xF8F8F8u);
+}

@@ -178,13 +178,7 @@ TEST(ThumbnailsPainting, ImagesKeepTheirAspectRatio)
     for (const Case& c : cases) {
         TThumbnails grid;
         Prepare(grid);
-        grid.OnImageRequest = [&](TObject*, int id, TThumbnails::TImageRequestProcessing& how,
-                                  int&, TBitmap& buffer) {
-            if (id != 1)
-                return;
-            how = TThumbnails::irpShowSlide;
-            FillBuffer(buffer, c.w, c.h, clRed);
-        };
+        ShowImageOnSlide1(grid, [&c](TBitmap& buffer) { FillBuffer(buffer, c.w, c.h, clRed); });
         grid.Refresh();
         const QImage face = Face(grid);
         EXPECT_EQ(InkBounds(face, QRect(10, 12, 135, 135), Cover), c.drawn) << c.w << "x" << c.h;
@@ -275,15 +269,11 @@ TEST(ThumbnailsPainting, AntiAliasSmoothsScaledImages)
 {
     TThumbnails grid;
     Prepare(grid);
-    grid.OnImageRequest = [](TObject*, int id, TThumbnails::TImageRequestProcessing& how, int&,
-                             TBitmap& buffer) {
-        if (id != 1)
-            return;
-        how = TThumbnails::irpShowSlide;
+    ShowImageOnSlide1(grid, [](TBitmap& buffer) {
         FillBuffer(buffer, 2, 2, clBlack);
         buffer.Canvas()->SetPixels(0, 0, clWhite);
         buffer.Canvas()->SetPixels(1, 1, clWhite);
-    };
+    });
     const QRect area(17, 19, 120, 120);
     grid.Refresh();
     QImage face = Face(grid);
@@ -291,4 +281,33 @@ TEST(ThumbnailsPainting, AntiAliasSmoothsScaledImages)
     grid.SetAntiAlias(true);
     face = Face(grid);
     EXPECT_LT(CountColor(face, area, clWhite) + CountColor(face, area, clBlack), 120 * 120 / 2);
+}
+
+TEST(ThumbnailsPainting, DisabledGridShowsGrayImagesAndNumbers)
+{
+    TThumbnails grid;
+    Prepare(grid);
+    ShowImageOnSlide1(grid, [](TBitmap& buffer) { FillBuffer(buffer, 30, 30, clRed); });
+    const QRect image(17, 19, 120, 120);
+    const QRect card(146 + 8, 12 + 28, 118, 78); // slide 2's white card
+    grid.setEnabled(false);
+    QImage face = Face(grid);
+    int colored = 0;
+    int darkest = 255;
+    for (int y = image.top(); y <= image.bottom(); ++y)
+        for (int x = image.left(); x <= image.right(); ++x) {
+            const QRgb p = face.pixel(x, y);
+            colored += qRed(p) != qGreen(p) || qGreen(p) != qBlue(p);
+        }
+    for (int y = card.top(); y <= card.bottom(); ++y)
+        for (int x = card.left(); x <= card.right(); ++x)
+            darkest = std::min(darkest, qGray(face.pixel(x, y)));
+    EXPECT_EQ(colored, 0);
+    EXPECT_EQ(CountColor(face, image, clRed), 0);
+    EXPECT_NEAR(darkest, qGray(ToQRgb(clGray)), 8); // the number in gray
+
+    grid.setEnabled(true);
+    face = Face(grid);
+    EXPECT_EQ(CountColor(face, image, clRed), 120 * 120);
+    EXPECT_EQ(ColorAt(face, 10, 12), Cover); // boxes keep their fill throughout
 }

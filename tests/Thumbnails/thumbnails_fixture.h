@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace thumbstest {
 
 constexpr vek::TColor Back = 0x00404040;
@@ -44,6 +46,19 @@ inline void FillBuffer(vek::TBitmap& buffer, int width, int height, vek::TColor 
     buffer.SetSize(width, height);
     buffer.Canvas()->Brush()->SetColor(color);
     buffer.Canvas()->FillRect(vek::TRect(0, 0, width, height));
+}
+
+// Slide 1 shows the image draw puts into the buffer; the other slides their numbered card.
+inline void ShowImageOnSlide1(vek::TThumbnails& grid, std::function<void(vek::TBitmap&)> draw)
+{
+    grid.OnImageRequest = [draw](vek::TObject*, int id,
+                                 vek::TThumbnails::TImageRequestProcessing& how, int&,
+                                 vek::TBitmap& buffer) {
+        if (id != 1)
+            return;
+        how = vek::TThumbnails::irpShowSlide;
+        draw(buffer);
+    };
 }
 
 inline void SendMouse(QWidget& widget, QEvent::Type type, QPoint pos,

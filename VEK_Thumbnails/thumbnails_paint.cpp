@@ -1,6 +1,6 @@
 // Painting of the thumbnail grid: every visible slide into an off-screen bitmap, which
 // is then copied to the control in one step.
-#include "VEK_Thumbnails.h"
+#include "thumbnails_p.h"
 
 #include <frame/baselib/drawing.h>
 #include <frame/runtime/rtl.h>
@@ -39,68 +39,69 @@ private:
 
 void TThumbnails::Paint()
 {
-    if ((!Visible() && !ComponentState().testFlag(csDesigning)) || FPainting)
+    if ((!Visible() && !ComponentState().testFlag(csDesigning)) || d->painting)
         return;
-    TPaintGuard guard(FPainting);
+    TPaintGuard guard(d->painting);
+    constexpr int Border = Private::Border;
     const int W = Width();
     const int H = Height();
     TBitmap face(W, H);
     TCanvas* fc = face.Canvas();
     fc->Font()->Assign(Font());
-    SetPenAndBrush(fc, FColorBackGnd);
+    SetPenAndBrush(fc, d->colors.BackGnd);
     fc->Rectangle(0, 0, W, H);
 
-    const int P = Pitch();
-    const int columns = std::max(1, (W + FSlideDistance - 2 * Border) / P);
-    if (columns != FNumSlidesHoriz) {
-        FNumSlidesHoriz = columns;
-        FFirstThumbIdx = NormalizedScroll(FFirstThumbIdx);
+    const int P = d->Pitch();
+    const int columns = std::max(1, (W + d->slideDistance - 2 * Border) / P);
+    if (columns != d->numSlidesHoriz) {
+        d->numSlidesHoriz = columns;
+        d->firstThumbIdx = d->NormalizedScroll(d->firstThumbIdx);
     }
-    FNumSlidesVert = H / P + 1;
+    d->numSlidesVert = H / P + 1;
 
     if (OnFirstImageRequest)
         OnFirstImageRequest(this);
     TBitmap buffer;
-    const qint64 first = Trunc(FFirstThumbIdx);
-    const int top = FSlideDistance - ScrollOffset() + Border;
-    for (int i = 1; i <= FNumSlidesHoriz; ++i) {
-        for (int j = 1; j <= FNumSlidesVert; ++j) {
-            const qint64 n = first + qint64(j - 1) * FNumSlidesHoriz + i - 1;
-            if (IsSlide(n))
-                PaintSlide(fc, buffer, int(n), (i - 1) * P + Border, (j - 1) * P + top);
+    const qint64 first = Trunc(d->firstThumbIdx);
+    const int top = d->slideDistance - d->ScrollOffset() + Border;
+    for (int i = 1; i <= d->numSlidesHoriz; ++i) {
+        for (int j = 1; j <= d->numSlidesVert; ++j) {
+            const qint64 n = first + qint64(j - 1) * d->numSlidesHoriz + i - 1;
+            if (d->IsSlide(n))
+                d->PaintSlide(fc, buffer, int(n), (i - 1) * P + Border, (j - 1) * P + top);
         }
     }
     if (OnLastImageRequest)
         OnLastImageRequest(this);
 
-    SetPenAndBrush(fc, FColorBackGnd);
+    SetPenAndBrush(fc, d->colors.BackGnd);
     fc->Rectangle(0, 0, W, Border);
     fc->Rectangle(0, H - Border, W, H);
-    DrawGrayFrame(fc, FFrameStyle, 0, 0, W - 2, H - 2);
+    DrawGrayFrame(fc, d->frameStyle, 0, 0, W - 2, H - 2);
 
     TCanvas* canvas = Canvas();
     canvas->SetCopyMode(cmSrcCopy);
     canvas->Draw(0, 0, &face);
     // The mouse is still over the focused slide: keep its outline through repaints.
-    if (FFocusLinewidth > 0 && FFocusedSlide != 0)
-        HiLite(FFocusedSlide);
+    if (d->focusLinewidth > 0 && d->focusedSlide != 0)
+        HiLite(d->focusedSlide);
 }
 
-void TThumbnails::PaintSlide(TCanvas* canvas, TBitmap& buffer, int n, int x, int y)
+void TThumbnails::Private::PaintSlide(TCanvas* canvas, TBitmap& buffer, int n, int x, int y)
 {
     const int right = x + BoxSize();
     const int bottom = y + BoxSize();
     TImageRequestProcessing how = irpShowEmpty;
     int mark = -1;
-    if (OnImageRequest)
-        OnImageRequest(this, n, how, mark, buffer);
+    if (q->OnImageRequest)
+        q->OnImageRequest(q, n, how, mark, buffer);
 
     canvas->Pen()->SetWidth(1);
     canvas->Pen()->SetStyle(psSolid);
     if (how != irpShowNothing) {
-        SetPenAndBrush(canvas, SlideSelected(n) ? FColorSelected : FColorCover);
+        SetPenAndBrush(canvas, q->SlideSelected(n) ? colors.Selected : colors.Cover);
         canvas->Rectangle(x, y, right + 1, bottom + 1);
-        DrawGrayFrame(canvas, FOuterFrameStyle, x, y, right, bottom);
+        DrawGrayFrame(canvas, outerFrameStyle, x, y, right, bottom);
     }
     canvas->Pen()->SetColor(clBlack);
     if (how == irpShowEmpty)
@@ -108,33 +109,33 @@ void TThumbnails::PaintSlide(TCanvas* canvas, TBitmap& buffer, int n, int x, int
     else if (how == irpShowSlide && buffer.Width() > 0 && buffer.Height() > 0)
         PaintImage(canvas, buffer, x, y);
     if (mark != -1) {
-        canvas->Pen()->SetColor(FColorMark);
+        canvas->Pen()->SetColor(colors.Mark);
         DrawMarkOnCanvas(canvas, mark, x + 10, y + 12);
     }
-    if (OnSlideRendered)
-        OnSlideRendered(this, canvas, x, y, n);
+    if (q->OnSlideRendered)
+        q->OnSlideRendered(q, canvas, x, y, n);
 }
 
 // A blank white card across the image area with the slide number in its middle.
-void TThumbnails::PaintCard(TCanvas* canvas, int n, int x, int y)
+void TThumbnails::Private::PaintCard(TCanvas* canvas, int n, int x, int y)
 {
-    const int m = FSlideMargin;
+    const int m = slideMargin;
     const int right = x + BoxSize();
     const int bottom = y + BoxSize();
     canvas->Brush()->SetColor(clWhite);
     canvas->Rectangle(x + m, y + m + 20, right - m, bottom - m - 20);
     const QString text = QString::number(n);
-    canvas->Font()->SetColor(clBlack);
+    canvas->Font()->SetColor(q->isEnabled() ? clBlack : clGray); // the disabled gray
     canvas->TextOut((x + right) / 2 - canvas->TextWidth(text) / 2,
                     (y + bottom) / 2 - canvas->TextHeight(text) / 2, text);
 }
 
 // The image keeps its aspect ratio: its longer side spans the image area, the shorter
 // one is centred.
-void TThumbnails::PaintImage(TCanvas* canvas, const TBitmap& buffer, int x, int y)
+void TThumbnails::Private::PaintImage(TCanvas* canvas, const TBitmap& buffer, int x, int y)
 {
-    const int s = FSlideSize;
-    const int m = FSlideMargin;
+    const int s = slideSize;
+    const int m = slideMargin;
     const double W = buffer.Width();
     const double H = buffer.Height();
     TRect target;
@@ -147,58 +148,60 @@ void TThumbnails::PaintImage(TCanvas* canvas, const TBitmap& buffer, int x, int 
         const int top = y + m + (s - h) / 2;
         target = TRect(x + m, top, x + m + s, top + h);
     }
-    canvas->SetStretchBltMode(FAntiAlias ? smHalftone : smColorOnColor);
-    canvas->StretchBlt(target, buffer.Image(), TRect(0, 0, buffer.Width(), buffer.Height()),
-                       cmSrcCopy);
-    DrawGrayFrame(canvas, FInnerFrameStyle, target.Left, target.Top, target.Right,
+    // A disabled grid shows its images in gray, as disabled icons are.
+    const QImage image = q->isEnabled() ? buffer.Image()
+                                        : buffer.Image().convertToFormat(QImage::Format_Grayscale8);
+    canvas->SetStretchBltMode(antiAlias ? smHalftone : smColorOnColor);
+    canvas->StretchBlt(target, image, TRect(0, 0, buffer.Width(), buffer.Height()), cmSrcCopy);
+    DrawGrayFrame(canvas, innerFrameStyle, target.Left, target.Top, target.Right,
                   target.Bottom);
 }
 
 // ---- focus outline ---------------------------------------------------------------------
 
-void TThumbnails::HiLite(int SldNum) { DrawOutline(SldNum, FColorFocus); }
+void TThumbnails::HiLite(int SldNum) { d->DrawOutline(SldNum, d->colors.Focus); }
 
 void TThumbnails::ResetLastHiLite()
 {
-    DrawOutline(FFocusedSlide,
-                SlideSelected(FFocusedSlide) ? FColorSelected : FColorCover);
+    d->DrawOutline(d->focusedSlide,
+                   SlideSelected(d->focusedSlide) ? d->colors.Selected : d->colors.Cover);
 }
 
 // The outline lies two pixels inside the slide box, FocusLinewidth rings thick, drawn
 // directly on the control; the bands are restored afterwards so that no outline shows
 // in them.
-void TThumbnails::DrawOutline(int SldNum, TColor color)
+void TThumbnails::Private::DrawOutline(int SldNum, TColor color)
 {
     if (!IsSlide(SldNum))
         return;
-    const int H = Height();
+    const int H = q->Height();
     int X = 0;
     int Y = 0;
-    CalcSlidePos(SldNum, X, Y);
+    q->CalcSlidePos(SldNum, X, Y);
     const int B = BoxSize();
     const int left0 = X + 2;
     const int top0 = std::max(Y + 2, 2);
     const int bottom0 = std::min(H - 3, Y + B - 2);
     if (top0 > bottom0)
         return; // scrolled out of view
-    TCanvas* canvas = Canvas();
+    TCanvas* canvas = q->Canvas();
     canvas->Pen()->SetColor(color);
     canvas->Pen()->SetWidth(1);
     canvas->Pen()->SetStyle(psSolid);
     canvas->Pen()->SetMode(pmCopy);
-    for (int i = 1; i <= FFocusLinewidth; ++i)
+    for (int i = 1; i <= focusLinewidth; ++i)
         DrawRectangle(canvas, left0 + i - 1, top0 + i - 1, X + B - i - 1, bottom0 - i + 1);
     PaintBands(canvas);
 }
 
 // The top and bottom bands inside the control frame (which is two pixels wide, with its
 // right and bottom lines at Width - 2 and Height - 2).
-void TThumbnails::PaintBands(TCanvas* canvas)
+void TThumbnails::Private::PaintBands(TCanvas* canvas)
 {
     constexpr int inset = 2;
-    const int W = Width();
-    const int H = Height();
-    SetPenAndBrush(canvas, FColorBackGnd);
+    const int W = q->Width();
+    const int H = q->Height();
+    SetPenAndBrush(canvas, colors.BackGnd);
     canvas->Rectangle(inset, inset, W - 1 - inset, Border);
     canvas->Rectangle(inset, H - Border, W - 1 - inset, H - 1 - inset);
 }
