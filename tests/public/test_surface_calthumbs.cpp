@@ -19,25 +19,6 @@ using namespace vek;
 
 namespace {
 
-// Qt hands an application palette change to the widgets through posted events, while
-// the palette check renders right after the switch, without an event loop. This filter
-// gives every widget the change at once, as the event loop would a moment later.
-class PaletteChangeAtOnce : public QObject {
-public:
-    PaletteChangeAtOnce() { qApp->installEventFilter(this); }
-    ~PaletteChangeAtOnce() override { qApp->removeEventFilter(this); }
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (watched == qApp && event->type() == QEvent::ApplicationPaletteChange) {
-            for (QWidget* widget : QApplication::allWidgets()) {
-                QEvent change(QEvent::ApplicationPaletteChange);
-                QCoreApplication::sendEvent(widget, &change);
-            }
-        }
-        return false;
-    }
-};
-
 // A fixed month without today's circle, so that two calendars made at different times
 // paint alike. Its buttons take the palette's button colors.
 TMiniCal* MakeCalendar()
@@ -65,7 +46,6 @@ QMetaMethod NotifySignal(const QObject& object, const char* property)
 
 TEST(MiniCalSurface, BehavesAsAQtWidget)
 {
-    PaletteChangeAtOnce palette;
     vektest::ExpectQtSurface(MakeCalendar);
 }
 
@@ -179,7 +159,6 @@ using thumbstest::Click;
 TEST(ThumbnailsSurface, BehavesAsAQtWidget)
 {
     // The default background is the palette's button face.
-    PaletteChangeAtOnce palette;
     vektest::ExpectQtSurface([] { return new TThumbnails; });
 }
 

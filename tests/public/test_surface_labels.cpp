@@ -34,24 +34,6 @@ struct SurfaceCase {
     bool disabledLook;
 };
 
-// An application palette switch reaches the widgets as posted events: they are
-// delivered before the control is rendered again, as an event loop would.
-void ExpectDeliveredPaletteSwitchRepaints(const vektest::WidgetFactory& make)
-{
-    std::unique_ptr<QWidget> control(make());
-    const QImage light = Render(control.get());
-    const QPalette saved = QApplication::palette();
-    QApplication::setPalette(vektest::DarkPalette());
-    QCoreApplication::sendPostedEvents();
-    const QImage switched = Render(control.get());
-    std::unique_ptr<QWidget> createdDark(make());
-    const QImage fresh = Render(createdDark.get());
-    QApplication::setPalette(saved);
-    QCoreApplication::sendPostedEvents();
-    EXPECT_NE(switched, light) << "the dark palette changed no pixel";
-    EXPECT_EQ(switched, fresh) << "stale pixels after the switch";
-}
-
 // The seven-segment display, the dot-matrix label and the gradient have no disabled
 // look (a panel shows its value either way): disabled, also from the start, they show
 // the enabled picture.
@@ -89,7 +71,7 @@ void ExpectLabelSurface(const SurfaceCase& c)
     }
     {
         SCOPED_TRACE("palette");
-        ExpectDeliveredPaletteSwitchRepaints(c.themed);
+        vektest::ExpectPaletteSwitchRepaints(c.themed);
     }
 }
 
