@@ -26,11 +26,19 @@ class PaletteScope {
 public:
     explicit PaletteScope(const QPalette& palette) : FSaved(QApplication::palette())
     {
-        QApplication::setPalette(palette);
+        Apply(palette);
     }
-    ~PaletteScope() { QApplication::setPalette(FSaved); }
+    ~PaletteScope() { Apply(FSaved); }
 
 private:
+    // Qt posts the change to top-level widgets; an application's event loop delivers it,
+    // a check must do so itself before it renders.
+    static void Apply(const QPalette& palette)
+    {
+        QApplication::setPalette(palette);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::ApplicationPaletteChange);
+    }
+
     QPalette FSaved;
 };
 
