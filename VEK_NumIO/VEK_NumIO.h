@@ -199,6 +199,7 @@ public:
     void Assign(const TPersistent* Source) override;
 
 public Q_SLOTS:
+    /// Sets Value (see there); a slot, so that other widgets can drive it.
     void SetValue(double value);
 
 Q_SIGNALS:
@@ -529,6 +530,7 @@ public:
     TOnGaugeChangeEvent OnGaugeChange;
 
 public Q_SLOTS:
+    /// Sets Value (see there); a slot, so that other widgets can drive it.
     void SetValue(double value);
 
 Q_SIGNALS:

@@ -71,6 +71,7 @@ public:
     /// Called with the finished text just before it is drawn; the handler may change it.
     using TBeforeDisplayEvent = std::function<void(TObject* Sender, QString& Text)>;
 
+    /// A label of 160 x 28 pixels showing 0.00 in a sunken box.
     explicit TNumLab(QWidget* parent = nullptr);
     ~TNumLab() override;
 
@@ -175,6 +176,7 @@ public:
     TBeforeDisplayEvent OnBeforeDisplay;
 
 public Q_SLOTS:
+    /// Sets Value (see there); a slot, so that other widgets can drive it.
     void SetValue(double value);
 
 Q_SIGNALS:
