@@ -1,7 +1,9 @@
-#include "VEK_NumIO.h"
+// TNumIO: construction, properties, value and the change check.
+#include "numio_p.h"
 
-#include <frame/core/application.h>
 #include <frame/baselib/mathlib.h>
+#include <frame/core/application.h>
+#include <frame/core/change.h>
 #include <frame/runtime/rtl.h>
 
 #include <algorithm>
@@ -17,66 +19,72 @@ bool HasDigit(const QString& text)
 
 } // namespace
 
-TNumIO::TNumIO(QWidget* parent) : TCustomEdit(parent)
+TNumIO::TNumIO(QWidget* parent) : TCustomEdit(parent), d(std::make_unique<Private>(this))
 {
     if (ComponentState() & csDesigning) {
-        FMinimum = -uc_MaxDouble;
-        FMaximum = uc_MaxDouble;
+        d->minimum = -uc_MaxDouble;
+        d->maximum = uc_MaxDouble;
     }
     SetTextInternal(QString());
 }
 
+TNumIO::~TNumIO() = default;
+
 // ---- properties ----------------------------------------------------------------------
+
+TInFormat TNumIO::InputFormat() const { return d->inFormat; }
+int TNumIO::FixPointDecPlaces() const { return d->fixPDecPl; }
+double TNumIO::RangeLow() const { return d->minimum; }
+double TNumIO::RangeHigh() const { return d->maximum; }
+TDecPSep TNumIO::DecPlaceSep() const { return d->decPSep; }
+bool TNumIO::Beep() const { return d->beep; }
+void TNumIO::SetBeep(bool value) { d->beep = value; }
 
 void TNumIO::SetInputFormat(TInFormat value)
 {
-    if (FInFormat == value)
-        return;
-    FInFormat = value;
-    Recheck();
+    if (vek::Change(d->inFormat, value))
+        d->Recheck();
 }
 
 void TNumIO::SetFixPointDecPlaces(int value)
 {
-    FFixPDecPl = std::clamp(value, 1, 8);
+    d->fixPDecPl = std::clamp(value, 1, 8);
 }
 
 void TNumIO::SetRangeLow(double value)
 {
-    if (value >= FMaximum) {
-        FMinimum = FMaximum;
-        FMaximum = value;
+    if (value >= d->maximum) {
+        d->minimum = d->maximum;
+        d->maximum = value;
     } else {
-        FMinimum = value;
+        d->minimum = value;
     }
-    Recheck();
+    d->Recheck();
 }
 
 void TNumIO::SetRangeHigh(double value)
 {
-    if (value > FMinimum) {
-        FMaximum = value;
+    if (value > d->minimum) {
+        d->maximum = value;
     } else {
-        FMaximum = FMinimum;
-        FMinimum = value;
+        d->maximum = d->minimum;
+        d->minimum = value;
     }
-    Recheck();
+    d->Recheck();
 }
 
 void TNumIO::SetDecPlaceSep(TDecPSep value)
 {
-    if (FDecPSep == value)
-        return;
-    FDecPSep = value;
-    Recheck();
+    if (vek::Change(d->decPSep, value))
+        d->Recheck();
 }
 
 // The rules changed: the last accepted text may no longer be acceptable, so a text that
 // does not fit any more is cleared rather than restored.
-void TNumIO::Recheck()
+void TNumIO::Private::Recheck()
 {
-    FOldText.clear();
-    RunGuarded(this, [this] { Change(); });
+    oldText.clear();
+    RunGuarded(q, [this] { q->Change(); });
 }
 
 // ---- value ---------------------------------------------------------------------------
@@ -91,16 +99,16 @@ double TNumIO::Value() const
         text += u'0';
     // The comma became a point above, so the point must be read whatever DecPlaceSep says.
     double value = 0;
-    return vek::ConvertNumString(text, FInFormat, smBoth, value) ? value : 0.0;
+    return vek::ConvertNumString(text, d->inFormat, smBoth, value) ? value : 0.0;
 }
 
 void TNumIO::SetValue(double value)
 {
     const auto bits = quint32(quint64(Round(value)));
     QString text;
-    switch (FInFormat) {
+    switch (d->inFormat) {
     case itFloat: text = FormatReal(1, 8, value); break;
-    case itFixPoint: text = FormatReal(1, FFixPDecPl, value); break;
+    case itFixPoint: text = FormatReal(1, d->fixPDecPl, value); break;
     case itInt: text = FormatReal(1, 0, value); break;
     case itHex: text = FormatHex(bits, 8); break;
     case itOct: text = FormatOct(bits, 8); break;
@@ -108,35 +116,49 @@ void TNumIO::SetValue(double value)
     default: text = FormatReal(12, -2, value); break;
     }
     // The builders write "."; a comma-only field would refuse every later keystroke.
-    const bool decimal = FInFormat == itExp || FInFormat == itFloat || FInFormat == itDynamic;
-    if (decimal && SeparatorModeOf(FDecPSep) == smComma)
+    const bool decimal = d->inFormat == itExp || d->inFormat == itFloat || d->inFormat == itDynamic;
+    if (decimal && SeparatorModeOf(d->decPSep) == smComma)
         text.replace(u'.', u',');
     SetTextInternal(text);
     // What the application wrote is what a refused keystroke falls back to.
-    FOldText = text;
+    d->oldText = text;
+    d->NotifyValue();
+}
+
+void TNumIO::Private::NotifyValue()
+{
+    const double value = q->Value();
+    if (vek::Change(notifiedValue, value))
+        emit q->valueChanged(value);
 }
 
 bool TNumIO::ConvertNumString(const QString& Text, double& Value) const
 {
-    return vek::ConvertNumString(Text, FInFormat, SeparatorModeOf(FDecPSep), Value);
+    return vek::ConvertNumString(Text, d->inFormat, SeparatorModeOf(d->decPSep), Value);
 }
 
 // ---- the change check ------------------------------------------------------------------
 
 void TNumIO::Change()
 {
-    if (ComponentState() & (csDesigning | csLoading))
-        return;
-    const QString text = Text();
-    if (FInFormat == itFixPoint)
+    // A form designer, or a form whose settings are still arriving, takes any text.
+    if (!(ComponentState() & (csDesigning | csLoading)))
+        d->Check();
+    d->NotifyValue();
+}
+
+void TNumIO::Private::Check()
+{
+    const QString text = q->Text();
+    if (inFormat == itFixPoint)
         MoveCaretForFixPoint(text);
     double value = 0;
     if (ConvertForCheck(text, value)) {
-        if (FInFormat == itFixPoint && HasDigit(text))
+        if (inFormat == itFixPoint && HasDigit(text))
             RewriteFixPoint(value);
         if (InRange(value)) {
-            FOldText = Text();
-            TCustomEdit::Change();
+            oldText = q->Text();
+            q->TCustomEdit::Change();
             return;
         }
     }
@@ -147,53 +169,53 @@ void TNumIO::Loaded()
 {
     TCustomEdit::Loaded();
     // Checks were held back while the stored settings arrived in arbitrary order.
-    Recheck();
+    d->Recheck();
 }
 
-bool TNumIO::ConvertForCheck(const QString& text, double& value) const
+bool TNumIO::Private::ConvertForCheck(const QString& text, double& value) const
 {
     // An empty field is a cleared field: value 0, always acceptable.
     value = 0;
     if (text.isEmpty())
         return true;
-    int mode = SeparatorModeOf(FDecPSep);
+    int mode = SeparatorModeOf(decPSep);
     // Fixed-point texts are written with "." whatever the separator choice.
-    if (FInFormat == itFixPoint)
+    if (inFormat == itFixPoint)
         mode |= smPoint;
-    return vek::ConvertNumString(text, FInFormat, mode, value);
+    return vek::ConvertNumString(text, inFormat, mode, value);
 }
 
 // The period of a fixed-point text was deleted or doubled: the caret goes back to where
 // the period stood in the last accepted text.
-void TNumIO::MoveCaretForFixPoint(const QString& text)
+void TNumIO::Private::MoveCaretForFixPoint(const QString& text)
 {
-    const qsizetype oldPoint = FOldText.indexOf(u'.'); // 0-based, -1 if none
+    const qsizetype oldPoint = oldText.indexOf(u'.'); // 0-based, -1 if none
     const qsizetype point = text.indexOf(u'.');
     if (point < 0 && oldPoint >= 0)
-        SetSelStart(int(oldPoint > 0 ? oldPoint : oldPoint + 1));
+        q->SetSelStart(int(oldPoint > 0 ? oldPoint : oldPoint + 1));
     if (point >= 0 && text.indexOf(u'.', point + 1) >= 0)
-        SetSelStart(int(oldPoint + 1));
+        q->SetSelStart(int(oldPoint + 1));
 }
 
-void TNumIO::RewriteFixPoint(double value)
+void TNumIO::Private::RewriteFixPoint(double value)
 {
-    const int caret = SelStart();
-    SetTextInternal(FormatReal(1, FFixPDecPl, value));
-    SetSelStart(caret);
+    const int caret = q->SelStart();
+    q->SetTextInternal(FormatReal(1, fixPDecPl, value));
+    q->SetSelStart(caret);
 }
 
-bool TNumIO::InRange(double value) const
+bool TNumIO::Private::InRange(double value) const
 {
-    return value == 0 || (value >= FMinimum && value <= FMaximum);
+    return value == 0 || (value >= minimum && value <= maximum);
 }
 
-void TNumIO::Refuse()
+void TNumIO::Private::Refuse()
 {
-    const int caret = SelStart();
-    SetTextInternal(FOldText);
-    SetSelStart(std::max(0, caret - 1));
-    repaint();
-    if (FBeep)
+    const int caret = q->SelStart();
+    q->SetTextInternal(oldText);
+    q->SetSelStart(std::max(0, caret - 1));
+    q->repaint();
+    if (beep)
         MessageBeep(MB_OK);
 }
 
@@ -206,12 +228,8 @@ void TNumIO::Assign(const TPersistent* Source)
         TCustomEdit::Assign(Source);
         return;
     }
-    FInFormat = source->FInFormat;
-    FBeep = source->FBeep;
-    FMinimum = source->FMinimum;
-    FMaximum = source->FMaximum;
-    FDecPSep = source->FDecPSep;
-    Recheck();
+    static_cast<numio::TSettings&>(*d) = *source->d;
+    d->Recheck();
 }
 
 void TNumIO::AssignTo(TPersistent* Dest) const

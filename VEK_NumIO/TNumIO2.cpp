@@ -1,135 +1,192 @@
-// TNumIO2: construction, properties, the value <-> text conversions and copying.
-#include "VEK_NumIO.h"
+// TNumIO2: construction, properties of look and geometry, size hints and copying.
+#include "numio2_p.h"
 
-#include <frame/baselib/drawing.h>
-#include <frame/baselib/mathlib.h>
-#include <frame/runtime/rtl.h>
-#include <frame/baselib/strutils.h>
+#include <frame/core/change.h>
 #include <frame/core/timers.h>
 
+#include <QFontMetrics>
+
 #include <cmath>
-#include <limits>
 
 namespace vek {
 
 namespace {
 
-// The separator character of a separator choice ("both" writes a point).
-QChar SeparatorCharOf(TDecPSep choice)
-{
-    switch (choice) {
-    case dsSystemDefault: return DecimalSeparator();
-    case dsComma: return QLatin1Char(',');
-    default: return QLatin1Char('.');
-    }
-}
-
-bool IsSeparatorIn(QChar c, TSeparatorMode mode)
-{
-    return (c == QLatin1Char('.') && (mode & smPoint)) || (c == QLatin1Char(',') && (mode & smComma));
-}
-
-// 1-based place of the first separator of the mode (0 when there is none).
-qsizetype FirstSeparatorPlace(const QString& text, TSeparatorMode mode)
-{
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (IsSeparatorIn(text.at(i), mode))
-            return i + 1;
-    }
-    return 0;
-}
-
-double ScanWholeFloat(QStringView text)
-{
-    qsizetype position = 1;
-    return ScanFloat(text, true, smBoth, position);
-}
+constexpr int DefaultWidth = 160;
+constexpr int DefaultHeight = 28;
+// The field is never lower: the spin buttons need it.
+constexpr int MinimumHeight = 18;
+// Room above and below the text line: the default height holds a 14-pixel line.
+constexpr int TextMargins = 14;
+// Gap before (7) and after (6) a unit text that fits its area.
+constexpr int RightTextPadding = 13;
 
 } // namespace
 
-TNumIO2::TNumIO2(QWidget* parent) : TCustomControl(parent)
+TNumIO2::TNumIO2(QWidget* parent) : TCustomControl(parent), d(std::make_unique<Private>(this))
 {
-    SetDefaultSize(160, 28);
+    SetDefaultSize(DefaultWidth, DefaultHeight);
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     SetTabStop(true);
-    FCaretTimerH = new TTimerWindow(this);
-    FCaretTimerH->OnTimer = [this](int) { CaretTick(); };
-    UpdateTimer();
+    d->caretTimer = new TTimerWindow(this);
+    d->caretTimer->OnTimer = [this](int) { d->CaretTick(); };
+    d->UpdateTimer();
 }
 
 TNumIO2::~TNumIO2()
 {
-    // The timer window is a child QObject; stop it before the members it calls go.
-    FCaretTimerH->OnTimer = nullptr;
+    // The timer window is a child QObject; stop it before the data it works on goes.
+    d->caretTimer->OnTimer = nullptr;
 }
 
 void TNumIO2::CreateWnd()
 {
     TCustomControl::CreateWnd();
-    FSuppressPaint = false;
+    d->suppressPaint = false;
     Invalidate();
 }
 
-template <typename T>
-void TNumIO2::Change(T& field, const T& value)
-{
-    if (field == value)
-        return;
-    field = value;
-    Paint();
-}
+// ---- getters -------------------------------------------------------------------------
+
+TAlignment TNumIO2::Alignment() const { return d->alignment; }
+bool TNumIO2::AutoSize() const { return d->autoSize; }
+bool TNumIO2::Beep() const { return d->beep; }
+TColor TNumIO2::ColorBoxBG() const { return d->colorBoxBG; }
+TColor TNumIO2::ColorBoxText() const { return d->colorBoxText; }
+TColor TNumIO2::ColorWarnBG() const { return d->colorWarnBG; }
+TColor TNumIO2::ColorWarnText() const { return d->colorWarnText; }
+TFrameStyle TNumIO2::FrameStyle() const { return d->frameStyle; }
+bool TNumIO2::HideSelection() const { return d->hideSelection; }
+bool TNumIO2::ReadOnly() const { return d->readOnly; }
+int TNumIO2::TextBoxWidth() const { return d->textBoxWidth; }
+int TNumIO2::LeftSpace() const { return d->leftSpace; }
+QString TNumIO2::LeftText() const { return d->leftText; }
+TAlignment TNumIO2::LeftTextAlignment() const { return d->leftTextAlignment; }
+QString TNumIO2::RightText() const { return d->rightText; }
+TAlignment TNumIO2::RightTextAlignment() const { return d->rightTextAlignment; }
+TColor TNumIO2::ColorOutBG() const { return d->colorOutBG; }
+TColor TNumIO2::ColorOutText() const { return d->colorOutText; }
+TColorScheme TNumIO2::ColorScheme() const { return d->colorScheme; }
+bool TNumIO2::ButVisible() const { return d->buttons.visible; }
+bool TNumIO2::But3D() const { return d->buttons.threeD; }
+int TNumIO2::ButHeight() const { return d->buttons.height; }
+int TNumIO2::ButWidth() const { return d->buttons.width; }
+double TNumIO2::ButIncrem() const { return d->buttons.increment; }
+int TNumIO2::ButSpace() const { return d->buttons.space; }
+TColor TNumIO2::ButColor() const { return d->buttons.color; }
+bool TNumIO2::GaugeVisible() const { return d->gauge.visible; }
+TColor TNumIO2::GaugeColor() const { return d->gauge.color; }
+TColor TNumIO2::GaugeColorBg() const { return d->gauge.colorBg; }
+TColor TNumIO2::GaugeColorFrame() const { return d->gauge.colorFrame; }
+TFrameStyle TNumIO2::GaugeFrameStyle() const { return d->gauge.frameStyle; }
+int TNumIO2::GaugeHeight() const { return d->gauge.height; }
+int TNumIO2::GaugeLeftMargin() const { return d->gauge.leftMargin; }
+int TNumIO2::GaugeTopMargin() const { return d->gauge.topMargin; }
+int TNumIO2::GaugeWidth() const { return d->gauge.width; }
+int TNumIO2::MouseAreaCode() const { return d->mouseAreaCode; }
 
 // ---- plain properties ------------------------------------------------------------------
 
-void TNumIO2::SetAlignment(TAlignment value) { Change(FAlignment, value); }
-void TNumIO2::SetAutoSize(bool value) { Change(FAutoSize, value); }
-void TNumIO2::SetButVisible(bool value) { Change(FButVisible, value); }
-void TNumIO2::SetBut3D(bool value) { Change(FBut3D, value); }
-void TNumIO2::SetButColor(TColor value) { Change(FButColor, value); }
-void TNumIO2::SetColorBoxBG(TColor value) { Change(FColorBoxBG, value); }
-void TNumIO2::SetColorBoxText(TColor value) { Change(FColorBoxText, value); }
-void TNumIO2::SetColorOutBG(TColor value) { Change(FColorOutBG, value); }
-void TNumIO2::SetColorOutText(TColor value) { Change(FColorOutText, value); }
-void TNumIO2::SetFrameStyle(TFrameStyle value) { Change(FFrameStyle, value); }
-void TNumIO2::SetGaugeColor(TColor value) { Change(FGaugeColor, value); }
-void TNumIO2::SetGaugeColorBg(TColor value) { Change(FGaugeColorBg, value); }
-void TNumIO2::SetGaugeColorFrame(TColor value) { Change(FGaugeColorFrm, value); }
-void TNumIO2::SetGaugeFrameStyle(TFrameStyle value) { Change(FGaugeFrameSt, value); }
-void TNumIO2::SetGaugeVisible(bool value) { Change(FGaugeVisib, value); }
-void TNumIO2::SetHideSelection(bool value) { Change(FHideSel, value); }
-void TNumIO2::SetLeftText(const QString& value) { Change(FLeftText, value); }
-void TNumIO2::SetLeftTextAlignment(TAlignment value) { Change(FLTAlignment, value); }
-void TNumIO2::SetRightText(const QString& value) { Change(FRightText, value); }
-void TNumIO2::SetRightTextAlignment(TAlignment value) { Change(FRTAlignment, value); }
-void TNumIO2::SetTextBoxWidth(int value) { Change(FTextBoxWidth, value); }
+void TNumIO2::SetAlignment(TAlignment value) { if (Change(d->alignment, value)) Paint(); }
+void TNumIO2::SetBeep(bool value) { d->beep = value; }
+void TNumIO2::SetBut3D(bool value) { if (Change(d->buttons.threeD, value)) Paint(); }
+void TNumIO2::SetButColor(TColor value) { if (Change(d->buttons.color, value)) Paint(); }
+void TNumIO2::SetColorBoxBG(TColor value) { if (Change(d->colorBoxBG, value)) Paint(); }
+void TNumIO2::SetColorBoxText(TColor value) { if (Change(d->colorBoxText, value)) Paint(); }
+void TNumIO2::SetColorOutBG(TColor value) { if (Change(d->colorOutBG, value)) Paint(); }
+void TNumIO2::SetColorOutText(TColor value) { if (Change(d->colorOutText, value)) Paint(); }
+void TNumIO2::SetFrameStyle(TFrameStyle value) { if (Change(d->frameStyle, value)) Paint(); }
+void TNumIO2::SetGaugeColor(TColor value) { if (Change(d->gauge.color, value)) Paint(); }
+void TNumIO2::SetGaugeColorBg(TColor value) { if (Change(d->gauge.colorBg, value)) Paint(); }
+void TNumIO2::SetGaugeColorFrame(TColor value) { if (Change(d->gauge.colorFrame, value)) Paint(); }
+void TNumIO2::SetHideSelection(bool value) { if (Change(d->hideSelection, value)) Paint(); }
+void TNumIO2::SetLeftText(const QString& value) { if (Change(d->leftText, value)) Paint(); }
+
+void TNumIO2::SetGaugeFrameStyle(TFrameStyle value)
+{
+    if (Change(d->gauge.frameStyle, value))
+        Paint();
+}
+
+void TNumIO2::SetLeftTextAlignment(TAlignment value)
+{
+    if (Change(d->leftTextAlignment, value))
+        Paint();
+}
+
+void TNumIO2::SetRightTextAlignment(TAlignment value)
+{
+    if (Change(d->rightTextAlignment, value))
+        Paint();
+}
 
 void TNumIO2::SetButIncrem(double value)
 {
-    if (!std::isnan(value))
-        Change(FButIncrem, value);
+    if (!std::isnan(value) && Change(d->buttons.increment, value))
+        Paint();
 }
 
 // The warning colors repaint on every assignment, so that an application can use them
 // to force a repaint after changing the range outside the setters.
 void TNumIO2::SetColorWarnBG(TColor value)
 {
-    FColorWarnBG = value;
+    d->colorWarnBG = value;
     Paint();
 }
 
 void TNumIO2::SetColorWarnText(TColor value)
 {
-    FColorWarnTxt = value;
+    d->colorWarnText = value;
     Paint();
 }
 
 void TNumIO2::SetColorScheme(TColorScheme value)
 {
-    if (FColorScheme == value)
+    if (!Change(d->colorScheme, value))
         return;
-    FColorScheme = value;
-    const TSchemeLineColors lines = SchemeLineColors(value);
-    FColGrayLine = lines.Gray;
-    FColWhiteLine = lines.White;
+    d->lines = SchemeLineColors(value);
+    Paint();
+}
+
+// ---- properties that decide the natural size -------------------------------------------
+
+void TNumIO2::SetAutoSize(bool value)
+{
+    if (!Change(d->autoSize, value))
+        return;
+    updateGeometry();
+    Paint();
+}
+
+void TNumIO2::SetButVisible(bool value)
+{
+    if (!Change(d->buttons.visible, value))
+        return;
+    updateGeometry();
+    Paint();
+}
+
+void TNumIO2::SetGaugeVisible(bool value)
+{
+    if (!Change(d->gauge.visible, value))
+        return;
+    updateGeometry();
+    Paint();
+}
+
+void TNumIO2::SetRightText(const QString& value)
+{
+    if (!Change(d->rightText, value))
+        return;
+    updateGeometry();
+    Paint();
+}
+
+void TNumIO2::SetTextBoxWidth(int value)
+{
+    if (!Change(d->textBoxWidth, value))
+        return;
+    updateGeometry();
     Paint();
 }
 
@@ -137,292 +194,113 @@ void TNumIO2::SetColorScheme(TColorScheme value)
 
 void TNumIO2::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
 {
-    AHeight = std::max(AHeight, 18);
-    TCustomControl::SetBounds(ALeft, ATop, AWidth, AHeight);
-    FButHeight = std::min(FButHeight, Height());
+    TCustomControl::SetBounds(ALeft, ATop, AWidth, std::max(AHeight, MinimumHeight));
+    d->buttons.height = std::min(d->buttons.height, Height());
     Paint();
 }
 
 void TNumIO2::SetButHeight(int value)
 {
-    if (value == FButHeight)
+    if (value == d->buttons.height)
         return;
-    FButHeight = std::min(std::max(value, 18), Height());
+    d->buttons.height = std::min(std::max(value, MinimumHeight), Height());
+    updateGeometry();
     Paint();
 }
 
 void TNumIO2::SetButWidth(int value)
 {
-    if (value == FButWidth)
+    if (value == d->buttons.width)
         return;
-    FButWidth = std::clamp(value, 8, 50);
+    d->buttons.width = std::clamp(value, 8, 50);
+    updateGeometry();
     Paint();
 }
 
 void TNumIO2::SetButSpace(int value)
 {
-    if (value == FButSpace)
+    if (value == d->buttons.space)
         return;
-    FButSpace = std::clamp(value, 0, 50);
+    d->buttons.space = std::clamp(value, 0, 50);
+    updateGeometry();
     Paint();
 }
 
 void TNumIO2::SetGaugeHeight(int value)
 {
-    if (value == FGaugeHeight)
+    if (value == d->gauge.height)
         return;
-    FGaugeHeight = std::max(std::min(value, Height() - FGaugeTopMarg - 18), 3);
+    d->gauge.height = std::max(std::min(value, Height() - d->gauge.topMargin - 18), 3);
+    updateGeometry();
     Paint();
 }
 
 void TNumIO2::SetGaugeLeftMargin(int value)
 {
-    if (value == FGaugeLeftMarg)
+    if (value == d->gauge.leftMargin)
         return;
-    FGaugeLeftMarg = std::max(std::min(value, Width() - FGaugeWidth), 0);
+    d->gauge.leftMargin = std::max(std::min(value, Width() - d->gauge.width), 0);
+    updateGeometry();
     Paint();
 }
 
 void TNumIO2::SetGaugeTopMargin(int value)
 {
-    if (value == FGaugeTopMarg)
+    if (value == d->gauge.topMargin)
         return;
-    FGaugeTopMarg = std::max(std::min(value, Height() - FGaugeHeight - 18), 0);
+    d->gauge.topMargin = std::max(std::min(value, Height() - d->gauge.height - 18), 0);
+    updateGeometry();
     Paint();
 }
 
 void TNumIO2::SetGaugeWidth(int value)
 {
-    if (value == FGaugeWidth)
+    if (value == d->gauge.width)
         return;
-    FGaugeWidth = std::min(std::max(value, 10), Width() - FGaugeLeftMarg);
+    d->gauge.width = std::min(std::max(value, 10), Width() - d->gauge.leftMargin);
+    updateGeometry();
     Paint();
 }
 
 void TNumIO2::SetLeftSpace(int value)
 {
-    if (value == FLeftSpace || value < 0)
+    if (value == d->leftSpace || value < 0)
         return;
-    FLeftSpace = std::min(value, Width());
+    d->leftSpace = std::min(value, Width());
+    updateGeometry();
     Paint();
 }
 
-// ---- range ---------------------------------------------------------------------------
+// ---- size hints ----------------------------------------------------------------------
 
-void TNumIO2::SetRangeHigh(double value)
+QSize TNumIO2::sizeHint() const
 {
-    if (std::isnan(value))
-        return;
-    FMaximum = value;
-    if (FMinimum > FMaximum)
-        FMinimum = FMaximum;
-    Paint();
+    const QFontMetrics metrics(font());
+    // Box (its frame adds 2), spin buttons (their outline 1), unit text, gauge.
+    int width = d->leftSpace + d->textBoxWidth + 2;
+    if (d->buttons.visible)
+        width += d->buttons.space + d->buttons.width + 1;
+    if (!d->rightText.isEmpty())
+        width += metrics.horizontalAdvance(d->rightText) + RightTextPadding;
+    if (d->gauge.visible)
+        width = std::max(width, d->gauge.leftMargin + d->gauge.width + 1);
+    int height = metrics.height() + TextMargins;
+    if (d->buttons.visible)
+        height = std::max(height, d->buttons.height);
+    height = std::max(height, DefaultHeight) + d->GaugeStripHeight();
+    // AutoSize sets the height at each paint; a layout must not fight it.
+    if (d->autoSize)
+        height = std::max(metrics.height() + 6, MinimumHeight);
+    return QSize(std::max(width, DefaultWidth), height);
 }
 
-void TNumIO2::SetRangeLow(double value)
+QSize TNumIO2::minimumSizeHint() const
 {
-    if (std::isnan(value))
-        return;
-    FMinimum = value;
-    if (FMaximum < FMinimum)
-        FMaximum = FMinimum;
-    Paint();
-}
-
-bool TNumIO2::OutOfRange() const
-{
-    const double value = Value();
-    return value < FMinimum || value > FMaximum;
-}
-
-// ---- number format -------------------------------------------------------------------
-
-void TNumIO2::SetInputFormat(TInFormat value)
-{
-    if (value == FInputFormat)
-        return;
-    const double current = Value();
-    FInputFormat = value;
-    SetValue(current);
-}
-
-void TNumIO2::SetFixPointDecPlaces(int value)
-{
-    if (value == FDecP || value <= 0)
-        return;
-    const double current = Value();
-    FDecP = std::min(value, 15);
-    SetValue(current);
-}
-
-void TNumIO2::SetSignificantDigits(int value)
-{
-    if (value == FSigDig || value <= 0)
-        return;
-    const double current = Value();
-    FSigDig = std::min(value, 15);
-    SetValue(current);
-}
-
-void TNumIO2::SetDecPlaceSep(TDecPSep value)
-{
-    if (value == FDecPSep)
-        return;
-    if (value != dsBoth) {
-        const QChar newChar = SeparatorCharOf(value);
-        if (FDecPSep == dsBoth) {
-            FInBuffer.replace(QLatin1Char('.'), newChar);
-            FInBuffer.replace(QLatin1Char(','), newChar);
-        } else {
-            const QChar oldChar = SeparatorCharOf(FDecPSep);
-            if (oldChar != newChar)
-                FInBuffer = ReplaceCharInString(FInBuffer, oldChar, newChar);
-        }
-    }
-    FDecPSep = value;
-    Paint();
-}
-
-// ---- text and value ------------------------------------------------------------------
-
-bool TNumIO2::CheckValidity(const QString& Instring) const
-{
-    switch (FInputFormat) {
-    case itExp: return IsValidExpText(Instring, true, FDecPSep);
-    case itFloat: return IsValidFixedText(Instring, FDecPSep);
-    case itFixPoint:
-        // Exactly FixPointDecPlaces characters after the separator (or, without one, a
-        // text of that length). Any separator of the current choice counts, so that
-        // comma fields accept their own fixed-point texts.
-        return IsValidFixedText(Instring, FDecPSep)
-               && FirstSeparatorPlace(Instring, SeparatorModeOf(FDecPSep))
-                      == Instring.size() - FDecP;
-    case itInt: return IsValidIntText(Instring);
-    case itHex: return IsValidHexText(Instring);
-    case itOct: return IsValidOctText(Instring);
-    case itBin: return IsValidBinText(Instring);
-    case itDynamic: {
-        if (Instring.isEmpty())
-            return false;
-        const QStringView rest = QStringView(Instring).mid(1);
-        switch (Instring.at(0).unicode()) {
-        case '$': return IsValidHexText(rest);
-        case '%': return IsValidBinText(rest);
-        case '&': return IsValidOctText(rest);
-        default: return IsValidFixedText(Instring, FDecPSep);
-        }
-    }
-    }
-    return false;
-}
-
-void TNumIO2::SetText(const QString& value)
-{
-    if (!value.isEmpty() && !CheckValidity(value))
-        return;
-    FInBuffer = value;
-    FCaretPos = 0;
-    FSelBegin = 0;
-    FSelEnd = 0;
-    Paint();
-}
-
-double TNumIO2::Value() const
-{
-    const QStringView text = FInBuffer;
-    qsizetype position = 1;
-    switch (FInputFormat) {
-    case itInt: {
-        if (!IsValidIntText(text))
-            return 0;
-        bool overflow = false;
-        const qint32 value = ScanInt(text, position, &overflow);
-        return overflow ? 2147483647.0 : value;
-    }
-    // Hex, octal and binary texts are read as the 32-bit pattern they show, as signed
-    // integers: FormatHex of -1 ("FFFFFFFF") reads back as -1.
-    case itHex: return ScanHex(text, position);
-    case itOct: return ScanOct(text, position);
-    case itBin: return ScanBin(text, position);
-    case itDynamic: {
-        if (text.isEmpty())
-            return 0;
-        const QStringView rest = text.mid(1);
-        switch (text.at(0).unicode()) {
-        case '$': return ScanHex(rest, position);
-        case '%': return ScanBin(rest, position);
-        case '&': return ScanOct(rest, position);
-        default: return ScanWholeFloat(text);
-        }
-    }
-    default: return ScanWholeFloat(text);
-    }
-}
-
-QString TNumIO2::TextOfValue(double value) const
-{
-    // NaN and infinities have no text in any format: NaN counts as 0, infinities as the
-    // largest finite values (as the scanners clamp).
-    if (std::isnan(value))
-        value = 0;
-    value = std::clamp(value, -uc_MaxDouble, uc_MaxDouble);
-    // Decimal texts carry the field's own separator, so that they pass its checks.
-    const QChar separator = SeparatorCharOf(FDecPSep);
-    switch (FInputFormat) {
-    case itExp: return FormatReal(FSigDig + 6, -2, value).replace(QLatin1Char('.'), separator);
-    case itFloat:
-    case itFixPoint: return FormatReal(1, FDecP, value).replace(QLatin1Char('.'), separator);
-    case itHex: return FormatHex(quint32(Round(value)), 8);
-    case itOct: return FormatOct(quint32(Round(value)), 11);
-    case itBin: return FormatBin(quint32(Round(value)), 32);
-    default: return QString::number(Round(value));
-    }
-}
-
-void TNumIO2::SetValue(double value)
-{
-    FInBuffer = TextOfValue(value);
-    ClampPositions();
-    Paint();
-}
-
-int TNumIO2::IntegerValue() const
-{
-    const qint64 rounded = Round(Value());
-    if (rounded > std::numeric_limits<qint32>::max() || rounded < std::numeric_limits<qint32>::min())
-        throw EVEKNumIO2Error(ComponentErrorText(Name(), QStringLiteral("integer overflow")));
-    return int(rounded);
-}
-
-// A shorter text (a new value, a deletion) must not leave caret or selection beyond it.
-void TNumIO2::ClampPositions()
-{
-    const int length = int(FInBuffer.size());
-    FCaretPos = std::clamp(FCaretPos, 0, length);
-    FSelBegin = std::clamp(FSelBegin, 0, length);
-    FSelEnd = std::clamp(FSelEnd, FSelBegin, length);
-}
-
-void TNumIO2::SetSelBegin(int value)
-{
-    FSelBegin = value;
-    FSelEnd = std::max(FSelEnd, value);
-    ClampPositions();
-    Paint();
-}
-
-void TNumIO2::SetSelEnd(int value)
-{
-    FSelEnd = value;
-    FSelBegin = std::min(FSelBegin, value);
-    ClampPositions();
-    Paint();
-}
-
-void TNumIO2::Changed()
-{
-    if (OnChange)
-        OnChange(this);
+    int width = d->leftSpace + d->textBoxWidth + 2;
+    if (d->buttons.visible)
+        width += d->buttons.space + d->buttons.width + 1;
+    const int line = std::max(QFontMetrics(font()).height() + 6, MinimumHeight);
+    return QSize(width, d->autoSize ? line : line + d->GaugeStripHeight());
 }
 
 // ---- copying -------------------------------------------------------------------------
@@ -434,44 +312,10 @@ void TNumIO2::Assign(const TPersistent* Source)
         TCustomControl::Assign(Source);
         return;
     }
-    FLeftSpace = source->FLeftSpace;
-    FTextBoxWidth = source->FTextBoxWidth;
-    FDecP = source->FDecP;
-    FSigDig = source->FSigDig;
-    FLeftText = source->FLeftText;
-    FRightText = source->FRightText;
-    FFrameStyle = source->FFrameStyle;
-    FAlignment = source->FAlignment;
-    FRTAlignment = source->FRTAlignment;
-    FLTAlignment = source->FLTAlignment;
-    FColorBoxBG = source->FColorBoxBG;
-    FColorBoxText = source->FColorBoxText;
-    FColorOutBG = source->FColorOutBG;
-    FColorOutText = source->FColorOutText;
-    FColBlackLine = source->FColBlackLine;
-    FColGrayLine = source->FColGrayLine;
-    FColWhiteLine = source->FColWhiteLine;
-    FColorScheme = source->FColorScheme;
-    FInputFormat = source->FInputFormat;
-    FInBuffer = source->FInBuffer;
-    FCaretPos = source->FCaretPos;
-    FCaretVisib = source->FCaretVisib;
-    FMouseAreaCode = source->FMouseAreaCode;
-    FColorWarnBG = source->FColorWarnBG;
-    FColorWarnTxt = source->FColorWarnTxt;
-    FSelBegin = source->FSelBegin;
-    FSelEnd = source->FSelEnd;
-    FDecPSep = source->FDecPSep;
-    FKeyShifted = source->FKeyShifted;
-    FKeyCntrl = source->FKeyCntrl;
-    FHideSel = source->FHideSel;
-    FMaximum = source->FMaximum;
-    FMinimum = source->FMinimum;
-    FOnlineCheck = source->FOnlineCheck;
-    FBeep = source->FBeep;
-    FReadOnly = source->FReadOnly;
-    FAutoSize = source->FAutoSize;
+    static_cast<numio2::TSettings&>(*d) = *source->d;
+    updateGeometry();
     Paint();
+    d->NotifyValue();
 }
 
 void TNumIO2::AssignTo(TPersistent* Dest) const

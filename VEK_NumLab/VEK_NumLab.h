@@ -1,25 +1,32 @@
-// TNumLab: a read-only numeric display. A framed value box shows a number formatted by
-// a display type, with an optional caption to its left and a unit text to its right:
-//
-//   | LeftText |[   1234.57   ]| RightText |
-//   0      LeftSpace   LeftSpace+LabelWidth   Width
-//
-// Every property change repaints at once. OnBeforeDisplay may rewrite the text just
-// before it is drawn; a text wider than the box is replaced by OverflowIndicator.
+// The numeric label unit: TNumLab, a read-only display of one number.
 #pragma once
 
 #include <frame/baselib/baseenums.h>
+#include <frame/canvas/colors.h>
 #include <frame/controls/controls.h>
+
+#include <memory>
 
 namespace vek {
 
+/// A read-only numeric display. A framed value box shows a number formatted by a display
+/// type, with an optional caption to its left and a unit text to its right:
+///
+///     | LeftText |[   1234.57   ]| RightText |
+///     0      LeftSpace   LeftSpace+LabelWidth   Width
+///
+/// Every property change repaints at once. OnBeforeDisplay may rewrite the text just
+/// before it is drawn; a text wider than the box is replaced by OverflowIndicator.
+///
+/// Created 160 x 28 pixels. sizeHint() is that size, widened to hold the box and the unit
+/// text and heightened for larger fonts; the height is fixed in layouts.
 class VEK_EXPORT TNumLab : public TGraphicControl {
     Q_OBJECT
     Q_PROPERTY(vek::TAlignment Alignment READ Alignment WRITE SetAlignment)
-    Q_PROPERTY(quint32 ColorLabBakG READ ColorLabBakG WRITE SetColorLabBakG)
-    Q_PROPERTY(quint32 ColorLabText READ ColorLabText WRITE SetColorLabText)
-    Q_PROPERTY(quint32 ColorOutBakG READ ColorOutBakG WRITE SetColorOutBakG)
-    Q_PROPERTY(quint32 ColorOutText READ ColorOutText WRITE SetColorOutText)
+    Q_PROPERTY(QColor ColorLabBakG READ qColorLabBakG WRITE setQColorLabBakG RESET resetColorLabBakG)
+    Q_PROPERTY(QColor ColorLabText READ qColorLabText WRITE setQColorLabText RESET resetColorLabText)
+    Q_PROPERTY(QColor ColorOutBakG READ qColorOutBakG WRITE setQColorOutBakG RESET resetColorOutBakG)
+    Q_PROPERTY(QColor ColorOutText READ qColorOutText WRITE setQColorOutText RESET resetColorOutText)
     Q_PROPERTY(vek::TColorScheme ColorScheme READ ColorScheme WRITE SetColorScheme)
     Q_PROPERTY(bool Comma READ Comma WRITE SetComma)
     Q_PROPERTY(TDisplay DisplayType READ DisplayType WRITE SetDisplayType)
@@ -37,104 +44,144 @@ class VEK_EXPORT TNumLab : public TGraphicControl {
     Q_PROPERTY(vek::TAlignment RightTextAlignment READ RightTextAlignment WRITE SetRightTextAlignment)
     Q_PROPERTY(QString StateText READ StateText WRITE SetStateText)
     Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparent)
-    Q_PROPERTY(double Value READ Value WRITE SetValue)
+    Q_PROPERTY(double Value READ Value WRITE SetValue NOTIFY valueChanged)
 
 public:
-    // How Value becomes text. Precision means decimals, significant digits or minimum
-    // digit count as listed.
+    /// How Value becomes text. Precision means decimals, significant digits or minimum
+    /// digit count as listed.
     enum TDisplay {
-        dtFloat = 0,      // shortest of fixed and scientific, Precision significant digits
-        dtFixP = 1,       // fixed point, Precision decimals ("1234.57")
-        dtExp = 2,        // scientific, Precision digits in all ("1.23E+003")
-        dtHex = 3,        // rounded value in hexadecimal, at least Precision digits ("00FF")
-        dtZeroInt = 4,    // rounded value, zero-padded to Precision digits ("007")
-        dtInt = 5,        // rounded value (ties to even)
-        dtDateTime = 6,   // Value as date/time, formatted by DTFormat
-        dtState = 7,      // StateText; "off|on|fault" picks entry Round(Value)
-        dtBin = 8,        // rounded value in binary, at least Precision digits
-        dtOct = 9,        // rounded value in octal, at least Precision digits
-        dtDeg = 10,       // degrees with Precision decimals ("12.50°")
-        dtDegMin = 11,    // degrees and minutes with Precision decimals ("12°30.00'")
-        dtDegMinSec = 12, // degrees, minutes and seconds ("12°30'00.00\"")
-        dtEEng = 13,      // engineering with SI prefix letter, Precision decimals ("4.70k")
-        dtEEngNoDP = 14,  // the prefix letter takes the place of the point ("4k70", "1R50")
+        dtFloat = 0,      ///< shortest of fixed and scientific, Precision significant digits
+        dtFixP = 1,       ///< fixed point, Precision decimals ("1234.57")
+        dtExp = 2,        ///< scientific, Precision digits in all ("1.23E+003")
+        dtHex = 3,        ///< rounded value in hexadecimal, at least Precision digits ("00FF")
+        dtZeroInt = 4,    ///< rounded value, zero-padded to Precision digits ("007")
+        dtInt = 5,        ///< rounded value (ties to even)
+        dtDateTime = 6,   ///< Value as date/time, formatted by DTFormat
+        dtState = 7,      ///< StateText; "off|on|fault" picks entry Round(Value)
+        dtBin = 8,        ///< rounded value in binary, at least Precision digits
+        dtOct = 9,        ///< rounded value in octal, at least Precision digits
+        dtDeg = 10,       ///< degrees with Precision decimals ("12.50°")
+        dtDegMin = 11,    ///< degrees and minutes with Precision decimals ("12°30.00'")
+        dtDegMinSec = 12, ///< degrees, minutes and seconds ("12°30'00.00\"")
+        dtEEng = 13,      ///< engineering with SI prefix letter, Precision decimals ("4.70k")
+        dtEEngNoDP = 14,  ///< the prefix letter takes the place of the point ("4k70", "1R50")
     };
     Q_ENUM(TDisplay)
 
-    // Called with the finished text just before it is drawn; the handler may change it.
+    /// Called with the finished text just before it is drawn; the handler may change it.
     using TBeforeDisplayEvent = std::function<void(TObject* Sender, QString& Text)>;
 
+    /// A label of 160 x 28 pixels showing 0.00 in a sunken box.
     explicit TNumLab(QWidget* parent = nullptr);
+    ~TNumLab() override;
 
-    TAlignment Alignment() const { return FAlignment; }
-    void SetAlignment(TAlignment value);
-    TColor ColorLabBakG() const { return FColorLabBakG; }
-    void SetColorLabBakG(TColor value);
-    TColor ColorLabText() const { return FColorLabText; }
-    void SetColorLabText(TColor value);
-    TColor ColorOutBakG() const { return FColorOutBakG; }
-    void SetColorOutBakG(TColor value);
-    TColor ColorOutText() const { return FColorOutText; }
-    void SetColorOutText(TColor value);
-    // csFixedGrays: the frame in fixed white, silver, gray and black; otherwise in the
-    // theme's 3-D colors (light, highlight, shadow, dark shadow).
-    TColorScheme ColorScheme() const { return FColorScheme; }
-    void SetColorScheme(TColorScheme value);
-    // Writes "," instead of "." as decimal separator.
-    bool Comma() const { return FComma; }
-    void SetComma(bool value);
-    TDisplay DisplayType() const { return FDisplayType; }
+    // ---- value and its text
+    /// The displayed value (default 0). Emits valueChanged when it changes.
+    double Value() const;
+    /// How Value becomes text (default dtFixP).
+    TDisplay DisplayType() const;
     void SetDisplayType(TDisplay value);
-    // Date/time format of dtDateTime (tokens as FormatDateTime: "mmm-dd, yyyy").
-    QString DTFormat() const { return FDtFormat; }
-    void SetDTFormat(const QString& value);
-    // Draws the box and side texts without a value.
-    bool Empty() const { return FEmpty; }
-    void SetEmpty(bool value);
-    // Puts "+" before positive values.
-    bool ForcePlusSign() const { return FPlusSign; }
-    void SetForcePlusSign(bool value);
-    TFrameStyle FrameStyle() const { return FFrameStyle; }
-    void SetFrameStyle(TFrameStyle value);
-    // Width of the value box (any value is accepted).
-    int LabelWidth() const { return FLabWidth; }
-    void SetLabelWidth(int value);
-    // Width of the left text area; negative values are ignored, larger ones than the
-    // control's width are reduced to it.
-    int LeftSpace() const { return FLeftSpace; }
-    void SetLeftSpace(int value);
-    QString LeftText() const { return FLeftText; }
-    void SetLeftText(const QString& value);
-    TAlignment LeftTextAlignment() const { return FLTAlignment; }
-    void SetLeftTextAlignment(TAlignment value);
-    // Shown instead of a value that does not fit the box.
-    QString OverflowIndicator() const { return FOverFlowIndi; }
-    void SetOverflowIndicator(const QString& value);
-    // 0..15; negative values are ignored, larger ones become 15.
-    int Precision() const { return FDecP; }
+    /// Decimals, digits or minimum digit count of the display type, 0..15 (default 2);
+    /// negative values are ignored, larger ones become 15.
+    int Precision() const;
     void SetPrecision(int value);
-    QString RightText() const { return FRightText; }
-    void SetRightText(const QString& value);
-    TAlignment RightTextAlignment() const { return FRTAlignment; }
-    void SetRightTextAlignment(TAlignment value);
-    QString StateText() const { return FStateText; }
+    /// Writes "," instead of "." as decimal separator (default false).
+    bool Comma() const;
+    void SetComma(bool value);
+    /// Puts "+" before values above 0 (default false).
+    bool ForcePlusSign() const;
+    void SetForcePlusSign(bool value);
+    /// Date/time format of dtDateTime, tokens as FormatDateTime (default "mmm-dd, yyyy").
+    QString DTFormat() const;
+    void SetDTFormat(const QString& value);
+    /// The texts of dtState separated by "|" (default "undefined").
+    QString StateText() const;
     void SetStateText(const QString& value);
-    // The parent shows through the background outside the value box.
-    bool Transparent() const { return FTransParent; }
-    void SetTransparent(bool value);
-    double Value() const { return FLabValue; }
-    void SetValue(double value);
-
-    // Area under the mouse: 0 left text, 1 value box, 2 right text.
-    int MouseAreaCode() const { return FMouseAreaCode; }
-
-    // The value formatted by the display type, with separator and plus sign applied:
-    // the text OnBeforeDisplay receives.
+    /// Draws the box and the side texts without a value (default false).
+    bool Empty() const;
+    void SetEmpty(bool value);
+    /// Shown instead of a value that does not fit the box (default nine "*").
+    QString OverflowIndicator() const;
+    void SetOverflowIndicator(const QString& value);
+    /// The value formatted by the display type, with separator and plus sign applied:
+    /// the text OnBeforeDisplay receives.
     QString DisplayText() const;
 
+    // ---- value box
+    /// Width of the value box in pixels (default 80); any value is taken.
+    int LabelWidth() const;
+    void SetLabelWidth(int value);
+    /// Alignment of the value in the box (default taCenter).
+    TAlignment Alignment() const;
+    void SetAlignment(TAlignment value);
+    /// Frame of the box (default fsLowered).
+    TFrameStyle FrameStyle() const;
+    void SetFrameStyle(TFrameStyle value);
+    /// csFixedGrays (default): the frame in fixed white, silver, gray and black;
+    /// csSystemColors: in the theme's 3-D colors (light, highlight, shadow, dark shadow).
+    TColorScheme ColorScheme() const;
+    void SetColorScheme(TColorScheme value);
+    /// Background of the box (default clBtnFace).
+    TColor ColorLabBakG() const;
+    void SetColorLabBakG(TColor value);
+    VEK_COLOR_PROPERTY(ColorLabBakG, clBtnFace)
+    /// Color of the value (default clBlack); a disabled label writes it in clBtnShadow.
+    TColor ColorLabText() const;
+    void SetColorLabText(TColor value);
+    VEK_COLOR_PROPERTY(ColorLabText, clBlack)
+
+    // ---- side texts and background
+    /// Width of the caption area left of the box (default 35); negative values are
+    /// ignored, larger ones than the control's width are reduced to it.
+    int LeftSpace() const;
+    void SetLeftSpace(int value);
+    /// Caption left of the box (default empty).
+    QString LeftText() const;
+    void SetLeftText(const QString& value);
+    /// Alignment of the caption in its area (default taRightJustify).
+    TAlignment LeftTextAlignment() const;
+    void SetLeftTextAlignment(TAlignment value);
+    /// Unit text right of the box (default empty).
+    QString RightText() const;
+    void SetRightText(const QString& value);
+    /// Alignment of the unit text right of the box (default taLeftJustify).
+    TAlignment RightTextAlignment() const;
+    void SetRightTextAlignment(TAlignment value);
+    /// Background outside the box (default clBtnFace).
+    TColor ColorOutBakG() const;
+    void SetColorOutBakG(TColor value);
+    VEK_COLOR_PROPERTY(ColorOutBakG, clBtnFace)
+    /// Color of the side texts (default clBlack); disabled, they are drawn engraved.
+    TColor ColorOutText() const;
+    void SetColorOutText(TColor value);
+    VEK_COLOR_PROPERTY(ColorOutText, clBlack)
+    /// The parent shows through the background outside the box (default false).
+    bool Transparent() const;
+    void SetTransparent(bool value);
+
+    /// Area under the mouse since its last move: 0 left text, 1 value box, 2 right text.
+    int MouseAreaCode() const;
+
+    /// The natural size: the default size, widened to hold box and unit text and
+    /// heightened to give a large font the default margins.
+    QSize sizeHint() const override;
+    /// Box fully shown and one line of text.
+    QSize minimumSizeHint() const override;
+
+    /// From another label: everything but Comma, ForcePlusSign, DTFormat, Enabled and the
+    /// events; then repaints.
+    void Assign(const TPersistent* Source) override;
+
+    /// Called with the finished text before each paint; not copied by Assign.
     TBeforeDisplayEvent OnBeforeDisplay;
 
-    void Assign(const TPersistent* Source) override;
+public Q_SLOTS:
+    /// Sets Value (see there); a slot, so that other widgets can drive it.
+    void SetValue(double value);
+
+Q_SIGNALS:
+    /// Value changed, by SetValue or Assign.
+    void valueChanged(double value);
 
 protected:
     void Paint() override;
@@ -142,39 +189,8 @@ protected:
     void MouseMove(TShiftState Shift, int X, int Y) override;
 
 private:
-    void PaintSideTexts(TCanvas* canvas, int y0);
-    void PaintValue(TCanvas* canvas, int y0);
-    void TransferToControl(TBitmap& face);
-    template <typename T>
-    void Change(T& field, const T& value);
-
-    int FLeftSpace = 35;
-    bool FEmpty = false;
-    int FLabWidth = 80;
-    int FDecP = 2;
-    bool FComma = false;
-    bool FPlusSign = false;
-    bool FTransParent = false;
-    QString FLeftText;
-    QString FRightText;
-    TFrameStyle FFrameStyle = fsLowered;
-    QString FStateText = QStringLiteral("undefined");
-    TAlignment FAlignment = taCenter;
-    TAlignment FLTAlignment = taRightJustify;
-    TAlignment FRTAlignment = taLeftJustify;
-    int FMouseAreaCode = 0;
-    QString FOverFlowIndi = QStringLiteral("*********");
-    double FLabValue = 0;
-    TColor FColorLabBakG = clBtnFace;
-    TColor FColorLabText = clBlack;
-    TColor FColorOutBakG = clBtnFace;
-    TColor FColorOutText = clBlack;
-    TColor FColBlackLine = clBlack;
-    TColor FColGrayLine = 0x808080;
-    TColor FColWhiteLine = 0xFFFFFF;
-    TColorScheme FColorScheme = csFixedGrays;
-    TDisplay FDisplayType = dtFixP;
-    QString FDtFormat = QStringLiteral("mmm-dd, yyyy");
+    struct Private;
+    std::unique_ptr<Private> d;
 };
 
 } // namespace vek

@@ -63,13 +63,13 @@ QWidget* CreatePage(QWidget* parent)
         field->SetRangeHigh(sample.high);
         field->SetRangeLow(sample.low);
         field->SetValue(sample.value);
-        field->setMinimumWidth(140);
         field->setToolTip(sample.note);
-        if (sample.format == itDynamic)
-            field->SetText("$1F");
         auto* value = new QLabel(ValueText(field->Value()));
         value->setMinimumWidth(90);
-        field->OnChange = [field, value](TObject*) { value->setText(ValueText(field->Value())); };
+        QObject::connect(field, &TNumIO::valueChanged, value,
+                         [value](double v) { value->setText(ValueText(v)); });
+        if (sample.format == itDynamic)
+            field->SetText("$1F");
         grid->addWidget(new QLabel(formats.valueToKey(sample.format)), row, 0);
         grid->addWidget(field, row, 1);
         grid->addWidget(value, row, 2);

@@ -21,21 +21,26 @@ namespace {
 TNumIO2* MakeField(QWidget* parent, const QString& left, const QString& right, TInFormat format)
 {
     auto* field = new TNumIO2(parent);
-    field->resize(300, 28);
-    field->setMinimumSize(300, 28);
     field->SetLeftSpace(100);
     field->SetTextBoxWidth(110);
     field->SetLeftText(left);
     field->SetRightText(right);
     field->SetInputFormat(format);
+    // Theme colors instead of the fixed defaults, so the page reads well in light and
+    // dark palettes.
+    field->SetColorScheme(csSystemColors);
+    field->SetColorBoxBG(clWindow);
+    field->SetColorBoxText(clWindowText);
+    field->SetColorOutText(clBtnText);
     return field;
 }
 
 // A field with its gauge strip under the box.
 TNumIO2* WithGauge(TNumIO2* field)
 {
-    field->SetHeight(42);
-    field->setMinimumSize(300, 42);
+    // The gauge setters keep the strip within the current width: take the natural one
+    // first (the layout sizes the field afterwards).
+    field->SetWidth(field->sizeHint().width());
     field->SetGaugeLeftMargin(field->LeftSpace());
     field->SetGaugeWidth(field->TextBoxWidth() + 2);
     field->SetGaugeVisible(true);
@@ -110,7 +115,7 @@ QGroupBox* SampleFields(QWidget* page)
     serial->SetRangeHigh(999999);
     serial->SetValue(100234);
     serial->SetReadOnly(true);
-    serial->SetColorBoxBG(0xF0F0F0);
+    serial->SetColorBoxBG(clBtnFace);
     layout->addWidget(serial);
 
     auto* disabled = MakeField(box, "Disabled", "mm", itFloat);
@@ -132,12 +137,12 @@ QGroupBox* LiveField(QWidget* page)
     field->SetValue(42);
     form->addRow(field);
     auto* log = new QLabel("Type, spin or drag the gauge.");
-    field->OnChange = [field, log](TObject*) {
-        log->setText(QStringLiteral("OnChange: %1").arg(field->Value()));
-    };
-    field->OnGaugeChange = [log](TObject*, TShiftState, double value) {
-        log->setText(QStringLiteral("OnGaugeChange: %1").arg(value));
-    };
+    QObject::connect(field, &TNumIO2::valueChanged, log, [log](double value) {
+        log->setText(QStringLiteral("valueChanged: %1").arg(value));
+    });
+    QObject::connect(field, &TNumIO2::gaugeChanged, log, [log](double value) {
+        log->setText(QStringLiteral("gaugeChanged: %1").arg(value));
+    });
     form->addRow("Events", log);
     form->addRow("Input format", EnumCombo<TInFormat>(field->InputFormat(),
                  [field](TInFormat f) { field->SetInputFormat(f); }));

@@ -22,7 +22,6 @@ TNumLab* MakeLabel(QWidget* parent, const QString& left, const QString& right, d
                    TNumLab::TDisplay display, int precision, TFrameStyle frame)
 {
     auto* label = new TNumLab(parent);
-    label->resize(260, 28);
     label->SetLeftSpace(90);
     label->SetLabelWidth(110);
     label->SetLeftText(left);
@@ -38,7 +37,6 @@ TNumLab* MakeLabel(QWidget* parent, const QString& left, const QString& right, d
     label->SetColorLabText(clWindowText);
     label->SetColorOutBakG(clBtnFace);
     label->SetColorOutText(clBtnText);
-    label->setMinimumSize(260, 28);
     return label;
 }
 
@@ -84,7 +82,7 @@ QWidget* CreatePage(QWidget* parent)
     value->setRange(-1e9, 1e9);
     value->setDecimals(4);
     value->setValue(label->Value());
-    QObject::connect(value, &QDoubleSpinBox::valueChanged, label, [label](double v) { label->SetValue(v); });
+    QObject::connect(value, &QDoubleSpinBox::valueChanged, label, &TNumLab::SetValue);
     form->addRow("Value", value);
     auto* precision = new QSpinBox;
     precision->setRange(0, 15);

@@ -278,18 +278,6 @@ void TCustomEdit::contextMenuEvent(QContextMenuEvent* event)
         QLineEdit::contextMenuEvent(event);
 }
 
-// ---- default virtuals: raise the events ----------------------------------------------
-
-
-
-
-
-
-
-
-
-
-
 TObject* TCustomEdit::EventSender()
 {
     return this;

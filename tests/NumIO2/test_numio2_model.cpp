@@ -306,8 +306,11 @@ TEST(NumIO2Copy, AssignCopiesTheFieldButNotButtonsAndGauge)
     source.SetLeftText(QStringLiteral("Addr"));
     source.SetRangeHigh(5000);
     source.SetReadOnly(true);
+    source.SetColorWarnText(clBlue);
     source.SetButVisible(true);
+    source.SetButIncrem(5);
     source.SetGaugeVisible(true);
+    source.SetGaugeColor(clRed);
     TNumIO2 target;
     target.Assign(&source);
     EXPECT_EQ(target.InputFormat(), itHex);
@@ -315,8 +318,11 @@ TEST(NumIO2Copy, AssignCopiesTheFieldButNotButtonsAndGauge)
     EXPECT_EQ(target.LeftText(), QStringLiteral("Addr"));
     EXPECT_EQ(target.RangeHigh(), 5000.0);
     EXPECT_TRUE(target.ReadOnly());
+    EXPECT_EQ(target.ColorWarnText(), clBlue);
     EXPECT_FALSE(target.ButVisible());
+    EXPECT_EQ(target.ButIncrem(), 1.0);
     EXPECT_FALSE(target.GaugeVisible());
+    EXPECT_EQ(target.GaugeColor(), 0x800000u);
 }
 
 TEST(NumIO2Timer, NoTimerLeftFailsConstruction)

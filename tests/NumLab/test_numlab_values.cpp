@@ -5,6 +5,7 @@
 #include <frame/runtime/rtl.h>
 
 #include <QApplication>
+#include <QMetaProperty>
 #include <QMouseEvent>
 
 using namespace vek;
@@ -48,6 +49,15 @@ TEST(NumLabDefaults, PublishedPropertiesReachQtProperties)
     EXPECT_TRUE(label.setProperty("DisplayType", int(TNumLab::dtHex)));
     EXPECT_EQ(label.DisplayType(), TNumLab::dtHex);
     EXPECT_EQ(label.property("LeftSpace").toInt(), 35);
+    // Colors are QColors for Designer; system colors read as the palette shows them.
+    EXPECT_TRUE(label.setProperty("ColorLabText", QColor(Qt::red)));
+    EXPECT_EQ(label.ColorLabText(), clRed);
+    EXPECT_EQ(label.property("ColorOutBakG").value<QColor>(),
+              QApplication::palette().color(QPalette::Button));
+    label.SetColorOutBakG(clBlue);
+    EXPECT_TRUE(label.metaObject()->property(label.metaObject()->indexOfProperty("ColorOutBakG"))
+                    .reset(&label));
+    EXPECT_EQ(label.ColorOutBakG(), clBtnFace);
 }
 
 TEST(NumLabSetters, PrecisionIsClampedAndNegativeIgnored)

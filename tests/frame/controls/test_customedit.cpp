@@ -68,6 +68,17 @@ TEST_F(EditTest, ChangeRunsAfterEveryChangeButInternalOnes)
     EXPECT_EQ(edit->Text(), "internal!");
 }
 
+TEST_F(EditTest, TextChangedReachesApplicationReceiversAfterOnChange)
+{
+    QStringList seen;
+    edit->OnChange = [&](TObject*) { seen << QStringLiteral("OnChange"); };
+    QObject::connect(edit, &QLineEdit::textChanged, edit,
+                     [&](const QString& text) { seen << text; });
+    QTest::keyClicks(edit, "a");
+    edit->SetTextInternal("b"); // no OnChange, but Qt's signal all the same
+    EXPECT_EQ(seen, QStringList({"OnChange", "a", "b"}));
+}
+
 TEST_F(EditTest, InternalTextCannotBeUndone)
 {
     QTest::keyClicks(edit, "12");

@@ -1,6 +1,6 @@
 // TNumIO2 keyboard: editing the text with its own caret and selection, clipboard keys
 // and the validation of every keystroke.
-#include "VEK_NumIO.h"
+#include "numio2_p.h"
 
 #include <frame/core/application.h>
 #include <frame/controls/keys.h>
@@ -43,48 +43,47 @@ QChar CharOfKey(int key, bool shifted, QChar keypadSeparator)
 
 // Texts a number may pass through while it is typed: empty, a lone sign, and under
 // itDynamic a lone prefix (else "$FF" could never be typed), besides valid ones.
-bool TNumIO2::AcceptableWhileTyping(const QString& text) const
+bool TNumIO2::Private::AcceptableWhileTyping(const QString& text) const
 {
     if (text.size() > MaxInputLength)
         return false;
     if (text.isEmpty() || text == QLatin1String("-") || text == QLatin1String("+"))
         return true;
-    if (FInputFormat == itDynamic && text.size() == 1
-        && QStringLiteral("$%&").contains(text.at(0)))
+    if (inputFormat == itDynamic && text.size() == 1 && QStringLiteral("$%&").contains(text.at(0)))
         return true;
-    return CheckValidity(text);
+    return q->CheckValidity(text);
 }
 
 void TNumIO2::KeyDown(int& Key, TShiftState Shift)
 {
     // OnKeyDown sees the key first and may swallow it by clearing Key.
     TCustomControl::KeyDown(Key, Shift);
-    FKeyShifted = Shift.testFlag(ssShift) || Key == VK_SHIFT;
-    FKeyCntrl = Shift.testFlag(ssCtrl) || Key == VK_CONTROL;
+    d->keyShifted = Shift.testFlag(ssShift) || Key == VK_SHIFT;
+    d->keyCtrl = Shift.testFlag(ssCtrl) || Key == VK_CONTROL;
     if (Key == 0 || Key == VK_SHIFT || Key == VK_CONTROL)
         return;
-    if (FReadOnly) {
-        if (FKeyCntrl && Key == 'C')
-            HandleCtrlKey(Key);
+    if (d->readOnly) {
+        if (d->keyCtrl && Key == 'C')
+            d->HandleCtrlKey(Key);
         return;
     }
-    const QString oldBuffer = FInBuffer;
-    const int oldCaret = FCaretPos;
-    const int oldSelBegin = FSelBegin;
-    const int oldSelEnd = FSelEnd;
-    bool changed = FKeyCntrl ? HandleCtrlKey(Key) : HandlePlainKey(Key, Shift);
+    const QString oldBuffer = d->inBuffer;
+    const int oldCaret = d->caretPos;
+    const int oldSelBegin = d->selBegin;
+    const int oldSelEnd = d->selEnd;
+    bool changed = d->keyCtrl ? d->HandleCtrlKey(Key) : d->HandlePlainKey(Key, Shift);
 
-    if (FInBuffer != oldBuffer && FOnlineCheck && !AcceptableWhileTyping(FInBuffer)) {
-        FInBuffer = oldBuffer;
-        FCaretPos = oldCaret;
-        FSelBegin = oldSelBegin;
-        FSelEnd = oldSelEnd;
+    if (d->inBuffer != oldBuffer && d->onlineCheck && !d->AcceptableWhileTyping(d->inBuffer)) {
+        d->inBuffer = oldBuffer;
+        d->caretPos = oldCaret;
+        d->selBegin = oldSelBegin;
+        d->selEnd = oldSelEnd;
         changed = false;
-        if (FBeep)
+        if (d->beep)
             MessageBeep(BeepSound);
     }
-    SelectFixPointDigit();
-    FCaretVisib = true;
+    d->SelectFixPointDigit();
+    d->caretVisible = true;
     if (changed)
         Changed();
     Paint();
@@ -93,16 +92,15 @@ void TNumIO2::KeyDown(int& Key, TShiftState Shift)
 void TNumIO2::KeyUp(int& Key, TShiftState Shift)
 {
     if (Key == VK_SHIFT)
-        FKeyShifted = false;
+        d->keyShifted = false;
     else if (Key == VK_CONTROL)
-        FKeyCntrl = false;
+        d->keyCtrl = false;
     TCustomControl::KeyUp(Key, Shift);
 }
 
-// Ctrl+C, Ctrl+V, Ctrl+X. Returns whether the text changed.
-bool TNumIO2::HandleCtrlKey(int key)
+bool TNumIO2::Private::HandleCtrlKey(int key)
 {
-    const QString selected = FInBuffer.mid(FSelBegin, FSelEnd - FSelBegin);
+    const QString selected = inBuffer.mid(selBegin, selEnd - selBegin);
     switch (key) {
     case 'C':
         if (!selected.isEmpty())
@@ -123,50 +121,49 @@ bool TNumIO2::HandleCtrlKey(int key)
         DeleteSelection(true);
         return true;
     default:
-        if (FBeep)
+        if (beep)
             MessageBeep(BeepSound);
         return false;
     }
 }
 
-// Keys without Ctrl. Returns whether the text changed.
-bool TNumIO2::HandlePlainKey(int key, TShiftState shift)
+bool TNumIO2::Private::HandlePlainKey(int key, TShiftState shift)
 {
-    const int length = int(FInBuffer.size());
+    const int length = int(inBuffer.size());
     switch (key) {
     case VK_BACK:
-        if (FSelBegin < FSelEnd) {
+        if (selBegin < selEnd) {
             DeleteSelection(true);
             return true;
         }
-        if (FCaretPos == 0)
+        if (caretPos == 0)
             return false;
-        FInBuffer.remove(--FCaretPos, 1);
+        inBuffer.remove(--caretPos, 1);
         return true;
     case VK_DELETE:
-        if (FSelBegin < FSelEnd) {
+        if (selBegin < selEnd) {
             DeleteSelection(true);
             return true;
         }
-        if (FCaretPos >= length)
+        if (caretPos >= length)
             return false;
-        FInBuffer.remove(FCaretPos, 1);
+        inBuffer.remove(caretPos, 1);
         return true;
-    case VK_TAB: focusNextPrevChild(!shift.testFlag(ssShift)); return false;
-    case VK_END: FCaretPos = length; return false;
-    case VK_HOME: FCaretPos = 0; return false;
+    case VK_TAB: q->focusNextPrevChild(!shift.testFlag(ssShift)); return false;
+    case VK_END: caretPos = length; return false;
+    case VK_HOME: caretPos = 0; return false;
     case VK_LEFT:
-    case VK_UP: FCaretPos = std::max(FCaretPos - 1, 0); return false;
+    case VK_UP: caretPos = std::max(caretPos - 1, 0); return false;
     case VK_RIGHT:
-    case VK_DOWN: FCaretPos = std::min(FCaretPos + 1, length); return false;
+    case VK_DOWN: caretPos = std::min(caretPos + 1, length); return false;
     default: break;
     }
     // The keypad's separator key types a comma, or a point where only points are taken.
     const QChar keypadSeparator =
-        SeparatorModeOf(FDecPSep) == smPoint ? QLatin1Char('.') : QLatin1Char(',');
-    const QChar typed = CharOfKey(key, FKeyShifted, keypadSeparator);
+        SeparatorModeOf(decPSep) == smPoint ? QLatin1Char('.') : QLatin1Char(',');
+    const QChar typed = CharOfKey(key, keyShifted, keypadSeparator);
     if (typed.isNull()) {
-        if (FBeep)
+        if (beep)
             MessageBeep(BeepSound);
         return false;
     }
@@ -178,35 +175,33 @@ bool TNumIO2::HandlePlainKey(int key, TShiftState shift)
 // Removes the selected characters and collapses the selection at the caret. An emptied
 // text becomes the text of 0 when asked, so that the field never shows nothing after a
 // deletion.
-void TNumIO2::DeleteSelection(bool writeZeroWhenEmpty)
+void TNumIO2::Private::DeleteSelection(bool writeZeroWhenEmpty)
 {
-    if (FSelBegin >= FSelEnd)
+    if (selBegin >= selEnd)
         return;
-    FInBuffer.remove(FSelBegin, FSelEnd - FSelBegin);
-    FCaretPos = FSelBegin;
-    FSelEnd = FSelBegin;
-    if (writeZeroWhenEmpty && FInBuffer.isEmpty()) {
-        FInBuffer = TextOfValue(0);
-        ClampPositions();
-    }
+    inBuffer.remove(selBegin, selEnd - selBegin);
+    caretPos = selBegin;
+    selEnd = selBegin;
+    if (writeZeroWhenEmpty && inBuffer.isEmpty())
+        WriteValue(0);
 }
 
-void TNumIO2::InsertText(const QString& text)
+void TNumIO2::Private::InsertText(const QString& text)
 {
-    FInBuffer.insert(FCaretPos, text);
-    FCaretPos += int(text.size());
+    inBuffer.insert(caretPos, text);
+    caretPos += int(text.size());
 }
 
 // In itFixPoint the decimals are overwritten: with the caret among them the next one is
 // selected, so that the next digit replaces it. Otherwise no selection is left.
-void TNumIO2::SelectFixPointDigit()
+void TNumIO2::Private::SelectFixPointDigit()
 {
-    const int length = int(FInBuffer.size());
-    if (FInputFormat == itFixPoint && FCaretPos > length - FDecP - 1) {
-        FSelBegin = FCaretPos;
-        FSelEnd = std::min(FCaretPos + 1, length);
+    const int length = int(inBuffer.size());
+    if (inputFormat == itFixPoint && caretPos > length - decP - 1) {
+        selBegin = caretPos;
+        selEnd = std::min(caretPos + 1, length);
     } else {
-        FSelBegin = FSelEnd;
+        selBegin = selEnd;
     }
 }
 

@@ -1,7 +1,8 @@
 // TNumIO2 caret: blinking on timer 1 of the control's timer window while it has the
 // focus, and the focus handling that starts and stops it.
-#include "VEK_NumIO.h"
+#include "numio2_p.h"
 
+#include <frame/core/change.h>
 #include <frame/core/timers.h>
 
 namespace vek {
@@ -12,48 +13,47 @@ constexpr int CaretBlinkMs = 500;
 } // namespace
 
 // Restarts the blinking with the caret shown. A form designer gets no timer.
-void TNumIO2::UpdateTimer()
+void TNumIO2::Private::UpdateTimer()
 {
-    FCaretTimerH->KillTimer(CaretTimerId);
-    FCaretVisib = true;
-    if (!ComponentState().testFlag(csDesigning)
-        && !FCaretTimerH->SetTimer(CaretTimerId, CaretBlinkMs))
-        throw EVEKNumIO2Error(ComponentErrorText(Name(), QStringLiteral("no timer available")));
-    Paint();
+    caretTimer->KillTimer(CaretTimerId);
+    caretVisible = true;
+    if (!q->ComponentState().testFlag(csDesigning)
+        && !caretTimer->SetTimer(CaretTimerId, CaretBlinkMs))
+        throw EVEKNumIO2Error(ComponentErrorText(q->Name(), QStringLiteral("no timer available")));
+    q->Paint();
 }
 
-void TNumIO2::StopCaret()
+void TNumIO2::Private::StopCaret()
 {
-    FCaretTimerH->KillTimer(CaretTimerId);
-    FCaretVisib = false;
+    caretTimer->KillTimer(CaretTimerId);
+    caretVisible = false;
 }
 
-void TNumIO2::CaretTick()
+void TNumIO2::Private::CaretTick()
 {
-    if (Focused())
-        FCaretVisib = !FCaretVisib;
+    if (q->Focused())
+        caretVisible = !caretVisible;
     else
         StopCaret();
-    Paint();
+    q->Paint();
 }
 
 void TNumIO2::SetReadOnly(bool value)
 {
-    if (value == FReadOnly)
+    if (!Change(d->readOnly, value))
         return;
-    FReadOnly = value;
     if (value)
-        StopCaret();
+        d->StopCaret();
     else
-        UpdateTimer();
+        d->UpdateTimer();
     Paint();
 }
 
 void TNumIO2::SetFocus()
 {
     TCustomControl::SetFocus();
-    if (!FReadOnly)
-        UpdateTimer();
+    if (!d->readOnly)
+        d->UpdateTimer();
 }
 
 void TNumIO2::Click()
@@ -64,15 +64,15 @@ void TNumIO2::Click()
 
 void TNumIO2::DoEnter()
 {
-    if (!FReadOnly)
-        UpdateTimer();
+    if (!d->readOnly)
+        d->UpdateTimer();
     TCustomControl::DoEnter();
 }
 
 // The caret and (with HideSelection) the selection go at once, not at the next tick.
 void TNumIO2::DoExit()
 {
-    StopCaret();
+    d->StopCaret();
     Paint();
     TCustomControl::DoExit();
 }

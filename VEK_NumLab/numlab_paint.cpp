@@ -1,0 +1,125 @@
+// TNumLab painting: the face is composed in an off-screen bitmap and copied in one step.
+#include "numlab_p.h"
+
+#include <frame/canvas/bitmap.h>
+
+namespace vek {
+
+namespace {
+
+using numlab::TSettings;
+
+// Text, or its engraved (disabled) look: a white copy one pixel down and right under a
+// gray copy at the normal place.
+void DrawSideText(TCanvas* canvas, int x, int y, const QString& text, bool enabled, TColor color)
+{
+    if (enabled) {
+        canvas->Font()->SetColor(color);
+        canvas->TextOut(x, y, text);
+        return;
+    }
+    DrawEngravedText(canvas, x, y, text, clGray, x + 1);
+}
+
+void PaintSideTexts(TCanvas* canvas, const TSettings& s, int width, int y0, bool enabled)
+{
+    const int lw = canvas->TextWidth(s.leftText);
+    int x = s.leftTextAlignment == taLeftJustify    ? 7
+            : s.leftTextAlignment == taRightJustify ? s.leftSpace - lw - 5
+                                                    : (s.leftSpace - lw) / 2;
+    DrawSideText(canvas, x, y0, s.leftText, enabled, s.colorOutText);
+
+    const int rw = canvas->TextWidth(s.rightText);
+    const int boxEnd = s.leftSpace + s.labelWidth;
+    x = s.rightTextAlignment == taLeftJustify    ? boxEnd + 7
+        : s.rightTextAlignment == taRightJustify ? width - rw - 6
+                                                 : (width - boxEnd - rw) / 2 + boxEnd + 1;
+    DrawSideText(canvas, x, y0, s.rightText, enabled, s.colorOutText);
+}
+
+// The box: filled with its background, outlined in the scheme's line color, which the
+// frame styles then draw over.
+void PaintBox(TCanvas* canvas, const TSettings& s, int height)
+{
+    canvas->Pen()->SetColor(s.frameStyle == fsNone       ? s.colorLabBakG
+                            : s.frameStyle == fsEmbossed ? s.lines.White
+                                                         : s.lines.Gray);
+    canvas->Brush()->SetColor(s.colorLabBakG);
+    canvas->Rectangle(s.leftSpace + 1, 0, s.leftSpace + s.labelWidth + 1, height - 1);
+    // The fixed scheme draws the classic grays; the system scheme takes the theme's 3-D
+    // colors, so the box follows light and dark palettes alike.
+    const int right = s.leftSpace + s.labelWidth;
+    if (s.colorScheme == csFixedGrays)
+        DrawFrame(canvas, s.frameStyle, s.leftSpace + 1, 0, right, height - 2, 0xFFFFFF, 0xC0C0C0,
+                  0x808080, clBlack, clBlack);
+    else
+        DrawFrame(canvas, s.frameStyle, s.leftSpace + 1, 0, right, height - 2, cl3DLight,
+                  clBtnHighlight, clBtnShadow, cl3DDkShadow, clBlack);
+}
+
+void PaintValue(TCanvas* canvas, const TSettings& s, QString text, int height, int y0,
+                bool enabled)
+{
+    if (s.labelWidth - 6 < canvas->TextWidth(text) && s.displayType != TNumLab::dtState)
+        text = s.overflowIndicator;
+    // The indicator is placed by its own width, so that it sits centred like any value.
+    const int tw = canvas->TextWidth(text);
+    const int x = s.alignment == taLeftJustify    ? s.leftSpace + 4
+                  : s.alignment == taRightJustify ? s.leftSpace + s.labelWidth - tw - 2
+                                                  : s.leftSpace + 2 + (s.labelWidth - tw) / 2;
+    canvas->Font()->SetColor(enabled ? s.colorLabText : clBtnShadow);
+    canvas->TextRect(TRect(s.leftSpace + 3, 2, s.leftSpace + s.labelWidth - 1, height - 3), x, y0,
+                     text);
+}
+
+void TransferToControl(TCanvas* canvas, const TSettings& s, TBitmap& face, int height)
+{
+    if (!s.transparent) {
+        canvas->SetCopyMode(cmSrcCopy);
+        canvas->Draw(0, 0, &face);
+        return;
+    }
+    // The white background of the face becomes transparent under SRCAND; the box gets
+    // its own background first so that it stays opaque.
+    canvas->Clear();
+    const TColor boxColor = s.colorLabText == 0x000000 ? s.colorLabBakG : clWhite;
+    canvas->Pen()->SetColor(boxColor);
+    canvas->Brush()->SetColor(boxColor);
+    canvas->Rectangle(s.leftSpace + 2, 2, s.leftSpace + s.labelWidth, height - 2);
+    canvas->SetCopyMode(cmSrcAnd);
+    canvas->Draw(0, 0, &face);
+}
+
+} // namespace
+
+void TNumLab::Paint()
+{
+    if (!Visible() && !ComponentState().testFlag(csDesigning))
+        return;
+    TCanvas* canvas = Canvas();
+    canvas->Font()->Assign(Font());
+    const int textHeight = SampleTextHeight(canvas);
+    const int W = Width();
+    const int H = Height();
+    const int y0 = (H - textHeight) / 2;
+
+    TBitmap face(W, H);
+    TCanvas* fc = face.Canvas();
+    fc->Font()->Assign(Font());
+    const TColor background = d->transparent ? clWhite : d->colorOutBakG;
+    fc->Pen()->SetColor(background);
+    fc->Brush()->SetColor(background);
+    fc->Rectangle(0, 0, W, H);
+
+    PaintSideTexts(fc, *d, W, y0, Enabled());
+    PaintBox(fc, *d, H);
+    if (!d->empty) {
+        QString text = DisplayText();
+        if (OnBeforeDisplay)
+            OnBeforeDisplay(this, text);
+        PaintValue(fc, *d, text, H, y0, Enabled());
+    }
+    TransferToControl(canvas, *d, face, H);
+}
+
+} // namespace vek
