@@ -51,11 +51,7 @@ void TNumIO2::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
 
 void TNumIO2::MouseMove(TShiftState Shift, int X, int Y)
 {
-    d->mouseAreaCode = 0;
-    if (X > d->leftSpace)
-        d->mouseAreaCode = 1;
-    if (X > d->leftSpace + d->textBoxWidth)
-        d->mouseAreaCode = 2;
+    d->mouseAreaCode = SideTextArea(X, d->leftSpace, d->leftSpace + d->textBoxWidth);
     if (Shift.testFlag(ssLeft)) {
         if (d->dragArea == Private::TDragArea::Text && Y > 0
             && Y < Height() - d->GaugeStripHeight()) {

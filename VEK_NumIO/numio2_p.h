@@ -127,7 +127,6 @@ struct TNumIO2::Private : numio2::TSettings {
     bool InGauge(int x, int y, int tolerance) const;
 
     // ---- painting (numio2_paint.cpp)
-    void PaintSideTexts(TCanvas* canvas, int y0) const;
     void PaintButtons(TCanvas* canvas) const;
     void PaintGauge(TCanvas* canvas) const;
     void PaintBox(TCanvas* canvas) const;

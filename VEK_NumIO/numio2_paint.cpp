@@ -13,18 +13,6 @@ namespace {
 constexpr TColor DisabledInk = 0x808080;
 constexpr TColor DisabledFace = 0xC0C0C0;
 
-// Text, or its engraved (disabled) look: a white copy one pixel down and right under a
-// gray copy at the normal place.
-void DrawSideText(TCanvas* canvas, int x, int y, const QString& text, bool enabled, TColor color)
-{
-    if (enabled) {
-        canvas->Font()->SetColor(color);
-        canvas->TextOut(x, y, text);
-        return;
-    }
-    DrawEngravedText(canvas, x, y, text, DisabledInk, x + 1);
-}
-
 void Line(TCanvas* canvas, int x1, int y1, int x2, int y2)
 {
     canvas->MoveTo(x1, y1);
@@ -62,7 +50,10 @@ void TNumIO2::Paint()
     fc->Pen()->SetColor(d->colorOutBG);
     fc->Brush()->SetColor(d->colorOutBG);
     fc->Rectangle(0, 0, W, H);
-    d->PaintSideTexts(fc, y0);
+    const int buttonArea = d->buttons.visible ? d->buttons.width + d->buttons.space : 0;
+    DrawSideTexts(fc, {d->leftText, d->rightText, d->leftTextAlignment, d->rightTextAlignment},
+                  d->leftSpace, d->leftSpace + buttonArea + d->textBoxWidth, W, y0,
+                  d->colorOutText, Enabled());
     if (d->buttons.visible)
         d->PaintButtons(fc);
     if (d->gauge.visible)
@@ -74,26 +65,6 @@ void TNumIO2::Paint()
     TCanvas* canvas = Canvas();
     canvas->SetCopyMode(cmSrcCopy);
     canvas->Draw(0, 0, &face);
-}
-
-void TNumIO2::Private::PaintSideTexts(TCanvas* canvas, int y0) const
-{
-    const bool enabled = q->Enabled();
-    const int W = q->Width();
-    const int lw = canvas->TextWidth(leftText);
-    int x = leftTextAlignment == taLeftJustify    ? 7
-            : leftTextAlignment == taRightJustify ? leftSpace - lw - 5
-                                                  : (leftSpace - lw) / 2;
-    DrawSideText(canvas, x, y0, leftText, enabled, colorOutText);
-
-    canvas->Brush()->SetColor(colorOutBG);
-    const int rw = canvas->TextWidth(rightText);
-    const int buttonArea = buttons.visible ? buttons.width + buttons.space : 0;
-    const int boxEnd = leftSpace + buttonArea + textBoxWidth;
-    x = rightTextAlignment == taLeftJustify    ? boxEnd + 7
-        : rightTextAlignment == taRightJustify ? W - rw - 6
-                                               : (W - (boxEnd + rw)) / 2 + boxEnd + 1;
-    DrawSideText(canvas, x, y0, rightText, enabled, colorOutText);
 }
 
 void TNumIO2::Private::PaintButtons(TCanvas* canvas) const

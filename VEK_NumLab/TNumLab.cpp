@@ -164,11 +164,7 @@ QSize TNumLab::minimumSizeHint() const
 
 void TNumLab::MouseMove(TShiftState Shift, int X, int Y)
 {
-    d->mouseAreaCode = 0;
-    if (X > d->leftSpace)
-        d->mouseAreaCode = 1;
-    if (X > d->leftSpace + d->labelWidth)
-        d->mouseAreaCode = 2;
+    d->mouseAreaCode = SideTextArea(X, d->leftSpace, d->leftSpace + d->labelWidth);
     TGraphicControl::MouseMove(Shift, X, Y);
 }
 

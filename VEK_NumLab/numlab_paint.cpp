@@ -9,34 +9,6 @@ namespace {
 
 using numlab::TSettings;
 
-// Text, or its engraved (disabled) look: a white copy one pixel down and right under a
-// gray copy at the normal place.
-void DrawSideText(TCanvas* canvas, int x, int y, const QString& text, bool enabled, TColor color)
-{
-    if (enabled) {
-        canvas->Font()->SetColor(color);
-        canvas->TextOut(x, y, text);
-        return;
-    }
-    DrawEngravedText(canvas, x, y, text, clGray, x + 1);
-}
-
-void PaintSideTexts(TCanvas* canvas, const TSettings& s, int width, int y0, bool enabled)
-{
-    const int lw = canvas->TextWidth(s.leftText);
-    int x = s.leftTextAlignment == taLeftJustify    ? 7
-            : s.leftTextAlignment == taRightJustify ? s.leftSpace - lw - 5
-                                                    : (s.leftSpace - lw) / 2;
-    DrawSideText(canvas, x, y0, s.leftText, enabled, s.colorOutText);
-
-    const int rw = canvas->TextWidth(s.rightText);
-    const int boxEnd = s.leftSpace + s.labelWidth;
-    x = s.rightTextAlignment == taLeftJustify    ? boxEnd + 7
-        : s.rightTextAlignment == taRightJustify ? width - rw - 6
-                                                 : (width - boxEnd - rw) / 2 + boxEnd + 1;
-    DrawSideText(canvas, x, y0, s.rightText, enabled, s.colorOutText);
-}
-
 // The box: filled with its background, outlined in the scheme's line color, which the
 // frame styles then draw over.
 void PaintBox(TCanvas* canvas, const TSettings& s, int height)
@@ -111,7 +83,8 @@ void TNumLab::Paint()
     fc->Brush()->SetColor(background);
     fc->Rectangle(0, 0, W, H);
 
-    PaintSideTexts(fc, *d, W, y0, Enabled());
+    DrawSideTexts(fc, {d->leftText, d->rightText, d->leftTextAlignment, d->rightTextAlignment},
+                  d->leftSpace, d->leftSpace + d->labelWidth, W, y0, d->colorOutText, Enabled());
     PaintBox(fc, *d, H);
     if (!d->empty) {
         QString text = DisplayText();

@@ -1,6 +1,7 @@
 // Gallery page of the custom-drawn numeric field: fields with a gauge, with spin buttons
 // (plain and with pivots), in several input formats, a read-only one, and one live field
 // with property editors and an event log.
+#include "editors.h"
 #include "pages.h"
 
 #include <VEK_NumIO.h>
@@ -45,19 +46,6 @@ TNumIO2* WithGauge(TNumIO2* field)
     field->SetGaugeWidth(field->TextBoxWidth() + 2);
     field->SetGaugeVisible(true);
     return field;
-}
-
-template <typename Enum>
-QComboBox* EnumCombo(int current, const std::function<void(Enum)>& apply)
-{
-    auto* combo = new QComboBox;
-    const QMetaEnum meta = QMetaEnum::fromType<Enum>();
-    for (int i = 0; i < meta.keyCount(); ++i)
-        combo->addItem(QString::fromLatin1(meta.key(i)), meta.value(i));
-    combo->setCurrentIndex(combo->findData(current));
-    QObject::connect(combo, &QComboBox::currentIndexChanged, combo,
-                     [combo, apply](int) { apply(Enum(combo->currentData().toInt())); });
-    return combo;
 }
 
 QGroupBox* SampleFields(QWidget* page)

@@ -1,5 +1,6 @@
 // Gallery page of the numeric label: a row of labels in different display types and
 // frames, and one live label with property editors.
+#include "editors.h"
 #include "pages.h"
 
 #include <VEK_NumLab.h>
@@ -38,19 +39,6 @@ TNumLab* MakeLabel(QWidget* parent, const QString& left, const QString& right, d
     label->SetColorOutBakG(clBtnFace);
     label->SetColorOutText(clBtnText);
     return label;
-}
-
-template <typename Enum>
-QComboBox* EnumCombo(int current, const std::function<void(Enum)>& apply)
-{
-    auto* combo = new QComboBox;
-    const QMetaEnum meta = QMetaEnum::fromType<Enum>();
-    for (int i = 0; i < meta.keyCount(); ++i)
-        combo->addItem(QString::fromLatin1(meta.key(i)), meta.value(i));
-    combo->setCurrentIndex(combo->findData(current));
-    QObject::connect(combo, &QComboBox::currentIndexChanged, combo,
-                     [combo, apply](int) { apply(Enum(combo->currentData().toInt())); });
-    return combo;
 }
 
 QWidget* CreatePage(QWidget* parent)

@@ -1,5 +1,6 @@
 // Gallery page of the dot-matrix label: a scrolling banner, the block modes, a font
 // rasterized from a system font, and one live label with property editors.
+#include "editors.h"
 #include "pages.h"
 
 #include <VEK_RasterLab.h>
@@ -24,28 +25,6 @@ TRasterLab* MakeLabel(QWidget* parent, const QString& text, TColor on, TColor of
     lab->SetColorDotOn(on);
     lab->SetColorDotOff(off);
     return lab;
-}
-
-template <typename Enum>
-QComboBox* EnumCombo(int current, const std::function<void(Enum)>& apply)
-{
-    auto* combo = new QComboBox;
-    const QMetaEnum meta = QMetaEnum::fromType<Enum>();
-    for (int i = 0; i < meta.keyCount(); ++i)
-        combo->addItem(QString::fromLatin1(meta.key(i)), meta.value(i));
-    combo->setCurrentIndex(combo->findData(current));
-    QObject::connect(combo, &QComboBox::currentIndexChanged, combo,
-                     [combo, apply](int) { apply(Enum(combo->currentData().toInt())); });
-    return combo;
-}
-
-QSpinBox* IntEditor(int low, int high, int value, const std::function<void(int)>& apply)
-{
-    auto* spin = new QSpinBox;
-    spin->setRange(low, high);
-    spin->setValue(value);
-    QObject::connect(spin, &QSpinBox::valueChanged, spin, apply);
-    return spin;
 }
 
 QWidget* CreatePage(QWidget* parent)

@@ -1,5 +1,6 @@
 // Gallery page of the seven-segment display: a running clock, readouts in other colors
 // and one live display with property editors and a number sent to its display slot.
+#include "editors.h"
 #include "pages.h"
 
 #include <VEK_sevenseg.h>
@@ -27,15 +28,6 @@ TSevenSeg* MakeDisplay(QWidget* parent, const QString& caption, int digits, TCol
     seg->SetColorBackGnd(background);
     seg->SetCaption(caption);
     return seg;
-}
-
-QSpinBox* IntEditor(int low, int high, int value, const std::function<void(int)>& apply)
-{
-    auto* spin = new QSpinBox;
-    spin->setRange(low, high);
-    spin->setValue(value);
-    QObject::connect(spin, &QSpinBox::valueChanged, spin, apply);
-    return spin;
 }
 
 QWidget* CreatePage(QWidget* parent)

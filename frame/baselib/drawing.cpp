@@ -87,6 +87,35 @@ void DrawRectangle(TCanvas* Canvas, int Left, int Top, int Right, int Bottom)
                           TPoint(Left, Bottom), TPoint(Left, Top)});
 }
 
+namespace {
+
+void DrawSideText(TCanvas* canvas, int x, int y, const QString& text, TColor color, bool enabled)
+{
+    if (!enabled) {
+        DrawEngravedText(canvas, x, y, text, clGray, x + 1);
+        return;
+    }
+    canvas->Font()->SetColor(color);
+    canvas->TextOut(x, y, text);
+}
+
+} // namespace
+
+void DrawSideTexts(TCanvas* Canvas, const TSideTexts& Texts, int BoxLeft, int BoxRight, int Width,
+                   int Y, TColor Color, bool Enabled)
+{
+    const int lw = Canvas->TextWidth(Texts.Left);
+    const int leftX = Texts.LeftAlignment == taLeftJustify    ? 7
+                      : Texts.LeftAlignment == taRightJustify ? BoxLeft - lw - 5
+                                                              : (BoxLeft - lw) / 2;
+    DrawSideText(Canvas, leftX, Y, Texts.Left, Color, Enabled);
+    const int rw = Canvas->TextWidth(Texts.Right);
+    const int rightX = Texts.RightAlignment == taLeftJustify    ? BoxRight + 7
+                       : Texts.RightAlignment == taRightJustify ? Width - rw - 6
+                                                                : (Width - BoxRight - rw) / 2 + BoxRight + 1;
+    DrawSideText(Canvas, rightX, Y, Texts.Right, Color, Enabled);
+}
+
 int SampleTextHeight(TCanvas* Canvas)
 {
     static const QString sample = QStringLiteral("(8g]}\u00DC\u00C4\u00A7");

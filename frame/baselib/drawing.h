@@ -54,7 +54,28 @@ VEK_EXPORT int SampleTextHeight(TCanvas* Canvas);
 VEK_EXPORT void DrawEngravedText(TCanvas* Canvas, int X, int Y, const QString& Text, TColor Ink,
                                  int ShadowX);
 
-/// Outlines Left..Right x Top..Bottom (corners inclusive) with the current pen; the
+//// The captions left and right of a value box, as numeric labels and fields show them.
+struct TSideTexts {
+    QString Left;
+    QString Right;
+    TAlignment LeftAlignment = taRightJustify;
+    TAlignment RightAlignment = taLeftJustify;
+};
+
+/// Draws the side texts with their cells' top at Y: Left in 0..BoxLeft (left-justified
+/// at 7, right-justified 5 pixels before the box, else centred), Right in
+/// BoxRight..Width (7 pixels after the box, 6 before the edge, or centred), in Color,
+/// or engraved in gray when not Enabled. The brush fills the text cells.
+VEK_EXPORT void DrawSideTexts(TCanvas* Canvas, const TSideTexts& Texts, int BoxLeft, int BoxRight,
+                              int Width, int Y, TColor Color, bool Enabled);
+
+/// The part of a side-text control X lies in: 0 left text, 1 value box, 2 right text.
+constexpr int SideTextArea(int X, int BoxLeft, int BoxRight)
+{
+    return X > BoxRight ? 2 : X > BoxLeft ? 1 : 0;
+}
+
+// Outlines Left..Right x Top..Bottom (corners inclusive) with the current pen; the
 /// inside and the pen position stay untouched. Each pixel is drawn once, so an outline
 /// drawn twice with pmXor disappears.
 VEK_EXPORT void DrawRectangle(TCanvas* Canvas, int Left, int Top, int Right, int Bottom);

@@ -9,6 +9,7 @@
 #include <QColor>
 #include <QMetaProperty>
 #include <QSet>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include <memory>
@@ -26,28 +27,19 @@ std::unique_ptr<QWidget> Make(const WidgetFactory& make)
 
 QPalette DarkPalette()
 {
-    QPalette p;
-    const QColor window(53, 53, 53), base(35, 35, 35), text(230, 230, 230);
-    p.setColor(QPalette::Window, window);
-    p.setColor(QPalette::WindowText, text);
-    p.setColor(QPalette::Base, base);
-    p.setColor(QPalette::AlternateBase, window);
-    p.setColor(QPalette::Text, text);
-    p.setColor(QPalette::Button, window);
-    p.setColor(QPalette::ButtonText, text);
-    p.setColor(QPalette::Light, QColor(90, 90, 90));
-    p.setColor(QPalette::Midlight, QColor(70, 70, 70));
-    p.setColor(QPalette::Mid, QColor(40, 40, 40));
-    p.setColor(QPalette::Dark, QColor(25, 25, 25));
-    p.setColor(QPalette::Shadow, QColor(10, 10, 10));
-    p.setColor(QPalette::Highlight, QColor(42, 130, 218));
-    p.setColor(QPalette::HighlightedText, Qt::white);
-    p.setColor(QPalette::ToolTipBase, window);
-    p.setColor(QPalette::ToolTipText, text);
-    p.setColor(QPalette::Disabled, QPalette::Text, QColor(128, 128, 128));
-    p.setColor(QPalette::Disabled, QPalette::WindowText, QColor(128, 128, 128));
-    p.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(128, 128, 128));
-    return p;
+    // The standard palette with every color's lightness turned over: dark faces and
+    // bases, light texts, as dark themes have them.
+    QPalette palette = QApplication::style()->standardPalette();
+    for (int group = 0; group < QPalette::NColorGroups; ++group) {
+        for (int role = 0; role < QPalette::NColorRoles; ++role) {
+            const auto g = QPalette::ColorGroup(group);
+            const auto r = QPalette::ColorRole(role);
+            const QColor color = palette.color(g, r);
+            palette.setColor(g, r, QColor::fromHsl(color.hslHue(), color.hslSaturation(),
+                                                   255 - color.lightness()));
+        }
+    }
+    return palette;
 }
 
 void ExpectSizesItselfInLayout(const WidgetFactory& make)

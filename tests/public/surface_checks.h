@@ -34,7 +34,7 @@ void ExpectPaletteSwitchRepaints(const WidgetFactory& make);
 // All of the above.
 void ExpectQtSurface(const WidgetFactory& make);
 
-// A dark palette (Fusion colors), for checks and screenshots.
+// A dark palette: the standard one with the lightness of every color turned over.
 QPalette DarkPalette();
 
 } // namespace vektest
