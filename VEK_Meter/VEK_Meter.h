@@ -113,7 +113,6 @@ signals:
     void changed();
 
 protected:
-    void AssignTo(TPersistent* Dest) const override;
     /// Calls OnChange, then emits changed().
     void Changed();
 

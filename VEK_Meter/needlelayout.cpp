@@ -40,13 +40,4 @@ void TNeedleLayout::Assign(const TPersistent* Source)
     Changed();
 }
 
-void TNeedleLayout::AssignTo(TPersistent* Dest) const
-{
-    if (auto* dest = dynamic_cast<TNeedleLayout*>(Dest)) {
-        dest->Assign(this);
-        return;
-    }
-    TPersistent::AssignTo(Dest);
-}
-
 } // namespace vek

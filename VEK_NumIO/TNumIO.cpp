@@ -232,13 +232,4 @@ void TNumIO::Assign(const TPersistent* Source)
     d->Recheck();
 }
 
-void TNumIO::AssignTo(TPersistent* Dest) const
-{
-    if (auto* target = dynamic_cast<TNumIO*>(Dest)) {
-        target->Assign(this);
-        return;
-    }
-    TCustomEdit::AssignTo(Dest);
-}
-
 } // namespace vek

@@ -318,12 +318,4 @@ void TNumIO2::Assign(const TPersistent* Source)
     d->NotifyValue();
 }
 
-void TNumIO2::AssignTo(TPersistent* Dest) const
-{
-    if (auto* target = dynamic_cast<TNumIO2*>(Dest))
-        target->Assign(this);
-    else
-        TCustomControl::AssignTo(Dest);
-}
-
 } // namespace vek

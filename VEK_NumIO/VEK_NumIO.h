@@ -212,7 +212,6 @@ protected:
     /// accepted texts.
     void Change() override;
     void Loaded() override;
-    void AssignTo(TPersistent* Dest) const override;
 
 private:
     struct Private;
@@ -543,7 +542,6 @@ Q_SIGNALS:
     void gaugeChanged(double value);
 
 protected:
-    void AssignTo(TPersistent* Dest) const override;
     void CreateWnd() override;
     void Paint() override;
     void KeyDown(int& Key, TShiftState Shift) override;

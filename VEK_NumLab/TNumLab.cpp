@@ -201,13 +201,4 @@ void TNumLab::Assign(const TPersistent* Source)
         emit valueChanged(d->value);
 }
 
-void TNumLab::AssignTo(TPersistent* Dest) const
-{
-    if (auto* target = dynamic_cast<TNumLab*>(Dest)) {
-        target->Assign(this);
-        return;
-    }
-    TGraphicControl::AssignTo(Dest);
-}
-
 } // namespace vek

@@ -185,7 +185,6 @@ Q_SIGNALS:
 
 protected:
     void Paint() override;
-    void AssignTo(TPersistent* Dest) const override;
     void MouseMove(TShiftState Shift, int X, int Y) override;
 
 private:

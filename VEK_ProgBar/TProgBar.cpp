@@ -269,13 +269,4 @@ void TProgBar::Assign(const TPersistent* Source)
         emit valueChanged(d->value);
 }
 
-void TProgBar::AssignTo(TPersistent* Dest) const
-{
-    if (auto* target = dynamic_cast<TProgBar*>(Dest)) {
-        target->Assign(this);
-        return;
-    }
-    TGraphicControl::AssignTo(Dest);
-}
-
 } // namespace vek

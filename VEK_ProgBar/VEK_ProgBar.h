@@ -249,7 +249,6 @@ signals:
 
 protected:
     void Paint() override;
-    void AssignTo(TPersistent* Dest) const override;
     /// Recomputes gradient entries between system-colored ends, then repaints.
     void PaletteChanged() override;
     /// The size hints follow the font.

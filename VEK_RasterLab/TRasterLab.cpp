@@ -455,13 +455,4 @@ void TRasterLab::Assign(const TPersistent* Source)
         emit textChanged(d->text);
 }
 
-void TRasterLab::AssignTo(TPersistent* Dest) const
-{
-    if (auto* target = dynamic_cast<TRasterLab*>(Dest)) {
-        target->Assign(this);
-        return;
-    }
-    TGraphicControl::AssignTo(Dest);
-}
-
 } // namespace vek

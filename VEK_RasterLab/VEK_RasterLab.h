@@ -193,7 +193,6 @@ protected:
     void Paint() override;
     void FontChanged() override;
     void Resize() override;
-    void AssignTo(TPersistent* Dest) const override;
     /// One scroll step, then OnScrollTimer and scrolled().
     virtual void DoTimer();
     /// OnScrollLoopRestart, then scrollLoopRestarted().

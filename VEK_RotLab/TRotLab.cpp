@@ -222,13 +222,4 @@ void TRotLab::Assign(const TPersistent* Source)
     Invalidate();
 }
 
-void TRotLab::AssignTo(TPersistent* Dest) const
-{
-    if (auto* target = dynamic_cast<TRotLab*>(Dest)) {
-        target->Assign(this);
-        return;
-    }
-    TCustomLabel::AssignTo(Dest);
-}
-
 } // namespace vek

@@ -74,7 +74,6 @@ protected:
     void Paint() override;
     void DoDrawText(TRect& Rect, int Flags) override;
     void RepaintLabel() override;
-    void AssignTo(TPersistent* Dest) const override;
 
 private:
     void Recenter();

@@ -283,12 +283,4 @@ void TThumbnails::Assign(const TPersistent* Source)
     updateGeometry();
 }
 
-void TThumbnails::AssignTo(TPersistent* Dest) const
-{
-    if (auto* dest = dynamic_cast<TThumbnails*>(Dest))
-        dest->Assign(this);
-    else
-        TGraphicControl::AssignTo(Dest);
-}
-
 } // namespace vek

@@ -217,7 +217,6 @@ signals:
 
 protected:
     void Paint() override;
-    void AssignTo(TPersistent* Dest) const override;
     void EnabledChanged() override;
     void MouseMove(TShiftState Shift, int X, int Y) override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;

@@ -316,13 +316,4 @@ void TOnOffBut::Assign(const TPersistent* Source)
         emit checkedChanged(d->looks.onOff);
 }
 
-void TOnOffBut::AssignTo(TPersistent* Dest) const
-{
-    if (auto* target = dynamic_cast<TOnOffBut*>(Dest)) {
-        target->Assign(this);
-        return;
-    }
-    TGraphicControl::AssignTo(Dest);
-}
-
 } // namespace vek

@@ -230,7 +230,6 @@ signals:
 
 protected:
     void Paint() override;
-    void AssignTo(TPersistent* Dest) const override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     /// OnClick is fired by MouseUp only, for a release the button accepted.

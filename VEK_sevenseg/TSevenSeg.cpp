@@ -185,13 +185,4 @@ void TSevenSeg::Assign(const TPersistent* Source)
         emit captionChanged(d->caption);
 }
 
-void TSevenSeg::AssignTo(TPersistent* Dest) const
-{
-    if (auto* target = dynamic_cast<TSevenSeg*>(Dest)) {
-        target->Assign(this);
-        return;
-    }
-    TGraphicControl::AssignTo(Dest);
-}
-
 } // namespace vek

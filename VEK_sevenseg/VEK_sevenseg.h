@@ -114,7 +114,6 @@ signals:
 
 protected:
     void Paint() override;
-    void AssignTo(TPersistent* Dest) const override;
 
 private:
     static constexpr TColor DefaultColorBackGnd = 0x333333;

@@ -19,10 +19,11 @@ public:
     virtual QString ClassName() const;
 
 protected:
-    /// Copies this object into Dest; the default raises EConvertError
-    /// ("Cannot assign a TFoo to a TBar").
+    /// Copies this object into Dest, a class that does not know this one; the default
+    /// raises EConvertError ("Cannot assign a TFoo to a TBar"). A class's own Assign
+    /// handles sources of its class, so AssignTo is overridden only for copies into
+    /// other classes.
     virtual void AssignTo(TPersistent* Dest) const;
-
 };
 
 } // namespace vek
