@@ -262,7 +262,8 @@ TEST_F(ListView, PropertiesReachableByName)
 {
     int setups = 0;
     list.OnChangeSetup = [&](TObject*) { ++setups; };
-    EXPECT_TRUE(list.setProperty("ColorSelectedRow", 0x112233u));
+    // A color property takes a QColor (red 0x33, green 0x22, blue 0x11 = 0x112233).
+    EXPECT_TRUE(list.setProperty("ColorSelectedRow", QColor(0x33, 0x22, 0x11)));
     EXPECT_EQ(list.ColorSelectedRow(), 0x112233u);
     EXPECT_EQ(setups, 1);
     list.SetColorSelectedRow(0x112233u); // setup setters do not compare
