@@ -373,6 +373,19 @@ void TReportListView::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
     Repaint();
 }
 
+QSize TReportListView::sizeHint() const
+{
+    const int line = std::max(10, fontMetrics().height());
+    return ContentsSizeHint(QSize(36 * line, 24 * line)).expandedTo(minimumSizeHint());
+}
+
+// The size hint is bounded by the font's line height.
+void TReportListView::FontChanged()
+{
+    TCustomDrawGrid::FontChanged();
+    updateGeometry();
+}
+
 // ---- hit testing
 
 TGridCoord TReportListView::MouseCell(int X, int Y) const

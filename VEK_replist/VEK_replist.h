@@ -336,7 +336,7 @@ using TRenderCellEvent =
 ///
 /// Rows and columns are numbered from 1 in the data's terms; the grid's own rows include
 /// the header rows. Setters of the look repaint at once; cell writes only mark the list,
-/// so a loop of writes costs one paint. Its size hints are the grid's (a scroll area).
+/// so a loop of writes costs one paint.
 class VEK_EXPORT TReportListView : public TCustomDrawGrid {
     Q_OBJECT
     Q_PROPERTY(int NrOfColumns READ NrOfColumns WRITE SetNrOfColumns NOTIFY setupChanged)
@@ -548,6 +548,11 @@ public:
     /// Moves and sizes the list, then repaints at once.
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
 
+    /// Every column and row with the headers and the border, but no more than 36 by 24
+    /// text lines of the font (as a scroll area adjusting to its contents), and never
+    /// below minimumSizeHint. A new list (five columns, four rows) asks for 328 x 124.
+    QSize sizeHint() const override;
+
     // ---- column widths from the contents
     /// Widest cell text (with IncludeHeader also the column name) plus room for check
     /// marks, the sort arrow and the margins; 9 for a column outside the list.
@@ -746,6 +751,7 @@ protected:
     void DrawCell(int ACol, int ARow, const TRect& Rect, TGridDrawState State) override;
     void CreateWnd() override;
     void TopLeftChanged() override;
+    void FontChanged() override;
 
 private:
     // Defined in replist_p.h.

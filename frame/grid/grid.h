@@ -128,9 +128,9 @@ private:
 /// DrawCell, with fixed leading rows and columns.
 ///
 /// Like a QAbstractScrollArea it has no natural size of its own: sizeHint() is the
-/// default size (320 x 120, or what a descendant sets with SetDefaultSize), the size
-/// policy is Expanding both ways, and minimumSizeHint() leaves room for the border and
-/// the scroll bars. Signals report the current cell, the selection, the view position
+/// default size (320 x 120, or what a descendant sets with SetDefaultSize; a descendant
+/// whose cells decide its size returns ContentsSizeHint), the size policy is Expanding
+/// both ways, and minimumSizeHint() leaves room for the border and the scroll bars. Signals report the current cell, the selection, the view position
 /// and mouse sizing; TCustomDrawGrid adds moving and editing.
 class VEK_EXPORT TCustomGrid : public TCustomControl {
     Q_OBJECT
@@ -340,6 +340,12 @@ protected:
     /// selection follows unless extending. Scrolls the cell into view.
     void MoveCurrent(int ACol, int ARow, bool extendSelection);
 
+    /// The size that shows every cell with its lines and the border, bounded to most,
+    /// plus the scroll bars the cells then need: the size hint of a descendant whose
+    /// cells decide its size (a scroll area adjusting to its contents). The grid calls
+    /// updateGeometry whenever cells, lines or the border change.
+    QSize ContentsSizeHint(const QSize& most) const;
+
 private:
     // Defined in grid_p.h.
     struct Axis;
@@ -356,7 +362,10 @@ private:
     void ScrollIntoView(int ACol, int ARow);
     void LayoutScrollBars();
     void SyncScrollBars();
+    // Sizes, counts, lines or the border changed: relays out and updates the geometry.
     void GeometryChanged();
+    // Lays out the scroll bars and keeps the view inside the cells.
+    void Relayout();
     // The counts changed: keeps the current cell and the view inside, relays out and
     // reports what moved since before.
     void ShapeChanged(const SelectionState& before);

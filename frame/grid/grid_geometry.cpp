@@ -245,6 +245,29 @@ QSize TCustomGrid::minimumSizeHint() const
                  frame + vert.height() + (horzAllowed ? horz.height() : 0));
 }
 
+QSize TCustomGrid::ContentsSizeHint(const QSize& most) const
+{
+    // Pixels that show every cell of an axis: each cell but the last followed by its
+    // line (as the scroll bars count), no further than limit.
+    auto extent = [](const Axis& axis, int line, int limit) {
+        int total = 0;
+        for (int i = 0; i < axis.Count && total <= limit; ++i)
+            total += axis.Size(i) + line;
+        return std::max(0, total - line);
+    };
+    const int frame = 2 * d->BorderWidth();
+    const int barW = d->vertBar->sizeHint().width(), barH = d->horzBar->sizeHint().height();
+    const int width = frame + extent(d->cols, d->LineWidthFor(true), most.width());
+    const int height = frame + extent(d->rows, d->LineWidthFor(false), most.height());
+    bool needH = false, needV = false;
+    for (int pass = 0; pass < 2; ++pass) { // a bar of one axis may make the other needed
+        needH = (d->scrollBars & ssHorizontal) && width + (needV ? barW : 0) > most.width();
+        needV = (d->scrollBars & ssVertical) && height + (needH ? barH : 0) > most.height();
+    }
+    return QSize(std::min(width + (needV ? barW : 0), most.width()),
+                 std::min(height + (needH ? barH : 0), most.height()));
+}
+
 TRect TCustomGrid::CellRect(int ACol, int ARow) const
 {
     auto find = [](const std::vector<LineSpan>& spans, int index) {
@@ -404,6 +427,12 @@ void TCustomGrid::SyncScrollBars()
 
 void TCustomGrid::GeometryChanged()
 {
+    Relayout();
+    updateGeometry(); // a descendant's size hint may follow its cells
+}
+
+void TCustomGrid::Relayout()
+{
     LayoutScrollBars();
     // The view may now scroll past the last cells (the grid grew or cells shrank).
     const bool moved = ClampFirst(d->topLeft.X, d->topLeft.Y);
@@ -416,7 +445,7 @@ void TCustomGrid::GeometryChanged()
 
 void TCustomGrid::Resize()
 {
-    GeometryChanged();
+    Relayout();
     TCustomControl::Resize();
 }
 
@@ -425,8 +454,7 @@ TScrollStyle TCustomGrid::ScrollBars() const { return d->scrollBars; }
 void TCustomGrid::SetScrollBars(TScrollStyle value)
 {
     d->scrollBars = value;
-    GeometryChanged();
-    updateGeometry(); // the minimum size counts the bars that may appear
+    GeometryChanged(); // the minimum size counts the bars that may appear
 }
 
 TGridBorderStyle TCustomGrid::BorderStyle() const { return d->borderStyle; }
@@ -435,7 +463,6 @@ void TCustomGrid::SetBorderStyle(TGridBorderStyle value)
 {
     d->borderStyle = value;
     GeometryChanged();
-    updateGeometry();
 }
 
 } // namespace vek

@@ -2,6 +2,7 @@
 // editing, by code and by the mouse or keys), its size hints, and the color properties.
 #include "grid_fixture.h"
 
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QVBoxLayout>
 
@@ -194,6 +195,21 @@ TEST(GridSize, AScrollAreaHint)
     layout->activate();
     EXPECT_GT(inLayout->width(), 500);
     EXPECT_GT(inLayout->height(), 300);
+}
+
+TEST(GridSize, ContentsHintShowsEveryCellUpToTheLimitWithTheBarsItNeeds)
+{
+    ProbeGrid grid; // 5 x 5 cells of 64 x 24 with 1-pixel lines, a 2-pixel border
+    const int bar = QScrollBar(Qt::Vertical).sizeHint().width();
+    EXPECT_EQ(grid.ContentsSizeHint(QSize(1000, 1000)), QSize(328, 128));
+    // Taller than allowed: the height is cut and a vertical bar widens the hint.
+    EXPECT_EQ(grid.ContentsSizeHint(QSize(1000, 100)), QSize(328 + bar, 100));
+    // Both cut: both bars, the limit.
+    EXPECT_EQ(grid.ContentsSizeHint(QSize(200, 100)), QSize(200, 100));
+    grid.SetColWidths(4, 100);
+    grid.SetGridLineWidth(0);
+    grid.SetBorderStyle(bsNone);
+    EXPECT_EQ(grid.ContentsSizeHint(QSize(1000, 1000)), QSize(4 * 64 + 100, 5 * 24));
 }
 
 TEST(GridColors, QColorPropertiesPaintTheLinesAndFixedCells)
