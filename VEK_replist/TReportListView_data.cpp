@@ -111,6 +111,12 @@ void TReportListView::UnSort()
 
 // ---- row and column flags
 
+// The attribute byte with bit set or cleared.
+static quint8 WithBit(quint8 attr, quint8 bit, bool set)
+{
+    return set ? attr | bit : attr & ~bit;
+}
+
 bool TReportListView::RowSelected(int r) const
 {
     return ContainsRow(r) && (d->data->Strings->GetRowAttrib(r) & SelectedBit);
@@ -120,8 +126,8 @@ void TReportListView::SetRowSelected(int r, bool value)
 {
     if (!ContainsRow(r))
         return;
-    const quint8 a = d->data->Strings->GetRowAttrib(r);
-    d->data->Strings->SetRowAttrib(r, value ? a | SelectedBit : a & ~SelectedBit);
+    TStringArray* cells = d->data->Strings;
+    cells->SetRowAttrib(r, WithBit(cells->GetRowAttrib(r), SelectedBit, value));
     Invalidate();
 }
 
@@ -134,8 +140,8 @@ void TReportListView::SetRowEnabled(int r, bool value)
 {
     if (!ContainsRow(r))
         return;
-    const quint8 a = d->data->Strings->GetRowAttrib(r);
-    d->data->Strings->SetRowAttrib(r, value ? a & ~DisabledBit : a | DisabledBit);
+    TStringArray* cells = d->data->Strings;
+    cells->SetRowAttrib(r, WithBit(cells->GetRowAttrib(r), DisabledBit, !value));
     Invalidate();
 }
 
@@ -148,8 +154,8 @@ void TReportListView::SetColumnSelected(int c, bool value)
 {
     if (!ContainsColumn(c))
         return;
-    const quint8 a = d->data->Strings->GetColAttrib(c);
-    d->data->Strings->SetColAttrib(c, value ? a | SelectedBit : a & ~SelectedBit);
+    TStringArray* cells = d->data->Strings;
+    cells->SetColAttrib(c, WithBit(cells->GetColAttrib(c), SelectedBit, value));
     Invalidate();
 }
 

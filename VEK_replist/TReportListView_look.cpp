@@ -76,28 +76,13 @@ void TReportListView::SetColorEmptyMsg(TColor v)
 // ---- settings that only repaint when changed
 
 int TReportListView::InterRowIndicatorPos() const { return d->interRowIndi; }
-
-void TReportListView::SetInterRowIndicatorPos(int v)
-{
-    if (Change(d->interRowIndi, v))
-        Repaint();
-}
+void TReportListView::SetInterRowIndicatorPos(int v) { if (Change(d->interRowIndi, v)) Repaint(); }
 
 bool TReportListView::ShowEmptyCheckBoxes() const { return d->showEmptyCBx; }
-
-void TReportListView::SetShowEmptyCheckBoxes(bool v)
-{
-    if (Change(d->showEmptyCBx, v))
-        Repaint();
-}
+void TReportListView::SetShowEmptyCheckBoxes(bool v) { if (Change(d->showEmptyCBx, v)) Repaint(); }
 
 bool TReportListView::CheckMarksReadOnly() const { return d->roCheckMarks; }
-
-void TReportListView::SetCheckMarksReadOnly(bool v)
-{
-    if (Change(d->roCheckMarks, v))
-        Repaint();
-}
+void TReportListView::SetCheckMarksReadOnly(bool v) { if (Change(d->roCheckMarks, v)) Repaint(); }
 
 // ---- interaction settings: stored for the mouse and keyboard handling
 
