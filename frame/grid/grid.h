@@ -227,7 +227,8 @@ public:
     /// selectionChanged.
     TGridRect Selection() const;
     void SetSelection(const TGridRect& value);
-    /// First scrolling row shown (default FixedRows). Emits topLeftChanged.
+    /// First scrolling row shown (default FixedRows). Emits topLeftChanged, also when a
+    /// count change moves the view.
     int TopRow() const;
     void SetTopRow(int value);
     /// First scrolling column shown (default FixedCols). Emits topLeftChanged.
@@ -351,7 +352,7 @@ private:
     struct Axis;
     struct LineSpan;
     struct Private;
-    struct SelectionState;
+    struct ViewState;
 
     // geometry (grid_geometry.cpp)
     std::vector<LineSpan> ColSpans() const;
@@ -364,14 +365,15 @@ private:
     void SyncScrollBars();
     // Sizes, counts, lines or the border changed: relays out and updates the geometry.
     void GeometryChanged();
-    // Lays out the scroll bars and keeps the view inside the cells.
-    void Relayout();
+    // Lays out the scroll bars, keeps the view inside the cells and reports a view that
+    // no longer starts where it was shown.
+    void Relayout(TGridCoord shown);
     // The counts changed: keeps the current cell and the view inside, relays out and
     // reports what moved since before.
-    void ShapeChanged(const SelectionState& before);
-    SelectionState CurrentSelection() const;
+    void ShapeChanged(const ViewState& before);
+    ViewState CurrentView() const;
     // Emits currentCellChanged and selectionChanged for what differs from before.
-    void NotifySelection(const SelectionState& before);
+    void NotifySelection(const ViewState& before);
 
     // painting (grid_paint.cpp)
     void PaintCells(const std::vector<LineSpan>& cols, const std::vector<LineSpan>& rows);

@@ -120,23 +120,24 @@ int TCustomGrid::DefaultColWidth() const { return d->cols.Default; }
 int TCustomGrid::DefaultRowHeight() const { return d->rows.Default; }
 int TCustomGrid::GridLineWidth() const { return d->gridLineWidth; }
 
-void TCustomGrid::ShapeChanged(const SelectionState& before)
+void TCustomGrid::ShapeChanged(const ViewState& before)
 {
     ClampState();
-    GeometryChanged();
+    Relayout(before.TopLeft);
+    updateGeometry();
     NotifySelection(before);
 }
 
 void TCustomGrid::SetColCount(int value)
 {
-    const SelectionState before = CurrentSelection();
+    const ViewState before = CurrentView();
     if (d->cols.SetCount(value, 1))
         ShapeChanged(before);
 }
 
 void TCustomGrid::SetRowCount(int value)
 {
-    const SelectionState before = CurrentSelection();
+    const ViewState before = CurrentView();
     if (d->rows.SetCount(value, 1))
         ShapeChanged(before);
 }
@@ -147,7 +148,7 @@ void TCustomGrid::SetFixedCols(int value)
         throw EVEKError("Fixed column count must not be negative");
     if (value >= d->cols.Count)
         throw EVEKError("Fixed column count must be less than column count");
-    const SelectionState before = CurrentSelection();
+    const ViewState before = CurrentView();
     d->cols.Fixed = value;
     d->topLeft.X = value; // the view starts at the first scrolling column
     ShapeChanged(before);
@@ -159,7 +160,7 @@ void TCustomGrid::SetFixedRows(int value)
         throw EVEKError("Fixed row count must not be negative");
     if (value >= d->rows.Count)
         throw EVEKError("Fixed row count must be less than row count");
-    const SelectionState before = CurrentSelection();
+    const ViewState before = CurrentView();
     d->rows.Fixed = value;
     d->topLeft.Y = value;
     ShapeChanged(before);
@@ -427,25 +428,25 @@ void TCustomGrid::SyncScrollBars()
 
 void TCustomGrid::GeometryChanged()
 {
-    Relayout();
+    Relayout(d->topLeft);
     updateGeometry(); // a descendant's size hint may follow its cells
 }
 
-void TCustomGrid::Relayout()
+void TCustomGrid::Relayout(TGridCoord shown)
 {
     LayoutScrollBars();
     // The view may now scroll past the last cells (the grid grew or cells shrank).
-    const bool moved = ClampFirst(d->topLeft.X, d->topLeft.Y);
+    ClampFirst(d->topLeft.X, d->topLeft.Y);
     SyncScrollBars();
     PlaceEditor();
     Invalidate();
-    if (moved)
+    if (d->topLeft != shown)
         TopLeftChanged();
 }
 
 void TCustomGrid::Resize()
 {
-    Relayout();
+    Relayout(d->topLeft);
     TCustomControl::Resize();
 }
 

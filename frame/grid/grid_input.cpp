@@ -24,7 +24,7 @@ void TCustomGrid::SetOptions(TGridOptions value)
 {
     if (value == d->options)
         return;
-    const SelectionState before = CurrentSelection();
+    const ViewState before = CurrentView();
     const int oldVert = d->LineWidthFor(true), oldHorz = d->LineWidthFor(false);
     d->options = value;
     const bool linesChanged =
@@ -59,7 +59,7 @@ TGridRect TCustomGrid::Selection() const
 
 void TCustomGrid::SetSelection(const TGridRect& value)
 {
-    const SelectionState before = CurrentSelection();
+    const ViewState before = CurrentView();
     d->anchor = {value.Left, value.Top};
     d->current = {value.Right, value.Bottom};
     if (!(d->options & goRangeSelect))
@@ -69,12 +69,12 @@ void TCustomGrid::SetSelection(const TGridRect& value)
     NotifySelection(before);
 }
 
-TCustomGrid::SelectionState TCustomGrid::CurrentSelection() const
+TCustomGrid::ViewState TCustomGrid::CurrentView() const
 {
-    return {d->current, Selection()};
+    return {d->current, Selection(), d->topLeft};
 }
 
-void TCustomGrid::NotifySelection(const SelectionState& before)
+void TCustomGrid::NotifySelection(const ViewState& before)
 {
     if (d->current != before.Current)
         emit currentCellChanged(d->current.X, d->current.Y);
@@ -95,7 +95,7 @@ void TCustomGrid::MoveCurrent(int ACol, int ARow, bool extendSelection)
         return;
     if (target != d->current)
         HideEditor();
-    const SelectionState before = CurrentSelection();
+    const ViewState before = CurrentView();
     d->current = target;
     if (!extendSelection || !(d->options & goRangeSelect))
         d->anchor = d->current;

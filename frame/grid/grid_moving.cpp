@@ -62,7 +62,7 @@ bool TCustomGrid::MoveIndex(bool columns, int from, int to)
 void TCustomGrid::MoveColumn(int FromIndex, int ToIndex)
 {
     const bool individualWidths = !d->cols.Sizes.empty();
-    const SelectionState before = CurrentSelection();
+    const ViewState before = CurrentView();
     if (!MoveIndex(true, FromIndex, ToIndex))
         return;
     ColumnMoved(FromIndex, ToIndex);
@@ -75,7 +75,7 @@ void TCustomGrid::MoveColumn(int FromIndex, int ToIndex)
 void TCustomGrid::MoveRow(int FromIndex, int ToIndex)
 {
     const bool individualHeights = !d->rows.Sizes.empty();
-    const SelectionState before = CurrentSelection();
+    const ViewState before = CurrentView();
     if (!MoveIndex(false, FromIndex, ToIndex))
         return;
     RowMoved(FromIndex, ToIndex);

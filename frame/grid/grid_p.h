@@ -81,10 +81,12 @@ struct TCustomGrid::Private {
     bool MoveDragging() const { return drag == GridDrag::ColMove || drag == GridDrag::RowMove; }
 };
 
-// The current cell and selection at one moment, to tell what an operation changed.
-struct TCustomGrid::SelectionState {
+// The current cell, the selection and the view position at one moment, to tell what an
+// operation changed.
+struct TCustomGrid::ViewState {
     TGridCoord Current;
     TGridRect Selection;
+    TGridCoord TopLeft;
 };
 
 } // namespace vek

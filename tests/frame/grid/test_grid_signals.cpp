@@ -95,6 +95,23 @@ TEST_F(SignalGrid, TopLeftChangesAfterTheEvent)
     EXPECT_EQ(order.size(), 4u);
 }
 
+TEST_F(SignalGrid, CountChangesThatMoveTheViewReportItOnce)
+{
+    int events = 0;
+    grid.OnTopLeftChanged = [&](TObject*) { ++events; };
+    QSignalSpy topLeft(&grid, &TCustomGrid::topLeftChanged);
+    grid.SetFixedRows(3); // the view starts at the first scrolling row
+    EXPECT_EQ(grid.TopRow(), 3);
+    EXPECT_EQ(topLeft.count(), 1);
+    grid.SetTopRow(90);
+    grid.SetRowCount(60); // the view moves back inside the rows
+    EXPECT_LT(grid.TopRow(), 60);
+    EXPECT_EQ(topLeft.count(), 3);
+    EXPECT_EQ(events, 3);
+    grid.SetColCount(11); // the view stays
+    EXPECT_EQ(topLeft.count(), 3);
+}
+
 TEST_F(SignalGrid, ColumnResizedByTheMouseNamesTheColumn)
 {
     grid.SetOptions(grid.Options() | goColSizing);
