@@ -81,6 +81,7 @@ public:
 /// A file or stream that cannot be opened or read.
 class VEK_EXPORT EInOutError : public std::runtime_error {
 public:
+    /// An error with this message.
     explicit EInOutError(const QString& message);
     /// The message as text.
     QString Message() const { return QString::fromUtf8(what()); }
@@ -464,8 +465,10 @@ public:
     bool FixedFirstColumn() const;
     void SetFixedFirstColumn(bool value);
 
-    // ---- default sizes: the grid's, with the header heights kept; emit setupChanged
+    /// The grid's default column width; repaints and emits setupChanged.
     void SetDefaultColWidth(int value) override;
+    /// The grid's default row height, the header heights kept; repaints and emits
+    /// setupChanged.
     void SetDefaultRowHeight(int value) override;
 
     // ---- view in data terms (1-based)
@@ -501,41 +504,56 @@ public:
 
     // ---- data access, forwarded to RLData(); see TRLData. Cell writes emit changed (once
     // per cell) and mark the list for repainting.
+    /// The visible value of a cell (data column 0..NrOfColumns, row 1..NrOfRows).
     QString Elem(int ACol, int ARow) const;
     void SetElem(int ACol, int ARow, const QString& value);
     /// A column name; writing emits changed and repaints.
     QString Header(int ColNr) const;
     void SetHeader(int ColNr, const QString& value);
+    /// Whether a check cell is checked. Writing requires a column in 1..NrOfColumns and
+    /// a row in 1..NrOfRows (else ignored).
     bool ElemChecked(int ACol, int ARow) const;
-    /// Requires a column in 1..NrOfColumns and a row in 1..NrOfRows (else ignored).
     void SetElemChecked(int ACol, int ARow, bool value);
+    /// The visible value as a number (0 for a text that is none).
     double AsNumber(int ACol, int ARow) const;
+    /// The value the column format proposes for an empty cell.
     QString DefaultValue(int ACol, int ARow) const;
-    /// Column format, check mode and check-box flag; writing emits changed and repaints.
+    /// The column format; writing emits changed and repaints.
     QString ColumnFormat(int ColNr) const;
     void SetColumnFormat(int ColNr, const QString& value);
+    /// How a column shows check marks; writing emits changed and repaints.
     TCheckMode ColumnCheckMode(int ColNr) const;
     void SetColumnCheckMode(int ColNr, TCheckMode value);
+    /// True for check-box columns; writing emits changed and repaints.
     bool IsCheckedColumn(int ColNr) const;
     void SetIsCheckedColumn(int ColNr, bool value);
+    /// The data's comment; default empty.
     QString Comment() const;
     void SetComment(const QString& value);
+    /// The data identifier of report list documents; default empty.
     QString DataID() const;
     void SetDataID(const QString& value);
+    /// Column of the last sort (-1 while unsorted).
     int LastSortColumn() const;
+    /// Direction of the last sort (true: ascending).
     bool LastSortOrder() const;
 
     // ---- whole-list operations (painting once at the end)
+    /// The highest-numbered column named Head (or containing it); -1 when none is.
     int ColumnIndex(const QString& Head, bool PartialMatch) const;
     /// Every value of columns 1..NrOfColumns becomes s; hides the editor first.
     void Fill(const QString& s);
+    /// The first checked row of a check column; 0 when none is.
     int FirstCheckedElemInCol(int ColNr) const;
+    /// The first check column checked in a row; 0 when none is.
     int FirstCheckedElemInRow(int RowNr) const;
+    /// Checked cells of a row.
     int CountCheckedElemsInRow(int Row) const;
     /// Checked cells of the column in enabled rows.
     int CountCheckedElemsInCol(int Column) const;
-    /// Only for check-box columns.
+    /// Checks or unchecks every cell of a check-box column (other columns: nothing).
     void SetAllCheckmarksOfCol(int Column, bool Checked);
+    /// Inverts every check mark of a check-box column (other columns: nothing).
     void InvertAllCheckmarksOfCol(int Column);
     /// Orders the rows by column Col, ties by ColSec (-1: none); see TRLData::Sort.
     void Sort(int Col, int ColSec, bool Ascending);
@@ -713,9 +731,11 @@ public:
     /// outside, -1 on the column header row, -2 on the common header row.
     TGridCoord MouseCell(int X, int Y) const;
 
-    /// Raise OnChange / OnChangeSetup / OnSelectedChange and then their signals.
+    /// Raises OnChange, then changed.
     void Changed();
+    /// Raises OnChangeSetup, then setupChanged.
     void ChangedSetup();
+    /// Raises OnSelectedChange, then selectedChanged.
     void ChangedSelection();
 
     /// Headers, column settings or cells changed; before changed.
@@ -731,8 +751,10 @@ public:
     /// percentDone.
     TOnPercentDoneEvent OnPercentDone;
     /// Passed on from the data with the control as Sender: each cell text while sorting
-    /// (the handler may give a different sort text), each cell text of an HTML export.
+    /// (the handler may give a different sort text).
     TBeforeSortExchgEvent OnBeforeSortExchange;
+    /// Passed on from the data with the control as Sender: each cell text (and, with Row
+    /// 0, each column name) of an HTML export; the handler may change it.
     TBeforeHTMLExportEvent OnBeforeHTMLExport;
 
 signals:

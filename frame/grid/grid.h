@@ -150,6 +150,7 @@ class VEK_EXPORT TCustomGrid : public TCustomControl {
     Q_PROPERTY(int BorderStyle READ BorderStyleValue WRITE SetBorderStyleValue)
 
 public:
+    /// A 5 x 5 grid with one fixed row and column, 320 x 120 pixels.
     explicit TCustomGrid(QWidget* parent = nullptr);
     ~TCustomGrid() override;
 
@@ -250,8 +251,11 @@ public:
     /// Room for the border and the scroll bars that ScrollBars allows.
     QSize minimumSizeHint() const override;
 
-    // ---- repainting: the back buffer is repainted as a whole at the next paint
+    // ---- repainting: the back buffer is repainted as a whole at the next paint; the
+    // cell and line forms say what changed
+    /// Marks the whole grid for repainting.
     void InvalidateGrid();
+    /// Marks a cell, a row or a column for repainting.
     void InvalidateCell(int ACol, int ARow);
     void InvalidateRow(int ARow);
     void InvalidateCol(int ACol);
@@ -306,6 +310,7 @@ protected:
     virtual bool SelectCell(int ACol, int ARow);
     /// The view moved; the default calls OnTopLeftChanged and emits topLeftChanged.
     virtual void TopLeftChanged();
+    /// A column width (row height) or the default changed, by code or the mouse.
     virtual void ColWidthsChanged() {}
     virtual void RowHeightsChanged() {}
     /// A column (row) was moved; the grid has already moved its size and its part of
@@ -316,7 +321,9 @@ protected:
     virtual QString GetEditText(int ACol, int ARow);
     /// The editor closed with a changed text; the default ignores it.
     virtual void SetEditText(int ACol, int ARow, const QString& Value);
+    /// The kind of editor a cell gets; the default is esSimple.
     virtual TEditStyle GetEditStyle(int ACol, int ARow);
+    /// The items of a pick-list editor; the default adds none.
     virtual void GetPickListItems(int ACol, int ARow, QStringList& Items);
     /// Makes the editor for a style; the grid owns it.
     virtual std::unique_ptr<TInplaceEditor> CreateEditor(TEditStyle Style);
@@ -431,6 +438,7 @@ public:
         std::function<void(TObject* Sender, int ACol, int ARow, QStringList& Items)>;
     using TMovedEvent = std::function<void(TObject* Sender, int FromIndex, int ToIndex)>;
 
+    /// As TCustomGrid; cells are drawn by OnDrawCell.
     explicit TCustomDrawGrid(QWidget* parent = nullptr);
 
     /// Draws cell (ACol, ARow) into Canvas().
