@@ -1,5 +1,9 @@
 // TRLData: size, column properties, cell access, rows, sorting and Assign.
-#include "VEK_replist.h"
+#include "rldata_p.h"
+
+#include <frame/core/change.h>
+
+#include <QMetaMethod>
 
 #include <algorithm>
 #include <new>
@@ -11,17 +15,15 @@ EInOutError::EInOutError(const QString& message)
 {
 }
 
-TRLData::TRLData(QObject* owner)
-    : TComponent(owner)
-    , FCommonHeader(QStringLiteral("Vek Report Listview"))
+TRLData::TRLData(QObject* owner) : TComponent(owner), d(std::make_unique<Private>())
 {
     try {
         Strings = new TStringArray(this);
         Strings->SetAllocRowsBy(10);
         Strings->Resize(1, 1);
         Strings->Clear();
-        FColumns.resize(1);
-        FColumns[0].Name = DefaultName(1);
+        d->columns.resize(1);
+        d->columns[0].Name = DefaultName(1);
     } catch (const std::exception&) {
         throw EVEKRLDataError(ErrorText(QStringLiteral("failed to initialize (out of memory)")));
     }
@@ -32,14 +34,19 @@ TRLData::~TRLData() = default;
 
 void TRLData::ConnectStrings()
 {
+    Strings->OnChange = [this](TObject*) { emit changed(); };
     Strings->OnBeforeSortExchange = [this](TObject*, const QString& cellText, QString& sortText) {
         if (OnBeforeSortExchange)
             OnBeforeSortExchange(this, cellText, sortText);
     };
-    Strings->OnPercentDone = [this](TObject*, int percent) {
-        if (OnPercentDone)
-            OnPercentDone(this, percent);
-    };
+    Strings->OnPercentDone = [this](TObject*, int percent) { PercentDone(percent); };
+}
+
+void TRLData::PercentDone(int percent)
+{
+    if (OnPercentDone)
+        OnPercentDone(this, percent);
+    emit percentDone(percent);
 }
 
 QString TRLData::ErrorText(const QString& reason) const
@@ -52,104 +59,133 @@ QString TRLData::DefaultName(int col)
     return QStringLiteral("C-%1").arg(col);
 }
 
+bool TRLData::ContainsColumn(int col) const
+{
+    return col >= 1 && col <= d->nrOfCols;
+}
+
 bool TRLData::ContainsCell(int col, int row) const
 {
-    return col >= 0 && col <= FNrOfCols && row >= 1 && row <= FNrOfRows;
+    return col >= 0 && col <= d->nrOfCols && row >= 1 && row <= d->nrOfRows;
 }
 
 void TRLData::UpdateFeedbackCounts()
 {
-    const qint64 cells = std::clamp<qint64>(qint64(FNrOfRows) * (FNrOfCols + 1), 1, INT_MAX);
-    FFeedbkNumCells = int(cells);
-    FFeedbkStep = FFeedbkNumCells / 100 + 1;
+    const qint64 cells = std::clamp<qint64>(qint64(d->nrOfRows) * (d->nrOfCols + 1), 1, INT_MAX);
+    d->feedbkNumCells = int(cells);
+    d->feedbkStep = d->feedbkNumCells / 100 + 1;
 }
 
-// Raises OnPercentDone when the share done (of FFeedbkNumCells cells) reached a new
+// Progress is worked out only when someone listens, as the writers report it per row.
+void TRLData::StartProgress()
+{
+    d->progressWanted =
+        OnPercentDone || isSignalConnected(QMetaMethod::fromSignal(&TRLData::percentDone));
+    d->lastPercent = -1;
+    d->lastStep = -1;
+}
+
+// Reports the progress when the share done (of feedbkNumCells cells) reached a new
 // percentage.
 void TRLData::ReportProgress(qint64 done)
 {
-    if (!OnPercentDone)
+    if (!d->progressWanted)
         return;
     // one look per feedback step of cells
-    const qint64 step = done / FFeedbkStep;
-    if (step == FLastStep && done < FFeedbkNumCells)
+    const qint64 step = done / d->feedbkStep;
+    if (step == d->lastStep && done < d->feedbkNumCells)
         return;
-    FLastStep = step;
-    const int percent = int(std::clamp<qint64>(done * 100 / FFeedbkNumCells, 0, 100));
-    if (percent == FLastPercent)
+    d->lastStep = step;
+    const int percent = int(std::clamp<qint64>(done * 100 / d->feedbkNumCells, 0, 100));
+    if (percent == d->lastPercent)
         return;
-    FLastPercent = percent;
-    OnPercentDone(this, percent);
+    d->lastPercent = percent;
+    PercentDone(percent);
 }
+
+int TRLData::NrOfColumns() const { return d->nrOfCols; }
+int TRLData::NrOfRows() const { return d->nrOfRows; }
 
 void TRLData::SetNrOfColumns(int value)
 {
     const int n = std::max(value, 1);
-    const int old = FNrOfCols;
-    FNrOfCols = n;
+    const int old = d->nrOfCols;
+    d->nrOfCols = n;
     try {
-        Strings->Resize(n, std::max(FNrOfRows, 1));
+        Strings->Resize(n, std::max(d->nrOfRows, 1));
     } catch (const std::exception&) {
-        FNrOfCols = old;
+        d->nrOfCols = old;
         throw EVEKError(ErrorText(QStringLiteral("cannot make %1 columns").arg(n)));
     }
     UpdateFeedbackCounts();
     try {
-        FColumns.resize(std::size_t(n));
+        d->columns.resize(std::size_t(n));
     } catch (const std::bad_alloc&) {
         throw EVEKRLDataError(ErrorText(QStringLiteral("not enough memory on heap")));
     }
     for (int c = old + 1; c <= n; ++c)
-        FColumns[std::size_t(c - 1)] = Column{DefaultName(c), QString(), cmNone};
+        d->columns[std::size_t(c - 1)] = Private::Column{DefaultName(c), QString(), cmNone};
 }
 
 void TRLData::SetNrOfRows(int value)
 {
     const int n = std::max(value, 0);
     try {
-        Strings->Resize(FNrOfCols, std::max(n, 1));
+        Strings->Resize(d->nrOfCols, std::max(n, 1));
     } catch (const std::exception&) {
         throw EVEKError(ErrorText(QStringLiteral("cannot make %1 rows").arg(n)));
     }
     if (n == 0)
         Strings->Clear(); // the one row kept allocated holds nothing
-    FNrOfRows = n;
+    d->nrOfRows = n;
     UpdateFeedbackCounts();
 }
 
+QString TRLData::CommonHeader() const { return d->commonHeader; }
+
 void TRLData::SetCommonHeader(const QString& value)
 {
-    if (value != FCommonHeader)
-        FCommonHeader = value;
+    Change(d->commonHeader, value);
 }
+
+QString TRLData::Comment() const { return d->comment; }
+void TRLData::SetComment(const QString& value) { d->comment = value; }
+QString TRLData::DataID() const { return d->dataID; }
+void TRLData::SetDataID(const QString& value) { d->dataID = value; }
+int TRLData::LastSortColumn() const { return d->sortColumn; }
+bool TRLData::LastSortOrder() const { return d->sortOrder; }
+int TRLData::SecondarySortColumn() const { return d->sortColumnSec; }
+void TRLData::SetSecondarySortColumn(int value) { d->sortColumnSec = value; }
+bool TRLData::SortToggle() const { return d->sortToggle; }
+void TRLData::SetSortToggle(bool value) { d->sortToggle = value; }
 
 QString TRLData::Header(int ColNr) const
 {
-    return ContainsColumn(ColNr) ? FColumns[std::size_t(ColNr - 1)].Name : QString();
+    return ContainsColumn(ColNr) ? d->columns[std::size_t(ColNr - 1)].Name : QString();
 }
 
 void TRLData::SetHeader(int ColNr, const QString& value)
 {
     if (ContainsColumn(ColNr))
-        FColumns[std::size_t(ColNr - 1)].Name = value.left(MaxNameLength);
+        d->columns[std::size_t(ColNr - 1)].Name = value.left(MaxNameLength);
 }
 
 QString TRLData::ColumnFormat(int ColNr) const
 {
-    return ContainsColumn(ColNr) ? FColumns[std::size_t(ColNr - 1)].Format : QString();
+    return ContainsColumn(ColNr) ? d->columns[std::size_t(ColNr - 1)].Format : QString();
 }
 
 void TRLData::SetColumnFormat(int ColNr, const QString& value)
 {
     if (ContainsColumn(ColNr))
-        FColumns[std::size_t(ColNr - 1)].Format = value.left(MaxFormatLength);
+        d->columns[std::size_t(ColNr - 1)].Format = value.left(MaxFormatLength);
 }
 
 int TRLData::ColumnIndex(const QString& Head, bool PartialMatch) const
 {
     const QString head = Head.toLower();
-    for (int c = FNrOfCols; c >= 1; --c) {
-        const QString name = FColumns[std::size_t(c - 1)].Name.toLower();
+    for (int c = d->nrOfCols; c >= 1; --c) {
+        const QString name = d->columns[std::size_t(c - 1)].Name.toLower();
         if (name == head || (PartialMatch && name.contains(head)))
             return c;
     }
@@ -165,15 +201,15 @@ double TRLData::AsNumber(int ACol, int ARow) const
 void TRLData::Clear()
 {
     Strings->Clear();
-    for (int c = 1; c <= FNrOfCols; ++c)
-        FColumns[std::size_t(c - 1)] = Column{DefaultName(c), QString(), cmNone};
+    for (int c = 1; c <= d->nrOfCols; ++c)
+        d->columns[std::size_t(c - 1)] = Private::Column{DefaultName(c), QString(), cmNone};
 }
 
 void TRLData::CopyRow(int Source, int Target)
 {
     if (!ContainsCell(0, Source) || !ContainsCell(0, Target))
         return;
-    for (int c = 0; c <= FNrOfCols; ++c)
+    for (int c = 0; c <= d->nrOfCols; ++c)
         Strings->SetString(c, Target, Strings->GetString(c, Source));
     Strings->SetRowAttrib(Target, Strings->GetRowAttrib(Source));
 }
@@ -183,45 +219,45 @@ void TRLData::RemoveRow(int r)
     if (!ContainsCell(0, r))
         return;
     Strings->CommitSorting();
-    if (FNrOfRows == 1) {
-        for (int c = 0; c <= FNrOfCols; ++c)
+    if (d->nrOfRows == 1) {
+        for (int c = 0; c <= d->nrOfCols; ++c)
             Strings->SetString(c, 1, QString());
     } else {
         Strings->RemoveRow(r);
     }
-    --FNrOfRows;
+    --d->nrOfRows;
     UpdateFeedbackCounts();
 }
 
 void TRLData::RemoveEmptyRows()
 {
     const auto isEmpty = [this](int row) {
-        for (int c = 0; c <= FNrOfCols; ++c)
+        for (int c = 0; c <= d->nrOfCols; ++c)
             if (!Elem(c, row).isEmpty())
                 return false;
         return true;
     };
-    const int rows = FNrOfRows;
+    const int rows = d->nrOfRows;
     const int removed = Strings->RemoveRowsIf([&](int row) { return row <= rows && isEmpty(row); });
-    FNrOfRows -= removed;
+    d->nrOfRows -= removed;
     if (Strings->NrOfRows() == 0)
-        Strings->Resize(FNrOfCols, 1); // at least one row stays allocated
+        Strings->Resize(d->nrOfCols, 1); // at least one row stays allocated
     UpdateFeedbackCounts();
 }
 
 void TRLData::Sort(int Col, int ColSec, bool Ascending)
 {
-    FSortColumn = Col;
-    FSortColumnSec = ColSec;
-    FSortOrder = Ascending;
-    if (FNrOfRows > 0)
+    d->sortColumn = Col;
+    d->sortColumnSec = ColSec;
+    d->sortOrder = Ascending;
+    if (d->nrOfRows > 0)
         Strings->Sort(Col, ColSec, Ascending);
 }
 
 void TRLData::UnSort()
 {
-    FSortColumn = -1;
-    FSortColumnSec = -1;
+    d->sortColumn = -1;
+    d->sortColumnSec = -1;
     Strings->UnSort();
 }
 
@@ -235,22 +271,13 @@ void TRLData::Assign(const TPersistent* Source)
     if (source == this)
         return;
     try {
-        std::vector<Column> columns = source->FColumns;
+        Private copy = *source->d; // all or nothing: copied before anything changes
         Strings->Assign(*source->Strings);
-        FColumns = std::move(columns);
+        *d = std::move(copy);
     } catch (const std::exception&) {
         throw EVEKRLDataError(ErrorText(QStringLiteral("not enough memory on heap")));
     }
-    FNrOfCols = source->FNrOfCols;
-    FNrOfRows = source->FNrOfRows;
-    FSortColumn = source->FSortColumn;
-    FSortColumnSec = source->FSortColumnSec;
-    FSortOrder = source->FSortOrder;
-    FSortToggle = source->FSortToggle;
-    FComment = source->FComment;
-    FCommonHeader = source->FCommonHeader;
     OnBeforeSortExchange = source->OnBeforeSortExchange;
-    FDataID = source->FDataID;
     UpdateFeedbackCounts();
 }
 

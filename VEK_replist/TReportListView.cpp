@@ -1,27 +1,24 @@
 // TReportListView: construction, the grid geometry in data terms (header rows, view
 // position, column order and widths) and the forwarded properties.
-#include "VEK_replist.h"
+#include "replist_p.h"
+
+#include <frame/core/change.h>
 
 #include <algorithm>
 
 namespace vek {
 
-// Attribute bits in the string array: a row or column is selected, a row is disabled.
-static constexpr quint8 SelectedBit = 0x80;
-static constexpr quint8 DisabledBit = 0x40;
-
-TReportListView::TReportListView(QWidget* parent) : TCustomDrawGrid(parent)
+TReportListView::TReportListView(QWidget* parent)
+    : TCustomDrawGrid(parent), d(std::make_unique<Private>())
 {
-    FRLData = new TRLData(nullptr);
     SetDefaultDrawing(false);
     SetFixedCols(0);
     SetFixedRows(1);
     try {
-        FRLData->SetNrOfColumns(TCustomGrid::ColCount());
-        FRLData->SetNrOfRows(TCustomGrid::RowCount() - 1);
+        d->data->SetNrOfColumns(TCustomGrid::ColCount());
+        d->data->SetNrOfRows(TCustomGrid::RowCount() - 1);
         ResizeColumnArrays(NrOfColumns());
     } catch (const std::bad_alloc&) {
-        delete FRLData;
         throw EVEKRepListError(
             ComponentErrorText(Name(), "failed to initialize table editor (out of memory)"));
     }
@@ -31,28 +28,31 @@ TReportListView::TReportListView(QWidget* parent) : TCustomDrawGrid(parent)
     SetTopRow(1);
 }
 
-TReportListView::~TReportListView() { delete FRLData; }
+TReportListView::~TReportListView() = default;
+
+TRLData* TReportListView::RLData() const { return d->data.get(); }
 
 void TReportListView::ConnectData()
 {
+    TRLData* data = d->data.get();
     // A cell write notifies once per cell: mark the view for repainting instead of
     // painting it now, so that a loop of writes costs one repaint, not one per cell.
-    FRLData->Strings->OnChange = [this](TObject*) {
+    connect(data, &TRLData::changed, this, [this] {
         Changed();
         Invalidate();
-    };
-    auto percent = [this](TObject*, int Percent) {
+    });
+    // The data passes on the string array's progress (sorting) with its own.
+    data->OnPercentDone = [this](TObject*, int Percent) {
         if (OnPercentDone)
             OnPercentDone(this, Percent);
+        emit percentDone(Percent);
     };
-    FRLData->Strings->OnPercentDone = percent;
-    FRLData->OnPercentDone = percent;
-    FRLData->Strings->OnBeforeSortExchange = [this](TObject*, const QString& CellText,
-                                                    QString& SortText) {
+    data->Strings->OnBeforeSortExchange = [this](TObject*, const QString& CellText,
+                                                 QString& SortText) {
         if (OnBeforeSortExchange)
             OnBeforeSortExchange(this, CellText, SortText);
     };
-    FRLData->OnBeforeHTMLExport = [this](TObject*, QString& Text, int Col, int Row) {
+    data->OnBeforeHTMLExport = [this](TObject*, QString& Text, int Col, int Row) {
         if (OnBeforeHTMLExport)
             OnBeforeHTMLExport(this, Text, Col, Row);
     };
@@ -61,7 +61,7 @@ void TReportListView::ConnectData()
 void TReportListView::CreateWnd()
 {
     TCustomDrawGrid::CreateWnd();
-    RestoreSuppressPaint(FSuppressedByCaller);
+    RestoreSuppressPaint(d->suppressedByCaller);
 }
 
 // ---- notifications
@@ -70,46 +70,56 @@ void TReportListView::Changed()
 {
     if (OnChange)
         OnChange(this);
+    emit changed();
 }
 
 void TReportListView::ChangedSetup()
 {
     if (OnChangeSetup)
         OnChangeSetup(this);
+    emit setupChanged();
 }
 
 void TReportListView::ChangedSelection()
 {
     if (OnSelectedChange)
         OnSelectedChange(this);
+    emit selectedChanged();
 }
 
 void TReportListView::Repaint() { Refresh(); }
 
+bool TReportListView::SuppressPaint() const { return d->suppressPaint; }
+
 void TReportListView::SetSuppressPaint(bool value)
 {
-    FSuppressedByCaller = value;
+    d->suppressedByCaller = value;
     RestoreSuppressPaint(value);
 }
 
 void TReportListView::RestoreSuppressPaint(bool saved)
 {
-    FSuppressPaint = saved;
+    d->suppressPaint = saved;
     if (!saved)
         Repaint();
 }
 
 // ---- size and geometry
 
+int TReportListView::NrOfColumns() const { return d->data->NrOfColumns(); }
+int TReportListView::NrOfRows() const { return d->data->NrOfRows(); }
+bool TReportListView::ContainsColumn(int ColNr) const { return ColNr >= 1 && ColNr <= NrOfColumns(); }
+bool TReportListView::ContainsRow(int r) const { return r >= 1 && r <= NrOfRows(); }
+
 void TReportListView::ResizeColumnArrays(int count)
 {
     const auto n = std::size_t(count);
-    FColAlignment.resize(n, taLeftJustify);
-    FColumnIsPwd.resize(n, false);
-    FColumnEditable.resize(n, false);
-    FColOrder.resize(n);
+    d->colAlignment.resize(n, taLeftJustify);
+    d->columnIsPwd.resize(n, false);
+    d->columnEditable.resize(n, false);
+    d->colOrder.resize(n);
     for (std::size_t i = 0; i < n; ++i)
-        FColOrder[i] = int(i);
+        d->colOrder[i] = int(i);
 }
 
 void TReportListView::ApplyGeometry()
@@ -127,11 +137,11 @@ void TReportListView::ApplyHeaderHeights()
         if (row >= 0 && row < TCustomGrid::RowCount())
             TCustomGrid::SetRowHeights(row, height);
     };
-    if (FComHdVis && FColHdVis) {
-        set(0, FComHdHgt);
-        set(second, FColHdHgt);
-    } else if (FComHdVis || FColHdVis) {
-        set(0, FComHdVis ? FComHdHgt : FColHdHgt);
+    if (d->comHdVis && d->colHdVis) {
+        set(0, d->comHdHgt);
+        set(second, d->colHdHgt);
+    } else if (d->comHdVis || d->colHdVis) {
+        set(0, d->comHdVis ? d->comHdHgt : d->colHdHgt);
         set(second, DefaultRowHeight());
     } else {
         set(0, DefaultRowHeight());
@@ -141,7 +151,7 @@ void TReportListView::ApplyHeaderHeights()
 
 void TReportListView::SetNrOfRows(int value)
 {
-    FRLData->SetNrOfRows(value);
+    d->data->SetNrOfRows(value);
     SetSelection({0, 0, 0, 0});
     ApplyGeometry();
     Repaint();
@@ -152,7 +162,7 @@ void TReportListView::SetNrOfColumns(int value)
 {
     const int oldLast = TCustomGrid::ColCount() - 1;
     const int lastWidth = TCustomGrid::ColWidths(oldLast);
-    FRLData->SetNrOfColumns(value);
+    d->data->SetNrOfColumns(value);
     SetColCount(NrOfColumns());
     for (int i = oldLast; i < TCustomGrid::ColCount(); ++i)
         TCustomGrid::SetColWidths(i, lastWidth);
@@ -181,6 +191,9 @@ void TReportListView::SetDefaultRowHeight(int value)
     ChangedSetup();
 }
 
+int TReportListView::TopRow() const { return TCustomGrid::TopRow() - CountHeadRows() + 1; }
+int TReportListView::LeftCol() const { return TCustomGrid::LeftCol() + 1; }
+
 void TReportListView::SetTopRow(int value)
 {
     const int h = CountHeadRows();
@@ -196,29 +209,37 @@ void TReportListView::SetLeftCol(int value)
 
 // ---- headers
 
+QString TReportListView::CommonHeader() const { return d->data->CommonHeader(); }
+TAlignment TReportListView::CommonHeaderAlignment() const { return d->headerAlignment; }
+bool TReportListView::CommonHeaderVisible() const { return d->comHdVis; }
+int TReportListView::CommonHeaderHeight() const { return d->comHdHgt; }
+bool TReportListView::ColumnHeadersVisible() const { return d->colHdVis; }
+int TReportListView::ColumnHeadersHeight() const { return d->colHdHgt; }
+int TReportListView::CountHeadRows() const { return (d->comHdVis ? 1 : 0) + (d->colHdVis ? 1 : 0); }
+QString TReportListView::EmptyMessage() const { return d->emptyMsg; }
+bool TReportListView::FixedFirstColumn() const { return d->fixedColOne; }
+
 void TReportListView::SetCommonHeader(const QString& value)
 {
     if (value == CommonHeader())
         return;
-    FRLData->SetCommonHeader(value);
+    d->data->SetCommonHeader(value);
     Changed();
     Repaint();
 }
 
 void TReportListView::SetCommonHeaderAlignment(TAlignment value)
 {
-    if (value == FHeaderAlignment)
+    if (!Change(d->headerAlignment, value))
         return;
-    FHeaderAlignment = value;
     Changed();
     Repaint();
 }
 
 void TReportListView::SetCommonHeaderVisible(bool value)
 {
-    if (value == FComHdVis)
+    if (!Change(d->comHdVis, value))
         return;
-    FComHdVis = value;
     ApplyGeometry();
     Changed();
     Repaint();
@@ -226,9 +247,8 @@ void TReportListView::SetCommonHeaderVisible(bool value)
 
 void TReportListView::SetColumnHeadersVisible(bool value)
 {
-    if (value == FColHdVis)
+    if (!Change(d->colHdVis, value))
         return;
-    FColHdVis = value;
     ApplyGeometry();
     Changed();
     Repaint();
@@ -236,7 +256,7 @@ void TReportListView::SetColumnHeadersVisible(bool value)
 
 void TReportListView::SetCommonHeaderHeight(int value)
 {
-    FComHdHgt = std::clamp(value, 8, 127);
+    d->comHdHgt = std::clamp(value, 8, 127);
     ApplyHeaderHeights();
     Changed();
     Repaint();
@@ -244,7 +264,7 @@ void TReportListView::SetCommonHeaderHeight(int value)
 
 void TReportListView::SetColumnHeadersHeight(int value)
 {
-    FColHdHgt = std::clamp(value, 8, 127);
+    d->colHdHgt = std::clamp(value, 8, 127);
     ApplyHeaderHeights();
     Changed();
     Repaint();
@@ -252,16 +272,15 @@ void TReportListView::SetColumnHeadersHeight(int value)
 
 void TReportListView::SetEmptyMessage(const QString& value)
 {
-    if (value == FEmptyMsg)
+    if (!Change(d->emptyMsg, value))
         return;
-    FEmptyMsg = value;
     Repaint();
     ChangedSetup();
 }
 
 void TReportListView::SetFixedFirstColumn(bool value)
 {
-    FFixedColOne = value;
+    d->fixedColOne = value;
     SetFixedCols(value ? 1 : 0);
     Changed();
     Repaint();
@@ -269,7 +288,7 @@ void TReportListView::SetFixedFirstColumn(bool value)
 
 void TReportListView::SetHeader(int ColNr, const QString& value)
 {
-    FRLData->SetHeader(ColNr, value);
+    d->data->SetHeader(ColNr, value);
     Changed();
     Repaint();
 }
@@ -280,19 +299,19 @@ int TReportListView::ColWidths(int Index) const
 {
     if (!ContainsColumn(Index))
         return 0;
-    return TCustomGrid::ColWidths(FColOrder[std::size_t(Index - 1)]);
+    return TCustomGrid::ColWidths(d->colOrder[std::size_t(Index - 1)]);
 }
 
 void TReportListView::SetColWidths(int Index, int value)
 {
     if (ContainsColumn(Index))
-        TCustomGrid::SetColWidths(FColOrder[std::size_t(Index - 1)], value);
+        TCustomGrid::SetColWidths(d->colOrder[std::size_t(Index - 1)], value);
     ChangedSetup();
 }
 
 int TReportListView::ColumnOrder(int ColNr) const
 {
-    return ContainsColumn(ColNr) ? FColOrder[std::size_t(ColNr - 1)] + 1 : 0;
+    return ContainsColumn(ColNr) ? d->colOrder[std::size_t(ColNr - 1)] + 1 : 0;
 }
 
 bool TReportListView::SetColumnOrder(const std::vector<int>& ColList)
@@ -302,7 +321,7 @@ bool TReportListView::SetColumnOrder(const std::vector<int>& ColList)
     bool valid = true;
     for (std::size_t i = 0; i < ColList.size(); ++i) {
         if (ContainsColumn(ColList[i]))
-            FColOrder[i] = ColList[i] - 1;
+            d->colOrder[i] = ColList[i] - 1;
         else
             valid = false;
     }
@@ -311,127 +330,60 @@ bool TReportListView::SetColumnOrder(const std::vector<int>& ColList)
 
 TAlignment TReportListView::ColumnAlignment(int ColNr) const
 {
-    return ContainsColumn(ColNr) ? FColAlignment[std::size_t(ColNr - 1)] : taLeftJustify;
+    return ContainsColumn(ColNr) ? d->colAlignment[std::size_t(ColNr - 1)] : taLeftJustify;
 }
 
 void TReportListView::SetColumnAlignment(int ColNr, TAlignment value)
 {
-    if (!ContainsColumn(ColNr) || FColAlignment[std::size_t(ColNr - 1)] == value)
+    if (!ContainsColumn(ColNr) || d->colAlignment[std::size_t(ColNr - 1)] == value)
         return;
-    FColAlignment[std::size_t(ColNr - 1)] = value;
+    d->colAlignment[std::size_t(ColNr - 1)] = value;
     Changed();
     Repaint();
 }
 
 bool TReportListView::ColumnIsPwd(int ColNr) const
 {
-    return ContainsColumn(ColNr) && FColumnIsPwd[std::size_t(ColNr - 1)];
+    return ContainsColumn(ColNr) && d->columnIsPwd[std::size_t(ColNr - 1)];
 }
 
 void TReportListView::SetColumnIsPwd(int ColNr, bool value)
 {
-    if (!ContainsColumn(ColNr) || FColumnIsPwd[std::size_t(ColNr - 1)] == value)
+    if (!ContainsColumn(ColNr) || d->columnIsPwd[std::size_t(ColNr - 1)] == value)
         return;
-    FColumnIsPwd[std::size_t(ColNr - 1)] = value;
+    d->columnIsPwd[std::size_t(ColNr - 1)] = value;
     Changed();
     Repaint();
 }
 
 bool TReportListView::ColumnEditable(int ColNr) const
 {
-    return ContainsColumn(ColNr) && FColumnEditable[std::size_t(ColNr - 1)];
+    return ContainsColumn(ColNr) && d->columnEditable[std::size_t(ColNr - 1)];
 }
 
 void TReportListView::SetColumnEditable(int ColNr, bool value)
 {
     if (ContainsColumn(ColNr))
-        FColumnEditable[std::size_t(ColNr - 1)] = value;
+        d->columnEditable[std::size_t(ColNr - 1)] = value;
 }
 
-// ---- row and column flags
-
-bool TReportListView::RowSelected(int r) const
+void TReportListView::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
 {
-    return ContainsRow(r) && (FRLData->Strings->GetRowAttrib(r) & SelectedBit);
-}
-
-void TReportListView::SetRowSelected(int r, bool value)
-{
-    if (!ContainsRow(r))
-        return;
-    const quint8 a = FRLData->Strings->GetRowAttrib(r);
-    FRLData->Strings->SetRowAttrib(r, value ? a | SelectedBit : a & ~SelectedBit);
-    Invalidate();
-}
-
-bool TReportListView::RowEnabled(int r) const
-{
-    return !ContainsRow(r) || !(FRLData->Strings->GetRowAttrib(r) & DisabledBit);
-}
-
-void TReportListView::SetRowEnabled(int r, bool value)
-{
-    if (!ContainsRow(r))
-        return;
-    const quint8 a = FRLData->Strings->GetRowAttrib(r);
-    FRLData->Strings->SetRowAttrib(r, value ? a & ~DisabledBit : a | DisabledBit);
-    Invalidate();
-}
-
-bool TReportListView::ColumnSelected(int c) const
-{
-    return ContainsColumn(c) && (FRLData->Strings->GetColAttrib(c) & SelectedBit);
-}
-
-void TReportListView::SetColumnSelected(int c, bool value)
-{
-    if (!ContainsColumn(c))
-        return;
-    const quint8 a = FRLData->Strings->GetColAttrib(c);
-    FRLData->Strings->SetColAttrib(c, value ? a | SelectedBit : a & ~SelectedBit);
-    Invalidate();
-}
-
-// ---- look
-
-void TReportListView::SetColorColumnHd(TColor v)
-{
-    SetFixedColor(v);
-    Repaint();
-    ChangedSetup();
-}
-
-void TReportListView::SetColorEmptyMsg(TColor v)
-{
-    if (v == FColorEmptyMsg)
-        return;
-    FColorEmptyMsg = v;
-    Repaint();
-    ChangedSetup();
-}
-
-void TReportListView::SetInterRowIndicatorPos(int v)
-{
-    if (v == FInterRowIndi)
-        return;
-    FInterRowIndi = v;
+    TCustomDrawGrid::SetBounds(ALeft, ATop, AWidth, AHeight);
     Repaint();
 }
 
-void TReportListView::SetShowEmptyCheckBoxes(bool v)
+QSize TReportListView::sizeHint() const
 {
-    if (v == FShowEmptyCBx)
-        return;
-    FShowEmptyCBx = v;
-    Repaint();
+    const int line = std::max(10, fontMetrics().height());
+    return ContentsSizeHint(QSize(36 * line, 24 * line)).expandedTo(minimumSizeHint());
 }
 
-void TReportListView::SetCheckMarksReadOnly(bool v)
+// The size hint is bounded by the font's line height.
+void TReportListView::FontChanged()
 {
-    if (v == FROCheckMarks)
-        return;
-    FROCheckMarks = v;
-    Repaint();
+    TCustomDrawGrid::FontChanged();
+    updateGeometry();
 }
 
 // ---- hit testing
@@ -444,7 +396,7 @@ TGridCoord TReportListView::MouseCell(int X, int Y) const
     if (cell.Y >= h)
         row = cell.Y - h + 1;
     else if (cell.Y >= 0)
-        row = (h == 2 ? cell.Y == 0 : FComHdVis) ? -2 : -1;
+        row = (h == 2 ? cell.Y == 0 : d->comHdVis) ? -2 : -1;
     return {cell.X + 1, row};
 }
 

@@ -1,5 +1,5 @@
 // TReportListView: copying settings, events and data from another report list.
-#include "VEK_replist.h"
+#include "replist_p.h"
 
 namespace vek {
 
@@ -18,53 +18,14 @@ void TReportListView::Assign(const TPersistent* Source)
     OnPercentDone = src->OnPercentDone;
     OnBeforeSortExchange = src->OnBeforeSortExchange;
     OnBeforeHTMLExport = src->OnBeforeHTMLExport;
-    FHeaderAlignment = src->FHeaderAlignment;
-    FEmptyMsg = src->FEmptyMsg;
-    FComHdVis = src->FComHdVis;
-    FColHdVis = src->FColHdVis;
-    FComHdHgt = src->FComHdHgt;
-    FColHdHgt = src->FColHdHgt;
-    FHiLgtColor = src->FHiLgtColor;
-    FHiLgtTextColor = src->FHiLgtTextColor;
-    FColorNormal = src->FColorNormal;
-    FRColorNormal = src->FRColorNormal;
-    FRColorShaded = src->FRColorShaded;
-    FColHdTxtColor = src->FColHdTxtColor;
-    FComHdColor = src->FComHdColor;
-    FComHdTxtColor = src->FComHdTxtColor;
-    FDisabledBkgdColor = src->FDisabledBkgdColor;
-    FDisabledTextColor = src->FDisabledTextColor;
-    FColorEmptyMsg = src->FColorEmptyMsg;
-    FSelRowColor = src->FSelRowColor;
-    FSelRowTextColor = src->FSelRowTextColor;
-    FSelColColor = src->FSelColColor;
-    FSelColTextColor = src->FSelColTextColor;
-    FSelBothColor = src->FSelBothColor;
-    FSelBothTextColor = src->FSelBothTextColor;
-    FHiLgtBold = src->FHiLgtBold;
-    FHiLgtRow = src->FHiLgtRow;
-    FHiLgtColumn = src->FHiLgtColumn;
-    FRowColPattern = src->FRowColPattern;
-    FInterRowColor = src->FInterRowColor;
-    FInterRowWidth = src->FInterRowWidth;
-    FInterRowIndi = src->FInterRowIndi;
-    FShowEmptyCBx = src->FShowEmptyCBx;
-    FROCheckMarks = src->FROCheckMarks;
-    FAutoAdvance = src->FAutoAdvance;
-    FRowSelectMode = src->FRowSelectMode;
-    FSortEnabled = src->FSortEnabled;
-    FCtrlForMultiSel = src->FCtrlForMultiSel;
+    // Every own setting at once; the data, the painting state and the grid's own state
+    // follow below.
+    static_cast<ReportListSettings&>(*d) = *src->d;
     SetFixedColor(src->FixedColor());
-    FRLData->Assign(src->FRLData);
-    ConnectData(); // the data copied the source's handlers along with its contents
+    d->data->Assign(src->d->data.get());
     SetColCount(NrOfColumns());
     ApplyGeometry();
-    FFixedColOne = src->FFixedColOne;
     SetFixedCols(src->FixedCols());
-    FColAlignment = src->FColAlignment;
-    FColumnIsPwd = src->FColumnIsPwd;
-    FColumnEditable = src->FColumnEditable;
-    FColOrder = src->FColOrder;
 }
 
 void TReportListView::AssignTo(TPersistent* Dest) const

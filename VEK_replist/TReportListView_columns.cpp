@@ -1,6 +1,6 @@
 // TReportListView: forwarded column settings, column widths from the contents, and
 // centering a row in the view.
-#include "VEK_replist.h"
+#include "replist_p.h"
 
 #include <algorithm>
 
@@ -21,26 +21,26 @@ void TReportListView::TopLeftChanged()
 void TReportListView::SetElemChecked(int ACol, int ARow, bool value)
 {
     if (ContainsColumn(ACol) && ContainsRow(ARow))
-        FRLData->SetElemChecked(ACol, ARow, value);
+        d->data->SetElemChecked(ACol, ARow, value);
 }
 
 void TReportListView::SetColumnFormat(int ColNr, const QString& value)
 {
-    FRLData->SetColumnFormat(ColNr, value);
+    d->data->SetColumnFormat(ColNr, value);
     Changed();
     Repaint();
 }
 
 void TReportListView::SetColumnCheckMode(int ColNr, TCheckMode value)
 {
-    FRLData->SetColumnCheckMode(ColNr, value);
+    d->data->SetColumnCheckMode(ColNr, value);
     Changed();
     Repaint();
 }
 
 void TReportListView::SetIsCheckedColumn(int ColNr, bool value)
 {
-    FRLData->SetIsCheckedColumn(ColNr, value);
+    d->data->SetIsCheckedColumn(ColNr, value);
     Changed();
     Repaint();
 }
@@ -56,7 +56,7 @@ int TReportListView::DetermineMaxColWidth(int ColNr, bool IncludeHeader)
     const int extra = (box ? CheckBoxRoom : 0) + italic;
     int widest = 0;
     for (int r = 1; r <= NrOfRows(); ++r) {
-        const QString stored = FRLData->Strings->GetString(ColNr, r);
+        const QString stored = d->data->Strings->GetString(ColNr, r);
         widest = std::max(widest, canvas->TextWidth(box ? stored.mid(1) : stored) + extra);
     }
     if (IncludeHeader) {

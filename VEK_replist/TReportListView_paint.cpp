@@ -1,7 +1,7 @@
 // TReportListView painting: data cells (bands, selection, highlight, disabled rows,
 // password masking, truncation, check marks), the header rows, the empty-list message and
 // the indicator line between rows.
-#include "VEK_replist.h"
+#include "replist_p.h"
 
 #include <frame/runtime/rtl.h>
 
@@ -12,7 +12,7 @@ static constexpr int CheckRoom = 16;
 
 void TReportListView::Paint()
 {
-    if (FSuppressPaint)
+    if (d->suppressPaint)
         return;
     TCustomDrawGrid::Paint();
     if (NrOfRows() == 0)
@@ -32,12 +32,12 @@ void TReportListView::PaintEmptyMessage()
     canvas->Pen()->SetColor(Color());
     canvas->Brush()->SetColor(Color());
     canvas->FillRect(TRect(client.Left, client.Top + top, client.Right, client.Bottom));
-    if (FEmptyMsg.isEmpty())
+    if (d->emptyMsg.isEmpty())
         return;
     canvas->Font()->Assign(Font());
-    canvas->Font()->SetColor(FColorEmptyMsg);
-    const int h = canvas->TextHeight(FEmptyMsg);
-    const QStringList lines = FEmptyMsg.split('|');
+    canvas->Font()->SetColor(d->colorEmptyMsg);
+    const int h = canvas->TextHeight(d->emptyMsg);
+    const QStringList lines = d->emptyMsg.split('|');
     const int v = top - int(lines.size()) * h;
     for (int i = 0; i < lines.size(); ++i)
         canvas->TextOut(client.Left + (client.Width() - canvas->TextWidth(lines[i])) / 2,
@@ -47,7 +47,7 @@ void TReportListView::PaintEmptyMessage()
 void TReportListView::PaintInterRowIndicator()
 {
     const int h = CountHeadRows(), top = TCustomGrid::TopRow();
-    const int p = FInterRowIndi;
+    const int p = d->interRowIndi;
     if (p == 0 || p < top - h + 1 || p > NrOfRows() + 1)
         return;
     const TRect client = GridClientRect();
@@ -55,8 +55,8 @@ void TReportListView::PaintInterRowIndicator()
     for (int r = 0; r < h; ++r)
         y += TCustomGrid::RowHeights(r);
     TCanvas* canvas = Canvas();
-    canvas->Pen()->SetColor(FInterRowColor);
-    canvas->Pen()->SetWidth(FInterRowWidth);
+    canvas->Pen()->SetColor(d->interRowColor);
+    canvas->Pen()->SetWidth(d->interRowWidth);
     canvas->MoveTo(client.Left, y);
     canvas->LineTo(client.Right, y);
     canvas->Pen()->SetWidth(1);
@@ -67,38 +67,38 @@ void TReportListView::DrawCell(int ACol, int ARow, const TRect& Rect, TGridDrawS
     Canvas()->Font()->Assign(Font());
     if (ARow >= FixedRows())
         DrawDataCell(ACol, ARow, Rect);
-    else if (FComHdVis && ARow == 0)
+    else if (d->comHdVis && ARow == 0)
         DrawCommonHeader(Rect, HeaderBandRight());
     else
-        DrawColumnHeader(FColOrder[std::size_t(ACol)] + 1, Rect, HeaderBandRight());
+        DrawColumnHeader(d->colOrder[std::size_t(ACol)] + 1, Rect, HeaderBandRight());
     TCustomDrawGrid::DrawCell(ACol, ARow, Rect, State);
 }
 
 // ---- data cells
 
-TReportListView::CellStyle TReportListView::DataCellStyle(int ARow, int dc, int d) const
+TReportListView::CellStyle TReportListView::DataCellStyle(int ARow, int dc, int dr) const
 {
-    const bool shaded = FRowColPattern > 0 && ((ARow - FixedRows()) / FRowColPattern) % 2 == 0;
-    const TColor background = shaded ? FRColorShaded : FRColorNormal;
-    CellStyle s{background, background, FColorNormal, {}};
+    const bool shaded = d->rowColPattern > 0 && ((ARow - FixedRows()) / d->rowColPattern) % 2 == 0;
+    const TColor background = shaded ? d->rColorShaded : d->rColorNormal;
+    CellStyle s{background, background, d->colorNormal, {}};
     auto use = [&s](TColor brush, TColor font) {
         s.Pen = s.Brush = brush;
         s.Font = font;
     };
     if (Enabled()) {
-        const bool rowSel = RowSelected(d), colSel = ColumnSelected(dc);
-        if (!RowEnabled(d))
-            use(FDisabledBkgdColor, FDisabledTextColor);
+        const bool rowSel = RowSelected(dr), colSel = ColumnSelected(dc);
+        if (!RowEnabled(dr))
+            use(d->disabledBkgdColor, d->disabledTextColor);
         else {
             if (rowSel && colSel)
-                use(FSelBothColor, FSelBothTextColor);
+                use(d->selBothColor, d->selBothTextColor);
             else if (colSel)
-                use(FSelColColor, FSelColTextColor);
+                use(d->selColColor, d->selColTextColor);
             else if (rowSel)
-                use(FSelRowColor, FSelRowTextColor);
-            if (d == FHiLgtRow || dc == FHiLgtColumn) {
-                use(FHiLgtColor, FHiLgtTextColor);
-                if (FHiLgtBold)
+                use(d->selRowColor, d->selRowTextColor);
+            if (dr == d->hiLgtRow || dc == d->hiLgtColumn) {
+                use(d->hiLgtColor, d->hiLgtTextColor);
+                if (d->hiLgtBold)
                     s.Styles = fsBold;
             }
         }
@@ -118,7 +118,7 @@ static QString Shortened(const QString& Text, int room, int measured,
 void TReportListView::DrawDataCell(int ACol, int ARow, const TRect& Rect)
 {
     TCanvas* canvas = Canvas();
-    const int dc = FColOrder[std::size_t(ACol)] + 1, d = ARow - FixedRows() + 1;
+    const int dc = d->colOrder[std::size_t(ACol)] + 1, dr = ARow - FixedRows() + 1;
     const bool fixedCol = ACol < FixedCols();
     TRect b = Rect;
     if (!fixedCol) {
@@ -126,18 +126,18 @@ void TReportListView::DrawDataCell(int ACol, int ARow, const TRect& Rect)
         b.Bottom += (Options() & goHorzLine) ? 0 : 1;
     }
     TRect t(Rect.Left + 4, Rect.Top + 2, Rect.Right - 5, Rect.Bottom);
-    const TCheckMode mode = FRLData->ColumnCheckMode(dc);
+    const TCheckMode mode = d->data->ColumnCheckMode(dc);
     const TAlignment align = ColumnAlignment(dc);
-    QString text = FRLData->Strings->GetString(dc, d);
+    QString text = d->data->Strings->GetString(dc, dr);
     if (ColumnIsPwd(dc))
         text = "******";
-    CellStyle s = DataCellStyle(ARow, dc, d);
+    CellStyle s = DataCellStyle(ARow, dc, dr);
     if (fixedCol)
         s.Pen = s.Brush = ColorColumnHd();
     if (!Enabled())
         s.Font = clInactiveCaption;
     if (OnBeforeRenderCell)
-        OnBeforeRenderCell(this, dc, d, s.Pen, s.Brush, s.Font, s.Styles, text);
+        OnBeforeRenderCell(this, dc, dr, s.Pen, s.Brush, s.Font, s.Styles, text);
     canvas->Font()->SetStyle(s.Styles);
     canvas->Font()->SetColor(s.Font);
     canvas->Brush()->SetColor(s.Brush);
@@ -164,11 +164,11 @@ void TReportListView::DrawDataCell(int ACol, int ARow, const TRect& Rect)
     };
     if (mode == cmNone)
         writeText(text);
-    else if (text.size() > 1 || FShowEmptyCBx) {
+    else if (text.size() > 1 || d->showEmptyCBx) {
         t.Left += CheckRoom;
         const bool checked = !text.isEmpty() && text[0] != ' ';
         writeText(text.mid(1));
-        DrawCheckMark(b, mode, checked, !RowEnabled(d), s);
+        DrawCheckMark(b, mode, checked, !RowEnabled(dr), s);
     }
     if (fixedCol)
         DrawBevel(b.Left, b.Top, b.Right, b.Bottom);
@@ -179,7 +179,7 @@ void TReportListView::DrawCheckMark(const TRect& B, TCheckMode mode, bool checke
 {
     TCanvas* canvas = Canvas();
     const TColor inactive = clInactiveCaption;
-    if (!FROCheckMarks) {
+    if (!d->roCheckMarks) {
         canvas->Pen()->SetColor(disabledRow ? style.Pen
                                             : (Enabled() ? TColor(clBtnShadow) : inactive));
         if (mode == cmRadio)
@@ -239,17 +239,17 @@ void TReportListView::DrawCommonHeader(const TRect& Rect, int R)
     TCanvas* canvas = Canvas();
     const int left = GridClientRect().Left; // the band starts at the cell area's edge
     const TRect t(Rect.Left + 4, Rect.Top + 2, Rect.Right - 5, Rect.Bottom);
-    canvas->Font()->SetColor(FComHdTxtColor);
-    canvas->Brush()->SetColor(FComHdColor);
+    canvas->Font()->SetColor(d->comHdTxtColor);
+    canvas->Brush()->SetColor(d->comHdColor);
     const QString header = CommonHeader();
     const int h1 = canvas->TextHeight(header);
     const QStringList lines = header.split(QChar(10));
     for (int i = 0; i < lines.size(); ++i) {
         const int w = canvas->TextWidth(lines[i]);
         int x = left + 4;
-        if (FHeaderAlignment == taRightJustify)
+        if (d->headerAlignment == taRightJustify)
             x = R - w - 5;
-        else if (FHeaderAlignment == taCenter)
+        else if (d->headerAlignment == taCenter)
             x = left + (R - left) / 2 - w / 2;
         const int y = t.Top + i * h1;
         const TRect clip = i == 0 ? TRect(left, Rect.Top, R, Rect.Bottom)
@@ -270,9 +270,9 @@ void TReportListView::DrawColumnHeader(int dc, const TRect& Rect, int R)
     TCanvas* canvas = Canvas();
     const TRect t(Rect.Left + 4, Rect.Top + 2, Rect.Right - 5, Rect.Bottom);
     canvas->Brush()->SetColor(ColorColumnHd());
-    canvas->Font()->SetColor(FColHdTxtColor);
-    const QString name = FRLData->Header(dc);
-    const bool sorted = dc == FRLData->LastSortColumn();
+    canvas->Font()->SetColor(d->colHdTxtColor);
+    const QString name = d->data->Header(dc);
+    const bool sorted = dc == d->data->LastSortColumn();
     const int a = sorted ? 13 : 0, w = ColWidths(dc);
     const int h1 = canvas->TextHeight(name);
     const bool italic = Font()->Style() & fsItalic;
@@ -303,7 +303,7 @@ void TReportListView::DrawColumnHeader(int dc, const TRect& Rect, int R)
     if (sorted) {
         arrow = std::min(arrow, w - 11);
         const int m = h1 / 2, x = t.Left + arrow, y = t.Top + m;
-        if (FRLData->LastSortOrder()) {
+        if (d->data->LastSortOrder()) {
             canvas->Pen()->SetColor(clGray);
             canvas->MoveTo(x - 4, y + 3);
             canvas->LineTo(x, y - 3);

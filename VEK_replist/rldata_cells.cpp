@@ -1,5 +1,5 @@
 // TRLData: cell values, check marks and column check modes.
-#include "VEK_replist.h"
+#include "rldata_p.h"
 
 namespace vek {
 
@@ -22,7 +22,7 @@ bool TRLData::IsCheckedText(QStringView stored)
 
 bool TRLData::IsCheckColumn(int col) const
 {
-    return ContainsColumn(col) && FColumns[std::size_t(col - 1)].CheckMode != cmNone;
+    return ContainsColumn(col) && d->columns[std::size_t(col - 1)].CheckMode != cmNone;
 }
 
 QString TRLData::Elem(int ACol, int ARow) const
@@ -62,7 +62,7 @@ void TRLData::SetFlag(int col, int row, bool checked)
 
 void TRLData::ClearFlagsOfCol(int col)
 {
-    for (int r = 1; r <= FNrOfRows; ++r)
+    for (int r = 1; r <= d->nrOfRows; ++r)
         SetFlag(col, r, false);
 }
 
@@ -77,7 +77,7 @@ void TRLData::SetElemChecked(int ACol, int ARow, bool value)
 
 TCheckMode TRLData::ColumnCheckMode(int ColNr) const
 {
-    return ContainsColumn(ColNr) ? FColumns[std::size_t(ColNr - 1)].CheckMode : cmNone;
+    return ContainsColumn(ColNr) ? d->columns[std::size_t(ColNr - 1)].CheckMode : cmNone;
 }
 
 void TRLData::SetColumnCheckMode(int ColNr, TCheckMode value)
@@ -88,7 +88,7 @@ void TRLData::SetColumnCheckMode(int ColNr, TCheckMode value)
     // one mode change is one change, not one per cell
     TNotifyEvent onChange = std::move(Strings->OnChange);
     Strings->OnChange = nullptr;
-    for (int r = 1; r <= FNrOfRows; ++r) {
+    for (int r = 1; r <= d->nrOfRows; ++r) {
         const QStringView stored = Strings->CellView(ColNr, r);
         if (stored.isEmpty())
             continue;
@@ -99,7 +99,7 @@ void TRLData::SetColumnCheckMode(int ColNr, TCheckMode value)
     }
     if (old == cmBox && value == cmRadio)
         ClearFlagsOfCol(ColNr);
-    FColumns[std::size_t(ColNr - 1)].CheckMode = value;
+    d->columns[std::size_t(ColNr - 1)].CheckMode = value;
     Strings->OnChange = std::move(onChange);
 }
 
@@ -117,7 +117,7 @@ void TRLData::SetAllCheckmarksOfCol(int Column, bool Checked)
 {
     if (ColumnCheckMode(Column) != cmBox)
         return;
-    for (int r = 1; r <= FNrOfRows; ++r)
+    for (int r = 1; r <= d->nrOfRows; ++r)
         SetFlag(Column, r, Checked);
 }
 
@@ -125,7 +125,7 @@ void TRLData::InvertAllCheckmarksOfCol(int Column)
 {
     if (ColumnCheckMode(Column) != cmBox)
         return;
-    for (int r = 1; r <= FNrOfRows; ++r) {
+    for (int r = 1; r <= d->nrOfRows; ++r) {
         const QStringView stored = Strings->CellView(Column, r);
         SetFlag(Column, r, !stored.startsWith(kChecked));
     }
@@ -135,7 +135,7 @@ int TRLData::CountCheckedElemsInCol(int Column) const
 {
     int count = 0;
     if (IsCheckColumn(Column))
-        for (int r = 1; r <= FNrOfRows; ++r)
+        for (int r = 1; r <= d->nrOfRows; ++r)
             count += IsCheckedText(Strings->CellView(Column, r)) ? 1 : 0;
     return count;
 }
@@ -143,7 +143,7 @@ int TRLData::CountCheckedElemsInCol(int Column) const
 int TRLData::CountCheckedElemsInRow(int Row) const
 {
     int count = 0;
-    for (int c = 1; c <= FNrOfCols; ++c)
+    for (int c = 1; c <= d->nrOfCols; ++c)
         count += ElemChecked(c, Row) ? 1 : 0;
     return count;
 }
@@ -151,7 +151,7 @@ int TRLData::CountCheckedElemsInRow(int Row) const
 int TRLData::FirstCheckedElemInCol(int ColNr) const
 {
     if (IsCheckColumn(ColNr))
-        for (int r = 1; r <= FNrOfRows; ++r)
+        for (int r = 1; r <= d->nrOfRows; ++r)
             if (IsCheckedText(Strings->CellView(ColNr, r)))
                 return r;
     return 0;
@@ -159,7 +159,7 @@ int TRLData::FirstCheckedElemInCol(int ColNr) const
 
 int TRLData::FirstCheckedElemInRow(int RowNr) const
 {
-    for (int c = 1; c <= FNrOfCols; ++c)
+    for (int c = 1; c <= d->nrOfCols; ++c)
         if (ElemChecked(c, RowNr))
             return c;
     return 0;
@@ -167,9 +167,9 @@ int TRLData::FirstCheckedElemInRow(int RowNr) const
 
 void TRLData::Fill(const QString& s)
 {
-    for (int c = 1; c <= FNrOfCols; ++c) {
+    for (int c = 1; c <= d->nrOfCols; ++c) {
         const bool check = IsCheckColumn(c);
-        for (int r = 1; r <= FNrOfRows; ++r) {
+        for (int r = 1; r <= d->nrOfRows; ++r) {
             if (!check) {
                 Strings->SetString(c, r, s);
                 continue;

@@ -1,6 +1,6 @@
 // TRLData: plain text on the clipboard, lines of a text file into a column, and the HTML
 // table export.
-#include "VEK_replist.h"
+#include "rldata_p.h"
 
 #include <frame/core/application.h>
 #include <frame/baselib/strutils.h>
@@ -62,7 +62,7 @@ void TRLData::CopyText(int LeftCol, int TopRow, int RightCol, int BottomRow, boo
 
 int TRLData::LoadLinesFromFile(int Column, int FirstRow, const QString& FName)
 {
-    if (Column < 0 || Column > FNrOfCols)
+    if (Column < 0 || Column > d->nrOfCols)
         return -1;
     QFile file(FName);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
@@ -78,7 +78,7 @@ int TRLData::LoadLinesFromFile(int Column, int FirstRow, const QString& FName)
     const qint64 lastRow = qint64(first) + lines.size() - 1;
     if (lastRow > INT_MAX - 1)
         return -1;
-    if (lastRow > FNrOfRows)
+    if (lastRow > d->nrOfRows)
         SetNrOfRows(int(lastRow));
     for (qsizetype i = 0; i < lines.size(); ++i)
         SetElem(Column, first + int(i), lines[i]);
@@ -116,8 +116,8 @@ bool TRLData::ExportHTMLTable(const QString& FName, int LoC, int LoR, int HiC, i
                               int Cellpadding, bool IncludeHeader, const QString& HeadClass,
                               const QString& CellClass, const QString& TableClass)
 {
-    const int loC = std::max(LoC, 1), hiC = std::min(HiC, FNrOfCols);
-    const int loR = std::max(LoR, 1), hiR = std::min(HiR, FNrOfRows);
+    const int loC = std::max(LoC, 1), hiC = std::min(HiC, d->nrOfCols);
+    const int loR = std::max(LoR, 1), hiR = std::min(HiR, d->nrOfRows);
     QList<int> columns;
     for (int c : ColumnSelection)
         if (c >= loC && c <= hiC)
@@ -140,7 +140,7 @@ bool TRLData::ExportHTMLTable(const QString& FName, int LoC, int LoR, int HiC, i
     // HTML5 has no table presentation attributes: the sizes become a style sheet
     out << "<!DOCTYPE html>\n<html lang=\"" << QLocale().bcp47Name() << "\">\n<head>\n"
         << "<meta charset=\"utf-8\">\n<title>"
-        << HtmlEscaped(FCommonHeader) << "</title>\n<style>\n"
+        << HtmlEscaped(d->commonHeader) << "</title>\n<style>\n"
         << "table.vek-replist { border-collapse: separate; border-spacing: " << spacing << "px; "
         << "border: " << border << "px solid; }\n"
         << "table.vek-replist th, table.vek-replist td { padding: " << padding << "px; "
@@ -155,13 +155,13 @@ bool TRLData::ExportHTMLTable(const QString& FName, int LoC, int LoR, int HiC, i
     }
     out << "<tbody>\n";
     StartProgress();
-    const qint64 cellsPerRow = FNrOfCols + 1;
+    const qint64 cellsPerRow = d->nrOfCols + 1;
     for (int r = loR; r <= hiR; ++r) {
         out << "<tr>";
         for (int c : columns)
             out << "<td" << ClassAttribute(CellClass) << ">" << cellText(Elem(c, r), c, r) << "</td>";
         out << "</tr>\n";
-        ReportProgress(qint64(r - loR + 1) * cellsPerRow * FNrOfRows / std::max(hiR - loR + 1, 1));
+        ReportProgress(qint64(r - loR + 1) * cellsPerRow * d->nrOfRows / std::max(hiR - loR + 1, 1));
     }
     out << "</tbody>\n</table>\n</body>\n</html>\n";
     out.flush();

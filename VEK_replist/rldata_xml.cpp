@@ -1,6 +1,6 @@
 // TRLData: report list documents, written and read with QXmlStreamWriter/Reader. The
 // layout is documented in VEK_replist.h.
-#include "VEK_replist.h"
+#include "rldata_p.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -163,13 +163,13 @@ void TRLDataDocument::Write(TRLData& data, QXmlStreamWriter& w, bool createHeade
     w.writeStartElement(RepListXmlTagName(xmlNumCols));
     if (cells.GetColAttrib(0) != 0) // column 0 has no element of its own
         w.writeAttribute(QStringLiteral("attr0"), QString::number(cells.GetColAttrib(0)));
-    w.writeCharacters(QString::number(data.FNrOfCols));
+    w.writeCharacters(QString::number(data.d->nrOfCols));
     w.writeEndElement();
-    w.writeTextElement(RepListXmlTagName(xmlNumRows), QString::number(data.FNrOfRows));
-    WriteTextElement(w, xmlCommonHd, data.FCommonHeader);
-    WriteTextElement(w, xmlComment, data.FComment);
-    for (int c = 1; c <= data.FNrOfCols; ++c) {
-        const TRLData::Column& column = data.FColumns[std::size_t(c - 1)];
+    w.writeTextElement(RepListXmlTagName(xmlNumRows), QString::number(data.d->nrOfRows));
+    WriteTextElement(w, xmlCommonHd, data.d->commonHeader);
+    WriteTextElement(w, xmlComment, data.d->comment);
+    for (int c = 1; c <= data.d->nrOfCols; ++c) {
+        const TRLData::Private::Column& column = data.d->columns[std::size_t(c - 1)];
         w.writeStartElement(RepListXmlTagName(xmlColName));
         w.writeAttribute(QStringLiteral("col"), QString::number(c));
         if (cells.GetColAttrib(c) != 0)
@@ -190,12 +190,12 @@ void TRLDataDocument::Write(TRLData& data, QXmlStreamWriter& w, bool createHeade
                                                                              : QStringLiteral("radio"));
         }
     }
-    const qint64 cellsPerRow = data.FNrOfCols + 1;
-    for (int r = 1; r <= data.FNrOfRows; ++r) {
+    const qint64 cellsPerRow = data.d->nrOfCols + 1;
+    for (int r = 1; r <= data.d->nrOfRows; ++r) {
         w.writeStartElement(kRow);
         if (cells.GetRowAttrib(r) != 0)
             w.writeAttribute(QStringLiteral("attr"), QString::number(cells.GetRowAttrib(r)));
-        for (int c = 0; c <= data.FNrOfCols; ++c) {
+        for (int c = 0; c <= data.d->nrOfCols; ++c) {
             const QStringView text = cells.CellView(c, r);
             if (!text.isEmpty())
                 WriteTextElement(w, xmlCell, text, c);
@@ -258,7 +258,7 @@ bool TRLDataDocument::Read(QXmlStreamReader& r, const QString& id, TRLData& targ
         TRLDataDocument document(r, staging);
         if (!document.ReadRoot(id))
             return false;
-        staging.FNrOfRows = document.FRowsRead;
+        staging.d->nrOfRows = document.FRowsRead;
         target.AdoptDocument(staging, document.FDocumentId);
         return true;
     } catch (const std::exception&) {
@@ -269,14 +269,14 @@ bool TRLDataDocument::Read(QXmlStreamReader& r, const QString& id, TRLData& targ
 void TRLData::AdoptDocument(TRLData& Read, const QString& DataID)
 {
     Strings->Swap(*Read.Strings);
-    FColumns.swap(Read.FColumns);
-    FNrOfCols = Read.FNrOfCols;
-    FNrOfRows = Read.FNrOfRows;
-    FCommonHeader = Read.FCommonHeader;
-    FComment = Read.FComment;
-    FDataID = DataID;
-    FSortColumn = -1;
-    FSortColumnSec = -1;
+    d->columns.swap(Read.d->columns);
+    d->nrOfCols = Read.d->nrOfCols;
+    d->nrOfRows = Read.d->nrOfRows;
+    d->commonHeader = Read.d->commonHeader;
+    d->comment = Read.d->comment;
+    d->dataID = DataID;
+    d->sortColumn = -1;
+    d->sortColumnSec = -1;
     UpdateFeedbackCounts();
 }
 
@@ -402,12 +402,12 @@ bool TRLDataDocument::ReadChild(TRepListXmlTag tag)
     case xmlNumRows:
         return columnsDeclared && FDeclaredRows < 0 && ReadCount(FDeclaredRows, INT_MAX - 1);
     case xmlCommonHd:
-        if (FSeenHeader || rowsStarted || !ReadText(D.FCommonHeader, -1))
+        if (FSeenHeader || rowsStarted || !ReadText(D.d->commonHeader, -1))
             return false;
         FSeenHeader = true;
         return true;
     case xmlComment:
-        if (FSeenComment || rowsStarted || !ReadText(D.FComment, -1))
+        if (FSeenComment || rowsStarted || !ReadText(D.d->comment, -1))
             return false;
         FSeenComment = true;
         return true;
@@ -417,7 +417,7 @@ bool TRLDataDocument::ReadChild(TRepListXmlTag tag)
             || !ReadAttributeByte(R.attributes(), QStringLiteral("attr"), attr)
             || !ReadText(text, TRLData::MaxNameLength))
             return false;
-        D.FColumns[std::size_t(col - 1)].Name = text;
+        D.d->columns[std::size_t(col - 1)].Name = text;
         D.Strings->SetColAttrib(col, attr);
         ++FNamedCols;
         return true;
@@ -427,7 +427,7 @@ bool TRLDataDocument::ReadChild(TRepListXmlTag tag)
             || !ReadText(text, TRLData::MaxFormatLength))
             return false;
         FSeenFormat[std::size_t(col)] = true;
-        D.FColumns[std::size_t(col - 1)].Format = text;
+        D.d->columns[std::size_t(col - 1)].Format = text;
         return true;
     case xmlCheckedColumn: {
         if (!columnsDeclared || rowsStarted || !ReadColumnAttribute(col, 1) || FSeenCheck[std::size_t(col)])
@@ -436,7 +436,7 @@ bool TRLDataDocument::ReadChild(TRepListXmlTag tag)
         if (mode != QLatin1String("box") && mode != QLatin1String("radio"))
             return false;
         FSeenCheck[std::size_t(col)] = true;
-        D.FColumns[std::size_t(col - 1)].CheckMode = mode == QLatin1String("box") ? cmBox : cmRadio;
+        D.d->columns[std::size_t(col - 1)].CheckMode = mode == QLatin1String("box") ? cmBox : cmRadio;
         return ReadText(text, 0);
     }
     case xmlEndReplist:

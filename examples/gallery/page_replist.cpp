@@ -59,7 +59,6 @@ QWidget* CreatePage(QWidget* parent)
     auto* page = new QWidget(parent);
     auto* layout = new QVBoxLayout(page);
     auto* list = new TReportListView(page);
-    list->setMinimumSize(520, 300);
     FillDemoData(list);
     UseThemeHeaderColors(list);
     list->SetCommonHeader("Open orders, spring quarter");
@@ -71,7 +70,6 @@ QWidget* CreatePage(QWidget* parent)
 
     // A second, small list shows radio buttons (one choice per column).
     auto* choices = new TReportListView(page);
-    choices->setMinimumSize(520, 110);
     UseThemeHeaderColors(choices);
     choices->SetDefaultRowHeight(20);
     choices->SetNrOfColumns(3);
@@ -87,7 +85,8 @@ QWidget* CreatePage(QWidget* parent)
     }
     choices->RLData()->SetElemChecked(2, 2, true);
     choices->SetColWidths(1, 120);
-    layout->addWidget(choices);
+    // It shows all of its cells at its natural size (its size hint follows the cells).
+    layout->addWidget(choices, 0, Qt::AlignLeft);
 
     auto* controls = new QHBoxLayout;
     auto* common = new QCheckBox("Common header");

@@ -13,28 +13,30 @@
 
 namespace vek {
 
-// A resizable set of bits with indices 0..Size()-1. Reads outside the size give false and
-// writes outside it are ignored, so callers need not check indices they derive from
-// mouse positions or scroll offsets.
+/// A resizable set of bits with indices 0..Size()-1. Reads outside the size give false and
+/// writes outside it are ignored, so callers need not check indices they derive from
+/// mouse positions or scroll offsets.
 class VEK_EXPORT TBitFld {
 public:
     explicit TBitFld(int Size = 0);
 
-    // Changes the number of bits; bits below the new size keep their values, new bits are
-    // false. A negative size counts as 0.
+    /// Changes the number of bits; bits below the new size keep their values, new bits are
+    /// false. A negative size counts as 0.
     void SetSize(int Size);
+    /// Number of bits (default as constructed).
     int Size() const { return FSize; }
 
-    // Sets every bit to false; the size stays.
+    /// Sets every bit to false; the size stays.
     void Clear();
 
+    /// One bit; false outside the size (writes there are ignored).
     bool GetBit(int Index) const;
     void SetBit(int Index, bool Value);
 
-    // Number of bits that are true.
+    /// Number of bits that are true.
     int CountTrueBits() const;
 
-    // Index of the lowest true bit, or -1 when no bit is true.
+    /// Index of the lowest true bit, or -1 when no bit is true.
     int FirstTrueBit() const;
 
 private:
@@ -48,27 +50,28 @@ private:
     std::vector<Word> FWords; // bits at or beyond FSize are always zero
 };
 
-// A matrix of ints addressed 1-based as (column, row), column 1..NrOfColumns() and row
-// 1..NrOfRows(). Reads outside the matrix give 0 and writes outside it are ignored.
-// New cells are 0.
+/// A matrix of ints addressed 1-based as (column, row), column 1..NrOfColumns() and row
+/// 1..NrOfRows(). Reads outside the matrix give 0 and writes outside it are ignored.
+/// New cells are 0.
 class VEK_EXPORT TIntMatrix {
 public:
-    // Negative sizes count as 0.
+    /// Negative sizes count as 0.
     explicit TIntMatrix(int NrColumns = 0, int NrRows = 0);
 
-    // Changes both dimensions; every cell inside both the old and the new size keeps its
-    // value.
+    /// Changes both dimensions; every cell inside both the old and the new size keeps its
+    /// value.
     void Resize(int NrColumns, int NrRows);
 
-    // Changes the number of rows, keeping the columns and the values of remaining rows.
+    /// Changes the number of rows, keeping the columns and the values of remaining rows.
     void SetNRows(int NrRows);
 
     int NrOfColumns() const { return FNrCols; }
     int NrOfRows() const { return FNrRows; }
 
+    /// One cell; 0 outside the matrix (writes there are ignored).
     int GetVal(int Column, int Row) const;
     void SetVal(int Column, int Row, int Value);
-    // Sets every cell to Value.
+    /// Sets every cell to Value.
     void Fill(int Value);
 
 private:
@@ -80,21 +83,21 @@ private:
     std::vector<int> FValues; // row by row
 };
 
-// How two search results are combined (for example an application's own filter result
-// with the report list's internal search).
+/// How two search results are combined (for example an application's own filter result
+/// with the report list's internal search).
 enum TLogicOp : int {
-    loAND = 0,    // both
-    loOR = 1,     // either
-    loXOR = 2,    // exactly one
-    loANDNOT = 3, // the first but not the second
+    loAND = 0,    ///< both
+    loOR = 1,     ///< either
+    loXOR = 2,    ///< exactly one
+    loANDNOT = 3, ///< the first but not the second
 };
 
-// A op B.
+/// A op B.
 VEK_EXPORT bool ApplyLogicOp(TLogicOp Op, bool A, bool B);
 
-// Called by the string array while sorting, for each cell text it is about to compare.
-// SortText starts as CellText; the handler may replace it by the text the sort should
-// compare instead (a sort key), without changing the stored cell.
+/// Called by the string array while sorting, for each cell text it is about to compare.
+/// SortText starts as CellText; the handler may replace it by the text the sort should
+/// compare instead (a sort key), without changing the stored cell.
 using TBeforeSortExchgEvent =
     std::function<void(TObject* Sender, const QString& CellText, QString& SortText)>;
 

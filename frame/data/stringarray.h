@@ -31,100 +31,112 @@
 
 namespace vek {
 
-// Progress of a long operation, Percent 0..100.
+/// Progress of a long operation, Percent 0..100.
 using TOnPercentDoneEvent = std::function<void(TObject* Sender, int Percent)>;
 
+/// The table of texts behind a report list (see the top of this file). Its owner (TRLData)
+/// hooks the three events and passes them on as its own events and signals.
 class VEK_EXPORT TStringArray : public QObject {
     Q_OBJECT
 
 public:
-    static constexpr int MaxCellLength = 255;
-    static constexpr int MaxColumns = 65535;
+    static constexpr int MaxCellLength = 255; ///< UTF-16 code units per cell
+    static constexpr int MaxColumns = 65535;  ///< columns besides column 0
 
+    /// An empty array: no columns besides column 0, no rows.
     explicit TStringArray(QObject* owner = nullptr);
     ~TStringArray() override;
     TStringArray(const TStringArray&) = delete;
     TStringArray& operator=(const TStringArray&) = delete;
 
-    // Rows are reserved in blocks of this many (at least 1).
+    /// Rows are reserved in blocks of this many (at least 1).
     int AllocRowsBy = 1;
     void SetAllocRowsBy(int n) { AllocRowsBy = n < 1 ? 1 : n; }
 
+    /// Columns besides column 0 (default 0).
     int NrOfColumns() const { return FNrCols; }
+    /// Rows (default 0).
     int NrOfRows() const { return static_cast<int>(FRows.size()); }
 
-    // Makes the array Cols columns (plus column 0) by Rows rows, keeping the cells that
-    // lie inside both sizes. A sorted array is committed first, so the rows that stay are
-    // the first Rows rows as presented. Raises EVEKError when the size is not possible
-    // (negative, more than MaxColumns columns, out of memory); the array is then unchanged.
+    /// Makes the array Cols columns (plus column 0) by Rows rows, keeping the cells that
+    /// lie inside both sizes. A sorted array is committed first, so the rows that stay are
+    /// the first Rows rows as presented. Raises EVEKError when the size is not possible
+    /// (negative, more than MaxColumns columns, out of memory); the array is then unchanged.
     void Resize(int Cols, int Rows);
 
-    // Empties every cell; size, attributes and order stay.
+    /// Empties every cell; size, attributes and order stay.
     void Clear();
 
-    // Copies size, cells, attributes, presented order and AllocRowsBy of Source.
-    // Raises EVEKError when memory runs out (the array is then unchanged).
+    /// Copies size, cells, attributes, presented order and AllocRowsBy of Source.
+    /// Raises EVEKError when memory runs out (the array is then unchanged).
     void Assign(const TStringArray& Source);
 
-    // Exchanges size, cells, attributes, order and AllocRowsBy with Other (not the
-    // event handlers).
+    /// Exchanges size, cells, attributes, order and AllocRowsBy with Other (not the
+    /// event handlers).
     void Swap(TStringArray& Other);
 
+    /// The text of a cell ("" outside the table).
     QString GetString(int Col, int Row) const { return CellView(Col, Row).toString(); }
-    // The cell without copying; valid until the array is next changed.
+    /// The cell without copying; valid until the array is next changed.
     QStringView CellView(int Col, int Row) const;
-    // Stores s, cut to MaxCellLength code units (never inside a surrogate pair).
+    /// Stores s, cut to MaxCellLength code units (never inside a surrogate pair).
     void SetString(int Col, int Row, const QString& s);
 
+    /// The attribute byte of a row (it travels with the row); 0 outside, default 0.
     quint8 GetRowAttrib(int Row) const;
     void SetRowAttrib(int Row, quint8 Value);
+    /// The attribute byte of a column 0..NrOfColumns; 0 outside, default 0.
     quint8 GetColAttrib(int Col) const;
     void SetColAttrib(int Col, quint8 Value);
 
-    // The cell as a number: leading and trailing blanks are ignored; digits with an
-    // optional sign, decimal point ('.' or the locale's separator) and exponent. 0 for
-    // any other text.
+    /// The cell as a number: leading and trailing blanks are ignored; digits with an
+    /// optional sign, decimal point ('.' or the locale's separator) and exponent. 0 for
+    /// any other text.
     double GetAsNumber(int Col, int Row) const;
-    // Whether s reads as a number by GetAsNumber's rule, and its value.
+    /// Whether s reads as a number by GetAsNumber's rule, and its value.
     static bool TextToNumber(QStringView s, double& value);
 
-    // Inserts an empty row before Row (Row = NrOfRows() + 1 appends). Commits the order.
+    /// Inserts an empty row before Row (Row = NrOfRows() + 1 appends). Commits the order.
     void InsertRow(int Row);
-    // Removes Row. Commits the order first.
+    /// Removes Row. Commits the order first.
     void RemoveRow(int Row);
-    // Removes every row (as presented) for which Remove(Row) is true, in one pass.
-    // Commits the order first. Returns the number of rows removed.
+    /// Removes every row (as presented) for which Remove(Row) is true, in one pass.
+    /// Commits the order first. Returns the number of rows removed.
     int RemoveRowsIf(const std::function<bool(int Row)>& Remove);
 
-    // Orders the rows stably by column Col, ties by column ColSec (-1: none), in the given
-    // direction; rows equal in both keep their present order. Cells that read as numbers
-    // (GetAsNumber's rule) sort before texts and compare as numbers; texts compare by
-    // the current locale, case-insensitively, with embedded digit runs compared as
-    // numbers ("file9" before "file10"); empty cells come last. Descending is the exact
-    // reverse. OnBeforeSortExchange may replace each cell's sort text.
+    /// Orders the rows stably by column Col, ties by column ColSec (-1: none), in the given
+    /// direction; rows equal in both keep their present order. Cells that read as numbers
+    /// (GetAsNumber's rule) sort before texts and compare as numbers; texts compare by
+    /// the current locale, case-insensitively, with embedded digit runs compared as
+    /// numbers ("file9" before "file10"); empty cells come last. Descending is the exact
+    /// reverse. OnBeforeSortExchange may replace each cell's sort text.
     void Sort(int Col, int ColSec, bool Ascending);
-    // Returns to the stored order.
+    /// Returns to the stored order.
     void UnSort();
-    // Makes the presented order the stored order.
+    /// Makes the presented order the stored order.
     void CommitSorting();
+    /// Whether a presented order differs from the stored one (after Sort or SetSortOrder).
     bool IsSorted() const { return !FOrder.empty(); }
-    // The stored row (1-based) presented at Row; 0 outside the table.
+    /// The stored row (1-based) presented at Row; 0 outside the table.
     int GetSortOrder(int Row) const;
-    // Presents stored row Index at Row. The row that presented Index before gets Row's
-    // former stored row, so the order stays a permutation.
+    /// Presents stored row Index at Row. The row that presented Index before gets Row's
+    /// former stored row, so the order stays a permutation.
     void SetSortOrder(int Row, int Index);
 
-    // Bytes held by the cells, rows and order (for measurements).
+    /// Bytes held by the cells, rows and order (for measurements).
     std::size_t MemoryUsed() const;
 
-    // Raised after cells, size or order changed.
+    /// Raised after cells, size or order changed.
     TNotifyEvent OnChange;
-    // Progress of Sort.
+    /// Progress of Sort.
     TOnPercentDoneEvent OnPercentDone;
-    // Asked for each cell's sort text while Sort builds its keys.
+    /// Asked for each cell's sort text while Sort builds its keys.
     TBeforeSortExchgEvent OnBeforeSortExchange;
 
 private:
+    // The storage stays in the object rather than behind a private pointer: every cell
+    // access reads it, and a paint or sort of a million rows should not pay an extra
+    // indirection per cell.
     bool ContainsCell(int col, int row) const;
     bool ContainsRow(int row) const { return row >= 1 && row <= NrOfRows(); }
     int StoredIndex(int row) const { return FOrder.empty() ? row - 1 : FOrder[row - 1]; }

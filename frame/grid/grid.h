@@ -10,6 +10,7 @@
 // horizontal one, when any vertical (horizontal) line option is set.
 #pragma once
 
+#include <frame/canvas/colors.h>
 #include <frame/controls/controls.h>
 
 #include <QComboBox>
@@ -19,12 +20,9 @@
 #include <memory>
 #include <vector>
 
-class QScrollBar;
-class QTimer;
-
 namespace vek {
 
-// The option bits have the host's values, so stored option masks keep their meaning
+/// The option bits have the host's values, so stored option masks keep their meaning
 // (0x5083 = goFixedVertLine | goFixedHorzLine | goColSizing | goRowSelect | goThumbTracking).
 enum TGridOption : unsigned {
     goFixedVertLine = 0x1,
@@ -45,21 +43,24 @@ enum TGridOption : unsigned {
 };
 Q_DECLARE_FLAGS(TGridOptions, TGridOption)
 
+/// How a cell is drawn: selected, the current (focused) cell, fixed.
 enum TGridDrawStateItem : unsigned { gdSelected = 0x1, gdFocused = 0x2, gdFixed = 0x4 };
 Q_DECLARE_FLAGS(TGridDrawState, TGridDrawStateItem)
 
-// Which scroll bars the grid may show (each appears only when the cells do not fit).
+/// Which scroll bars the grid may show (each appears only when the cells do not fit).
 enum TScrollStyle { ssNone = 0, ssHorizontal = 1, ssVertical = 2, ssBoth = 3 };
+/// No frame, or a sunken two-pixel frame around the cells.
 enum TGridBorderStyle { bsNone = 0, bsSingle = 1 };
-// The kind of in-place editor a cell gets.
+/// The kind of in-place editor a cell gets.
 enum TEditStyle { esSimple = 0, esPickList = 2 };
 
+/// A cell by column (X) and row (Y).
 struct TGridCoord {
     int X = 0, Y = 0;
     friend constexpr bool operator==(const TGridCoord&, const TGridCoord&) = default;
 };
 
-// A block of cells by inclusive cell coordinates.
+/// A block of cells by inclusive cell coordinates.
 struct TGridRect {
     int Left = 0, Top = 0, Right = 0, Bottom = 0;
     constexpr bool Contains(int ACol, int ARow) const
@@ -71,17 +72,21 @@ struct TGridRect {
 
 class TCustomGrid;
 
-// What the grid needs of an in-place editor, whatever widget it is.
+/// What the grid needs of an in-place editor, whatever widget it is.
 class VEK_EXPORT TInplaceEditor {
 public:
     virtual ~TInplaceEditor() = default;
+    /// The editor's widget, a child of the grid.
     virtual QWidget* Widget() = 0;
+    /// The text being edited; SetText replaces it and selects it all.
     virtual QString Text() const = 0;
     virtual void SetText(const QString& value) = 0;
+    /// The style the editor was made for.
     virtual TEditStyle EditStyle() const = 0;
 };
 
-// The plain in-place editor: a frameless line edit over the cell.
+/// The plain in-place editor: a frameless line edit over the cell, in the grid's font.
+/// Enter, Escape and the keys that leave the cell go to the grid.
 class VEK_EXPORT TInplaceEdit : public QLineEdit, public TInplaceEditor {
     Q_OBJECT
 public:
@@ -98,7 +103,8 @@ private:
     TCustomGrid* FGrid;
 };
 
-// The pick-list in-place editor: an editable combo box whose list the grid fills.
+/// The pick-list in-place editor: an editable combo box whose list the grid fills; Up
+/// and Down browse the list.
 class VEK_EXPORT TInplaceEditList : public QComboBox, public TInplaceEditor {
     Q_OBJECT
 public:
@@ -107,6 +113,7 @@ public:
     QString Text() const override { return currentText(); }
     void SetText(const QString& value) override;
     TEditStyle EditStyle() const override { return esPickList; }
+    /// The items of the list.
     QStringList PickList() const;
     void SetPickList(const QStringList& items);
 
@@ -117,6 +124,14 @@ private:
     TCustomGrid* FGrid;
 };
 
+/// The grid base of the report list and the calendar: a scroll area of cells, drawn by
+/// DrawCell, with fixed leading rows and columns.
+///
+/// Like a QAbstractScrollArea it has no natural size of its own: sizeHint() is the
+/// default size (320 x 120, or what a descendant sets with SetDefaultSize; a descendant
+/// whose cells decide its size returns ContentsSizeHint), the size policy is Expanding
+/// both ways, and minimumSizeHint() leaves room for the border and the scroll bars. Signals report the current cell, the selection, the view position
+/// and mouse sizing; TCustomDrawGrid adds moving and editing.
 class VEK_EXPORT TCustomGrid : public TCustomControl {
     Q_OBJECT
     Q_PROPERTY(int ColCount READ ColCount WRITE SetColCount)
@@ -126,135 +141,193 @@ class VEK_EXPORT TCustomGrid : public TCustomControl {
     Q_PROPERTY(int DefaultColWidth READ DefaultColWidth WRITE SetDefaultColWidth)
     Q_PROPERTY(int DefaultRowHeight READ DefaultRowHeight WRITE SetDefaultRowHeight)
     Q_PROPERTY(int GridLineWidth READ GridLineWidth WRITE SetGridLineWidth)
-    Q_PROPERTY(quint32 FixedColor READ FixedColor WRITE SetFixedColor)
-    Q_PROPERTY(quint32 GridLineColor READ GridLineColor WRITE SetGridLineColor)
+    Q_PROPERTY(QColor FixedColor READ qFixedColor WRITE setQFixedColor RESET resetFixedColor)
+    Q_PROPERTY(QColor GridLineColor READ qGridLineColor WRITE setQGridLineColor
+                   RESET resetGridLineColor)
     Q_PROPERTY(bool DefaultDrawing READ DefaultDrawing WRITE SetDefaultDrawing)
     Q_PROPERTY(int Options READ OptionBits WRITE SetOptionBits)
     Q_PROPERTY(int ScrollBars READ ScrollBarsValue WRITE SetScrollBarsValue)
     Q_PROPERTY(int BorderStyle READ BorderStyleValue WRITE SetBorderStyleValue)
 
 public:
+    /// A 5 x 5 grid with one fixed row and column, 320 x 120 pixels.
     explicit TCustomGrid(QWidget* parent = nullptr);
     ~TCustomGrid() override;
 
-    // ---- shape. Counts are at least 1 (columns) / 0 (rows); fixed counts stay below
-    // them. Lowering a count moves the current cell and the view inside the grid.
-    int ColCount() const { return FCols.Count; }
+    // ---- shape. Lowering a count moves the current cell and the view inside the grid.
+    /// Number of columns, at least 1 (default 5).
+    int ColCount() const;
     void SetColCount(int value);
-    int RowCount() const { return FRows.Count; }
+    /// Number of rows, at least 1 (default 5).
+    int RowCount() const;
     void SetRowCount(int value);
-    int FixedCols() const { return FCols.Fixed; }
+    /// Leading columns that do not scroll, 0..ColCount - 1 (default 1); other values
+    /// raise EVEKError.
+    int FixedCols() const;
     void SetFixedCols(int value);
-    int FixedRows() const { return FRows.Fixed; }
+    /// Leading rows that do not scroll, 0..RowCount - 1 (default 1); other values raise
+    /// EVEKError.
+    int FixedRows() const;
     void SetFixedRows(int value);
 
-    // ---- sizes. Setting a default size resets every individual size.
-    int DefaultColWidth() const { return FCols.Default; }
-    void SetDefaultColWidth(int value);
-    int DefaultRowHeight() const { return FRows.Default; }
-    void SetDefaultRowHeight(int value);
+    // ---- sizes (pixels; negative values give 0)
+    /// Width of every column without a width of its own (default 64). Setting it resets
+    /// every individual width.
+    int DefaultColWidth() const;
+    virtual void SetDefaultColWidth(int value);
+    /// Height of every row without a height of its own (default 24). Setting it resets
+    /// every individual height.
+    int DefaultRowHeight() const;
+    virtual void SetDefaultRowHeight(int value);
+    /// Width of column ACol (0 outside 0..ColCount - 1); writing outside raises
+    /// EVEKError.
     int ColWidths(int ACol) const;
     void SetColWidths(int ACol, int value);
+    /// Height of row ARow (0 outside 0..RowCount - 1); writing outside raises EVEKError.
     int RowHeights(int ARow) const;
     void SetRowHeights(int ARow, int value);
-    int GridLineWidth() const { return FGridLineWidth; }
+    /// Width of the lines between cells (default 1).
+    int GridLineWidth() const;
     void SetGridLineWidth(int value);
 
     // ---- look
-    TColor FixedColor() const { return FFixedColor; }
+    /// Background of the fixed cells and their line gaps; default clBtnFace.
+    TColor FixedColor() const;
     void SetFixedColor(TColor value);
-    TColor GridLineColor() const { return FGridLineColor; }
+    VEK_COLOR_PROPERTY(FixedColor, clBtnFace)
+    /// Color of the lines between scrolling cells; default clSilver.
+    TColor GridLineColor() const;
     void SetGridLineColor(TColor value);
-    // When set, the grid fills each cell (fixed, selected or normal color) and sets the
-    // canvas font before DrawCell, and bevels the fixed cells after it.
-    bool DefaultDrawing() const { return FDefaultDrawing; }
+    VEK_COLOR_PROPERTY(GridLineColor, clSilver)
+    /// When set (the default), the grid fills each cell (fixed, selected or normal
+    /// color) and sets the canvas font before DrawCell, and bevels the fixed cells after
+    /// it.
+    bool DefaultDrawing() const;
     void SetDefaultDrawing(bool value);
-    TGridOptions Options() const { return FOptions; }
+    /// Default goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine |
+    /// goRangeSelect.
+    TGridOptions Options() const;
     void SetOptions(TGridOptions value);
-    TScrollStyle ScrollBars() const { return FScrollBars; }
+    /// Which scroll bars may appear (default ssBoth).
+    TScrollStyle ScrollBars() const;
     void SetScrollBars(TScrollStyle value);
-    TGridBorderStyle BorderStyle() const { return FBorderStyle; }
+    /// bsSingle (the default) draws a sunken two-pixel frame around the cells.
+    TGridBorderStyle BorderStyle() const;
     void SetBorderStyle(TGridBorderStyle value);
 
-    // ---- current cell, selection and view
-    int Col() const { return FCurrent.X; }
+    // ---- current cell, selection and view (scrolling cells only; values are clamped)
+    /// Column of the current cell (default 1). Emits currentCellChanged.
+    int Col() const;
     void SetCol(int value);
-    int Row() const { return FCurrent.Y; }
+    /// Row of the current cell (default 1). Emits currentCellChanged.
+    int Row() const;
     void SetRow(int value);
-    // Selected cells; with goRowSelect whole rows (all scrolling columns).
+    /// Selected cells: the block from the anchor to the current cell, with goRowSelect
+    /// whole rows (all scrolling columns). Setting it makes (Right, Bottom) the current
+    /// cell; without goRangeSelect the block shrinks to that cell. Emits
+    /// selectionChanged.
     TGridRect Selection() const;
     void SetSelection(const TGridRect& value);
-    // First scrolling row and column shown.
-    int TopRow() const { return FTopLeft.Y; }
+    /// First scrolling row shown (default FixedRows). Emits topLeftChanged, also when a
+    /// count change moves the view.
+    int TopRow() const;
     void SetTopRow(int value);
-    int LeftCol() const { return FTopLeft.X; }
+    /// First scrolling column shown (default FixedCols). Emits topLeftChanged.
+    int LeftCol() const;
     void SetLeftCol(int value);
-    // Scrolling rows (columns) shown completely from TopRow (LeftCol) on.
+    /// Scrolling rows shown completely from TopRow on.
     int VisibleRowCount() const;
+    /// Scrolling columns shown completely from LeftCol on.
     int VisibleColCount() const;
 
     // ---- geometry
-    // The cell's rectangle; an empty rectangle when the cell is not visible.
+    /// The cell's rectangle; an empty rectangle when the cell is not visible.
     TRect CellRect(int ACol, int ARow) const;
-    // The cell under a point; -1 in a coordinate that hits no cell.
+    /// The cell under a point; -1 in a coordinate that hits no cell.
     TGridCoord MouseCoord(int X, int Y) const;
-    // The cell area: the control without border and scroll bars.
+    /// The cell area: the control without border and scroll bars.
     TRect GridClientRect() const;
 
-    // ---- repainting
+    /// Room for the border and the scroll bars that ScrollBars allows.
+    QSize minimumSizeHint() const override;
+
+    // ---- repainting: the back buffer is repainted as a whole at the next paint; the
+    // cell and line forms say what changed
+    /// Marks the whole grid for repainting.
     void InvalidateGrid();
+    /// Marks a cell, a row or a column for repainting.
     void InvalidateCell(int ACol, int ARow);
     void InvalidateRow(int ARow);
     void InvalidateCol(int ACol);
 
     // ---- in-place editing (goEditing)
-    bool EditorMode() const { return FEditorMode; }
+    /// Whether the in-place editor is open.
+    bool EditorMode() const;
     void SetEditorMode(bool value);
+    /// Opens the editor over the current cell when CanEditShow allows it.
     void ShowEditor();
-    // Hides the editor and hands its text to SetEditText.
+    /// Hides the editor and hands a changed text to SetEditText.
     void HideEditor();
-    // The editor widget; null until it was first shown.
-    TInplaceEditor* InplaceEditor() const { return FEditor.get(); }
+    /// The editor widget; null until it was first shown.
+    TInplaceEditor* InplaceEditor() const;
 
-    // Asks the grid to handle a navigation key the in-place editor does not use; true
-    // when the grid took it.
+    /// Asks the grid to handle a navigation key the in-place editor does not use; true
+    /// when the grid took it.
     bool EditorKey(int Key, TShiftState Shift);
-    // Escape in the editor: restore the cell's text and leave editing.
+    /// Escape in the editor: restore the cell's text and leave editing.
     void CancelEditing();
 
     // ---- moving columns and rows (by code, or with goColMoving / goRowMoving by
     // dragging a fixed-row cell of a column / a fixed-column cell of a row)
-    // Takes the scrolling column (row) FromIndex out and puts it in at ToIndex; the
-    // columns (rows) between shift by one. Its width (height) goes along, the current
-    // cell and the selection stay on the cells they were on, an open editor follows its
-    // cell. Then ColumnMoved (RowMoved) lets the owner move its data. Indices outside the
-    // scrolling cells, or two equal ones, change nothing.
+    /// Takes the scrolling column FromIndex out and puts it in at ToIndex; the columns
+    /// between shift by one. Its width goes along, the current cell and the selection
+    /// stay on the cells they were on, an open editor follows its cell. Then
+    /// ColumnMoved lets the owner move its data. Indices outside the scrolling cells, or
+    /// two equal ones, change nothing.
     void MoveColumn(int FromIndex, int ToIndex);
+    /// The same for the scrolling row FromIndex.
     void MoveRow(int FromIndex, int ToIndex);
 
+    /// Called after TopRow or LeftCol changed, before topLeftChanged.
     TNotifyEvent OnTopLeftChanged;
-    // Fires after a column was resized with the mouse.
+    /// Called after a column was resized with the mouse, before columnResized.
     TNotifyEvent OnColumnResized;
 
+signals:
+    /// The current cell moved to (col, row), by code, keys, the mouse or a count change.
+    void currentCellChanged(int col, int row);
+    /// Selection() changed.
+    void selectionChanged();
+    /// TopRow or LeftCol changed (after OnTopLeftChanged).
+    void topLeftChanged();
+    /// Column col was resized with the mouse (after OnColumnResized).
+    void columnResized(int col);
+
 protected:
-    // Draws one cell into Canvas(); Rect excludes the grid lines.
+    /// Draws one cell into Canvas(); Rect excludes the grid lines.
     virtual void DrawCell(int ACol, int ARow, const TRect& Rect, TGridDrawState State) = 0;
-    // May the cell become the current one? The default allows every cell.
+    /// May the cell become the current one? The default allows every cell.
     virtual bool SelectCell(int ACol, int ARow);
+    /// The view moved; the default calls OnTopLeftChanged and emits topLeftChanged.
     virtual void TopLeftChanged();
+    /// A column width (row height) or the default changed, by code or the mouse.
     virtual void ColWidthsChanged() {}
     virtual void RowHeightsChanged() {}
-    // A column (row) was moved; the grid has already moved its size and its part of the
-    // selection. A grid that holds data moves it here.
+    /// A column (row) was moved; the grid has already moved its size and its part of
+    /// the selection. A grid that holds data moves it here.
     virtual void ColumnMoved(int /*FromIndex*/, int /*ToIndex*/) {}
     virtual void RowMoved(int /*FromIndex*/, int /*ToIndex*/) {}
+    /// The text the editor starts with; the default is empty.
     virtual QString GetEditText(int ACol, int ARow);
+    /// The editor closed with a changed text; the default ignores it.
     virtual void SetEditText(int ACol, int ARow, const QString& Value);
+    /// The kind of editor a cell gets; the default is esSimple.
     virtual TEditStyle GetEditStyle(int ACol, int ARow);
+    /// The items of a pick-list editor; the default adds none.
     virtual void GetPickListItems(int ACol, int ARow, QStringList& Items);
-    // Makes the editor for a style; the grid owns it.
+    /// Makes the editor for a style; the grid owns it.
     virtual std::unique_ptr<TInplaceEditor> CreateEditor(TEditStyle Style);
-    // Could the current cell be edited now?
+    /// Could the current cell be edited now?
     virtual bool CanEditShow() const;
 
     void Paint() override;
@@ -271,59 +344,61 @@ protected:
     bool event(QEvent* event) override;
     bool focusNextPrevChild(bool next) override;
 
-    // Moves the current cell (clamped into the scrolling cells); the anchor of a range
-    // selection follows unless extending. Scrolls the cell into view.
+    /// Moves the current cell (clamped into the scrolling cells); the anchor of a range
+    /// selection follows unless extending. Scrolls the cell into view.
     void MoveCurrent(int ACol, int ARow, bool extendSelection);
 
-private:
-    // One axis of the grid: sizes, fixed count and first scrolling index.
-    struct Axis {
-        int Count = 0, Fixed = 0, Default = 0;
-        std::vector<int> Sizes; // empty while every size is the default
-        int Size(int i) const { return Sizes.empty() ? Default : Sizes[std::size_t(i)]; }
-    };
-    struct LineSpan {
-        int Index, Start, Extent; // index, first pixel, cell pixels (without line)
-    };
+    /// The size that shows every cell with its lines and the border, bounded to most,
+    /// plus the scroll bars the cells then need: the size hint of a descendant whose
+    /// cells decide its size (a scroll area adjusting to its contents). The grid calls
+    /// updateGeometry whenever cells, lines or the border change.
+    QSize ContentsSizeHint(const QSize& most) const;
 
-    // geometry
-    int LineWidthFor(bool vertical) const;
-    std::vector<LineSpan> VisibleSpans(const Axis& axis, int first, int origin, int limit,
-                                       int line) const;
-    int FixedExtent(const Axis& axis, int line) const;
-    int FitCount(const Axis& axis, int first, int room, int line) const;
-    int MaxFirst(const Axis& axis, int room, int line) const;
-    int BorderWidth() const { return FBorderStyle == bsSingle ? 2 : 0; }
-    void SetCount(Axis& axis, int value, int minimum);
-    void SetSize(Axis& axis, int index, int value);
+private:
+    // Defined in grid_p.h.
+    struct Axis;
+    struct LineSpan;
+    struct Private;
+    struct ViewState;
+
+    // geometry (grid_geometry.cpp)
+    std::vector<LineSpan> ColSpans() const;
+    std::vector<LineSpan> RowSpans() const;
     bool ClampFirst(int col, int row);
     void SetFirst(int col, int row);
     void ClampState();
     void ScrollIntoView(int ACol, int ARow);
     void LayoutScrollBars();
     void SyncScrollBars();
+    // Sizes, counts, lines or the border changed: relays out and updates the geometry.
     void GeometryChanged();
+    // Lays out the scroll bars, keeps the view inside the cells and reports a view that
+    // no longer starts where it was shown.
+    void Relayout(TGridCoord shown);
+    // The counts changed: keeps the current cell and the view inside, relays out and
+    // reports what moved since before.
+    void ShapeChanged(const ViewState& before);
+    ViewState CurrentView() const;
+    // Emits currentCellChanged and selectionChanged for what differs from before.
+    void NotifySelection(const ViewState& before);
 
-    // painting
+    // painting (grid_paint.cpp)
     void PaintCells(const std::vector<LineSpan>& cols, const std::vector<LineSpan>& rows);
     void PaintLines(const std::vector<LineSpan>& cols, const std::vector<LineSpan>& rows);
     void PaintBorder();
-    TGridDrawState CellState(int ACol, int ARow) const;
+    TGridDrawState CellState(int ACol, int ARow, const TGridRect& selection) const;
     void PrepareCell(const TRect& r, TGridDrawState state);
     void FinishCell(const TRect& r, TGridDrawState state);
 
-    // input
+    // input (grid_input.cpp, grid_editor.cpp)
     bool NavigationKey(int Key, TShiftState Shift);
     int SizingBorderAt(int X, int Y, bool& isColumn) const;
     void UpdateSizing(int X, int Y);
-    void EditorChanged();
     void PlaceEditor();
 
-    // moving
-    bool MoveIndex(Axis& axis, int TGridCoord::*coord, int from, int to);
-    bool MoveDragging() const { return FDrag == Drag::ColMove || FDrag == Drag::RowMove; }
+    // moving (grid_moving.cpp)
+    bool MoveIndex(bool columns, int from, int to);
     bool StartMoving(int X, int Y);
-    std::vector<LineSpan> MoveSpans(bool rows) const;
     int MoveTargetAt(int X, int Y) const;
     void UpdateMoving(int X, int Y);
     int MoveScrollDirection(int X, int Y) const;
@@ -334,38 +409,18 @@ private:
     void PaintMoveMarker(const std::vector<LineSpan>& cols, const std::vector<LineSpan>& rows);
 
     // accessors for the int-valued Q_PROPERTYs
-    int OptionBits() const { return int(FOptions.toInt()); }
+    int OptionBits() const { return int(Options().toInt()); }
     void SetOptionBits(int value) { SetOptions(TGridOptions::fromInt(unsigned(value))); }
-    int ScrollBarsValue() const { return FScrollBars; }
+    int ScrollBarsValue() const { return ScrollBars(); }
     void SetScrollBarsValue(int value) { SetScrollBars(TScrollStyle(value & 3)); }
-    int BorderStyleValue() const { return FBorderStyle; }
+    int BorderStyleValue() const { return BorderStyle(); }
     void SetBorderStyleValue(int value) { SetBorderStyle(value ? bsSingle : bsNone); }
 
-    Axis FCols{5, 1, 64, {}}, FRows{5, 1, 24, {}};
-    int FGridLineWidth = 1;
-    TColor FFixedColor = clBtnFace;
-    TColor FGridLineColor = clSilver;
-    bool FDefaultDrawing = true;
-    TGridOptions FOptions;
-    TScrollStyle FScrollBars = ssBoth;
-    TGridBorderStyle FBorderStyle = bsSingle;
-    TGridCoord FCurrent{1, 1}, FAnchor{1, 1}, FTopLeft{1, 1};
-    QScrollBar* FHorzBar = nullptr;
-    QScrollBar* FVertBar = nullptr;
-    bool FSyncingBars = false;
-    // mouse state
-    enum class Drag { None, Select, SizeCol, SizeRow, ColMove, RowMove } FDrag = Drag::None;
-    int FSizingIndex = -1, FSizingOrigin = 0;
-    int FMoveFrom = -1, FMoveTo = -1; // the dragged index and where it would land
-    QPoint FMovePoint;                 // the last pointer position of that drag
-    QTimer* FMoveScroller = nullptr;   // scrolls while the drag is held past the cells
-    // editing
-    std::unique_ptr<TInplaceEditor> FEditor;
-    bool FEditorMode = false;
-    QString FEditOriginal;
+    std::unique_ptr<Private> d;
 };
 
-// A grid whose cells are drawn and edited through events.
+/// A grid whose cells are drawn and edited through events; the events that report a
+/// change also have signals.
 class VEK_EXPORT TCustomDrawGrid : public TCustomGrid {
     Q_OBJECT
 public:
@@ -383,18 +438,33 @@ public:
         std::function<void(TObject* Sender, int ACol, int ARow, QStringList& Items)>;
     using TMovedEvent = std::function<void(TObject* Sender, int FromIndex, int ToIndex)>;
 
+    /// As TCustomGrid; cells are drawn by OnDrawCell.
     explicit TCustomDrawGrid(QWidget* parent = nullptr);
 
+    /// Draws cell (ACol, ARow) into Canvas().
     TDrawCellEvent OnDrawCell;
+    /// May the cell become the current one (CanSelect starts true)?
     TSelectCellEvent OnSelectCell;
+    /// The text the in-place editor starts with (Value starts empty).
     TGetEditEvent OnGetEditText;
+    /// The user changed a cell's text in the in-place editor; before cellEdited.
     TSetEditEvent OnSetEditText;
+    /// The kind of editor for a cell (Style starts esSimple).
     TGetEditStyleEvent OnGetEditStyle;
+    /// The items of a pick-list editor.
     TGetPickListEvent OnGetPickListItems;
-    // A column (row) was moved from FromIndex to ToIndex: the grid holds no data of its
-    // own, so the owner moves its column (row) data here the same way.
+    /// A column (row) was moved from FromIndex to ToIndex: the grid holds no data of its
+    /// own, so the owner moves its column (row) data here the same way. Before
+    /// columnMoved (rowMoved).
     TMovedEvent OnColumnMoved;
     TMovedEvent OnRowMoved;
+
+signals:
+    /// The user changed the text of cell (col, row) in the in-place editor.
+    void cellEdited(int col, int row, const QString& text);
+    /// A column (row) was moved from index from to index to.
+    void columnMoved(int from, int to);
+    void rowMoved(int from, int to);
 
 protected:
     void DrawCell(int ACol, int ARow, const TRect& Rect, TGridDrawState State) override;

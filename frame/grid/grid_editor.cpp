@@ -1,6 +1,6 @@
 // TCustomGrid in-place editing: the plain and the pick-list editor, showing the editor
 // over the current cell, committing its text and cancelling, and the draw grid's events.
-#include "grid.h"
+#include "grid_p.h"
 
 #include <frame/controls/keys.h>
 
@@ -10,10 +10,11 @@ namespace vek {
 
 // ---- editors
 
+// The editors inherit the grid's font as children do, so a later font change of the grid
+// reaches an open editor too.
 TInplaceEdit::TInplaceEdit(TCustomGrid* grid) : QLineEdit(grid), FGrid(grid)
 {
     setFrame(false);
-    setFont(grid->font());
 }
 
 void TInplaceEdit::SetText(const QString& value)
@@ -39,7 +40,6 @@ TInplaceEditList::TInplaceEditList(TCustomGrid* grid) : QComboBox(grid), FGrid(g
     setEditable(true);
     setFrame(false);
     setInsertPolicy(QComboBox::NoInsert);
-    setFont(grid->font());
 }
 
 void TInplaceEditList::SetText(const QString& value)
@@ -92,8 +92,11 @@ std::unique_ptr<TInplaceEditor> TCustomGrid::CreateEditor(TEditStyle Style)
 
 bool TCustomGrid::CanEditShow() const
 {
-    return (FOptions & goEditing) && !(FOptions & goRowSelect) && Enabled();
+    return (d->options & goEditing) && !(d->options & goRowSelect) && Enabled();
 }
+
+bool TCustomGrid::EditorMode() const { return d->editorMode; }
+TInplaceEditor* TCustomGrid::InplaceEditor() const { return d->editor.get(); }
 
 void TCustomGrid::SetEditorMode(bool value)
 {
@@ -107,34 +110,34 @@ void TCustomGrid::ShowEditor()
 {
     if (!CanEditShow())
         return;
-    const TEditStyle style = GetEditStyle(FCurrent.X, FCurrent.Y);
-    if (!FEditor || FEditor->EditStyle() != style)
-        FEditor = CreateEditor(style);
-    if (auto* list = dynamic_cast<TInplaceEditList*>(FEditor.get())) {
+    const TEditStyle style = GetEditStyle(d->current.X, d->current.Y);
+    if (!d->editor || d->editor->EditStyle() != style)
+        d->editor = CreateEditor(style);
+    if (auto* list = dynamic_cast<TInplaceEditList*>(d->editor.get())) {
         QStringList items;
-        GetPickListItems(FCurrent.X, FCurrent.Y, items);
+        GetPickListItems(d->current.X, d->current.Y, items);
         list->SetPickList(items);
     }
-    ScrollIntoView(FCurrent.X, FCurrent.Y);
-    FEditOriginal = GetEditText(FCurrent.X, FCurrent.Y);
-    FEditor->SetText(FEditOriginal);
-    FEditorMode = true;
+    ScrollIntoView(d->current.X, d->current.Y);
+    d->editOriginal = GetEditText(d->current.X, d->current.Y);
+    d->editor->SetText(d->editOriginal);
+    d->editorMode = true;
     PlaceEditor();
-    FEditor->Widget()->show();
-    FEditor->Widget()->setFocus(Qt::OtherFocusReason);
+    d->editor->Widget()->show();
+    d->editor->Widget()->setFocus(Qt::OtherFocusReason);
     Invalidate();
 }
 
 void TCustomGrid::HideEditor()
 {
-    if (!FEditorMode)
+    if (!d->editorMode)
         return;
-    FEditorMode = false;
-    const bool hadFocus = FEditor->Widget()->hasFocus();
-    FEditor->Widget()->hide();
-    const QString text = FEditor->Text();
-    if (text != FEditOriginal)
-        SetEditText(FCurrent.X, FCurrent.Y, text);
+    d->editorMode = false;
+    const bool hadFocus = d->editor->Widget()->hasFocus();
+    d->editor->Widget()->hide();
+    const QString text = d->editor->Text();
+    if (text != d->editOriginal)
+        SetEditText(d->current.X, d->current.Y, text);
     if (hadFocus)
         SetFocus();
     Invalidate();
@@ -142,20 +145,20 @@ void TCustomGrid::HideEditor()
 
 void TCustomGrid::CancelEditing()
 {
-    if (!FEditorMode)
+    if (!d->editorMode)
         return;
-    FEditor->SetText(FEditOriginal);
+    d->editor->SetText(d->editOriginal);
     HideEditor();
 }
 
 // Keeps the editor over the current cell; a cell scrolled out of view hides it.
 void TCustomGrid::PlaceEditor()
 {
-    if (!FEditorMode)
+    if (!d->editorMode)
         return;
-    const TRect cell = CellRect(FCurrent.X, FCurrent.Y);
-    FEditor->Widget()->setGeometry(cell.ToQRect());
-    FEditor->Widget()->setVisible(!cell.IsEmpty());
+    const TRect cell = CellRect(d->current.X, d->current.Y);
+    d->editor->Widget()->setGeometry(cell.ToQRect());
+    d->editor->Widget()->setVisible(!cell.IsEmpty());
 }
 
 // ---- TCustomDrawGrid
@@ -188,6 +191,7 @@ void TCustomDrawGrid::SetEditText(int ACol, int ARow, const QString& Value)
 {
     if (OnSetEditText)
         OnSetEditText(this, ACol, ARow, Value);
+    emit cellEdited(ACol, ARow, Value);
 }
 
 TEditStyle TCustomDrawGrid::GetEditStyle(int ACol, int ARow)

@@ -2,7 +2,7 @@
 // selection, column and row sizing by dragging a border, and the wheel. Moving columns
 // and rows by dragging lives in grid_moving.cpp; the mouse and key handlers here hand
 // such a drag over to it.
-#include "grid.h"
+#include "grid_p.h"
 
 #include <frame/controls/keys.h>
 
@@ -18,66 +18,91 @@ static constexpr int SizingSlack = 3;
 // Rows scrolled per wheel step.
 static constexpr int WheelRows = 3;
 
+TGridOptions TCustomGrid::Options() const { return d->options; }
+
 void TCustomGrid::SetOptions(TGridOptions value)
 {
-    if (value == FOptions)
+    if (value == d->options)
         return;
-    const int oldVert = LineWidthFor(true), oldHorz = LineWidthFor(false);
-    FOptions = value;
-    const bool linesChanged = oldVert != LineWidthFor(true) || oldHorz != LineWidthFor(false);
-    FHorzBar->setTracking(FOptions & goThumbTracking);
-    FVertBar->setTracking(FOptions & goThumbTracking);
-    if (!(FOptions & goRangeSelect))
-        FAnchor = FCurrent;
-    if (!(FOptions & goEditing))
+    const ViewState before = CurrentView();
+    const int oldVert = d->LineWidthFor(true), oldHorz = d->LineWidthFor(false);
+    d->options = value;
+    const bool linesChanged =
+        oldVert != d->LineWidthFor(true) || oldHorz != d->LineWidthFor(false);
+    d->horzBar->setTracking(d->options & goThumbTracking);
+    d->vertBar->setTracking(d->options & goThumbTracking);
+    if (!(d->options & goRangeSelect))
+        d->anchor = d->current;
+    if (!(d->options & goEditing))
         HideEditor();
     if (linesChanged)
         GeometryChanged();
     Invalidate();
+    NotifySelection(before);
 }
 
 // ---- current cell and selection
 
+int TCustomGrid::Col() const { return d->current.X; }
+int TCustomGrid::Row() const { return d->current.Y; }
+
 TGridRect TCustomGrid::Selection() const
 {
-    TGridRect r{std::min(FAnchor.X, FCurrent.X), std::min(FAnchor.Y, FCurrent.Y),
-                std::max(FAnchor.X, FCurrent.X), std::max(FAnchor.Y, FCurrent.Y)};
-    if (FOptions & goRowSelect) {
-        r.Left = FCols.Fixed;
-        r.Right = FCols.Count - 1;
+    const TGridCoord a = d->anchor, c = d->current;
+    TGridRect r{std::min(a.X, c.X), std::min(a.Y, c.Y), std::max(a.X, c.X), std::max(a.Y, c.Y)};
+    if (d->options & goRowSelect) {
+        r.Left = d->cols.Fixed;
+        r.Right = d->cols.Count - 1;
     }
     return r;
 }
 
 void TCustomGrid::SetSelection(const TGridRect& value)
 {
-    FAnchor = {value.Left, value.Top};
-    FCurrent = {value.Right, value.Bottom};
-    if (!(FOptions & goRangeSelect))
-        FAnchor = FCurrent;
+    const ViewState before = CurrentView();
+    d->anchor = {value.Left, value.Top};
+    d->current = {value.Right, value.Bottom};
+    if (!(d->options & goRangeSelect))
+        d->anchor = d->current;
     ClampState();
     Invalidate();
+    NotifySelection(before);
 }
 
-void TCustomGrid::SetCol(int value) { MoveCurrent(value, FCurrent.Y, false); }
-void TCustomGrid::SetRow(int value) { MoveCurrent(FCurrent.X, value, false); }
+TCustomGrid::ViewState TCustomGrid::CurrentView() const
+{
+    return {d->current, Selection(), d->topLeft};
+}
+
+void TCustomGrid::NotifySelection(const ViewState& before)
+{
+    if (d->current != before.Current)
+        emit currentCellChanged(d->current.X, d->current.Y);
+    if (Selection() != before.Selection)
+        emit selectionChanged();
+}
+
+void TCustomGrid::SetCol(int value) { MoveCurrent(value, d->current.Y, false); }
+void TCustomGrid::SetRow(int value) { MoveCurrent(d->current.X, value, false); }
 
 bool TCustomGrid::SelectCell(int, int) { return true; }
 
 void TCustomGrid::MoveCurrent(int ACol, int ARow, bool extendSelection)
 {
-    const TGridCoord target{std::clamp(ACol, FCols.Fixed, FCols.Count - 1),
-                            std::clamp(ARow, FRows.Fixed, FRows.Count - 1)};
-    if (target != FCurrent && !SelectCell(target.X, target.Y))
+    const TGridCoord target{std::clamp(ACol, d->cols.Fixed, d->cols.Count - 1),
+                            std::clamp(ARow, d->rows.Fixed, d->rows.Count - 1)};
+    if (target != d->current && !SelectCell(target.X, target.Y))
         return;
-    if (target != FCurrent)
+    if (target != d->current)
         HideEditor();
-    FCurrent = target;
-    if (!extendSelection || !(FOptions & goRangeSelect))
-        FAnchor = FCurrent;
-    ScrollIntoView(FCurrent.X, FCurrent.Y);
+    const ViewState before = CurrentView();
+    d->current = target;
+    if (!extendSelection || !(d->options & goRangeSelect))
+        d->anchor = d->current;
+    ScrollIntoView(d->current.X, d->current.Y);
     Invalidate();
-    if ((FOptions & goAlwaysShowEditor) && (FOptions & goEditing))
+    NotifySelection(before);
+    if ((d->options & goAlwaysShowEditor) && (d->options & goEditing))
         ShowEditor();
 }
 
@@ -86,9 +111,9 @@ void TCustomGrid::MoveCurrent(int ACol, int ARow, bool extendSelection)
 bool TCustomGrid::NavigationKey(int Key, TShiftState Shift)
 {
     const bool ctrl = Shift & ssCtrl, extend = Shift & ssShift;
-    const bool rowSelect = FOptions & goRowSelect;
+    const bool rowSelect = d->options & goRowSelect;
     const int page = std::max(1, VisibleRowCount());
-    int col = FCurrent.X, row = FCurrent.Y;
+    int col = d->current.X, row = d->current.Y;
     switch (Key) {
     case VK_UP: --row; break;
     case VK_DOWN: ++row; break;
@@ -97,23 +122,23 @@ bool TCustomGrid::NavigationKey(int Key, TShiftState Shift)
     case VK_PRIOR: row -= page; break;
     case VK_NEXT: row += page; break;
     case VK_HOME:
-        if (ctrl || rowSelect) row = FRows.Fixed;
-        if (!rowSelect) col = FCols.Fixed;
+        if (ctrl || rowSelect) row = d->rows.Fixed;
+        if (!rowSelect) col = d->cols.Fixed;
         break;
     case VK_END:
-        if (ctrl || rowSelect) row = FRows.Count - 1;
-        if (!rowSelect) col = FCols.Count - 1;
+        if (ctrl || rowSelect) row = d->rows.Count - 1;
+        if (!rowSelect) col = d->cols.Count - 1;
         break;
     case VK_TAB:
-        if (!(FOptions & goTabs))
+        if (!(d->options & goTabs))
             return false;
         // Tab walks the cells row by row and wraps at the ends of a row.
         col += extend ? -1 : 1;
-        if (col >= FCols.Count && row < FRows.Count - 1) {
-            col = FCols.Fixed;
+        if (col >= d->cols.Count && row < d->rows.Count - 1) {
+            col = d->cols.Fixed;
             ++row;
-        } else if (col < FCols.Fixed && row > FRows.Fixed) {
-            col = FCols.Count - 1;
+        } else if (col < d->cols.Fixed && row > d->rows.Fixed) {
+            col = d->cols.Count - 1;
             --row;
         }
         MoveCurrent(col, row, false);
@@ -122,7 +147,7 @@ bool TCustomGrid::NavigationKey(int Key, TShiftState Shift)
         return false;
     }
     if (rowSelect && (Key == VK_LEFT || Key == VK_RIGHT)) {
-        SetLeftCol(FTopLeft.X + (Key == VK_LEFT ? -1 : 1));
+        SetLeftCol(d->topLeft.X + (Key == VK_LEFT ? -1 : 1));
         return true;
     }
     MoveCurrent(col, row, extend);
@@ -151,15 +176,15 @@ void TCustomGrid::KeyPress(QChar& Key)
     if (Key.isNull() || !Key.isPrint() || !CanEditShow())
         return;
     ShowEditor();
-    if (FEditor)
-        FEditor->SetText(QString(Key));
+    if (d->editor)
+        d->editor->SetText(QString(Key));
     Key = QChar();
 }
 
 bool TCustomGrid::EditorKey(int Key, TShiftState Shift)
 {
     const bool leaves = Key == VK_UP || Key == VK_DOWN || Key == VK_PRIOR || Key == VK_NEXT ||
-                        (Key == VK_TAB && (FOptions & goTabs));
+                        (Key == VK_TAB && (d->options & goTabs));
     if (Key == VK_RETURN) {
         HideEditor();
         SetFocus();
@@ -176,7 +201,7 @@ bool TCustomGrid::EditorKey(int Key, TShiftState Shift)
 // Tab and Backtab reach KeyDown instead of moving the focus when goTabs is set.
 bool TCustomGrid::event(QEvent* e)
 {
-    if (e->type() == QEvent::KeyPress && (FOptions & goTabs)) {
+    if (e->type() == QEvent::KeyPress && (d->options & goTabs)) {
         auto* key = static_cast<QKeyEvent*>(e);
         if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
             keyPressEvent(key);
@@ -188,7 +213,7 @@ bool TCustomGrid::event(QEvent* e)
 
 bool TCustomGrid::focusNextPrevChild(bool next)
 {
-    return (FOptions & goTabs) ? false : TCustomControl::focusNextPrevChild(next);
+    return (d->options & goTabs) ? false : TCustomControl::focusNextPrevChild(next);
 }
 
 // ---- mouse
@@ -206,16 +231,16 @@ int TCustomGrid::SizingBorderAt(int X, int Y, bool& isColumn) const
         }
         return -1;
     };
-    const int lv = LineWidthFor(true), lh = LineWidthFor(false);
-    const bool inFixedRows = Y >= client.Top && Y < client.Top + FixedExtent(FRows, lh);
-    const bool inFixedCols = X >= client.Left && X < client.Left + FixedExtent(FCols, lv);
-    if ((FOptions & goColSizing) && inFixedRows) {
+    const int lv = d->LineWidthFor(true), lh = d->LineWidthFor(false);
+    const bool inFixedRows = Y >= client.Top && Y < client.Top + d->rows.FixedExtent(lh);
+    const bool inFixedCols = X >= client.Left && X < client.Left + d->cols.FixedExtent(lv);
+    if ((d->options & goColSizing) && inFixedRows) {
         isColumn = true;
-        return nearBorder(VisibleSpans(FCols, FTopLeft.X, client.Left, client.Right, lv), X, lv);
+        return nearBorder(ColSpans(), X, lv);
     }
-    if ((FOptions & goRowSizing) && inFixedCols) {
+    if ((d->options & goRowSizing) && inFixedCols) {
         isColumn = false;
-        return nearBorder(VisibleSpans(FRows, FTopLeft.Y, client.Top, client.Bottom, lh), Y, lh);
+        return nearBorder(RowSpans(), Y, lh);
     }
     return -1;
 }
@@ -228,15 +253,15 @@ void TCustomGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y
         bool isColumn = false;
         const int border = SizingBorderAt(X, Y, isColumn);
         if (border >= 0) {
-            FDrag = isColumn ? Drag::SizeCol : Drag::SizeRow;
-            FSizingIndex = border;
+            d->drag = isColumn ? GridDrag::SizeCol : GridDrag::SizeRow;
+            d->sizingIndex = border;
             const TRect cell = isColumn ? CellRect(border, 0) : CellRect(0, border);
-            FSizingOrigin = isColumn ? cell.Left : cell.Top;
+            d->sizingOrigin = isColumn ? cell.Left : cell.Top;
         } else if (!StartMoving(X, Y)) {
             const TGridCoord cell = MouseCoord(X, Y);
-            if (cell.X >= FCols.Fixed && cell.Y >= FRows.Fixed) {
+            if (cell.X >= d->cols.Fixed && cell.Y >= d->rows.Fixed) {
                 MoveCurrent(cell.X, cell.Y, Shift & ssShift);
-                FDrag = Drag::Select;
+                d->drag = GridDrag::Select;
             }
         }
     }
@@ -245,24 +270,24 @@ void TCustomGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y
 
 void TCustomGrid::UpdateSizing(int X, int Y)
 {
-    if (FDrag == Drag::SizeCol)
-        SetColWidths(FSizingIndex, X - FSizingOrigin);
+    if (d->drag == GridDrag::SizeCol)
+        SetColWidths(d->sizingIndex, X - d->sizingOrigin);
     else
-        SetRowHeights(FSizingIndex, Y - FSizingOrigin);
+        SetRowHeights(d->sizingIndex, Y - d->sizingOrigin);
     Refresh();
 }
 
 void TCustomGrid::MouseMove(TShiftState Shift, int X, int Y)
 {
-    if (FDrag == Drag::SizeCol || FDrag == Drag::SizeRow)
+    if (d->drag == GridDrag::SizeCol || d->drag == GridDrag::SizeRow)
         UpdateSizing(X, Y);
-    else if (MoveDragging())
+    else if (d->MoveDragging())
         UpdateMoving(X, Y);
-    else if (FDrag == Drag::Select && (FOptions & goRangeSelect)) {
+    else if (d->drag == GridDrag::Select && (d->options & goRangeSelect)) {
         const TGridCoord cell = MouseCoord(X, Y);
-        if (cell.X >= FCols.Fixed && cell.Y >= FRows.Fixed)
+        if (cell.X >= d->cols.Fixed && cell.Y >= d->rows.Fixed)
             MoveCurrent(cell.X, cell.Y, true);
-    } else if (FDrag == Drag::None) {
+    } else if (d->drag == GridDrag::None) {
         bool isColumn = false;
         const bool onBorder = SizingBorderAt(X, Y, isColumn) >= 0;
         setCursor(onBorder ? (isColumn ? Qt::SplitHCursor : Qt::SplitVCursor)
@@ -273,12 +298,15 @@ void TCustomGrid::MouseMove(TShiftState Shift, int X, int Y)
 
 void TCustomGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
-    if (MoveDragging())
+    if (d->MoveDragging())
         FinishMoving(Button == mbLeft, X, Y);
-    const Drag ended = FDrag;
-    FDrag = Drag::None;
-    if (ended == Drag::SizeCol && OnColumnResized)
-        OnColumnResized(this);
+    const GridDrag ended = d->drag;
+    d->drag = GridDrag::None;
+    if (ended == GridDrag::SizeCol) {
+        if (OnColumnResized)
+            OnColumnResized(this);
+        emit columnResized(d->sizingIndex);
+    }
     TCustomControl::MouseUp(Button, Shift, X, Y);
 }
 
@@ -292,21 +320,21 @@ void TCustomGrid::DblClick()
 bool TCustomGrid::DoMouseWheelDown(TShiftState Shift, QPoint MousePos)
 {
     if (!TCustomControl::DoMouseWheelDown(Shift, MousePos))
-        SetTopRow(FTopLeft.Y + WheelRows);
+        SetTopRow(d->topLeft.Y + WheelRows);
     return true;
 }
 
 bool TCustomGrid::DoMouseWheelUp(TShiftState Shift, QPoint MousePos)
 {
     if (!TCustomControl::DoMouseWheelUp(Shift, MousePos))
-        SetTopRow(FTopLeft.Y - WheelRows);
+        SetTopRow(d->topLeft.Y - WheelRows);
     return true;
 }
 
 void TCustomGrid::DoExit()
 {
     CancelMoving();
-    FDrag = Drag::None;
+    d->drag = GridDrag::None;
     Invalidate(); // the focus rectangle goes away
     TCustomControl::DoExit();
 }

@@ -2,7 +2,7 @@
 // its fixed-row cell (goColMoving) or a row by its fixed-column cell (goRowMoving) with
 // an insertion marker that shows where it would land and scrolling while the drag is
 // held beyond the scrolling cells.
-#include "grid.h"
+#include "grid_p.h"
 
 #include <frame/core/application.h>
 
@@ -31,44 +31,57 @@ static int MovedIndex(int index, int from, int to)
     return index;
 }
 
-// Moves the size entry and the current cell and anchor coordinate along one axis;
-// false when the indices do not name two different scrolling cells.
-bool TCustomGrid::MoveIndex(Axis& axis, int TGridCoord::*coord, int from, int to)
+bool TCustomGrid::Axis::Move(int from, int to)
 {
-    auto scrolling = [&axis](int i) { return i >= axis.Fixed && i < axis.Count; };
+    auto scrolling = [this](int i) { return i >= Fixed && i < Count; };
     if (from == to || !scrolling(from) || !scrolling(to))
         return false;
-    if (!axis.Sizes.empty()) {
-        const auto first = axis.Sizes.begin();
+    if (!Sizes.empty()) {
+        const auto first = Sizes.begin();
         if (from < to)
             std::rotate(first + from, first + from + 1, first + to + 1);
         else
             std::rotate(first + to, first + from, first + from + 1);
     }
-    FCurrent.*coord = MovedIndex(FCurrent.*coord, from, to);
-    FAnchor.*coord = MovedIndex(FAnchor.*coord, from, to);
+    return true;
+}
+
+// Moves the size entry and the current cell and anchor coordinate along one axis;
+// false when the indices do not name two different scrolling cells.
+bool TCustomGrid::MoveIndex(bool columns, int from, int to)
+{
+    if (!(columns ? d->cols : d->rows).Move(from, to))
+        return false;
+    int TGridCoord::*coord = columns ? &TGridCoord::X : &TGridCoord::Y;
+    d->current.*coord = MovedIndex(d->current.*coord, from, to);
+    d->anchor.*coord = MovedIndex(d->anchor.*coord, from, to);
     GeometryChanged(); // repaints, and moves an open editor to its cell's new place
     return true;
 }
 
 void TCustomGrid::MoveColumn(int FromIndex, int ToIndex)
 {
-    const bool individualWidths = !FCols.Sizes.empty();
-    if (!MoveIndex(FCols, &TGridCoord::X, FromIndex, ToIndex))
+    const bool individualWidths = !d->cols.Sizes.empty();
+    const ViewState before = CurrentView();
+    if (!MoveIndex(true, FromIndex, ToIndex))
         return;
     ColumnMoved(FromIndex, ToIndex);
     if (individualWidths)
         ColWidthsChanged();
+    // reported once the owner has moved its data along
+    NotifySelection(before);
 }
 
 void TCustomGrid::MoveRow(int FromIndex, int ToIndex)
 {
-    const bool individualHeights = !FRows.Sizes.empty();
-    if (!MoveIndex(FRows, &TGridCoord::Y, FromIndex, ToIndex))
+    const bool individualHeights = !d->rows.Sizes.empty();
+    const ViewState before = CurrentView();
+    if (!MoveIndex(false, FromIndex, ToIndex))
         return;
     RowMoved(FromIndex, ToIndex);
     if (individualHeights)
         RowHeightsChanged();
+    NotifySelection(before);
 }
 
 // ---- dragging
@@ -78,37 +91,30 @@ void TCustomGrid::MoveRow(int FromIndex, int ToIndex)
 bool TCustomGrid::StartMoving(int X, int Y)
 {
     const TGridCoord cell = MouseCoord(X, Y);
-    const bool fixedCol = cell.X >= 0 && cell.X < FCols.Fixed;
-    const bool fixedRow = cell.Y >= 0 && cell.Y < FRows.Fixed;
-    if ((FOptions & goRowMoving) && fixedCol && cell.Y >= FRows.Fixed) {
-        FDrag = Drag::RowMove;
-        FMoveFrom = cell.Y;
-    } else if ((FOptions & goColMoving) && fixedRow && cell.X >= FCols.Fixed) {
-        FDrag = Drag::ColMove;
-        FMoveFrom = cell.X;
+    const bool fixedCol = cell.X >= 0 && cell.X < d->cols.Fixed;
+    const bool fixedRow = cell.Y >= 0 && cell.Y < d->rows.Fixed;
+    if ((d->options & goRowMoving) && fixedCol && cell.Y >= d->rows.Fixed) {
+        d->drag = GridDrag::RowMove;
+        d->moveFrom = cell.Y;
+    } else if ((d->options & goColMoving) && fixedRow && cell.X >= d->cols.Fixed) {
+        d->drag = GridDrag::ColMove;
+        d->moveFrom = cell.X;
     } else
         return false;
-    FMoveTo = FMoveFrom;
+    d->moveTo = d->moveFrom;
     setCursor(Qt::ClosedHandCursor);
     return true;
-}
-
-std::vector<TCustomGrid::LineSpan> TCustomGrid::MoveSpans(bool rows) const
-{
-    const TRect client = GridClientRect();
-    return rows ? VisibleSpans(FRows, FTopLeft.Y, client.Top, client.Bottom, LineWidthFor(false))
-                : VisibleSpans(FCols, FTopLeft.X, client.Left, client.Right, LineWidthFor(true));
 }
 
 // The visible scrolling row (column) at the point, lines counting to the cell before
 // them; before the first (after the last) visible one, that one. -1 when none is visible.
 int TCustomGrid::MoveTargetAt(int X, int Y) const
 {
-    const bool rows = FDrag == Drag::RowMove;
-    const int fixed = rows ? FRows.Fixed : FCols.Fixed;
+    const bool rows = d->drag == GridDrag::RowMove;
+    const int fixed = rows ? d->rows.Fixed : d->cols.Fixed;
     const int p = rows ? Y : X;
     int target = -1;
-    for (const LineSpan& s : MoveSpans(rows))
+    for (const LineSpan& s : rows ? RowSpans() : ColSpans())
         if (s.Index >= fixed && (target < 0 || s.Start <= p))
             target = s.Index;
     return target;
@@ -116,13 +122,13 @@ int TCustomGrid::MoveTargetAt(int X, int Y) const
 
 void TCustomGrid::UpdateMoving(int X, int Y)
 {
-    FMovePoint = QPoint(X, Y);
+    d->movePoint = QPoint(X, Y);
     SetMoveScrolling(MoveScrollDirection(X, Y) != 0);
     const int target = MoveTargetAt(X, Y);
-    const int next = target < 0 ? FMoveFrom : target;
-    if (next == FMoveTo)
+    const int next = target < 0 ? d->moveFrom : target;
+    if (next == d->moveTo)
         return;
-    FMoveTo = next;
+    d->moveTo = next;
     Invalidate();
 }
 
@@ -131,8 +137,8 @@ void TCustomGrid::FinishMoving(bool drop, int X, int Y)
 {
     if (drop)
         UpdateMoving(X, Y); // the release may come without a move to its point
-    const bool rows = FDrag == Drag::RowMove;
-    const int from = FMoveFrom, to = FMoveTo;
+    const bool rows = d->drag == GridDrag::RowMove;
+    const int from = d->moveFrom, to = d->moveTo;
     CancelMoving();
     if (!drop)
         return;
@@ -146,11 +152,11 @@ void TCustomGrid::FinishMoving(bool drop, int X, int Y)
 // the grid), +1 while it is past the cell area, 0 in between.
 int TCustomGrid::MoveScrollDirection(int X, int Y) const
 {
-    const bool rows = FDrag == Drag::RowMove;
+    const bool rows = d->drag == GridDrag::RowMove;
     const TRect client = GridClientRect();
     const int p = rows ? Y : X;
-    const int start = rows ? client.Top + FixedExtent(FRows, LineWidthFor(false))
-                           : client.Left + FixedExtent(FCols, LineWidthFor(true));
+    const int start = rows ? client.Top + d->rows.FixedExtent(d->LineWidthFor(false))
+                           : client.Left + d->cols.FixedExtent(d->LineWidthFor(true));
     if (p < start)
         return -1;
     return p >= (rows ? client.Bottom : client.Right) ? 1 : 0;
@@ -158,38 +164,38 @@ int TCustomGrid::MoveScrollDirection(int X, int Y) const
 
 void TCustomGrid::SetMoveScrolling(bool on)
 {
-    if (on && !FMoveScroller) {
-        FMoveScroller = new QTimer(this);
-        FMoveScroller->setInterval(MoveScrollIntervalMs);
+    if (on && !d->moveScroller) {
+        d->moveScroller = new QTimer(this);
+        d->moveScroller->setInterval(MoveScrollIntervalMs);
         // The scroll reaches OnTopLeftChanged, whose exceptions must not cross the loop.
-        connect(FMoveScroller, &QTimer::timeout, this,
+        connect(d->moveScroller, &QTimer::timeout, this,
                 [this] { RunGuarded(this, [this] { MoveScrollTick(); }); });
     }
-    if (!FMoveScroller || on == FMoveScroller->isActive())
+    if (!d->moveScroller || on == d->moveScroller->isActive())
         return;
     if (on)
-        FMoveScroller->start();
+        d->moveScroller->start();
     else
-        FMoveScroller->stop();
+        d->moveScroller->stop();
 }
 
 void TCustomGrid::MoveScrollTick()
 {
-    const int step = MoveScrollDirection(FMovePoint.x(), FMovePoint.y());
-    if (FDrag == Drag::RowMove)
-        SetTopRow(FTopLeft.Y + step);
+    const int step = MoveScrollDirection(d->movePoint.x(), d->movePoint.y());
+    if (d->drag == GridDrag::RowMove)
+        SetTopRow(d->topLeft.Y + step);
     else
-        SetLeftCol(FTopLeft.X + step);
-    UpdateMoving(FMovePoint.x(), FMovePoint.y()); // the target follows the view
+        SetLeftCol(d->topLeft.X + step);
+    UpdateMoving(d->movePoint.x(), d->movePoint.y()); // the target follows the view
 }
 
 bool TCustomGrid::CancelMoving()
 {
-    if (!MoveDragging())
+    if (!d->MoveDragging())
         return false;
     SetMoveScrolling(false);
-    FDrag = Drag::None;
-    FMoveFrom = FMoveTo = -1;
+    d->drag = GridDrag::None;
+    d->moveFrom = d->moveTo = -1;
     SetCursor(Cursor()); // back to the control's own cursor
     Invalidate();
     return true;
@@ -201,21 +207,21 @@ bool TCustomGrid::CancelMoving()
 void TCustomGrid::PaintMoveMarker(const std::vector<LineSpan>& cols,
                                   const std::vector<LineSpan>& rows)
 {
-    if (!MoveDragging() || FMoveTo == FMoveFrom || cols.empty() || rows.empty())
+    if (!d->MoveDragging() || d->moveTo == d->moveFrom || cols.empty() || rows.empty())
         return;
-    const bool rowMove = FDrag == Drag::RowMove;
+    const bool rowMove = d->drag == GridDrag::RowMove;
     const std::vector<LineSpan>& along = rowMove ? rows : cols;
     const std::vector<LineSpan>& across = rowMove ? cols : rows;
     const auto target = std::find_if(along.begin(), along.end(),
-                                     [this](const LineSpan& s) { return s.Index == FMoveTo; });
+                                     [this](const LineSpan& s) { return s.Index == d->moveTo; });
     if (target == along.end())
         return;
-    const int line = LineWidthFor(!rowMove);
+    const int line = d->LineWidthFor(!rowMove);
     const int border =
-        FMoveTo > FMoveFrom ? target->Start + target->Extent : target->Start - line;
+        d->moveTo > d->moveFrom ? target->Start + target->Extent : target->Start - line;
     const int lo = border - MarkerWidth / 2, hi = lo + MarkerWidth;
     const int start = across.front().Start;
-    const int end = across.back().Start + across.back().Extent + LineWidthFor(rowMove);
+    const int end = across.back().Start + across.back().Extent + d->LineWidthFor(rowMove);
     TCanvas* canvas = Canvas();
     canvas->Brush()->SetColor(clWindowText);
     canvas->FillRect(rowMove ? TRect(start, lo, end, hi) : TRect(lo, start, hi, end));
@@ -227,12 +233,14 @@ void TCustomDrawGrid::ColumnMoved(int FromIndex, int ToIndex)
 {
     if (OnColumnMoved)
         OnColumnMoved(this, FromIndex, ToIndex);
+    emit columnMoved(FromIndex, ToIndex);
 }
 
 void TCustomDrawGrid::RowMoved(int FromIndex, int ToIndex)
 {
     if (OnRowMoved)
         OnRowMoved(this, FromIndex, ToIndex);
+    emit rowMoved(FromIndex, ToIndex);
 }
 
 } // namespace vek

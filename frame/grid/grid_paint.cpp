@@ -1,6 +1,8 @@
 // TCustomGrid painting: the grid lines after the visible cells, then the visible cells
 // themselves, the insertion marker of a column or row drag, then the border.
-#include "grid.h"
+#include "grid_p.h"
+
+#include <frame/core/change.h>
 
 namespace vek {
 
@@ -9,12 +11,9 @@ void TCustomGrid::Paint()
     TCanvas* canvas = Canvas();
     canvas->Brush()->SetColor(Color());
     canvas->FillRect(ClientRect());
-    const TRect client = GridClientRect();
-    const auto cols =
-        VisibleSpans(FCols, FTopLeft.X, client.Left, client.Right, LineWidthFor(true));
-    const auto rows =
-        VisibleSpans(FRows, FTopLeft.Y, client.Top, client.Bottom, LineWidthFor(false));
-    canvas->IntersectClipRect(client);
+    const auto cols = ColSpans();
+    const auto rows = RowSpans();
+    canvas->IntersectClipRect(GridClientRect());
     // Lines first: a cell may paint over its neighbours' lines (a header band).
     PaintLines(cols, rows);
     PaintCells(cols, rows);
@@ -23,14 +22,14 @@ void TCustomGrid::Paint()
     PaintBorder();
 }
 
-TGridDrawState TCustomGrid::CellState(int ACol, int ARow) const
+TGridDrawState TCustomGrid::CellState(int ACol, int ARow, const TGridRect& selection) const
 {
     TGridDrawState state;
-    if (ACol < FCols.Fixed || ARow < FRows.Fixed)
+    if (ACol < d->cols.Fixed || ARow < d->rows.Fixed)
         return gdFixed;
-    if (Selection().Contains(ACol, ARow))
+    if (selection.Contains(ACol, ARow))
         state |= gdSelected;
-    if (ACol == FCurrent.X && ARow == FCurrent.Y)
+    if (ACol == d->current.X && ARow == d->current.Y)
         state |= gdFocused;
     return state;
 }
@@ -38,14 +37,15 @@ TGridDrawState TCustomGrid::CellState(int ACol, int ARow) const
 void TCustomGrid::PaintCells(const std::vector<LineSpan>& cols,
                              const std::vector<LineSpan>& rows)
 {
+    const TGridRect selection = Selection();
     for (const LineSpan& r : rows)
         for (const LineSpan& c : cols) {
             const TRect rect(c.Start, r.Start, c.Start + c.Extent, r.Start + r.Extent);
-            const TGridDrawState state = CellState(c.Index, r.Index);
-            if (FDefaultDrawing)
+            const TGridDrawState state = CellState(c.Index, r.Index, selection);
+            if (d->defaultDrawing)
                 PrepareCell(rect, state);
             DrawCell(c.Index, r.Index, rect, state);
-            if (FDefaultDrawing)
+            if (d->defaultDrawing)
                 FinishCell(rect, state);
         }
 }
@@ -65,8 +65,8 @@ void TCustomGrid::PrepareCell(const TRect& r, TGridDrawState state)
     canvas->Font()->Assign(Font());
     TColor fill = Color();
     if (state & gdFixed)
-        fill = FFixedColor;
-    else if (ShowsHighlight(state, FOptions)) {
+        fill = d->fixedColor;
+    else if (ShowsHighlight(state, d->options)) {
         fill = clHighlight;
         canvas->Font()->SetColor(clHighlightText);
     }
@@ -87,7 +87,7 @@ void TCustomGrid::FinishCell(const TRect& r, TGridDrawState state)
         canvas->MoveTo(r.Right - 1, r.Top + 1);
         canvas->LineTo(r.Right - 1, r.Bottom - 1);
         canvas->LineTo(r.Left, r.Bottom - 1);
-    } else if ((state & gdFocused) && Focused() && !(FOptions & goRowSelect) && !FEditorMode)
+    } else if ((state & gdFocused) && Focused() && !(d->options & goRowSelect) && !d->editorMode)
         canvas->DrawFocusRect(r);
 }
 
@@ -95,21 +95,21 @@ void TCustomGrid::PaintLines(const std::vector<LineSpan>& cols,
                              const std::vector<LineSpan>& rows)
 {
     TCanvas* canvas = Canvas();
-    const int lv = LineWidthFor(true), lh = LineWidthFor(false);
+    const int lv = d->LineWidthFor(true), lh = d->LineWidthFor(false);
     for (const LineSpan& r : rows)
         for (const LineSpan& c : cols) {
-            const bool fixed = c.Index < FCols.Fixed || r.Index < FRows.Fixed;
+            const bool fixed = c.Index < d->cols.Fixed || r.Index < d->rows.Fixed;
             const TGridOptions vert = fixed ? goFixedVertLine : goVertLine;
             const TGridOptions horz = fixed ? goFixedHorzLine : goHorzLine;
-            const TColor lineColor = fixed ? TColor(clBtnShadow) : FGridLineColor;
-            const TColor gapColor = fixed ? FFixedColor : Color();
+            const TColor lineColor = fixed ? TColor(clBtnShadow) : d->gridLineColor;
+            const TColor gapColor = fixed ? d->fixedColor : Color();
             const int right = c.Start + c.Extent, bottom = r.Start + r.Extent;
             if (lv > 0) {
-                canvas->Brush()->SetColor((FOptions & vert) ? lineColor : gapColor);
+                canvas->Brush()->SetColor((d->options & vert) ? lineColor : gapColor);
                 canvas->FillRect(TRect(right, r.Start, right + lv, bottom + lh));
             }
             if (lh > 0) {
-                canvas->Brush()->SetColor((FOptions & horz) ? lineColor : gapColor);
+                canvas->Brush()->SetColor((d->options & horz) ? lineColor : gapColor);
                 canvas->FillRect(TRect(c.Start, bottom, right, bottom + lh));
             }
         }
@@ -118,7 +118,7 @@ void TCustomGrid::PaintLines(const std::vector<LineSpan>& cols,
 // A sunken two-pixel frame around the whole control.
 void TCustomGrid::PaintBorder()
 {
-    if (FBorderStyle != bsSingle)
+    if (d->borderStyle != bsSingle)
         return;
     TCanvas* canvas = Canvas();
     const int r = Width() - 1, b = Height() - 1;
@@ -144,22 +144,28 @@ void TCustomGrid::InvalidateCell(int, int) { Invalidate(); }
 void TCustomGrid::InvalidateRow(int) { Invalidate(); }
 void TCustomGrid::InvalidateCol(int) { Invalidate(); }
 
+TColor TCustomGrid::FixedColor() const { return d->fixedColor; }
+
 void TCustomGrid::SetFixedColor(TColor value)
 {
-    FFixedColor = value;
-    Invalidate();
+    if (Change(d->fixedColor, value))
+        Invalidate();
 }
+
+TColor TCustomGrid::GridLineColor() const { return d->gridLineColor; }
 
 void TCustomGrid::SetGridLineColor(TColor value)
 {
-    FGridLineColor = value;
-    Invalidate();
+    if (Change(d->gridLineColor, value))
+        Invalidate();
 }
+
+bool TCustomGrid::DefaultDrawing() const { return d->defaultDrawing; }
 
 void TCustomGrid::SetDefaultDrawing(bool value)
 {
-    FDefaultDrawing = value;
-    Invalidate();
+    if (Change(d->defaultDrawing, value))
+        Invalidate();
 }
 
 } // namespace vek

@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QScrollBar>
+#include <QVBoxLayout>
+
 using namespace vek;
 using vektest::ColorAt;
 using vektest::Render;
@@ -262,7 +265,8 @@ TEST_F(ListView, PropertiesReachableByName)
 {
     int setups = 0;
     list.OnChangeSetup = [&](TObject*) { ++setups; };
-    EXPECT_TRUE(list.setProperty("ColorSelectedRow", 0x112233u));
+    // A color property takes a QColor (red 0x33, green 0x22, blue 0x11 = 0x112233).
+    EXPECT_TRUE(list.setProperty("ColorSelectedRow", QColor(0x33, 0x22, 0x11)));
     EXPECT_EQ(list.ColorSelectedRow(), 0x112233u);
     EXPECT_EQ(setups, 1);
     list.SetColorSelectedRow(0x112233u); // setup setters do not compare
@@ -271,4 +275,67 @@ TEST_F(ListView, PropertiesReachableByName)
     EXPECT_EQ(list.property("HighLightRow").toInt(), 3);
     list.SetColorEmptyMsg(list.ColorEmptyMsg()); // this one only reacts to a change
     EXPECT_EQ(setups, 3);
+}
+
+TEST_F(ListView, GridSizePropertiesGoThroughTheListsSetters)
+{
+    int setups = 0;
+    list.OnChangeSetup = [&](TObject*) { ++setups; };
+    // By name (as Designer does) the grid's property reaches the list's own setter, which
+    // keeps the header heights and reports the change.
+    EXPECT_TRUE(list.setProperty("DefaultRowHeight", 18));
+    EXPECT_EQ(list.RowHeights(0), 20);
+    EXPECT_EQ(list.RowHeights(2), 18);
+    EXPECT_EQ(setups, 1);
+    EXPECT_TRUE(list.setProperty("DefaultColWidth", 50));
+    EXPECT_EQ(list.ColWidths(1), 50);
+    EXPECT_EQ(setups, 2);
+}
+
+TEST_F(ListView, AnAssignedCopyReportsEachCellWriteOnce)
+{
+    TReportListView copy;
+    copy.Assign(&list);
+    copy.Assign(&list);
+    int changes = 0;
+    QObject::connect(&copy, &TReportListView::changed, [&] { ++changes; });
+    copy.SetElem(1, 1, "x");
+    EXPECT_EQ(changes, 1);
+    list.SetElem(1, 1, "y"); // the source's data is not the copy's
+    EXPECT_EQ(changes, 1);
+}
+
+TEST(ListViewSize, HintFollowsColumnsRowsAndHeadersUpToTheFontsLimit)
+{
+    TReportListView list;
+    // Five columns of 64 and four rows of 24 below a 20-pixel header, 1-pixel lines, a
+    // 2-pixel border.
+    EXPECT_EQ(list.sizeHint(), QSize(328, 124));
+    list.SetColWidths(2, 100);
+    list.SetCommonHeaderVisible(true);
+    EXPECT_EQ(list.sizeHint(), QSize(364, 145));
+    // A long list stops at 24 text lines (14 pixels each) and makes room for its bar.
+    list.SetNrOfRows(1000);
+    const int bar = QScrollBar(Qt::Vertical).sizeHint().width();
+    EXPECT_EQ(list.sizeHint(), QSize(364 + bar, 24 * 14));
+    QFont big = list.font();
+    big.setPixelSize(24);
+    list.setFont(big);
+    EXPECT_GT(list.sizeHint().height(), 24 * 14);
+}
+
+TEST(ListViewSize, ALayoutHearsOfANewNaturalSize)
+{
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    auto* list = new TReportListView;
+    layout->addWidget(list);
+    const int before = layout->sizeHint().height(); // the layout keeps it until told
+    list->SetNrOfRows(10);
+    EXPECT_EQ(layout->sizeHint().height(), before + 6 * 25);
+    list->SetColumnHeadersVisible(false);
+    EXPECT_EQ(layout->sizeHint().height(), before + 6 * 25 - 21);
+    const int wide = layout->sizeHint().width();
+    list->SetColWidths(1, 164);
+    EXPECT_EQ(layout->sizeHint().width(), wide + 100);
 }

@@ -25,6 +25,7 @@ public:
             states.push_back(state);
         };
     }
+    using vek::TCustomGrid::ContentsSizeHint;
     using vek::TCustomGrid::Paint;
     std::vector<vek::TGridCoord> drawn;
     std::vector<vek::TGridDrawState> states;
