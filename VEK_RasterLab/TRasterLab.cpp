@@ -14,6 +14,7 @@ TRasterLab::TRasterLab(QWidget* parent) : TGraphicControl(parent), d(std::make_u
     // The dots do not grow with the control: extra height would only show empty panel.
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     SetDefaultSize(400, 68);
+    SetGrayWhenDisabled(true);
     d->timer.OnTimer = [this](int id) {
         if (id == 1)
             DoTimer();

@@ -17,6 +17,7 @@ static constexpr int GridDivisions = 10;
 TGradFill::TGradFill(QWidget* parent) : TGraphicControl(parent), d(std::make_unique<Private>())
 {
     SetDefaultSize(121, 121);
+    SetGrayWhenDisabled(true);
 }
 
 TGradFill::~TGradFill() = default;

@@ -281,12 +281,4 @@ void TRLData::Assign(const TPersistent* Source)
     UpdateFeedbackCounts();
 }
 
-void TRLData::AssignTo(TPersistent* Dest) const
-{
-    if (auto* dest = dynamic_cast<TRLData*>(Dest))
-        dest->Assign(this);
-    else
-        TComponent::AssignTo(Dest);
-}
-
 } // namespace vek

@@ -28,12 +28,4 @@ void TReportListView::Assign(const TPersistent* Source)
     SetFixedCols(src->FixedCols());
 }
 
-void TReportListView::AssignTo(TPersistent* Dest) const
-{
-    if (auto* view = dynamic_cast<TReportListView*>(Dest))
-        view->Assign(this);
-    else
-        TCustomDrawGrid::AssignTo(Dest);
-}
-
 } // namespace vek

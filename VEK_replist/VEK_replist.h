@@ -284,7 +284,6 @@ signals:
     void percentDone(int percent);
 
 protected:
-    void AssignTo(TPersistent* Dest) const override;
 
 private:
     friend class TRLDataDocument;
@@ -768,7 +767,6 @@ signals:
     void percentDone(int percent);
 
 protected:
-    void AssignTo(TPersistent* Dest) const override;
     void Paint() override;
     void DrawCell(int ACol, int ARow, const TRect& Rect, TGridDrawState State) override;
     void CreateWnd() override;

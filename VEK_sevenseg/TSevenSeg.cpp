@@ -24,6 +24,7 @@ QSize SizeForCell(QSize cell, int cells, int gap, int margin)
 TSevenSeg::TSevenSeg(QWidget* parent) : TGraphicControl(parent), d(std::make_unique<Private>())
 {
     SetDefaultSize(216, 76);
+    SetGrayWhenDisabled(true);
     OnResize = [this](TObject* Sender) { HandleResize(Sender); };
     EnsureCache();
 }

@@ -15,6 +15,19 @@ namespace vek {
 
 namespace {
 
+// The image with every pixel turned to its gray value, alpha kept.
+QImage GrayCopy(QImage image)
+{
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const int gray = qGray(line[x]);
+            line[x] = qRgba(gray, gray, gray, qAlpha(line[x]));
+        }
+    }
+    return image;
+}
+
 TShiftState MouseShift(const QMouseEvent* event)
 {
     return ShiftStateOf(event->modifiers(), event->buttons());
@@ -190,7 +203,11 @@ void TControl::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     if (FBufferTransparent)
         painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    painter.drawImage(event->rect(), FBuffer, event->rect());
+    const QRect area = event->rect();
+    if (FGrayWhenDisabled && !Enabled())
+        painter.drawImage(area, GrayCopy(FBuffer.copy(area)));
+    else
+        painter.drawImage(area, FBuffer, area);
 }
 
 void TControl::resizeEvent(QResizeEvent*)

@@ -81,6 +81,9 @@ protected:
 
     /// Sizes the control and records the size as its natural size (sizeHint).
     void SetDefaultSize(int width, int height);
+    /// Shows the painted face in gray while the control is disabled (default false): the
+    /// disabled look of displays that have none of their own.
+    void SetGrayWhenDisabled(bool value) { FGrayWhenDisabled = value; }
 
     /// Return true when the wheel step was handled.
     virtual bool DoMouseWheelDown(TShiftState Shift, QPoint MousePos);
@@ -127,6 +130,7 @@ private:
     bool FInPaintEvent = false;
     bool FWindowCreated = false;
     bool FClickEvents = true;
+    bool FGrayWhenDisabled = false;
     bool FLeftClicked = false;
     int FWheelAccumulator = 0;
 };

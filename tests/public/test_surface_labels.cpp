@@ -31,22 +31,7 @@ namespace {
 struct SurfaceCase {
     vektest::WidgetFactory plain;
     vektest::WidgetFactory themed;
-    bool disabledLook;
 };
-
-// The seven-segment display, the dot-matrix label and the gradient have no disabled
-// look (a panel shows its value either way): disabled, also from the start, they show
-// the enabled picture.
-void ExpectNoDisabledLook(const vektest::WidgetFactory& make)
-{
-    std::unique_ptr<QWidget> control(make());
-    const QImage enabled = Render(control.get());
-    control->setEnabled(false);
-    EXPECT_EQ(Render(control.get()), enabled);
-    std::unique_ptr<QWidget> disabledFromStart(make());
-    disabledFromStart->setEnabled(false);
-    EXPECT_EQ(Render(disabledFromStart.get()), enabled);
-}
 
 void ExpectLabelSurface(const SurfaceCase& c)
 {
@@ -64,10 +49,7 @@ void ExpectLabelSurface(const SurfaceCase& c)
     }
     {
         SCOPED_TRACE("enabled");
-        if (c.disabledLook)
-            vektest::ExpectSetEnabledRepaints(c.plain);
-        else
-            ExpectNoDisabledLook(c.plain);
+        vektest::ExpectSetEnabledRepaints(c.plain);
     }
     {
         SCOPED_TRACE("palette");
@@ -111,8 +93,7 @@ TEST(LabelsSurface, SevenSegmentDisplay)
                             seg->SetColorText(clWindowText);
                             seg->SetCaption("12.34");
                             return seg;
-                        },
-                        false});
+                        }});
 }
 
 TEST(LabelsSurface, DotMatrixLabel)
@@ -124,8 +105,7 @@ TEST(LabelsSurface, DotMatrixLabel)
                             lab->SetColorDotOn(clWindowText);
                             lab->SetColorScheme(csSystemColors);
                             return lab;
-                        },
-                        false});
+                        }});
 }
 
 TEST(LabelsSurface, GradientFill)
@@ -135,8 +115,7 @@ TEST(LabelsSurface, GradientFill)
                             auto* fill = new TGradFill;
                             fill->SetColorFirst(clBtnFace);
                             return fill;
-                        },
-                        false});
+                        }});
 }
 
 TEST(LabelsSurface, RotatedLabel)
@@ -148,7 +127,7 @@ TEST(LabelsSurface, RotatedLabel)
         lab->SetTextAngle(30);
         return lab;
     };
-    ExpectLabelSurface({make, make, true});
+    ExpectLabelSurface({make, make});
     vektest::ExpectSizesItselfInLayout([] {
         auto* lab = new TRotLab;
         lab->SetAutoSize(true);
@@ -164,7 +143,7 @@ TEST(LabelsSurface, LabelBase)
         label->SetCaption("Label");
         return label;
     };
-    ExpectLabelSurface({make, make, true});
+    ExpectLabelSurface({make, make});
 }
 
 // ---- size hints ----------------------------------------------------------------------

@@ -355,7 +355,7 @@ TEST(RLDataAssign, CopiesEverythingIncludingOrder)
     EXPECT_EQ(copy.LastSortColumn(), 1);
     copy.UnSort();
     EXPECT_EQ(ColumnValues(copy, 1), QStringList({"b", "a"}));
-    // AssignTo reaches the same copy through the other side
+    // Assign through the base class reaches the same copy
     TRLData other;
     static_cast<TPersistent&>(other).Assign(&copy);
     EXPECT_EQ(other.Header(2), "Two");

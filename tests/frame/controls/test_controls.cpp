@@ -35,6 +35,7 @@ public:
     TColor fill = clRed;
 
     using TControl::Invalidate;
+    using TControl::SetGrayWhenDisabled;
     void Paint() override
     {
         ++paints;
@@ -166,6 +167,15 @@ TEST(ControlState, HintIsTheToolTipShownOnlyWithShowHint)
     EXPECT_TRUE(QToolTip::isVisible());
     EXPECT_EQ(QToolTip::text(), "Speed in km/h");
     QToolTip::hideText();
+}
+
+TEST(ControlState, GrayWhenDisabledShowsTheFaceInGray)
+{
+    ProbeControl control;
+    control.SetGrayWhenDisabled(true);
+    EXPECT_EQ(vektest::ColorAt(vektest::Render(&control), 5, 5), clRed);
+    control.setEnabled(false);
+    EXPECT_EQ(vektest::ColorAt(vektest::Render(&control), 5, 5), 0x575757u); // qGray: 255 * 11 / 32
 }
 
 TEST(ControlState, QtStateIsTheControlsState)
