@@ -93,7 +93,7 @@ public:
     /// Called with every name generated from a color; the handler may rewrite it.
     TOnColorNameChangeEvent OnColorNameChange;
 
-signals:
+Q_SIGNALS:
     /// SelColor changed (by the user or by code); the color resolved through the palette.
     void selColorChanged(const QColor& color);
 

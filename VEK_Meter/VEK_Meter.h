@@ -108,7 +108,7 @@ public:
     /// one change. Any other source raises EConvertError.
     void Assign(const TPersistent* Source) override;
 
-signals:
+Q_SIGNALS:
     /// Emitted after every change of a setting, right after OnChange.
     void changed();
 
@@ -330,11 +330,9 @@ public:
     /// The value of the primary needle, clamped to [min, max]; default 0. Emits
     /// valueChanged when the stored value changes.
     double Value() const;
-    void SetValue(double value);
     /// The value of the secondary needle, clamped to [min, max]; default 0. Emits
     /// valueSecChanged when the stored value changes.
     double ValueSec() const;
-    void SetValueSec(double value);
 
     /// The upper limit flag behind the upper lamp.
     bool OverLimit() const;
@@ -383,13 +381,13 @@ public:
     /// Moves and sizes the meter, then recomputes the scale geometry.
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
 
-public slots:
-    /// Slot form of SetValue.
-    void setValue(double value) { SetValue(value); }
-    /// Slot form of SetValueSec.
-    void setValueSec(double value) { SetValueSec(value); }
+public Q_SLOTS:
+    /// Sets Value (see there).
+    void SetValue(double value);
+    /// Sets ValueSec (see there).
+    void SetValueSec(double value);
 
-signals:
+Q_SIGNALS:
     /// Value changed (set by code, or moved by a change of the scale limits).
     void valueChanged(double value);
     /// ValueSec changed (set by code, or moved by a change of the scale limits).

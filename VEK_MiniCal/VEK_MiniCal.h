@@ -204,7 +204,7 @@ public:
     /// click); called before the matching signal.
     TNotifyEvent OnChange;
 
-public slots:
+public Q_SLOTS:
     /// Selects date (time of day 0). An invalid date or one outside the years 1..9999 is
     /// ignored.
     void setDate(QDate date);
@@ -219,7 +219,7 @@ public slots:
     /// Selects the last day of the shown month.
     void LastDayOfMonth();
 
-signals:
+Q_SIGNALS:
     /// The date was set (by code, a click on a day or a button), right after OnChange;
     /// also when it is set to the same value again.
     void dateChanged(QDate date);

@@ -93,7 +93,6 @@ public:
     /// The shown value; default 10. Not clamped, so a value above Max draws past the
     /// inner area. Emits valueChanged when it changes.
     double Value() const;
-    void SetValue(double value);
     /// Lower end; default 0. Stored as given: Min above Max reverses the scale. With Max
     /// equal to Min the bar is full once Value reaches them, else empty.
     double Min() const;
@@ -235,13 +234,13 @@ public:
     /// inherited properties); the background picture is copied, not shared.
     void Assign(const TPersistent* Source) override;
 
-public slots:
-    /// Slot form of SetValue.
-    void setValue(double value) { SetValue(value); }
+public Q_SLOTS:
+    /// Sets Value (see there).
+    void SetValue(double value);
     /// Rewinds the bar: Value becomes Min, so that it shows no progress.
     void reset();
 
-signals:
+Q_SIGNALS:
     /// Value changed: set by code, by Assign or by an automatic increment.
     void valueChanged(double value);
     /// Emitted after each automatic increment, right after OnAutoInc.

@@ -149,7 +149,6 @@ public:
     /// The text shown; codes above 255 show a hollow box. Default "Text". Emits
     /// textChanged.
     QString Text() const;
-    void SetText(const QString& value);
 
     /// Current scroll offsets in pixels.
     int ScrollPosX() const;
@@ -177,11 +176,11 @@ public:
     /// line colors and ColorScheme; then repaints.
     void Assign(const TPersistent* Source) override;
 
-public slots:
-    /// Sets Text: the name Qt's labels use, for connections by name.
-    void setText(const QString& text) { SetText(text); }
+public Q_SLOTS:
+    /// Sets Text (see there).
+    void SetText(const QString& value);
 
-signals:
+Q_SIGNALS:
     /// Text changed (by SetText or Assign).
     void textChanged(const QString& text);
     /// A scroll step moved the text to the offsets (ScrollPosX, ScrollPosY).

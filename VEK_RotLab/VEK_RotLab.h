@@ -50,7 +50,6 @@ public:
     void SetPosY(int value);
     /// Degrees, counterclockwise; any integer. Default 0.
     int TextAngle() const;
-    void SetTextAngle(int value);
 
     /// Top-left corner of the rotated text cell for the current caption, font, angle,
     /// alignment and anchor.
@@ -66,9 +65,9 @@ public:
     /// AntiAlias (not Alignment, Transparent or Color); then invalidates.
     void Assign(const TPersistent* Source) override;
 
-public slots:
-    /// Sets TextAngle, for connecting a dial or slider.
-    void setTextAngle(int degrees) { SetTextAngle(degrees); }
+public Q_SLOTS:
+    /// Sets TextAngle (see there), for connecting a dial or slider.
+    void SetTextAngle(int value);
 
 protected:
     void Paint() override;

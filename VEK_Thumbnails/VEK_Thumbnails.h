@@ -200,11 +200,11 @@ public:
     /// After the last image request of a paint.
     TNotifyEvent OnLastImageRequest;
 
-public slots:
+public Q_SLOTS:
     /// Deselects every slide.
     void ResetAllSelections();
 
-signals:
+Q_SIGNALS:
     /// The set of selected slides changed, by code or by a click.
     void selectionChanged();
     /// The slide under the mouse changed (0: none), right after OnFocusChange.

@@ -209,7 +209,7 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
-public slots:
+public Q_SLOTS:
     /// Switches the button on or off. Switching off is refused for the last button that
     /// is on in a group without AllowAllOff; switching on switches the other members of
     /// the group off. Emits checkedChanged.
@@ -221,7 +221,7 @@ public slots:
     /// Does nothing while the button is disabled or MouseAction is oomaNone.
     void click();
 
-signals:
+Q_SIGNALS:
     /// OnOff changed, by code, by the mouse, by Mode, by Assign or because another
     /// member of the group switched on.
     void checkedChanged(bool on);

@@ -276,7 +276,7 @@ public:
     /// Progress of sorting, document writing and the HTML export; before percentDone.
     TOnPercentDoneEvent OnPercentDone;
 
-signals:
+Q_SIGNALS:
     /// Cells, size or row order changed (the string array's change notification: once
     /// per cell write, never for names, formats, headers or a check mode change).
     void changed();
@@ -756,7 +756,7 @@ public:
     /// 0, each column name) of an HTML export; the handler may change it.
     TBeforeHTMLExportEvent OnBeforeHTMLExport;
 
-signals:
+Q_SIGNALS:
     /// After OnChange: headers, column settings or cells changed (once per cell write).
     void changed();
     /// After OnChangeSetup: size, colors, highlight, widths or the empty message changed.

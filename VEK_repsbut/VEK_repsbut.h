@@ -41,7 +41,7 @@ public:
     /// held moves on to the repeat interval, like a change of RepeatClickInterval.
     TWatchedEvent<TNotifyEvent> OnRepeatClick{[this] { EventAssigned(); }};
 
-signals:
+Q_SIGNALS:
     /// One repeat of a held button, emitted right after OnRepeatClick.
     void repeatClicked();
 

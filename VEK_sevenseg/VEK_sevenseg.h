@@ -94,7 +94,7 @@ public:
     /// ColorScheme, Margin and InterDigDist; then invalidates.
     void Assign(const TPersistent* Source) override;
 
-public slots:
+public Q_SLOTS:
     /// Shows text as Caption (cut after NumDigits cells).
     void display(const QString& text);
     /// Shows the number in decimal; emits overflow() instead when it needs more than
@@ -105,7 +105,7 @@ public slots:
     /// more than NumDigits cells (large exponents).
     void display(double value);
 
-signals:
+Q_SIGNALS:
     /// Caption changed (by SetCaption, display or Assign).
     void captionChanged(const QString& caption);
     /// A number passed to display() does not fit into NumDigits cells; the display

@@ -62,7 +62,7 @@ QWidget* CreatePage(QWidget* parent)
     form->addRow(lab);
     auto* angle = new QSlider(Qt::Horizontal);
     angle->setRange(-180, 180);
-    QObject::connect(angle, &QSlider::valueChanged, lab, &TRotLab::setTextAngle);
+    QObject::connect(angle, &QSlider::valueChanged, lab, &TRotLab::SetTextAngle);
     form->addRow("Angle", angle);
     auto* antialias = new QCheckBox("Antialiasing");
     antialias->setChecked(true);

@@ -80,7 +80,7 @@ public:
     /// a layout), otherwise no minimum.
     QSize minimumSizeHint() const override;
 
-public slots:
+public Q_SLOTS:
     /// Sets Caption: the name Qt's labels use, for connections by name.
     void setText(const QString& text) { SetCaption(text); }
 

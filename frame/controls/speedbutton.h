@@ -87,13 +87,13 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
-public slots:
+public Q_SLOTS:
     /// Holds a group button down or releases it (see Down).
     void SetDown(bool value);
     /// The Qt name of Click().
     void click() { Click(); }
 
-signals:
+Q_SIGNALS:
     /// The left button went down on the button.
     void pressed();
     /// The left button was released after pressed(), on the button or away from it.

@@ -293,7 +293,7 @@ public:
     /// Called after a column was resized with the mouse, before columnResized.
     TNotifyEvent OnColumnResized;
 
-signals:
+Q_SIGNALS:
     /// The current cell moved to (col, row), by code, keys, the mouse or a count change.
     void currentCellChanged(int col, int row);
     /// Selection() changed.
@@ -459,7 +459,7 @@ public:
     TMovedEvent OnColumnMoved;
     TMovedEvent OnRowMoved;
 
-signals:
+Q_SIGNALS:
     /// The user changed the text of cell (col, row) in the in-place editor.
     void cellEdited(int col, int row, const QString& text);
     /// A column (row) was moved from index from to index to.

@@ -100,8 +100,8 @@ TEST(MeterSignals, SlotsTakeValuesFromOtherWidgets)
 {
     TMeter source;
     TMeter follower;
-    QObject::connect(&source, &TMeter::valueChanged, &follower, &TMeter::setValue);
-    QObject::connect(&source, &TMeter::valueChanged, &follower, &TMeter::setValueSec);
+    QObject::connect(&source, &TMeter::valueChanged, &follower, &TMeter::SetValue);
+    QObject::connect(&source, &TMeter::valueChanged, &follower, &TMeter::SetValueSec);
     source.SetValue(0.4);
     EXPECT_EQ(follower.Value(), 0.4);
     EXPECT_EQ(follower.ValueSec(), 0.4);
@@ -277,7 +277,7 @@ TEST(ProgBarSignals, ValueChangedByCodeAndSlots)
     EXPECT_EQ(FirstArgument(values, 3), 70.0);
 
     TProgBar follower;
-    QObject::connect(&bar, &TProgBar::valueChanged, &follower, &TProgBar::setValue);
+    QObject::connect(&bar, &TProgBar::valueChanged, &follower, &TProgBar::SetValue);
     bar.SetValue(12.5);
     EXPECT_EQ(follower.Value(), 12.5);
 }

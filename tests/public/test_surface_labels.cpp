@@ -329,7 +329,7 @@ TEST(LabelsSignals, DotMatrixTextChanged)
     QSignalSpy changed(&lab, &TRasterLab::textChanged);
     lab.SetText("Text");
     EXPECT_EQ(changed.count(), 0);
-    EXPECT_TRUE(QMetaObject::invokeMethod(&lab, "setText", Q_ARG(QString, "Hello")));
+    EXPECT_TRUE(QMetaObject::invokeMethod(&lab, "SetText", Q_ARG(QString, "Hello")));
     EXPECT_TRUE(lab.setProperty("Text", "World"));
     ASSERT_EQ(changed.count(), 2);
     EXPECT_EQ(changed.at(0).at(0).toString(), "Hello");
@@ -371,6 +371,6 @@ TEST(LabelsSignals, LabelSlotsByName)
     TRotLab lab;
     EXPECT_TRUE(QMetaObject::invokeMethod(&lab, "setText", Q_ARG(QString, "By name")));
     EXPECT_EQ(lab.Caption(), "By name");
-    EXPECT_TRUE(QMetaObject::invokeMethod(&lab, "setTextAngle", Q_ARG(int, 135)));
+    EXPECT_TRUE(QMetaObject::invokeMethod(&lab, "SetTextAngle", Q_ARG(int, 135)));
     EXPECT_EQ(lab.TextAngle(), 135);
 }
