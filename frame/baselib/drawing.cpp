@@ -3,6 +3,9 @@
 
 #include <frame/canvas/thinpen.h>
 
+#include <QApplication>
+#include <QPalette>
+
 #include <utility>
 
 namespace vek {
@@ -125,6 +128,14 @@ int SampleTextHeight(TCanvas* Canvas)
 void DrawEngravedText(TCanvas* Canvas, int X, int Y, const QString& Text, TColor Ink, int ShadowX)
 {
     Canvas->Brush()->SetStyle(bsClear);
+    // A dark theme has no light bevel to engrave into: the white ghost would glare, so
+    // its own disabled text color takes the place of both copies.
+    const QPalette palette = QApplication::palette();
+    if (palette.color(QPalette::Window).lightness() < 128) {
+        Canvas->Font()->SetColor(FromQColor(palette.color(QPalette::Disabled, QPalette::WindowText)));
+        Canvas->TextOut(X, Y, Text);
+        return;
+    }
     Canvas->Font()->SetColor(clWhite);
     Canvas->TextOut(ShadowX, Y + 1, Text);
     Canvas->Font()->SetColor(Ink);

@@ -50,7 +50,8 @@ VEK_EXPORT int SampleTextHeight(TCanvas* Canvas);
 
 /// Draws Text with its cell at (X, Y) in the engraved look of disabled captions: a white
 /// copy at (ShadowX, Y + 1) under a copy in Ink at (X, Y), both without background (the
-/// brush is left clear).
+/// brush is left clear). Under a dark application palette (a window color of lightness
+/// below 128) it is one copy at (X, Y) in the palette's disabled text color instead.
 VEK_EXPORT void DrawEngravedText(TCanvas* Canvas, int X, int Y, const QString& Text, TColor Ink,
                                  int ShadowX);
 

@@ -1,8 +1,11 @@
 // DrawFrame, DrawRectangle and DrawMarkOnCanvas: exact pixels of every frame style,
 // outlines, and the marker catalogue's size, symmetry and distinctness.
 #include "canvas_fixture.h"
+#include "scoped_palette.h"
 
 #include <frame/baselib/drawing.h>
+
+#include <QApplication>
 
 #include <map>
 #include <vector>
@@ -283,4 +286,30 @@ TEST(Markers, PenModeApplies)
     EXPECT_GT(vektest::CountColor(bitmap.Image(), bitmap.Image().rect(), clBlack), 20);
     DrawMarkOnCanvas(bitmap.Canvas(), 44, kCentre, kCentre);
     EXPECT_EQ(vektest::CountColor(bitmap.Image(), bitmap.Image().rect(), clWhite), 21 * 21);
+}
+
+TEST(EngravedText, WhiteGhostOnLightPalettesDisabledTextColorOnDarkOnes)
+{
+    const auto draw = [] {
+        TBitmap bitmap(60, 20);
+        bitmap.Canvas()->Brush()->SetColor(0x303030);
+        bitmap.Canvas()->FillRect(TRect(0, 0, 60, 20));
+        // Bold stems several pixels wide, so that each copy has fully covered pixels.
+        bitmap.Canvas()->Font()->SetHeight(-16);
+        bitmap.Canvas()->Font()->SetStyle(fsBold);
+        DrawEngravedText(bitmap.Canvas(), 2, 2, "HIH", clGray, 3);
+        return bitmap.Image();
+    };
+    const QRect all(0, 0, 60, 20);
+    const QImage light = draw();
+    EXPECT_GT(vektest::CountColor(light, all, clWhite), 0);
+    EXPECT_GT(vektest::CountColor(light, all, clGray), 0);
+
+    QPalette dark = QApplication::palette();
+    dark.setColor(QPalette::Window, QColor(40, 40, 40));
+    dark.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x90, 0x91, 0x92));
+    vektest::ScopedPalette darkPalette(dark);
+    const QImage onDark = draw();
+    EXPECT_EQ(vektest::CountColor(onDark, all, clWhite), 0) << "no white ghost";
+    EXPECT_GT(vektest::CountColor(onDark, all, RGB(0x90, 0x91, 0x92)), 0);
 }
