@@ -1,6 +1,7 @@
 // Gallery: every control of the library, live, with a few of its properties to play
 // with. "gallery --screenshot DIR" renders one PNG per control into DIR (in the light and
-// a dark palette) and exits; "gallery --dark" starts in the dark palette.
+// a dark palette) and exits; "gallery --dark" starts in the dark palette; "--scale 2"
+// paints as on a screen of device pixel ratio 2.
 #include "pages.h"
 
 #include <QApplication>
@@ -120,6 +121,10 @@ int main(int argc, char** argv)
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--screenshot") == 0 && i + 1 < argc)
             screenshotFolder = QString::fromLocal8Bit(argv[i + 1]);
+        // "--scale 2" paints at a device pixel ratio of 2, as on a high-DPI screen (it
+        // must be known before the application object exists).
+        if (std::strcmp(argv[i], "--scale") == 0 && i + 1 < argc)
+            qputenv("QT_SCALE_FACTOR", argv[i + 1]);
         dark |= std::strcmp(argv[i], "--dark") == 0;
     }
     if (!screenshotFolder.isEmpty())
