@@ -203,6 +203,11 @@ void TRotLab::DoDrawText(TRect&, int Flags)
         canvas->TextOut(origin.x(), origin.y(), text);
         return;
     }
+    if (DarkPaletteActive()) {
+        canvas->Font()->SetColor(DisabledTextColor());
+        canvas->TextOut(origin.x(), origin.y(), text);
+        return;
+    }
     canvas->Font()->SetColor(clBtnHighlight);
     canvas->TextOut(origin.x() + 1, origin.y() + 1, text);
     canvas->Font()->SetColor(clBtnShadow);

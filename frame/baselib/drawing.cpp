@@ -125,14 +125,21 @@ int SampleTextHeight(TCanvas* Canvas)
     return Canvas->TextHeight(sample);
 }
 
+bool DarkPaletteActive()
+{
+    return QApplication::palette().color(QPalette::Window).lightness() < 128;
+}
+
+TColor DisabledTextColor()
+{
+    return FromQColor(QApplication::palette().color(QPalette::Disabled, QPalette::WindowText));
+}
+
 void DrawEngravedText(TCanvas* Canvas, int X, int Y, const QString& Text, TColor Ink, int ShadowX)
 {
     Canvas->Brush()->SetStyle(bsClear);
-    // A dark theme has no light bevel to engrave into: the white ghost would glare, so
-    // its own disabled text color takes the place of both copies.
-    const QPalette palette = QApplication::palette();
-    if (palette.color(QPalette::Window).lightness() < 128) {
-        Canvas->Font()->SetColor(FromQColor(palette.color(QPalette::Disabled, QPalette::WindowText)));
+    if (DarkPaletteActive()) {
+        Canvas->Font()->SetColor(DisabledTextColor());
         Canvas->TextOut(X, Y, Text);
         return;
     }

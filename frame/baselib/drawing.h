@@ -48,6 +48,13 @@ VEK_EXPORT TSchemeLineColors SchemeLineColors(TColorScheme Scheme);
 /// and descenders, so that captions of one font line up whatever their letters.
 VEK_EXPORT int SampleTextHeight(TCanvas* Canvas);
 
+/// Whether the application palette is dark (a window color of lightness below 128). A
+/// dark theme has no light bevel to engrave into: disabled captions are then drawn once
+/// in DisabledTextColor() instead of engraved.
+VEK_EXPORT bool DarkPaletteActive();
+/// The application palette's disabled text color.
+VEK_EXPORT TColor DisabledTextColor();
+
 /// Draws Text with its cell at (X, Y) in the engraved look of disabled captions: a white
 /// copy at (ShadowX, Y + 1) under a copy in Ink at (X, Y), both without background (the
 /// brush is left clear). Under a dark application palette (a window color of lightness

@@ -1,5 +1,6 @@
 #include "customlabel.h"
 
+#include <frame/baselib/drawing.h>
 #include <frame/core/change.h>
 
 #include <QFontMetrics>
@@ -234,6 +235,10 @@ void TCustomLabel::DoDrawText(TRect& Rect, int Flags)
     const QRect box = Rect.ToQRect();
     if (Enabled()) {
         draw(box, canvas->Font()->Color());
+        return;
+    }
+    if (DarkPaletteActive()) {
+        draw(box, DisabledTextColor());
         return;
     }
     draw(box.translated(1, 1), clBtnHighlight);

@@ -3,6 +3,9 @@
 
 #include "pixels.h"
 #include "qstring_printer.h"
+#include "scoped_palette.h"
+
+#include <QApplication>
 
 #include <QFontMetrics>
 #include <gtest/gtest.h>
@@ -82,4 +85,13 @@ TEST(CustomLabel, TransparentAndDisabled)
     const QRect all(0, 0, label.Width(), label.Height());
     EXPECT_EQ(CountColor(face, all, clBlack), 0);
     EXPECT_GT(CountColor(face, all, ColorToRGB(clBtnShadow)), 5);
+
+    // A dark theme has no bevel to engrave into: one copy in its disabled text color.
+    QPalette dark = QApplication::palette();
+    dark.setColor(QPalette::Window, QColor(40, 40, 40));
+    dark.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x90, 0x91, 0x92));
+    vektest::ScopedPalette darkPalette(dark);
+    const QImage onDark = label.Face();
+    EXPECT_EQ(CountColor(onDark, all, ColorToRGB(clBtnShadow)), 0);
+    EXPECT_GT(CountColor(onDark, all, RGB(0x90, 0x91, 0x92)), 5);
 }
