@@ -16,12 +16,6 @@
 #include <algorithm>
 #include <cstring>
 
-std::vector<GalleryPage>& GalleryPages()
-{
-    static std::vector<GalleryPage> pages;
-    return pages;
-}
-
 namespace {
 
 std::vector<GalleryPage> SortedPages()
@@ -32,42 +26,9 @@ std::vector<GalleryPage> SortedPages()
     return pages;
 }
 
-// A dark variant of the Fusion palette, to check that controls follow the theme.
-QPalette DarkPalette()
-{
-    QPalette p;
-    const QColor window(0x35, 0x36, 0x3a), base(0x23, 0x24, 0x28), text(0xe8, 0xe8, 0xe8);
-    p.setColor(QPalette::Window, window);
-    p.setColor(QPalette::WindowText, text);
-    p.setColor(QPalette::Base, base);
-    p.setColor(QPalette::AlternateBase, window);
-    p.setColor(QPalette::Text, text);
-    p.setColor(QPalette::Button, window);
-    p.setColor(QPalette::ButtonText, text);
-    p.setColor(QPalette::Light, QColor(0x5a, 0x5b, 0x60));
-    p.setColor(QPalette::Midlight, QColor(0x48, 0x49, 0x4e));
-    p.setColor(QPalette::Mid, QColor(0x2c, 0x2d, 0x31));
-    p.setColor(QPalette::Dark, QColor(0x1c, 0x1d, 0x20));
-    p.setColor(QPalette::Shadow, QColor(0x10, 0x10, 0x12));
-    p.setColor(QPalette::Highlight, QColor(0x3d, 0x7a, 0xd6));
-    p.setColor(QPalette::HighlightedText, Qt::white);
-    p.setColor(QPalette::ToolTipBase, base);
-    p.setColor(QPalette::ToolTipText, text);
-    p.setColor(QPalette::Disabled, QPalette::Text, QColor(0x80, 0x80, 0x80));
-    p.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x80, 0x80, 0x80));
-    p.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x80, 0x80, 0x80));
-    return p;
-}
-
 bool WriteScreenshot(const GalleryPage& page, const QString& file)
 {
-    QWidget* widget = page.create(nullptr);
-    widget->resize(widget->sizeHint().expandedTo(QSize(480, 320)));
-    widget->setAttribute(Qt::WA_DontShowOnScreen);
-    widget->show();
-    QApplication::processEvents();
-    const bool saved = widget->grab().save(file);
-    delete widget;
+    const bool saved = RenderPage(page).save(file);
     QTextStream(saved ? stdout : stderr) << (saved ? "" : "cannot write ") << file << "\n";
     return saved;
 }
@@ -84,7 +45,7 @@ int WriteScreenshots(const QString& folder)
         QApplication::setPalette(light);
         if (!WriteScreenshot(page, QDir(folder).filePath(page.fileName + ".png")))
             return 1;
-        QApplication::setPalette(DarkPalette());
+        QApplication::setPalette(GalleryDarkPalette());
         if (!WriteScreenshot(page, QDir(folder).filePath(page.fileName + "-dark.png")))
             return 1;
     }
@@ -136,7 +97,7 @@ int main(int argc, char** argv)
         return WriteScreenshots(screenshotFolder);
 
     if (dark)
-        QApplication::setPalette(DarkPalette());
+        QApplication::setPalette(GalleryDarkPalette());
     GalleryWindow window;
     window.show();
     return app.exec();

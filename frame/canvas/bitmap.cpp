@@ -1,4 +1,5 @@
 #include "bitmap.h"
+#include "deviceunits_p.h"
 
 #include <frame/core/errors.h>
 
@@ -16,6 +17,7 @@ QImage OpaqueCopy(const QImage& image)
     if (!image.hasAlphaChannel())
         return image.convertToFormat(QImage::Format_RGB32);
     QImage opaque(image.size(), QImage::Format_RGB32);
+    opaque.setDevicePixelRatio(image.devicePixelRatio());
     opaque.fill(Qt::white);
     QPainter painter(&opaque);
     painter.drawImage(0, 0, image);
@@ -29,9 +31,38 @@ TBitmap::TBitmap()
     FCanvas.Bind(&FImage);
 }
 
-TBitmap::TBitmap(int Width, int Height) : TBitmap()
+TBitmap::TBitmap(int Width, int Height, qreal DevicePixelRatio) : TBitmap()
 {
+    FRatio = DevicePixelRatio > 0 ? DevicePixelRatio : 1.0;
     SetSize(Width, Height);
+}
+
+int TBitmap::Width() const
+{
+    return qRound(FImage.width() / DevicePixelRatio());
+}
+
+int TBitmap::Height() const
+{
+    return qRound(FImage.height() / DevicePixelRatio());
+}
+
+void TBitmap::SetDevicePixelRatio(qreal value)
+{
+    if (value <= 0 || value == DevicePixelRatio())
+        return;
+    FCanvas.Flush();
+    const QSize logical(Width(), Height());
+    FRatio = value;
+    if (FImage.isNull())
+        return;
+    QImage rescaled = deviceunits::Create(logical, QImage::Format_RGB32, value);
+    rescaled.fill(Qt::white);
+    QPainter painter(&rescaled);
+    painter.drawImage(QRect(QPoint(), logical), FImage);
+    painter.end();
+    FImage = rescaled;
+    FCanvas.Bind(&FImage);
 }
 
 TBitmap::~TBitmap()
@@ -43,10 +74,11 @@ void TBitmap::SetSize(int Width, int Height)
 {
     Width = std::max(0, Width);
     Height = std::max(0, Height);
-    if (Width == FImage.width() && Height == FImage.height())
+    if (!FImage.isNull() && Width == this->Width() && Height == this->Height())
         return;
     FCanvas.Flush();
-    QImage resized(Width, Height, QImage::Format_RGB32);
+    QImage resized = deviceunits::Create(QSize(Width, Height), QImage::Format_RGB32,
+                                         DevicePixelRatio());
     resized.fill(Qt::white);
     if (!FImage.isNull() && Width > 0 && Height > 0) {
         QPainter painter(&resized);
@@ -100,7 +132,7 @@ TColor TBitmap::TransparentColor() const
         return FTransparentColor;
     if (Empty())
         return clNone;
-    return FromQRgb(Image().pixel(0, Height() - 1));
+    return FromQRgb(Image().pixel(0, FImage.height() - 1));
 }
 
 void TBitmap::SetTransparentColor(TColor value)
@@ -119,6 +151,7 @@ void TBitmap::SetImage(const QImage& image)
 {
     FCanvas.Flush();
     FImage = OpaqueCopy(image);
+    FRatio = FImage.devicePixelRatio();
     FCanvas.Bind(&FImage);
 }
 

@@ -1,5 +1,7 @@
 // TBitmap: an off-screen image with its own canvas. Pixels are stored as 32-bit RGB
 // (QImage::Format_RGB32) whatever PixelFormat says; ScanLine returns that layout.
+// A bitmap made for a 2x screen has a device pixel ratio: Width and Height stay logical,
+// its canvas draws at device resolution, and ScanLine and Image give device pixels.
 #pragma once
 
 #include "canvas.h"
@@ -12,16 +14,19 @@ enum TTransparentMode { tmAuto, tmFixed };
 class VEK_EXPORT TBitmap : public TPersistent {
 public:
     TBitmap();
-    TBitmap(int Width, int Height);
+    TBitmap(int Width, int Height, qreal DevicePixelRatio = 1.0);
     ~TBitmap() override;
 
-    int Width() const { return FImage.width(); }
-    int Height() const { return FImage.height(); }
+    int Width() const;
+    int Height() const;
     void SetWidth(int value) { SetSize(value, Height()); }
     void SetHeight(int value) { SetSize(Width(), value); }
     /// Resizing keeps the pixels that still fit; new pixels are white.
     void SetSize(int Width, int Height);
     bool Empty() const { return FImage.isNull() || Width() == 0 || Height() == 0; }
+    /// Device pixels per logical pixel. Changing it keeps the picture, rescaled.
+    qreal DevicePixelRatio() const { return FImage.isNull() ? FRatio : FImage.devicePixelRatio(); }
+    void SetDevicePixelRatio(qreal value);
 
     TCanvas* Canvas() { return &FCanvas; }
 
@@ -37,7 +42,7 @@ public:
 
     TPixelFormat PixelFormat() const { return FPixelFormat; }
     void SetPixelFormat(TPixelFormat value) { FPixelFormat = value; }
-    /// Row Row as 32-bit 0xAARRGGBB pixels (alpha always 0xFF).
+    /// Device row Row as 32-bit 0xAARRGGBB pixels (alpha always 0xFF).
     quint32* ScanLine(int Row);
 
     /// Draw and StretchDraw leave out pixels of TransparentColor when Transparent is set.
@@ -63,6 +68,7 @@ private:
     bool FTransparent = false;
     TTransparentMode FTransparentMode = tmAuto;
     TColor FTransparentColor = clNone;
+    qreal FRatio = 1.0;
 };
 
 } // namespace vek

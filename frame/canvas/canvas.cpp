@@ -96,16 +96,28 @@ QImage* TCanvas::PixelTarget()
     return FTarget;
 }
 
-QRect TCanvas::DeviceRect() const
+qreal TCanvas::DevicePixelRatio() const
 {
-    if (FBorrowed && FBorrowed->device())
-        return QRect(0, 0, FBorrowed->device()->width(), FBorrowed->device()->height());
-    return FTarget ? FTarget->rect() : QRect();
+    if (FBorrowed)
+        return FBorrowed->device() ? FBorrowed->device()->devicePixelRatio() : 1.0;
+    return FTarget && !FTarget->isNull() ? FTarget->devicePixelRatio() : 1.0;
+}
+
+QRect TCanvas::TargetRect() const
+{
+    const QPaintDevice* device = FBorrowed ? FBorrowed->device() : FTarget;
+    if (!device)
+        return QRect();
+    // Widgets measure themselves in logical pixels, images and pixmaps in device pixels.
+    if (device->devType() == QInternal::Widget)
+        return QRect(0, 0, device->width(), device->height());
+    const qreal ratio = device->devicePixelRatio();
+    return QRect(0, 0, qRound(device->width() / ratio), qRound(device->height() / ratio));
 }
 
 QRegion TCanvas::ClipRegion() const
 {
-    QRegion region = FBorrowed && !FBorrowClip.isEmpty() ? FBorrowClip : QRegion(DeviceRect());
+    QRegion region = FBorrowed && !FBorrowClip.isEmpty() ? FBorrowClip : QRegion(TargetRect());
     if (FHasClip)
         region &= FClip.ToQRect();
     return region;
@@ -117,7 +129,7 @@ QPainter* TCanvas::Prepare(QPainter::CompositionMode mode, const std::optional<Q
     if (!p)
         return nullptr;
     p->setCompositionMode(mode);
-    p->setRenderHint(QPainter::Antialiasing, FAntialiasing);
+    p->setRenderHint(QPainter::Antialiasing, false);
     p->setRenderHint(QPainter::SmoothPixmapTransform, false);
     p->resetTransform();
     // Clipping stays on: once a raster painter's clipping was switched off, a later
@@ -182,7 +194,7 @@ TRect TCanvas::ClipRect() const
 
 void TCanvas::IntersectClipRect(const TRect& r)
 {
-    const TRect current = FHasClip ? FClip : TRect::FromQRect(DeviceRect());
+    const TRect current = FHasClip ? FClip : TRect::FromQRect(TargetRect());
     FClip = TRect::FromQRect(current.ToQRect() & r.ToQRect().normalized());
     FHasClip = true;
 }
@@ -198,7 +210,7 @@ void TCanvas::Clear()
     if (!p)
         return;
     const bool alpha = FTarget && FTarget->hasAlphaChannel() && !FBorrowed;
-    p->fillRect(DeviceRect(), alpha ? QColor(Qt::transparent) : ToQColor(FBrush.Color()));
+    p->fillRect(TargetRect(), alpha ? QColor(Qt::transparent) : ToQColor(FBrush.Color()));
     Changed();
 }
 

@@ -13,7 +13,12 @@
 //    meet, so drawing a shape twice with pmXor restores the picture;
 //  - TextOut puts the top-left corner of the text cell at (x, y) and fills the cell
 //    with the brush color unless the brush is clear.
-// No antialiasing of shapes unless a control asks for it with SetAntialiasing(true).
+// Curves and slanted lines (Ellipse, Arc, Pie, Chord, Polygon, RoundRect, diagonal
+// LineTo) are antialiased in the copy pen mode unless SetAntialiasing(false) asks for
+// the exact pixels above; straight lines, rectangles and text cells are always exact.
+// A target with a device pixel ratio (a back buffer for a 2x screen) is drawn at device
+// resolution while every coordinate stays logical; Pixels reads the device pixel under
+// the centre of a logical pixel.
 #pragma once
 
 #include "graphics.h"
@@ -81,8 +86,12 @@ public:
     void SetCopyMode(TCopyMode value) { FCopyMode = value; }
     TStretchMode StretchBltMode() const { return FStretchMode; }
     void SetStretchBltMode(TStretchMode value) { FStretchMode = value; }
+    /// Whether curves and slanted lines are smoothed (on by default). Off gives the exact
+    /// pixel rules above; other pen modes than copy are never smoothed.
     bool Antialiasing() const { return FAntialiasing; }
     void SetAntialiasing(bool value) { FAntialiasing = value; }
+    /// Device pixels per logical pixel of the target (1 without a target).
+    qreal DevicePixelRatio() const;
 
     /// Clipping: ClipRect is the area drawing may touch (the whole target by default).
     TRect ClipRect() const;
@@ -144,10 +153,14 @@ public:
 
 private:
     enum class ArcKind { Arc, Pie, Chord };
+    /// What a shape's pen draws: nothing (fills only), straight lines, or curves and
+    /// slanted lines (which smoothing applies to).
+    enum class Stroke { None, Straight, Curved };
     using ShapeDrawer = std::function<void(QPainter&)>;
 
     QPainter* ActivePainter();
-    QRect DeviceRect() const;
+    /// The target's area in logical coordinates.
+    QRect TargetRect() const;
     QRegion ClipRegion() const;
     /// The painter set up for one operation: composition and the canvas clip, narrowed to
     /// within when given.
@@ -159,11 +172,17 @@ private:
     void SetUpShape(QPainter& p, bool withBrush) const;
     /// Draws a shape with pen (and brush) in the pen mode, limited to within when given.
     /// bounds must hold everything draw touches.
-    void PaintShape(const QRect& bounds, bool withBrush, const ShapeDrawer& draw,
+    void PaintShape(const QRect& bounds, bool withBrush, Stroke stroke, const ShapeDrawer& draw,
                     const std::optional<QRegion>& within = std::nullopt);
+    bool Smoothing(Stroke stroke) const;
+    /// Sets up p so that the pen covers the pixels the exact rules name, at any device
+    /// pixel ratio, and smooths where that applies.
+    void AlignStroke(QPainter& p, Stroke stroke) const;
     /// A transparent image at bounds with the shape drawn on it in pen and brush colors.
-    QImage ShapeLayer(const QRect& bounds, bool withBrush, const ShapeDrawer& draw) const;
-    void DrawOnLayer(QImage& layer, QPoint origin, bool withBrush, const ShapeDrawer& draw) const;
+    QImage ShapeLayer(const QRect& bounds, bool withBrush, Stroke stroke,
+                      const ShapeDrawer& draw) const;
+    void DrawOnLayer(QImage& layer, QPoint origin, bool withBrush, Stroke stroke,
+                     const ShapeDrawer& draw) const;
     /// Puts the painted pixels of a layer onto the target in the pen mode.
     void CombineLayer(const QImage& layer, QPoint origin,
                       const std::optional<QRegion>& within = std::nullopt);
@@ -191,7 +210,7 @@ private:
     QHash<QString, int> FTextWidths;
     TCopyMode FCopyMode = cmSrcCopy;
     TStretchMode FStretchMode = smColorOnColor;
-    bool FAntialiasing = false;
+    bool FAntialiasing = true;
     bool FHasClip = false;
     TRect FClip;
     TPoint FPenPos;

@@ -1,6 +1,7 @@
 // TCanvas brush areas and single pixels: FillRect, FrameRect, DrawFocusRect, FloodFill,
 // Pixels.
 #include "canvas.h"
+#include "deviceunits_p.h"
 
 #include <vector>
 
@@ -125,16 +126,19 @@ void TCanvas::DrawFocusRect(const TRect& r)
 void TCanvas::FloodFill(int X, int Y, TColor Color, TFillStyle FillStyle)
 {
     QImage* image = PixelTarget();
-    if (!image)
+    if (!image || !ClipRegion().boundingRect().contains(X, Y))
         return;
-    const QRect area = ClipRegion().boundingRect() & image->rect();
-    if (!area.contains(X, Y))
+    // The fill runs over device pixels, so it stops at the real edges of what was drawn.
+    const qreal ratio = image->devicePixelRatio();
+    const QRect area = deviceunits::Box(ClipRegion().boundingRect(), ratio) & image->rect();
+    const QPoint seed = deviceunits::Sample(X, Y, ratio);
+    if (!area.contains(seed))
         return;
     const QRgb reference = ToQRgb(Color) & RGB_MASK;
     FloodFiller filler(*image, area, [&](QRgb c) {
         return FillStyle == fsSurface ? c == reference : c != reference;
     });
-    filler.Fill(QPoint(X, Y), ToQRgb(FBrush.Color()));
+    filler.Fill(seed, ToQRgb(FBrush.Color()));
     Changed();
 }
 
@@ -142,17 +146,25 @@ TColor TCanvas::Pixels(int X, int Y) const
 {
     // Reading needs the pending drawing on the image; that does not change the picture.
     QImage* image = const_cast<TCanvas*>(this)->PixelTarget();
-    if (!image || !image->rect().contains(X, Y))
+    if (!image || !TargetRect().contains(X, Y))
         return 0xFFFFFFFF;
-    return FromQRgb(image->pixel(X, Y));
+    const QPoint pixel = deviceunits::Sample(X, Y, image->devicePixelRatio());
+    if (!image->rect().contains(pixel))
+        return 0xFFFFFFFF;
+    return FromQRgb(image->pixel(pixel));
 }
 
 void TCanvas::SetPixels(int X, int Y, TColor Color)
 {
     QImage* image = PixelTarget();
-    if (!image || !image->rect().contains(X, Y) || !ClipRegion().contains(QPoint(X, Y)))
+    if (!image || !TargetRect().contains(X, Y) || !ClipRegion().contains(QPoint(X, Y)))
         return;
-    image->setPixel(X, Y, ToQRgb(Color));
+    const QRect pixels =
+        deviceunits::Box(QRect(X, Y, 1, 1), image->devicePixelRatio()) & image->rect();
+    const QRgb rgb = ToQRgb(Color);
+    for (int y = pixels.top(); y <= pixels.bottom(); ++y)
+        for (int x = pixels.left(); x <= pixels.right(); ++x)
+            image->setPixel(x, y, rgb);
     Changed();
 }
 

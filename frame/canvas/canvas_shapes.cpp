@@ -1,5 +1,6 @@
 // TCanvas lines and shapes: pen modes, the host's end point and box rules, arcs.
 #include "canvas.h"
+#include "deviceunits_p.h"
 
 #include <QBitmap>
 
@@ -56,12 +57,15 @@ QRegion PaintedPixels(const QImage& layer)
     return QRegion(QBitmap::fromImage(layer.createAlphaMask()));
 }
 
-void EraseUnless(QImage& layer, QPoint origin, const std::function<bool(int, int)>& keep)
+// Clears the painted pixels of a layer placed at origin (logical) whose logical position
+// does not pass keep.
+void EraseUnless(QImage& layer, QPoint origin, const std::function<bool(QPointF)>& keep)
 {
+    const qreal ratio = layer.devicePixelRatio();
     for (int y = 0; y < layer.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(layer.scanLine(y));
         for (int x = 0; x < layer.width(); ++x)
-            if (line[x] != 0 && !keep(origin.x() + x, origin.y() + y))
+            if (line[x] != 0 && !keep(QPointF(origin) + QPointF(x, y) / ratio))
                 line[x] = 0;
     }
 }
@@ -118,14 +122,35 @@ int TCanvas::PenReach() const
     return std::max(1, FPen.Width());
 }
 
-void TCanvas::PaintShape(const QRect& bounds, bool withBrush, const ShapeDrawer& draw,
-                         const std::optional<QRegion>& within)
+bool TCanvas::Smoothing(Stroke stroke) const
+{
+    return stroke == Stroke::Curved && FAntialiasing && FPen.Mode() == pmCopy;
+}
+
+void TCanvas::AlignStroke(QPainter& p, Stroke stroke) const
+{
+    if (Smoothing(stroke)) {
+        // Smoothed edges lie on pixel borders; half a pixel puts a one-pixel pen on the
+        // pixels the exact rules would set.
+        p.setRenderHint(QPainter::Antialiasing, true);
+        p.translate(0.5, 0.5);
+    } else if (stroke != Stroke::None && FPen.Style() != psClear &&
+               p.device()->devicePixelRatio() != 1.0) {
+        // A pen as wide as a logical pixel is several device pixels wide and would straddle
+        // two logical pixels; centred in the logical pixel it covers exactly that one.
+        p.translate(0.5, 0.5);
+    }
+}
+
+void TCanvas::PaintShape(const QRect& bounds, bool withBrush, Stroke stroke,
+                         const ShapeDrawer& draw, const std::optional<QRegion>& within)
 {
     if (FPen.Mode() == pmNop)
         return;
     if (FPen.Mode() == pmCopy) {
         if (QPainter* p = Prepare(QPainter::CompositionMode_SourceOver, within)) {
             SetUpShape(*p, withBrush);
+            AlignStroke(*p, stroke);
             draw(*p);
         }
         return;
@@ -133,26 +158,28 @@ void TCanvas::PaintShape(const QRect& bounds, bool withBrush, const ShapeDrawer&
     // Other modes combine with what is there; a shape drawn straight through them would
     // combine twice where the outline overlaps the fill. Drawn on a layer first, every
     // pixel of the shape is combined once.
-    const QRect area = bounds & DeviceRect();
+    const QRect area = bounds & TargetRect();
     if (!area.isEmpty())
-        CombineLayer(ShapeLayer(area, withBrush, draw), area.topLeft(), within);
+        CombineLayer(ShapeLayer(area, withBrush, stroke, draw), area.topLeft(), within);
 }
 
-QImage TCanvas::ShapeLayer(const QRect& bounds, bool withBrush, const ShapeDrawer& draw) const
+QImage TCanvas::ShapeLayer(const QRect& bounds, bool withBrush, Stroke stroke,
+                           const ShapeDrawer& draw) const
 {
-    QImage layer(bounds.size(), QImage::Format_ARGB32_Premultiplied);
+    QImage layer = deviceunits::Create(bounds.size(), QImage::Format_ARGB32_Premultiplied,
+                                       DevicePixelRatio());
     layer.fill(Qt::transparent);
-    DrawOnLayer(layer, bounds.topLeft(), withBrush, draw);
+    DrawOnLayer(layer, bounds.topLeft(), withBrush, stroke, draw);
     return layer;
 }
 
-void TCanvas::DrawOnLayer(QImage& layer, QPoint origin, bool withBrush,
+void TCanvas::DrawOnLayer(QImage& layer, QPoint origin, bool withBrush, Stroke stroke,
                           const ShapeDrawer& draw) const
 {
     QPainter p(&layer);
-    p.setRenderHint(QPainter::Antialiasing, FAntialiasing);
     p.translate(-origin);
     SetUpShape(p, withBrush);
+    AlignStroke(p, stroke);
     draw(p);
 }
 
@@ -161,13 +188,32 @@ void TCanvas::CombineLayer(const QImage& layer, QPoint origin,
 {
     if (FPen.Mode() == pmNop)
         return;
-    std::optional<QRegion> area = within;
-    if (FPen.Mode() != pmCopy) {
-        // Raster operations ignore the layer's alpha: limit them to the painted pixels.
-        const QRegion painted = PaintedPixels(layer).translated(origin);
-        area = within ? *within & painted : painted;
+    if (FPen.Mode() == pmCopy) {
+        if (QPainter* p = Prepare(QPainter::CompositionMode_SourceOver, within))
+            p->drawImage(origin, layer);
+        return;
     }
-    if (QPainter* p = Prepare(PenComposition(FPen.Mode()), area))
+    // Raster operations ignore the layer's alpha: limit them to the painted pixels, which
+    // are device pixels; on an image of our own they are combined in device coordinates.
+    const qreal ratio = layer.devicePixelRatio();
+    const QPoint deviceOrigin(deviceunits::Scaled(origin.x(), ratio),
+                              deviceunits::Scaled(origin.y(), ratio));
+    const QRegion painted = PaintedPixels(layer).translated(deviceOrigin);
+    QRegion area = ClipRegion();
+    if (within)
+        area &= *within;
+    if (QImage* image = PixelTarget()) {
+        QImage raw = deviceunits::RawView(*image);
+        QImage source = layer;
+        source.setDevicePixelRatio(1);
+        QPainter p(&raw);
+        p.setCompositionMode(PenComposition(FPen.Mode()));
+        p.setClipRegion(deviceunits::Region(area, ratio) & painted);
+        p.drawImage(deviceOrigin, source);
+        return;
+    }
+    if (QPainter* p = Prepare(PenComposition(FPen.Mode()),
+                              area & deviceunits::Logical(painted, ratio)))
         p->drawImage(origin, layer);
 }
 
@@ -195,7 +241,9 @@ void TCanvas::DrawLineSegment(TPoint from, TPoint to)
     std::optional<QRegion> within;
     if (FPen.Width() <= 1)
         within = QRegion(bounds) - QRegion(to.x(), to.y(), 1, 1);
-    PaintShape(bounds, false, [&](QPainter& p) { p.drawLine(from, to); }, within);
+    const bool slanted = from.x() != to.x() && from.y() != to.y();
+    PaintShape(bounds, false, slanted ? Stroke::Curved : Stroke::Straight,
+               [&](QPainter& p) { p.drawLine(from, to); }, within);
     Changed();
 }
 
@@ -213,7 +261,7 @@ void TCanvas::Polygon(const QVector<TPoint>& points)
         return;
     const int reach = PenReach();
     const QRect bounds = QPolygon(points).boundingRect().adjusted(-reach, -reach, reach, reach);
-    PaintShape(bounds, true, [&](QPainter& p) {
+    PaintShape(bounds, true, Stroke::Curved, [&](QPainter& p) {
         p.drawPolygon(points.constData(), int(points.size()), Qt::OddEvenFill);
     });
     Changed();
@@ -228,14 +276,14 @@ void TCanvas::Rectangle(int Left, int Top, int Right, int Bottom)
     const QRect bounds = outline.adjusted(-reach, -reach, reach, reach);
     if (FPen.Style() == psClear) {
         // Without a pen the filled area is one pixel smaller at the right and bottom.
-        PaintShape(bounds, true, [&](QPainter& p) { p.fillRect(outline, p.brush()); });
+        PaintShape(bounds, true, Stroke::None, [&](QPainter& p) { p.fillRect(outline, p.brush()); });
     } else if (FPen.Width() <= 1 && (outline.width() == 0 || outline.height() == 0)) {
         // One pixel wide or high: the outline covers everything.
-        PaintShape(bounds, false, [&](QPainter& p) {
+        PaintShape(bounds, false, Stroke::None, [&](QPainter& p) {
             p.fillRect(outline.adjusted(0, 0, 1, 1), p.pen().color());
         });
     } else {
-        PaintShape(bounds, true, [&](QPainter& p) { p.drawRect(outline); });
+        PaintShape(bounds, true, Stroke::Straight, [&](QPainter& p) { p.drawRect(outline); });
     }
     Changed();
 }
@@ -246,9 +294,8 @@ void TCanvas::RoundRect(int Left, int Top, int Right, int Bottom, int CornerW, i
     if (outline.width() < 0 || outline.height() < 0)
         return;
     const int reach = PenReach();
-    PaintShape(outline.adjusted(-reach, -reach, reach, reach), true, [&](QPainter& p) {
-        p.drawRoundedRect(outline, CornerW / 2.0, CornerH / 2.0);
-    });
+    PaintShape(outline.adjusted(-reach, -reach, reach, reach), true, Stroke::Curved,
+               [&](QPainter& p) { p.drawRoundedRect(outline, CornerW / 2.0, CornerH / 2.0); });
     Changed();
 }
 
@@ -258,7 +305,7 @@ void TCanvas::Ellipse(int Left, int Top, int Right, int Bottom)
     if (outline.width() < 0 || outline.height() < 0)
         return;
     const int reach = PenReach();
-    PaintShape(outline.adjusted(-reach, -reach, reach, reach), true,
+    PaintShape(outline.adjusted(-reach, -reach, reach, reach), true, Stroke::Curved,
                [&](QPainter& p) { p.drawEllipse(outline); });
     Changed();
 }
@@ -279,27 +326,40 @@ void TCanvas::ArcShape(ArcKind kind, int X1, int Y1, int X2, int Y2, int X3, int
     const QPointF first = ellipse.PointAt(start), last = ellipse.PointAt(start + span);
     const QPointF middle = ellipse.PointAt(start + span / 2);
 
+    const int reach = PenReach();
+    if (Smoothing(Stroke::Curved)) {
+        // Qt's arc angles are parametric too, in sixteenths of a degree.
+        const int from16 = qRound(start * 16), span16 = qRound(span * 16);
+        PaintShape(outline.adjusted(-reach, -reach, reach, reach), kind != ArcKind::Arc,
+                   Stroke::Curved, [&](QPainter& p) {
+                       if (kind == ArcKind::Arc)
+                           p.drawArc(outline, from16, span16);
+                       else if (kind == ArcKind::Pie)
+                           p.drawPie(outline, from16, span16);
+                       else
+                           p.drawChord(outline, from16, span16);
+                   });
+        Changed();
+        return;
+    }
     // The whole ellipse, cut down to the arc's part, so that an arc lies exactly on the
     // pixels of the ellipse with the same box.
-    const int reach = PenReach();
-    const QRect bounds = outline.adjusted(-reach, -reach, reach, reach) & DeviceRect();
+    const QRect bounds = outline.adjusted(-reach, -reach, reach, reach) & TargetRect();
     if (bounds.isEmpty())
         return;
-    QImage layer = ShapeLayer(bounds, kind != ArcKind::Arc,
+    QImage layer = ShapeLayer(bounds, kind != ArcKind::Arc, Stroke::Curved,
                               [&](QPainter& p) { p.drawEllipse(outline); });
     if (kind == ArcKind::Chord) {
         const double arcSide = Side(first, last, middle);
-        EraseUnless(layer, bounds.topLeft(), [&](int x, int y) {
-            return Side(first, last, QPointF(x, y)) * arcSide >= 0;
-        });
-        DrawOnLayer(layer, bounds.topLeft(), false,
+        EraseUnless(layer, bounds.topLeft(),
+                    [&](QPointF p) { return Side(first, last, p) * arcSide >= 0; });
+        DrawOnLayer(layer, bounds.topLeft(), false, Stroke::Curved,
                     [&](QPainter& p) { p.drawLine(first, last); });
     } else {
-        EraseUnless(layer, bounds.topLeft(), [&](int x, int y) {
-            return WithinSpan(ellipse.AngleOf(QPointF(x, y)), start, span);
-        });
+        EraseUnless(layer, bounds.topLeft(),
+                    [&](QPointF p) { return WithinSpan(ellipse.AngleOf(p), start, span); });
         if (kind == ArcKind::Pie)
-            DrawOnLayer(layer, bounds.topLeft(), false, [&](QPainter& p) {
+            DrawOnLayer(layer, bounds.topLeft(), false, Stroke::Curved, [&](QPainter& p) {
                 p.drawLine(ellipse.centre, first);
                 p.drawLine(ellipse.centre, last);
             });

@@ -1,9 +1,28 @@
 // TCanvas text: measuring, cells placed by their top-left corner, rotation.
 #include "canvas.h"
+#include "glyphprobe_p.h"
 
 #include <QFontMetrics>
 
 namespace vek {
+
+namespace glyphprobe {
+
+namespace {
+bool hidden = false;
+}
+
+void SetGlyphsHidden(bool value)
+{
+    hidden = value;
+}
+
+bool GlyphsHidden()
+{
+    return hidden;
+}
+
+} // namespace glyphprobe
 
 int TCanvas::TextWidth(const QString& Text)
 {
@@ -40,7 +59,8 @@ void TCanvas::DrawTextCell(QPainter* p, int X, int Y, const QString& Text, bool 
         p->fillRect(QRect(0, 0, metrics.horizontalAdvance(Text), metrics.height()),
                     ToQColor(FBrush.Color()));
     p->setPen(ToQColor(FFont.Color()));
-    p->drawText(QPoint(0, metrics.ascent()), Text);
+    if (!glyphprobe::GlyphsHidden())
+        p->drawText(QPoint(0, metrics.ascent()), Text);
     p->resetTransform();
 }
 

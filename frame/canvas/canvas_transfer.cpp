@@ -3,6 +3,7 @@
 #include "canvas.h"
 
 #include "bitmap.h"
+#include "deviceunits_p.h"
 #include "rasterops.h"
 
 namespace vek {
@@ -22,8 +23,7 @@ void TCanvas::Draw(int X, int Y, const TBitmap* Bitmap)
 {
     if (!Bitmap || Bitmap->Empty())
         return;
-    const QImage& image = Bitmap->Image();
-    Compose(TRect(X, Y, X + image.width(), Y + image.height()), image, FCopyMode,
+    Compose(TRect(X, Y, X + Bitmap->Width(), Y + Bitmap->Height()), Bitmap->Image(), FCopyMode,
             TransparentKey(Bitmap));
 }
 
@@ -58,8 +58,8 @@ void TCanvas::StretchBlt(const TRect& Dest, TCanvas* Source, const TRect& Source
 void TCanvas::StretchBlt(const TRect& Dest, const QImage& Source, const TRect& SourceRect,
                          TCopyMode Rop)
 {
-    Compose(Dest, Oriented(Source.copy(SourceRect.ToQRect().normalized()), SourceRect), Rop,
-            std::nullopt);
+    const QRect part = deviceunits::Box(SourceRect.ToQRect().normalized(), Source.devicePixelRatio());
+    Compose(Dest, Oriented(Source.copy(part), SourceRect), Rop, std::nullopt);
 }
 
 QImage TCanvas::ReadRect(const TRect& r)
@@ -67,11 +67,14 @@ QImage TCanvas::ReadRect(const TRect& r)
     QImage* image = PixelTarget();
     const QRect box = r.ToQRect().normalized();
     if (!image) {
-        QImage blank(box.size(), QImage::Format_RGB32);
+        QImage blank = deviceunits::Create(box.size(), QImage::Format_RGB32, DevicePixelRatio());
         blank.fill(Qt::white);
         return blank;
     }
-    return image->copy(box);
+    const qreal ratio = image->devicePixelRatio();
+    QImage part = image->copy(deviceunits::Box(box, ratio));
+    part.setDevicePixelRatio(ratio);
+    return part;
 }
 
 void TCanvas::Compose(const TRect& Dest, const QImage& Source, TCopyMode Rop,
@@ -80,17 +83,23 @@ void TCanvas::Compose(const TRect& Dest, const QImage& Source, TCopyMode Rop,
     if (Source.isNull() || Dest.Width() == 0 || Dest.Height() == 0)
         return;
     const QRect box = Dest.ToQRect().normalized();
+    // Sources are scaled to the device pixels they cover, so a picture made at the
+    // target's ratio is copied pixel for pixel.
+    const qreal ratio = DevicePixelRatio();
+    const QRect deviceBox = deviceunits::Box(box, ratio);
     QImage source = Oriented(Source, Dest);
-    if (source.size() != box.size())
-        source = source.scaled(box.size(), Qt::IgnoreAspectRatio,
+    if (source.size() != deviceBox.size())
+        source = source.scaled(deviceBox.size(), Qt::IgnoreAspectRatio,
                                FStretchMode == smHalftone ? Qt::SmoothTransformation
                                                           : Qt::FastTransformation);
     source = source.convertToFormat(QImage::Format_RGB32);
+    source.setDevicePixelRatio(ratio);
     if ((ClipRegion() & box).isEmpty())
         return;
     QImage* pixels = Rop == cmSrcCopy ? nullptr : PixelTarget();
     if (pixels) {
-        ApplyRasterOp(*pixels, box.topLeft(), source, ClipRegion() & box, Rop, TransparentColor,
+        ApplyRasterOp(*pixels, deviceBox.topLeft(), source,
+                      deviceunits::Region(ClipRegion() & box, ratio), Rop, TransparentColor,
                       ToQRgb(FBrush.Color()));
     } else {
         // Plain and masked copies need no read-back: the painter blits them. A borrowed

@@ -4,6 +4,7 @@
 #include "keys.h"
 
 #include <frame/core/change.h>
+#include <frame/canvas/deviceunits_p.h>
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -91,10 +92,14 @@ void TControl::EnsureBuffer()
 {
     const QImage::Format format =
         FBufferTransparent ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32;
-    if (FBuffer.size() == size() && FBuffer.format() == format)
+    // A window moved to a screen of another scale changes the ratio: that needs a new
+    // buffer as much as a resize does.
+    const qreal ratio = devicePixelRatio();
+    if (FBuffer.deviceIndependentSize().toSize() == size() && FBuffer.format() == format &&
+        FBuffer.devicePixelRatio() == ratio)
         return;
     FCanvas.Bind(nullptr);
-    FBuffer = QImage(size(), format);
+    FBuffer = deviceunits::Create(size(), format, ratio);
     FBuffer.fill(FBufferTransparent ? QColor(Qt::transparent) : ToQColor(FColor));
     FCanvas.Bind(&FBuffer);
     FDirty = true;
@@ -104,6 +109,22 @@ TCanvas* TControl::Canvas()
 {
     EnsureBuffer();
     return &FCanvas;
+}
+
+void TControl::PrepareOffscreen(TBitmap& bitmap)
+{
+    EnsureBuffer();
+    bitmap.SetDevicePixelRatio(FBuffer.devicePixelRatio());
+    bitmap.Canvas()->SetAntialiasing(FCanvas.Antialiasing());
+}
+
+void TControl::SetSmoothing(bool value)
+{
+    if (value == FCanvas.Antialiasing())
+        return;
+    FCanvas.SetAntialiasing(value);
+    // Faces kept by a control are dropped on palette changes; this changes them as much.
+    PaletteChanged();
 }
 
 void TControl::SetBufferTransparent(bool transparent)
@@ -204,10 +225,11 @@ void TControl::paintEvent(QPaintEvent* event)
     if (FBufferTransparent)
         painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     const QRect area = event->rect();
+    const QRect source = deviceunits::Box(area, FBuffer.devicePixelRatio());
     if (FGrayWhenDisabled && !Enabled())
-        painter.drawImage(area, GrayCopy(FBuffer.copy(area)));
+        painter.drawImage(area, GrayCopy(FBuffer.copy(source)));
     else
-        painter.drawImage(area, FBuffer, area);
+        painter.drawImage(area, FBuffer, source);
 }
 
 void TControl::resizeEvent(QResizeEvent*)

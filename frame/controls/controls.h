@@ -14,6 +14,7 @@
 // An exception escaping any of them goes to Application()->HandleException.
 #pragma once
 
+#include <frame/canvas/bitmap.h>
 #include <frame/canvas/canvas.h>
 #include <frame/core/component.h>
 #include "inputevents.h"
@@ -29,6 +30,7 @@ class VEK_EXPORT TControl : public QWidget,
                             public TInputEvents {
     Q_OBJECT
     Q_PROPERTY(bool ShowHint READ ShowHint WRITE SetShowHint)
+    Q_PROPERTY(bool Smoothing READ Smoothing WRITE SetSmoothing)
 
 public:
     explicit TControl(QWidget* parent = nullptr);
@@ -43,8 +45,16 @@ public:
     void SetColor(TColor value);
 
     // ---- painting
-    /// The back buffer's canvas, sized to the control.
+    /// Whether curves and slanted lines are drawn antialiased (default true). Off gives
+    /// exact, hard-edged pixels; straight lines, rectangles and text are exact either way.
+    bool Smoothing() const { return FCanvas.Antialiasing(); }
+    /// Sets smoothing; invalidates.
+    void SetSmoothing(bool value);
+    /// The back buffer's canvas, sized to the control at its device pixel ratio.
     TCanvas* Canvas();
+    /// Gives an off-screen bitmap the back buffer's device pixel ratio and smoothing, so
+    /// that a face drawn there and copied to Canvas() looks as if drawn on it directly.
+    void PrepareOffscreen(TBitmap& bitmap);
     /// Marks the control for repainting; the next paint event calls Paint().
     void Invalidate();
     /// Paints now if the control is marked for repainting.

@@ -1,6 +1,7 @@
 #include "customlabel.h"
 
 #include <frame/baselib/drawing.h>
+#include <frame/canvas/glyphprobe_p.h>
 #include <frame/core/change.h>
 
 #include <QFontMetrics>
@@ -229,7 +230,8 @@ void TCustomLabel::DoDrawText(TRect& Rect, int Flags)
         QPainter* painter = canvas->Painter();
         painter->setFont(canvas->Font()->ToQFont());
         painter->setPen(ToQColor(color));
-        painter->drawText(box, QtTextFlags(Flags), d->caption);
+        if (!glyphprobe::GlyphsHidden())
+            painter->drawText(box, QtTextFlags(Flags), d->caption);
         canvas->Changed();
     };
     const QRect box = Rect.ToQRect();

@@ -28,6 +28,7 @@ struct ListPaint : ::testing::Test {
     {
         list.resize(400, 200);
         list.SetRowColPattern(0); // one background color everywhere
+        list.SetSmoothing(false);  // the figures' exact pixels
     }
     // The background rectangle of data cell (dataCol, dataRow): the cell plus the grid
     // line to its right and below, which the list paints itself without those lines.

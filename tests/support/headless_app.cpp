@@ -14,6 +14,10 @@ void PrepareHeadlessEnvironment()
     for (const char* var : {"QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_FONT_DPI",
                             "QT_ENABLE_HIGHDPI_SCALING"})
         qunsetenv(var);
+    // The high-DPI tests run as on a screen of this device pixel ratio.
+    const QByteArray ratio = qgetenv("VEK_TEST_DEVICE_PIXEL_RATIO");
+    if (!ratio.isEmpty())
+        qputenv("QT_SCALE_FACTOR", ratio);
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
 }
 
