@@ -318,7 +318,7 @@ public:
     TColor ColorBoxBG() const;
     void SetColorBoxBG(TColor value);
     VEK_COLOR_PROPERTY(ColorBoxBG, 0xFFFFFF)
-    /// Color of the text in the box (default clBlack).
+    /// Color of the text in the box and of the caret (default clBlack).
     TColor ColorBoxText() const;
     void SetColorBoxText(TColor value);
     VEK_COLOR_PROPERTY(ColorBoxText, clBlack)
@@ -367,10 +367,16 @@ public:
     TColor ColorOutBG() const;
     void SetColorOutBG(TColor value);
     VEK_COLOR_PROPERTY(ColorOutBG, clBtnFace)
-    /// Color of the side texts (default clBlack); disabled, they are drawn engraved.
+    /// Color of the side texts (default clBtnText, the theme's text on clBtnFace);
+    /// disabled, they are drawn engraved. When only one of ColorOutText and ColorOutBG is
+    /// a fixed color, the other one, a theme color, becomes fixed too, so that a dark
+    /// theme cannot put light text on a fixed light background or dark text on its dark
+    /// face: a theme text color is drawn in black or white, whichever reads on the fixed
+    /// background, and a theme background as a fixed light ($F0F0F0) or dark ($303030)
+    /// face, whichever the fixed text reads on.
     TColor ColorOutText() const;
     void SetColorOutText(TColor value);
-    VEK_COLOR_PROPERTY(ColorOutText, clBlack)
+    VEK_COLOR_PROPERTY(ColorOutText, clBtnText)
     /// Frame lines: csFixedGrays (default) $808080/$FFFFFF; csSystemColors the theme's
     /// button shadow/highlight.
     TColorScheme ColorScheme() const;

@@ -28,7 +28,7 @@ struct TSettings {
     TColor colorBoxBG = 0xFFFFFF;
     TColor colorBoxText = clBlack;
     TColor colorOutBG = clBtnFace;
-    TColor colorOutText = clBlack;
+    TColor colorOutText = clBtnText; // the face's own text color: both follow a theme
     TColorScheme colorScheme = csFixedGrays;
     TSchemeLineColors lines = SchemeLineColors(csFixedGrays);
     TInFormat inputFormat = itFloat;

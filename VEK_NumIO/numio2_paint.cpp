@@ -1,6 +1,7 @@
 // TNumIO2 painting: the face is composed in an off-screen bitmap and copied in one step.
 #include "numio2_p.h"
 
+#include <frame/baselib/textcolors.h>
 #include <frame/canvas/bitmap.h>
 #include <frame/runtime/rtl.h>
 
@@ -47,13 +48,14 @@ void TNumIO2::Paint()
     fc->Font()->Assign(Font());
     const int y0 = (H - d->GaugeStripHeight() - SampleTextHeight(fc)) / 2;
 
-    fc->Pen()->SetColor(d->colorOutBG);
-    fc->Brush()->SetColor(d->colorOutBG);
+    const TTextColors out = PairedTextColors(d->colorOutText, d->colorOutBG);
+    fc->Pen()->SetColor(out.Background);
+    fc->Brush()->SetColor(out.Background);
     fc->Rectangle(0, 0, W, H);
     const int buttonArea = d->buttons.visible ? d->buttons.width + d->buttons.space : 0;
     DrawSideTexts(fc, {d->leftText, d->rightText, d->leftTextAlignment, d->rightTextAlignment},
-                  d->leftSpace, d->leftSpace + buttonArea + d->textBoxWidth, W, y0,
-                  d->colorOutText, Enabled());
+                  d->leftSpace, d->leftSpace + buttonArea + d->textBoxWidth, W, y0, out.Text,
+                  Enabled());
     if (d->buttons.visible)
         d->PaintButtons(fc);
     if (d->gauge.visible)
@@ -184,17 +186,20 @@ void TNumIO2::Private::PaintBoxText(TCanvas* canvas, int y0) const
     const int tw = canvas->TextWidth(inBuffer);
     const int cw = canvas->TextWidth(inBuffer.left(caretPos));
     const bool warn = q->OutOfRange();
-    canvas->Font()->SetColor(!enabled ? DisabledInk : warn ? colorWarnText : colorBoxText);
+    const TColor ink = !enabled ? DisabledInk : warn ? colorWarnText : colorBoxText;
+    canvas->Font()->SetColor(ink);
     canvas->Brush()->SetColor(!enabled ? DisabledFace : warn ? colorWarnBG : colorBoxBG);
     canvas->Brush()->SetStyle(bsSolid);
     const int x = TextLeft(tw);
     canvas->TextRect(TRect(leftSpace + 3, 2, leftSpace + textBoxWidth - 1, bottom - 3), x, y0,
                      inBuffer);
 
-    // The caret stands one pixel left of the character boundary.
+    // The caret stands one pixel left of the character boundary, in the text's color:
+    // it reads wherever the text does, on a dark field as on the warning colors, and
+    // unlike an inverting caret it cannot vanish on a mid-gray field.
     const int k = x - leftSpace + cw - 1;
     if (caretVisible && !readOnly && q->Focused() && k > 0 && k < textBoxWidth) {
-        canvas->Pen()->SetColor(clBlack);
+        canvas->Pen()->SetColor(ink);
         Line(canvas, leftSpace + k, 3, leftSpace + k, bottom - 3);
     }
 }

@@ -125,10 +125,14 @@ public:
     TColor ColorLabBakG() const;
     void SetColorLabBakG(TColor value);
     VEK_COLOR_PROPERTY(ColorLabBakG, clBtnFace)
-    /// Color of the value (default clBlack); a disabled label writes it in clBtnShadow.
+    /// Color of the value (default clBtnText, the theme's text on clBtnFace). A fixed
+    /// color here and a theme color as ColorLabBakG (or the reverse) are not mixed: the
+    /// theme one becomes a fixed color that reads with the other (see ColorOutText). A
+    /// disabled label writes the value in clBtnShadow, in the theme's disabled text
+    /// color under a dark theme, and in gray ($808080) on a fixed background.
     TColor ColorLabText() const;
     void SetColorLabText(TColor value);
-    VEK_COLOR_PROPERTY(ColorLabText, clBlack)
+    VEK_COLOR_PROPERTY(ColorLabText, clBtnText)
 
     // ---- side texts and background
     /// Width of the caption area left of the box (default 35); negative values are
@@ -151,10 +155,16 @@ public:
     TColor ColorOutBakG() const;
     void SetColorOutBakG(TColor value);
     VEK_COLOR_PROPERTY(ColorOutBakG, clBtnFace)
-    /// Color of the side texts (default clBlack); disabled, they are drawn engraved.
+    /// Color of the side texts (default clBtnText, the theme's text on clBtnFace);
+    /// disabled, they are drawn engraved. When only one of ColorOutText and ColorOutBakG
+    /// is a fixed color, the other one, a theme color, is not used as it is, or a dark
+    /// theme could put light text on a fixed light background (or black text on its dark
+    /// face): a theme text color becomes black or white, whichever reads on the fixed
+    /// background, and a theme background a fixed light ($F0F0F0) or dark ($303030)
+    /// face, whichever the fixed text reads on.
     TColor ColorOutText() const;
     void SetColorOutText(TColor value);
-    VEK_COLOR_PROPERTY(ColorOutText, clBlack)
+    VEK_COLOR_PROPERTY(ColorOutText, clBtnText)
     /// The parent shows through the background outside the box (default false).
     bool Transparent() const;
     void SetTransparent(bool value);

@@ -25,10 +25,12 @@ struct TSettings {
     double value = 0;
     QString stateText = QStringLiteral("undefined");
     bool transparent = false;
+    // The texts default to the face's own text color, so that texts and faces follow a
+    // theme together (black on the face of a light one).
     TColor colorLabBakG = clBtnFace;
-    TColor colorLabText = clBlack;
+    TColor colorLabText = clBtnText;
     TColor colorOutBakG = clBtnFace;
-    TColor colorOutText = clBlack;
+    TColor colorOutText = clBtnText;
     TColorScheme colorScheme = csFixedGrays;
     TSchemeLineColors lines = SchemeLineColors(csFixedGrays);
     TNumLab::TDisplay displayType = TNumLab::dtFixP;

@@ -166,6 +166,7 @@ void TRotLab::Paint()
 void TRotLab::UseRotatedFont(TCanvas* canvas) const
 {
     canvas->Font()->Assign(Font());
+    canvas->Font()->SetColor(CaptionColors().Text);
     canvas->Font()->SetOrientation(d->textAngle * 10);
     canvas->Font()->SetQuality(d->antiAlias ? fqAntialiased : fqNonAntialiased);
     canvas->Brush()->SetStyle(bsClear);

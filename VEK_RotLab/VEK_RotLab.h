@@ -6,7 +6,9 @@
 // edge (taLeftJustify), the middle of its right edge (taRightJustify) or its centre
 // (taCenter). With AutoCenter the anchor stays at the control's centre. The label never
 // resizes itself to its text; in a layout it asks for room for the turned text. A
-// disabled label shows its text engraved.
+// disabled label shows its text engraved. An opaque label with a fixed Color draws a
+// theme-colored caption in black or white instead, whichever reads on it (and a fixed
+// font color gets a fixed face), so that a dark theme cannot hide the caption.
 //
 // A property change repaints at once, or, while Transparent, invalidates so that the
 // parent is painted beneath first.

@@ -27,12 +27,11 @@ TNumIO2* MakeField(QWidget* parent, const QString& left, const QString& right, T
     field->SetLeftText(left);
     field->SetRightText(right);
     field->SetInputFormat(format);
-    // Theme colors instead of the fixed defaults, so the page reads well in light and
-    // dark palettes.
+    // The frame in the theme's 3-D colors and the box in the theme's field colors instead
+    // of the fixed white box, so the fields match the page in light and dark palettes.
     field->SetColorScheme(csSystemColors);
     field->SetColorBoxBG(clWindow);
     field->SetColorBoxText(clWindowText);
-    field->SetColorOutText(clBtnText);
     return field;
 }
 
@@ -111,6 +110,15 @@ QGroupBox* SampleFields(QWidget* page)
     disabled->SetButVisible(true);
     disabled->SetEnabled(false);
     layout->addWidget(disabled);
+
+    // The default colors: the fixed white box, captions on the theme's face.
+    auto* plain = new TNumIO2(box);
+    plain->SetLeftSpace(100);
+    plain->SetTextBoxWidth(110);
+    plain->SetLeftText("Default colors");
+    plain->SetRightText("V");
+    plain->SetValue(3.3);
+    layout->addWidget(plain);
     return box;
 }
 

@@ -31,13 +31,11 @@ TNumLab* MakeLabel(QWidget* parent, const QString& left, const QString& right, d
     label->SetPrecision(precision);
     label->SetFrameStyle(frame);
     label->SetValue(value);
-    // Theme colors instead of the fixed black defaults, so the page reads well in light
-    // and dark palettes.
+    // The frame in the theme's 3-D colors and the value on the theme's field colors, so
+    // the boxes look like the page's input fields in light and dark palettes.
     label->SetColorScheme(csSystemColors);
     label->SetColorLabBakG(clWindow);
     label->SetColorLabText(clWindowText);
-    label->SetColorOutBakG(clBtnFace);
-    label->SetColorOutText(clBtnText);
     return label;
 }
 

@@ -44,8 +44,7 @@ QWidget* CreatePage(QWidget* parent)
     grid->addWidget(upside, 1, 0);
     auto* opaque = MakeLabel(samples, "Opaque, 270", 270, taCenter, fsLowered);
     opaque->SetTransparent(false);
-    opaque->SetColor(0xE0F0FF);
-    opaque->Font()->SetColor(clBlack); // a fixed background needs a fixed text color
+    opaque->SetColor(0xE0F0FF); // the theme's text color gives way to a fixed one
     grid->addWidget(opaque, 1, 1);
     auto* disabled = MakeLabel(samples, "Disabled", 20, taCenter, fsLowered);
     disabled->SetEnabled(false);

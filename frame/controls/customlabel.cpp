@@ -194,17 +194,26 @@ void TCustomLabel::AdjustBounds()
     SetBounds(left, Top(), rect.Width(), rect.Height());
 }
 
+TTextColors TCustomLabel::CaptionColors() const
+{
+    if (d->transparent)
+        return {Font()->Color(), Color()};
+    return PairedTextColors(Font()->Color(), Color());
+}
+
 void TCustomLabel::Paint()
 {
     TCanvas* canvas = Canvas();
+    const TTextColors colors = CaptionColors();
     if (d->transparent) {
         canvas->Clear();
     } else {
         canvas->Brush()->SetStyle(bsSolid);
-        canvas->Brush()->SetColor(Color());
+        canvas->Brush()->SetColor(colors.Background);
         canvas->FillRect(ClientRect());
     }
     canvas->Font()->Assign(Font());
+    canvas->Font()->SetColor(colors.Text);
     canvas->Brush()->SetStyle(bsClear);
     TRect rect = ClientRect();
     const int flags = DrawTextFlags();

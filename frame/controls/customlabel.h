@@ -3,7 +3,9 @@
 // with "&" marking an accelerator character unless ShowAccelChar is off. A disabled
 // label draws its text engraved (a highlight copy one pixel down and right under a
 // shadow copy). Without Transparent the background is filled with Color; with it the
-// parent shows through. AutoSize fits the control to its text.
+// parent shows through. An opaque label never mixes a fixed color with one that follows
+// the palette: when only Color or only the font's color is fixed, the other one becomes
+// fixed too, so that a dark theme cannot turn the caption unreadable. AutoSize fits the control to its text.
 //
 // Derived controls change the text drawing by overriding DoDrawText, which gets the
 // text rectangle and DrawText-style flags; with DT_CALCRECT it only measures (AutoSize
@@ -12,6 +14,7 @@
 #pragma once
 
 #include <frame/baselib/baseenums.h>
+#include <frame/baselib/textcolors.h>
 #include <frame/canvas/colors.h>
 #include "controls.h"
 
@@ -98,6 +101,10 @@ protected:
     void FontChanged() override;
     /// DT_... flags for the current Alignment, WordWrap and ShowAccelChar.
     int DrawTextFlags() const;
+    /// The font color and the background Paint uses: Color and the font's color, paired
+    /// so that a fixed one of them does not meet one that follows the palette (see
+    /// PairedTextColors). A transparent label draws on its parent, in the font's color.
+    TTextColors CaptionColors() const;
 
 private:
     /// The adjust step of every setter whose value changes the text's extent: refits

@@ -22,6 +22,8 @@ TEST(NumIO2Defaults, ConstructorValues)
     EXPECT_EQ(field.ButHeight(), 28);
     EXPECT_EQ(field.ButWidth(), 18);
     EXPECT_EQ(field.ColorWarnBG(), 0x6088FFF0u);
+    EXPECT_EQ(field.ColorOutBG(), clBtnFace);
+    EXPECT_EQ(field.ColorOutText(), clBtnText); // the face's text: both follow a theme
     EXPECT_EQ(field.DecPlaceSep(), dsBoth);
     EXPECT_EQ(field.RangeHigh(), 1000.0);
     EXPECT_EQ(field.Text(), QString());

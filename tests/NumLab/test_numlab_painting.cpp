@@ -2,6 +2,9 @@
 // overflow indicator, the disabled look and transparency.
 #include "numlab_fixture.h"
 
+#include "contrast.h"
+#include "scoped_palette.h"
+
 #include <QApplication>
 #include <QPalette>
 
@@ -235,4 +238,103 @@ TEST(NumLabFrame, SystemSchemeDrawsTheFrameInThemeColors)
     EXPECT_EQ(vektest::ColorAt(image, 37, 10), ColorToRGB(cl3DDkShadow));
     EXPECT_EQ(vektest::ColorAt(image, 114, 10), ColorToRGB(clBtnHighlight));
     EXPECT_EQ(vektest::ColorAt(image, 115, 10), ColorToRGB(cl3DLight));
+}
+
+// ---- dark palettes: every text reads on what it is drawn on ------------------------------
+
+namespace {
+
+// A label with a caption, a unit and a value: left text in columns 0..34, the box in
+// 36..115 (its inside from 38), the unit from 116 on.
+struct CaptionedLabel : TNumLab {
+    CaptionedLabel()
+    {
+        SetLeftText("Vol");
+        SetRightText("mV");
+        SetValue(12.5);
+    }
+    QImage Face() { return numlabtest::Face(*this); }
+    double LeftContrast(const QImage& image)
+    {
+        return vektest::InkContrast(image, QRect(0, TextTop, 35, 14), image.pixel(2, 2));
+    }
+    double RightContrast(const QImage& image)
+    {
+        return vektest::InkContrast(image, QRect(116, TextTop, 44, 14), image.pixel(2, 2));
+    }
+    double ValueContrast(const QImage& image)
+    {
+        return vektest::InkContrast(image, QRect(38, 2, 76, 23), image.pixel(40, 4));
+    }
+};
+
+// The dark theme the disabled value vanished in: its shadow darker than its faces, its
+// disabled text a mid gray. (The inverted standard palette shades lighter than its
+// faces, where the button shadow still shows.)
+QPalette DarkThemeWithDeepShadow()
+{
+    QPalette palette = vektest::DarkPalette();
+    palette.setColor(QPalette::Dark, QColor(0x08, 0x08, 0x08));
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(QPalette::Disabled, role, QColor(0x80, 0x80, 0x80));
+    return palette;
+}
+
+} // namespace
+
+TEST(NumLabDarkPalette, DefaultTextsReadOnTheirFaces)
+{
+    vektest::ScopedPalette dark(vektest::DarkPalette());
+    CaptionedLabel label;
+    const QImage image = label.Face();
+    EXPECT_EQ(vektest::ColorAt(image, 2, 2), ColorToRGB(clBtnFace)); // the theme's face
+    EXPECT_GE(label.LeftContrast(image), 3.0);
+    EXPECT_GE(label.RightContrast(image), 3.0);
+    EXPECT_GE(label.ValueContrast(image), 3.0);
+}
+
+TEST(NumLabDarkPalette, DisabledValueTakesTheThemesDisabledTextColor)
+{
+    {
+        SCOPED_TRACE("a shadow darker than the face");
+        vektest::ScopedPalette dark(DarkThemeWithDeepShadow());
+        CaptionedLabel label;
+        label.SetEnabled(false);
+        const QImage image = label.Face();
+        EXPECT_GE(label.ValueContrast(image), 3.0);
+        EXPECT_GE(label.LeftContrast(image), 3.0);
+    }
+    vektest::ScopedPalette dark(vektest::DarkPalette());
+    CaptionedLabel label;
+    label.SetEnabled(false);
+    const QColor disabled = QApplication::palette().color(QPalette::Disabled, QPalette::WindowText);
+    EXPECT_GT(vektest::CountColor(label.Face(), QRect(38, 2, 76, 23), FromQColor(disabled)), 3);
+}
+
+TEST(NumLabDarkPalette, AFixedColorPairsWithAFixedOne)
+{
+    vektest::ScopedPalette dark(vektest::DarkPalette());
+    {
+        SCOPED_TRACE("fixed backgrounds, theme texts");
+        CaptionedLabel label;
+        label.SetColorLabBakG(clYellow);
+        label.SetColorOutBakG(0xE0F0FF);
+        const QImage image = label.Face();
+        EXPECT_EQ(vektest::ColorAt(image, 2, 2), TColor(0xE0F0FF)); // kept as set
+        EXPECT_EQ(vektest::ColorAt(image, 40, 4), clYellow);
+        EXPECT_GE(label.LeftContrast(image), 3.0);
+        EXPECT_GE(label.ValueContrast(image), 3.0);
+        label.SetEnabled(false); // a fixed gray on the fixed box
+        EXPECT_GT(vektest::CountColor(label.Face(), QRect(38, 2, 76, 23), clGray), 3);
+    }
+    {
+        SCOPED_TRACE("fixed black texts, theme faces");
+        CaptionedLabel label;
+        label.SetColorLabText(clBlack);
+        label.SetColorOutText(clBlack);
+        const QImage image = label.Face();
+        EXPECT_GE(label.RightContrast(image), 3.0);
+        EXPECT_GE(label.ValueContrast(image), 3.0);
+        EXPECT_GT(vektest::CountColor(image, QRect(38, 2, 76, 23), clBlack), 3); // kept
+    }
 }

@@ -18,9 +18,9 @@ TEST(NumLabDefaults, ConstructorValues)
     EXPECT_EQ(label.Height(), 28);
     EXPECT_EQ(label.Alignment(), taCenter);
     EXPECT_EQ(label.ColorLabBakG(), clBtnFace);
-    EXPECT_EQ(label.ColorLabText(), clBlack);
+    EXPECT_EQ(label.ColorLabText(), clBtnText);
     EXPECT_EQ(label.ColorOutBakG(), clBtnFace);
-    EXPECT_EQ(label.ColorOutText(), clBlack);
+    EXPECT_EQ(label.ColorOutText(), clBtnText);
     EXPECT_EQ(label.ColorScheme(), csFixedGrays);
     EXPECT_FALSE(label.Comma());
     EXPECT_EQ(label.DisplayType(), TNumLab::dtFixP);

@@ -1,9 +1,12 @@
 // Rotated label: anchor geometry at 0 and 90 degrees, alignment, auto-centring,
-// transparency, the disabled look, antialiasing and copying.
+// transparency, the disabled look, antialiasing, copying, and an opaque caption that
+// stays readable under a dark palette.
 #include <VEK_RotLab.h>
 
+#include "contrast.h"
 #include "pixels.h"
 #include "qstring_printer.h"
+#include "scoped_palette.h"
 
 #include <gtest/gtest.h>
 
@@ -218,4 +221,83 @@ TEST(RotLab, AssignCopiesGeometryButNotLook)
     EXPECT_EQ(copy.FrameStyle(), fsRaised);
     EXPECT_EQ(copy.Alignment(), taCenter);
     EXPECT_TRUE(copy.Transparent());
+}
+
+namespace {
+
+// An opaque, frameless label with crisp text centred in its 200 x 200 pixels, in the
+// colors it was created with.
+struct OpaqueCaption : TRotLab {
+    OpaqueCaption()
+    {
+        SetTransparent(false);
+        SetFrameStyle(fsNone);
+        SetAntiAlias(false);
+        SetCaption("Readable");
+    }
+    QImage Face() { return vektest::Render(this); }
+    // The text's contrast against the background in the label's corner.
+    double TextContrast()
+    {
+        const QImage face = Face();
+        return vektest::InkContrast(face, QRect(40, 80, 120, 40), face.pixel(5, 5));
+    }
+};
+
+} // namespace
+
+// A text color that follows the palette never meets a fixed background, nor the
+// reverse: the one the application did not fix becomes fixed too.
+TEST(RotLabDarkPalette, OpaqueCaptionReadsInEveryPairing)
+{
+    vektest::ScopedPalette dark(vektest::DarkPalette());
+    {
+        SCOPED_TRACE("theme colors for both");
+        OpaqueCaption lab;
+        EXPECT_GE(lab.TextContrast(), 3.0);
+        EXPECT_EQ(ColorAt(lab.Face(), 5, 5), ColorToRGB(clBtnFace));
+    }
+    {
+        SCOPED_TRACE("a fixed cream background, the theme's text color");
+        OpaqueCaption lab;
+        lab.SetColor(0xE0F0FF);
+        EXPECT_GE(lab.TextContrast(), 3.0);
+        EXPECT_EQ(ColorAt(lab.Face(), 5, 5), TColor(0xE0F0FF)); // kept as set
+        EXPECT_GT(CountColor(lab.Face(), QRect(40, 80, 120, 40), clBlack), 20);
+    }
+    {
+        SCOPED_TRACE("fixed black text, the theme's face");
+        OpaqueCaption lab;
+        lab.Font()->SetColor(clBlack);
+        EXPECT_GE(lab.TextContrast(), 3.0);
+        EXPECT_GT(CountColor(lab.Face(), QRect(40, 80, 120, 40), clBlack), 20); // kept as set
+    }
+    {
+        SCOPED_TRACE("fixed light text, the theme's face");
+        OpaqueCaption lab;
+        lab.Font()->SetColor(0xC0FFFF);
+        EXPECT_GE(lab.TextContrast(), 3.0);
+    }
+}
+
+TEST(RotLabDarkPalette, ColorsSetForBothStayAsTheyAre)
+{
+    vektest::ScopedPalette dark(vektest::DarkPalette());
+    OpaqueCaption lab;
+    lab.SetColor(0x203040);
+    lab.Font()->SetColor(0x0060D0);
+    const QImage face = lab.Face();
+    EXPECT_EQ(ColorAt(face, 5, 5), TColor(0x203040));
+    EXPECT_GT(CountColor(face, QRect(40, 80, 120, 40), 0x0060D0), 20);
+}
+
+TEST(RotLabDarkPalette, LightPaletteLooksAsBefore)
+{
+    // Under the light palette the theme's text is black: a fixed light background under
+    // it shows the same black text as before the pairing.
+    OpaqueCaption lab;
+    lab.SetColor(0xE0F0FF);
+    const QImage face = lab.Face();
+    EXPECT_EQ(ColorAt(face, 5, 5), TColor(0xE0F0FF));
+    EXPECT_GT(CountColor(face, QRect(40, 80, 120, 40), clBlack), 20);
 }

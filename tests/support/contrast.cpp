@@ -5,27 +5,6 @@
 
 namespace vektest {
 
-namespace {
-
-double Channel(int value)
-{
-    const double c = value / 255.0;
-    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-}
-
-double Luminance(QRgb c)
-{
-    return 0.2126 * Channel(qRed(c)) + 0.7152 * Channel(qGreen(c)) + 0.0722 * Channel(qBlue(c));
-}
-
-} // namespace
-
-double ContrastRatio(QRgb a, QRgb b)
-{
-    const double la = Luminance(a), lb = Luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
 std::vector<TextRegion> TextRegions(const QImage& withGlyphs, const QImage& withoutGlyphs,
                                     int gap)
 {

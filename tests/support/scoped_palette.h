@@ -1,9 +1,11 @@
 // Switches the application palette for the lifetime of a scope (a test, a check) and
-// restores the previous one, even when an assertion fails.
+// restores the previous one, even when an assertion fails; and the dark palette the
+// tests switch to.
 #pragma once
 
 #include <QApplication>
 #include <QPalette>
+#include <QStyle>
 
 namespace vektest {
 
@@ -28,5 +30,22 @@ private:
 
     QPalette FSaved;
 };
+
+// A dark palette: the standard one with every color's lightness turned over, so dark
+// faces and bases carry light texts, as dark themes have them.
+inline QPalette DarkPalette()
+{
+    QPalette palette = QApplication::style()->standardPalette();
+    for (int group = 0; group < QPalette::NColorGroups; ++group) {
+        for (int role = 0; role < QPalette::NColorRoles; ++role) {
+            const auto g = QPalette::ColorGroup(group);
+            const auto r = QPalette::ColorRole(role);
+            const QColor color = palette.color(g, r);
+            palette.setColor(g, r, QColor::fromHsl(color.hslHue(), color.hslSaturation(),
+                                                   255 - color.lightness()));
+        }
+    }
+    return palette;
+}
 
 } // namespace vektest
