@@ -19,8 +19,9 @@
 //
 // Buttons on the same parent with the same non-zero GroupIndex behave like radio buttons:
 // switching one on switches the others off. With AllowAllOff false the last button that
-// is on cannot be switched off. In oobmSpeedBut mode the button is on only while the
-// left mouse button holds it down.
+// is on cannot be switched off. In oobmSpeedBut mode a press switches the button on
+// and the release that counts (see MouseAction) switches it off again; a press dragged
+// off the glyph before its release leaves the button on and is no click.
 //
 // A disabled button (Enabled false) shows its disabled images and engraved gray captions
 // and ignores the mouse.
@@ -259,7 +260,7 @@ private:
     // Mouse (mouse.cpp): a press and a release that count.
     bool AcceptsMouse(TMouseButton Button, int X, int Y) const;
     void Press();
-    void Release(bool accepted, bool wasPressed);
+    void Release();
     void NotifyGroup();
     void ButtonPressed(int groupIndex, TOnOffBut* sender);
 

@@ -55,8 +55,6 @@ struct TOnOffBut::Private {
     bool allowAllOff = true;
     int groupIndex = 0;
     TOOButMode mode = oobmNormalBut;
-    // A left press the button accepted; its release may switch a speed button off.
-    bool pressed = false;
     // Black wherever the button draws, white where the parent shows through.
     TBitmap mask;
 };
