@@ -132,10 +132,13 @@ public:
     /// otherwise the theme's highlight and shadow.
     TColorScheme ColorScheme() const;
     void SetColorScheme(TColorScheme value);
-    /// Caption color while enabled; default clBlack. Disabled captions are engraved gray.
+    /// Caption color while enabled; default clBtnText, the palette's text on button
+    /// faces, which goes with the default ColorBackgnd (clBtnFace) in light and dark
+    /// palettes alike. Disabled captions are engraved gray (on dark palettes: drawn once
+    /// in the palette's disabled text color).
     TColor ColorText() const;
     void SetColorText(TColor value);
-    VEK_COLOR_PROPERTY(ColorText, clBlack)
+    VEK_COLOR_PROPERTY(ColorText, clBtnText)
     /// Frame around the whole control; default fsLowered.
     TFrameStyle FrameStyle() const;
     void SetFrameStyle(TFrameStyle value);

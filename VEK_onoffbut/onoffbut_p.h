@@ -35,7 +35,7 @@ struct TOnOffBut::Private {
         TColor colorBackgnd = clBtnFace;
         TColorScheme colorScheme = csFixedGrays;
         TSchemeLineColors lines = SchemeLineColors(csFixedGrays);
-        TColor colorText = clBlack;
+        TColor colorText = clBtnText;
         TFrameStyle frameStyle = fsLowered;
         int leftSpace = 35;
         int topSpace = 18;

@@ -21,8 +21,7 @@ TOnOffBut* MakeButton(QWidget* parent, TOnOffBut::TOnOffButStyle style)
 {
     auto* button = new TOnOffBut(parent);
     button->SetButtonStyle(style);
-    // Theme colors, so the captions read well in light and dark palettes.
-    button->SetColorText(clBtnText);
+    // Theme frame lines, as the captions follow the theme already.
     button->SetColorScheme(csSystemColors);
     return button;
 }

@@ -25,23 +25,6 @@ std::unique_ptr<QWidget> Make(const WidgetFactory& make)
 
 } // namespace
 
-QPalette DarkPalette()
-{
-    // The standard palette with every color's lightness turned over: dark faces and
-    // bases, light texts, as dark themes have them.
-    QPalette palette = QApplication::style()->standardPalette();
-    for (int group = 0; group < QPalette::NColorGroups; ++group) {
-        for (int role = 0; role < QPalette::NColorRoles; ++role) {
-            const auto g = QPalette::ColorGroup(group);
-            const auto r = QPalette::ColorRole(role);
-            const QColor color = palette.color(g, r);
-            palette.setColor(g, r, QColor::fromHsl(color.hslHue(), color.hslSaturation(),
-                                                   255 - color.lightness()));
-        }
-    }
-    return palette;
-}
-
 void ExpectSizesItselfInLayout(const WidgetFactory& make)
 {
     QWidget window;

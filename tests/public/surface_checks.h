@@ -3,6 +3,8 @@
 // run time can be compared with one created in the changed state.
 #pragma once
 
+#include "scoped_palette.h" // DarkPalette
+
 #include <QWidget>
 
 #include <functional>
@@ -33,8 +35,5 @@ void ExpectPaletteSwitchRepaints(const WidgetFactory& make);
 
 // All of the above.
 void ExpectQtSurface(const WidgetFactory& make);
-
-// A dark palette: the standard one with the lightness of every color turned over.
-QPalette DarkPalette();
 
 } // namespace vektest

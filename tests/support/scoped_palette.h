@@ -1,9 +1,10 @@
 // Switches the application palette for the lifetime of a scope (a test, a check) and
-// restores the previous one, even when an assertion fails.
+// restores the previous one, even when an assertion fails; and a dark palette to switch to.
 #pragma once
 
 #include <QApplication>
 #include <QPalette>
+#include <QStyle>
 
 namespace vektest {
 
@@ -28,5 +29,22 @@ private:
 
     QPalette FSaved;
 };
+
+// A dark palette: the standard one with the lightness of every color turned over.
+inline QPalette DarkPalette()
+{
+    // Dark faces and bases, light texts, as dark themes have them.
+    QPalette palette = QApplication::style()->standardPalette();
+    for (int group = 0; group < QPalette::NColorGroups; ++group) {
+        for (int role = 0; role < QPalette::NColorRoles; ++role) {
+            const auto g = QPalette::ColorGroup(group);
+            const auto r = QPalette::ColorRole(role);
+            const QColor color = palette.color(g, r);
+            palette.setColor(g, r, QColor::fromHsl(color.hslHue(), color.hslSaturation(),
+                                                   255 - color.lightness()));
+        }
+    }
+    return palette;
+}
 
 } // namespace vektest
