@@ -1,5 +1,5 @@
 // The two-state button under a dark palette: captions that follow the palette unless
-// their color was set.
+// their color was set, and a transparent button whose mask covers exactly what it draws.
 #include "onoffbut_fixture.h"
 
 #include "contrast.h"
@@ -15,9 +15,10 @@ using vektest::TextContrast;
 
 namespace {
 
-// Right of the glyph of a 200 x 50 button without a parent (glyph cell at (35, 18)),
-// inside the frame.
+// Right of the glyph of a 200 x 50 button, inside the frame: a button without a parent
+// keeps its glyph cell at (35, 18), one on a parent centres it at (85, 16).
 const QRect RightCaptionArea(66, 2, 132, 46);
+const QRect CentredRightCaptionArea(116, 2, 82, 46);
 
 // A 200 x 50 button with a right caption in unsmoothed text (pure colors to count).
 void SetUpCaptioned(TOnOffBut& button)
@@ -25,6 +26,18 @@ void SetUpCaptioned(TOnOffBut& button)
     button.resize(200, 50);
     button.Font()->SetQuality(fqNonAntialiased);
     button.SetRightText("Heater");
+}
+
+constexpr TColor LegibleDisabledText = 0x9A9A9A;
+
+// The dark palette, but with a disabled text color meant to be read: the turned-over
+// standard one is faded on purpose and would say nothing about legibility.
+QPalette DarkPaletteWithLegibleDisabledText()
+{
+    QPalette palette = vektest::DarkPalette();
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(QPalette::Disabled, role, ToQColor(LegibleDisabledText));
+    return palette;
 }
 
 } // namespace
@@ -62,4 +75,61 @@ TEST(OnOffButPalette, SetCaptionColorsStayUnderADarkPalette)
     EXPECT_EQ(black.ColorText(), TColor(clBlack));
     EXPECT_GT(CountColor(Face(blue), RightCaptionArea, clBlue), 20);
     EXPECT_GT(CountColor(Face(black), RightCaptionArea, clBlack), 20);
+}
+
+// A transparent button over a dark panel: its captions read against the panel, and the
+// parent shows through at every pixel the button does not draw. On dark palettes a
+// disabled caption is drawn once, without the white copy one pixel right and down, so
+// the mask must not keep that copy's place: it would show the black the face is composed
+// on.
+TEST(OnOffButPalette, TransparentCaptionsCoverOnlyWhatIsDrawnOnADarkPalette)
+{
+    vektest::ScopedPalette dark(DarkPaletteWithLegibleDisabledText());
+    const QColor panelColor(0x20, 0x40, 0x60);
+    QWidget parent;
+    parent.resize(200, 50);
+    parent.setAutoFillBackground(true);
+    QPalette panel = parent.palette();
+    panel.setColor(QPalette::Window, panelColor);
+    parent.setPalette(panel);
+    auto* button = new TOnOffBut(&parent);
+    SetUpCaptioned(*button);
+    button->SetFrameStyle(fsNone);
+    button->SetTransparent(true);
+    const TColor panelRgb = FromQColor(panelColor);
+
+    QImage image = vektest::Render(&parent);
+    EXPECT_GE(TextContrast(image, CentredRightCaptionArea, panelRgb), 3.0);
+
+    button->SetEnabled(false);
+    image = vektest::Render(&parent);
+    const int inked = CountColor(image, CentredRightCaptionArea, LegibleDisabledText);
+    const int shown = CountColor(image, CentredRightCaptionArea, panelRgb);
+    EXPECT_GT(inked, 20);
+    EXPECT_EQ(inked + shown, CentredRightCaptionArea.width() * CentredRightCaptionArea.height())
+        << "pixels neither caption nor parent, e.g. black where the white copy would be";
+    EXPECT_GE(TextContrast(image, CentredRightCaptionArea, panelRgb), 3.0);
+}
+
+// On light palettes the white copy is drawn, and the mask lets it through.
+TEST(OnOffButPalette, TransparentDisabledCaptionsKeepTheirWhiteCopyOnALightPalette)
+{
+    QWidget parent;
+    parent.resize(200, 50);
+    parent.setAutoFillBackground(true);
+    QPalette panel = parent.palette();
+    panel.setColor(QPalette::Window, Qt::red);
+    parent.setPalette(panel);
+    auto* button = new TOnOffBut(&parent);
+    SetUpCaptioned(*button);
+    button->SetFrameStyle(fsNone);
+    button->SetTransparent(true);
+    button->SetEnabled(false);
+    const QImage image = vektest::Render(&parent);
+    const int gray = CountColor(image, CentredRightCaptionArea, clGray);
+    const int white = CountColor(image, CentredRightCaptionArea, clWhite);
+    const int red = CountColor(image, CentredRightCaptionArea, clRed);
+    EXPECT_GT(gray, 20);
+    EXPECT_GT(white, 20);
+    EXPECT_EQ(gray + white + red, CentredRightCaptionArea.width() * CentredRightCaptionArea.height());
 }
