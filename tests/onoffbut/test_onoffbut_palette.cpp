@@ -28,6 +28,16 @@ void SetUpCaptioned(TOnOffBut& button)
     button.SetRightText("Heater");
 }
 
+// A transparent, frameless captioned button on parent, which centres its glyph.
+TOnOffBut* TransparentCaptioned(QWidget& parent)
+{
+    auto* button = new TOnOffBut(&parent);
+    SetUpCaptioned(*button);
+    button->SetFrameStyle(fsNone);
+    button->SetTransparent(true);
+    return button;
+}
+
 constexpr TColor LegibleDisabledText = 0x9A9A9A;
 
 // The dark palette, but with a disabled text color meant to be read: the turned-over
@@ -87,15 +97,8 @@ TEST(OnOffButPalette, TransparentCaptionsCoverOnlyWhatIsDrawnOnADarkPalette)
     vektest::ScopedPalette dark(DarkPaletteWithLegibleDisabledText());
     const QColor panelColor(0x20, 0x40, 0x60);
     QWidget parent;
-    parent.resize(200, 50);
-    parent.setAutoFillBackground(true);
-    QPalette panel = parent.palette();
-    panel.setColor(QPalette::Window, panelColor);
-    parent.setPalette(panel);
-    auto* button = new TOnOffBut(&parent);
-    SetUpCaptioned(*button);
-    button->SetFrameStyle(fsNone);
-    button->SetTransparent(true);
+    PaintedParent(parent, panelColor, 200, 50);
+    TOnOffBut* button = TransparentCaptioned(parent);
     const TColor panelRgb = FromQColor(panelColor);
 
     QImage image = vektest::Render(&parent);
@@ -115,15 +118,8 @@ TEST(OnOffButPalette, TransparentCaptionsCoverOnlyWhatIsDrawnOnADarkPalette)
 TEST(OnOffButPalette, TransparentDisabledCaptionsKeepTheirWhiteCopyOnALightPalette)
 {
     QWidget parent;
-    parent.resize(200, 50);
-    parent.setAutoFillBackground(true);
-    QPalette panel = parent.palette();
-    panel.setColor(QPalette::Window, Qt::red);
-    parent.setPalette(panel);
-    auto* button = new TOnOffBut(&parent);
-    SetUpCaptioned(*button);
-    button->SetFrameStyle(fsNone);
-    button->SetTransparent(true);
+    PaintedParent(parent, Qt::red, 200, 50);
+    TOnOffBut* button = TransparentCaptioned(parent);
     button->SetEnabled(false);
     const QImage image = vektest::Render(&parent);
     const int gray = CountColor(image, CentredRightCaptionArea, clGray);
