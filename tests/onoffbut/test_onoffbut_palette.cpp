@@ -40,16 +40,6 @@ TOnOffBut* TransparentCaptioned(QWidget& parent)
 
 constexpr TColor LegibleDisabledText = 0x9A9A9A;
 
-// The dark palette, but with a disabled text color meant to be read: the turned-over
-// standard one is faded on purpose and would say nothing about legibility.
-QPalette DarkPaletteWithLegibleDisabledText()
-{
-    QPalette palette = vektest::DarkPalette();
-    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        palette.setColor(QPalette::Disabled, role, ToQColor(LegibleDisabledText));
-    return palette;
-}
-
 } // namespace
 
 TEST(OnOffButPalette, DefaultCaptionColorIsTheButtonTextOfThePalette)
@@ -94,7 +84,8 @@ TEST(OnOffButPalette, SetCaptionColorsStayUnderADarkPalette)
 // on.
 TEST(OnOffButPalette, TransparentCaptionsCoverOnlyWhatIsDrawnOnADarkPalette)
 {
-    vektest::ScopedPalette dark(DarkPaletteWithLegibleDisabledText());
+    vektest::ScopedPalette dark(
+        vektest::WithDisabledText(vektest::DarkPalette(), ToQColor(LegibleDisabledText)));
     const QColor panelColor(0x20, 0x40, 0x60);
     QWidget parent;
     PaintedParent(parent, panelColor, 200, 50);
