@@ -18,6 +18,9 @@
 // colors. The constructor's default names do not pass through it, since no handler can
 // be assigned yet.
 //
+// A disabled selector shows no colors: its entry takes the face and text colors the
+// palette gives disabled buttons.
+//
 // selColorChanged(QColor) reports every change of SelColor, whether the user picked or
 // edited an entry or the application set SelColor, an entry's color, ItemIndex,
 // NumColors or a palette. QComboBox's activated(int) is the user's choice alone.

@@ -3,14 +3,14 @@
 
 #include <frame/canvas/colors.h>
 
+#include <QPalette>
+
 #include <cmath>
 
 namespace vek {
 
 namespace {
 
-constexpr TColor kDisabledFace = 0xC0C0C0;
-constexpr TColor kDisabledInk = 0x808080;
 // Above this brightness the edit mark is drawn black, below it white.
 constexpr double kBrightMarkLimit = 180.0;
 
@@ -19,6 +19,18 @@ double Brightness(TColor color)
     const TColor rgb = ColorToRGB(color);
     const double r = GetRValue(rgb), g = GetGValue(rgb), b = GetBValue(rgb);
     return std::sqrt(r * r + 2 * g * g + b * b) / 2;
+}
+
+// The disabled look: the face and text the palette gives disabled buttons, so that the
+// entry matches the disabled combo box frame around it, light and dark themes alike.
+TColor DisabledFace(const QPalette& palette)
+{
+    return FromQColor(palette.color(QPalette::Disabled, QPalette::Button));
+}
+
+TColor DisabledInk(const QPalette& palette)
+{
+    return FromQColor(palette.color(QPalette::Disabled, QPalette::ButtonText));
 }
 
 } // namespace
@@ -34,8 +46,8 @@ void TColSel::DrawItem(int Index, const TRect& Rect, TOwnerDrawState State)
     if (d->colorBarWidth > 0)
         DrawColorBar(Rect, entry);
     if (!Enabled()) {
-        canvas->Font()->SetColor(kDisabledInk);
-        canvas->Brush()->SetColor(kDisabledFace);
+        canvas->Font()->SetColor(DisabledInk(palette()));
+        canvas->Brush()->SetColor(DisabledFace(palette()));
     } else {
         // The highlighted entry of the open list keeps the highlight set up by the base;
         // others get the control's background.
@@ -58,10 +70,11 @@ void TColSel::DrawColorBar(const TRect& Rect, int Entry)
     if (Enabled()) {
         canvas->Brush()->SetColor(d->colors[size_t(Entry)]);
     } else {
-        canvas->Pen()->SetColor(kDisabledFace);
-        canvas->Brush()->SetColor(kDisabledFace);
+        const TColor face = DisabledFace(palette());
+        canvas->Pen()->SetColor(face);
+        canvas->Brush()->SetColor(face);
         canvas->Rectangle(l - 1, t - 1, l + d->colorBarWidth + 3, b + 1);
-        canvas->Pen()->SetColor(kDisabledInk);
+        canvas->Pen()->SetColor(DisabledInk(palette()));
     }
     canvas->Rectangle(l + 3, t + 2, l + d->colorBarWidth + 3, b - 2);
     if (d->userEditable[size_t(Entry)] && d->colorBarWidth > 11 && Enabled())

@@ -4,7 +4,8 @@
 // "default" (any case), otherwise one rasterized from Font. The text can scroll across
 // the panel on a timer, in four directions, and wrap around.
 //
-// Character codes 32..255 have glyphs; codes above 255 show a hollow box.
+// Character codes 32..255 have glyphs; the euro sign (U+20AC) takes code 128, as in 8-bit
+// Western text; other codes above 255 show a hollow box.
 //
 // CharBlockMode: rdbmOff draws lit dots on the background only; rdbmRaster shows the
 // unlit dots as ColorDotOff squares in a grid of background lines; rdbmOn does the same
@@ -80,7 +81,8 @@ public:
     ~TRasterLab() override;
 
     /// The bit font for a font: the built-in font for the name "default" (any case) or no
-    /// font; otherwise codes 32..255 rasterized from the font (top-left 32 x 32 pixels).
+    /// font; otherwise codes 32..255 rasterized from the font (top-left 32 x 32 pixels),
+    /// code 128 from the font's euro sign.
     static TRDCharMatrix CreateBitFont(const TFont* Font);
 
     /// The bit font in use (default the built-in one); assigning one replaces it until
@@ -146,7 +148,8 @@ public:
     /// can be had.
     TRDScrollMode ScrollMode() const;
     void SetScrollMode(TRDScrollMode value);
-    /// The text shown; codes above 255 show a hollow box. Default "Text". Emits
+    /// The text shown; codes above 255 other than the euro sign show a hollow box.
+    /// Default "Text". Emits
     /// textChanged.
     QString Text() const;
 

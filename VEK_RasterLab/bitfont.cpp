@@ -50,7 +50,14 @@ TRDCharMatrix BuiltInCharMatrix()
 
 int GlyphCode(QChar ch)
 {
-    return ch.unicode() > 255 ? ReplacementCode : ch.unicode();
+    if (ch.unicode() == EuroSign)
+        return EuroCode;
+    return ch.unicode() > 255 || ch.unicode() == EuroCode ? ReplacementCode : ch.unicode();
+}
+
+QChar CodeChar(int code)
+{
+    return code == EuroCode ? QChar(EuroSign) : QChar(code);
 }
 
 int PaintChar(TCanvas* canvas, const TRDCharMatrix& font, int x, int y, int code, int dotSize,
@@ -127,7 +134,7 @@ TRDCharMatrix TRasterLab::CreateBitFont(const TFont* Font)
     int lowestRow = -1;
     for (int code = 32; code <= 255; ++code) {
         canvas->FillRect(TRect(0, 0, 65, 65));
-        canvas->TextOut(0, 0, QString(QChar(code)));
+        canvas->TextOut(0, 0, QString(rasterlab::CodeChar(code)));
         const QImage& image = cell.Image();
         int left = 31, right = 0;
         for (int r = 0; r < 32; ++r) {

@@ -11,11 +11,18 @@ extern const quint8 BuiltInGlyphs[BuiltInGlyphCount][14];
 
 // Glyph shown for codes above 255: the hollow box of code 127.
 constexpr int ReplacementCode = 127;
+// The euro sign (U+20AC) has its glyph at code 128, where 8-bit Western text has it.
+constexpr int EuroCode = 128;
+constexpr char16_t EuroSign = 0x20AC;
 
 TRDCharMatrix BuiltInCharMatrix();
 
-// Code used for a character: its code, or ReplacementCode above 255.
+// Code used for a character: its code, EuroCode for the euro sign, or ReplacementCode
+// above 255 and for the control character U+0080, whose code the euro took.
 int GlyphCode(QChar ch);
+// The character a code's glyph shows (GlyphCode's inverse for codes 32..255), for
+// rasterizing a font.
+QChar CodeChar(int code);
 
 // Dots of one character at (x, y) in the dot color; the columns are the glyph's own or,
 // with fullCell, 0..FontWidth - 1. Returns the width in pixels (columns * step).

@@ -19,8 +19,9 @@
 //
 // Buttons on the same parent with the same non-zero GroupIndex behave like radio buttons:
 // switching one on switches the others off. With AllowAllOff false the last button that
-// is on cannot be switched off. In oobmSpeedBut mode the button is on only while the
-// left mouse button holds it down.
+// is on cannot be switched off. In oobmSpeedBut mode a press switches the button on
+// and the release that counts (see MouseAction) switches it off again; a press dragged
+// off the glyph before its release leaves the button on and is no click.
 //
 // A disabled button (Enabled false) shows its disabled images and engraved gray captions
 // and ignores the mouse.
@@ -131,10 +132,13 @@ public:
     /// otherwise the theme's highlight and shadow.
     TColorScheme ColorScheme() const;
     void SetColorScheme(TColorScheme value);
-    /// Caption color while enabled; default clBlack. Disabled captions are engraved gray.
+    /// Caption color while enabled; default clBtnText, the palette's text on button
+    /// faces, which goes with the default ColorBackgnd (clBtnFace) in light and dark
+    /// palettes alike. Disabled captions are engraved gray (on dark palettes: drawn once
+    /// in the palette's disabled text color).
     TColor ColorText() const;
     void SetColorText(TColor value);
-    VEK_COLOR_PROPERTY(ColorText, clBlack)
+    VEK_COLOR_PROPERTY(ColorText, clBtnText)
     /// Frame around the whole control; default fsLowered.
     TFrameStyle FrameStyle() const;
     void SetFrameStyle(TFrameStyle value);
@@ -259,7 +263,7 @@ private:
     // Mouse (mouse.cpp): a press and a release that count.
     bool AcceptsMouse(TMouseButton Button, int X, int Y) const;
     void Press();
-    void Release(bool accepted, bool wasPressed);
+    void Release();
     void NotifyGroup();
     void ButtonPressed(int groupIndex, TOnOffBut* sender);
 

@@ -2,8 +2,6 @@
 // button switches it off again; OnClick fires on an accepted left release only.
 #include "onoffbut_p.h"
 
-#include <utility>
-
 namespace vek {
 
 bool TOnOffBut::AcceptsMouse(TMouseButton Button, int X, int Y) const
@@ -28,8 +26,8 @@ void TOnOffBut::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
 void TOnOffBut::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
     TGraphicControl::MouseUp(Button, Shift, X, Y);
-    const bool wasPressed = Button == mbLeft && std::exchange(d->pressed, false);
-    Release(AcceptsMouse(Button, X, Y), wasPressed);
+    if (AcceptsMouse(Button, X, Y))
+        Release();
 }
 
 void TOnOffBut::click()
@@ -37,7 +35,7 @@ void TOnOffBut::click()
     if (!Enabled() || d->looks.mouseAction == oomaNone)
         return;
     Press();
-    Release(true, std::exchange(d->pressed, false));
+    Release();
 }
 
 // The last member that is on in a group without AllowAllOff stays on.
@@ -45,18 +43,16 @@ void TOnOffBut::Press()
 {
     if (d->groupIndex != 0 && !d->allowAllOff && d->looks.onOff)
         return;
-    d->pressed = true;
     StoreOnOff(!d->looks.onOff);
 }
 
-void TOnOffBut::Release(bool accepted, bool wasPressed)
+// Only a release that counts ends a speed button's press. Dragging off the glyph before
+// the release cancels the click, as on any button, and cancels nothing else: the state
+// stays as the press left it, so a speed button stays on.
+void TOnOffBut::Release()
 {
-    // A speed button is on only while held: it also switches off when the mouse was
-    // dragged off the glyph before the release (which is then no click).
-    if (d->mode == oobmSpeedBut && (accepted || wasPressed) && d->looks.onOff)
+    if (d->mode == oobmSpeedBut && d->looks.onOff)
         StoreOnOff(false);
-    if (!accepted)
-        return;
     TGraphicControl::Click();
     emit clicked();
 }

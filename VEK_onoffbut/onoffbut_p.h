@@ -35,7 +35,7 @@ struct TOnOffBut::Private {
         TColor colorBackgnd = clBtnFace;
         TColorScheme colorScheme = csFixedGrays;
         TSchemeLineColors lines = SchemeLineColors(csFixedGrays);
-        TColor colorText = clBlack;
+        TColor colorText = clBtnText;
         TFrameStyle frameStyle = fsLowered;
         int leftSpace = 35;
         int topSpace = 18;
@@ -55,8 +55,6 @@ struct TOnOffBut::Private {
     bool allowAllOff = true;
     int groupIndex = 0;
     TOOButMode mode = oobmNormalBut;
-    // A left press the button accepted; its release may switch a speed button off.
-    bool pressed = false;
     // Black wherever the button draws, white where the parent shows through.
     TBitmap mask;
 };

@@ -74,7 +74,8 @@ QPoint TOnOffBut::CaptionPosition(TCaptionSide side, int w, int h) const
 }
 
 // Captions of a disabled button are engraved: a white copy one pixel right and down
-// under a gray copy, both without background; the mask covers both copies.
+// under a gray copy, both without background; the mask covers both copies. Dark
+// palettes draw no white copy, so there the mask leaves its place to the parent.
 void TOnOffBut::PaintCaptions(TCanvas* face, TCanvas* mask)
 {
     const bool enabled = Enabled();
@@ -91,7 +92,8 @@ void TOnOffBut::PaintCaptions(TCanvas* face, TCanvas* mask)
             face->TextOut(at.x(), at.y(), text);
         } else {
             DrawEngravedText(face, at.x(), at.y(), text, clGray, at.x() + 1);
-            mask->TextOut(at.x() + 1, at.y() + 1, text);
+            if (!DarkPaletteActive())
+                mask->TextOut(at.x() + 1, at.y() + 1, text);
         }
         mask->TextOut(at.x(), at.y(), text);
     }

@@ -20,7 +20,8 @@ struct CaptionCell {
 };
 
 // The cells a caption takes: one per character, where a "." or "," right after
-// another character lights that cell's point instead of taking a cell of its own.
+// another character lights that cell's point instead of taking a cell of its own. Any
+// other "." or "," becomes a point-only cell whose character is ".".
 std::vector<CaptionCell> CaptionCells(const QString& caption);
 
 } // namespace sevenseg

@@ -15,7 +15,13 @@ std::vector<CaptionCell> CaptionCells(const QString& caption)
     std::vector<CaptionCell> cells;
     for (qsizetype i = 0; i < caption.size(); ++i) {
         const QChar c = caption.at(i);
-        const bool point = !isPoint(c) && i + 1 < caption.size() && isPoint(caption.at(i + 1));
+        if (isPoint(c)) {
+            // A point with no character before it takes a cell of its own. The cache has
+            // one point-only glyph, filed under ".", which stands for "," as well.
+            cells.push_back({QLatin1Char('.'), false});
+            continue;
+        }
+        const bool point = i + 1 < caption.size() && isPoint(caption.at(i + 1));
         if (point)
             ++i;
         cells.push_back({c, point});

@@ -21,8 +21,7 @@ TOnOffBut* MakeButton(QWidget* parent, TOnOffBut::TOnOffButStyle style)
 {
     auto* button = new TOnOffBut(parent);
     button->SetButtonStyle(style);
-    // Theme colors, so the captions read well in light and dark palettes.
-    button->SetColorText(clBtnText);
+    // Theme frame lines, as the captions follow the theme already.
     button->SetColorScheme(csSystemColors);
     return button;
 }
@@ -92,7 +91,7 @@ QWidget* GroupBox(QWidget* parent)
 {
     auto* box = new QGroupBox("Group (radio buttons)", parent);
     auto* layout = new QVBoxLayout(box);
-    for (const char* caption : {"Low", "Medium", "High"}) {
+    for (const char* caption : {"Low", "Medium", "High", "Turbo"}) {
         auto* button = MakeButton(box, TOnOffBut::oobsRadioBut);
         button->SetFrameStyle(fsNone);
         button->SetTransparent(true); // blends into the group box
@@ -104,6 +103,8 @@ QWidget* GroupBox(QWidget* parent)
         button->SetOnOff(QString::fromLatin1(caption) == "Medium");
         button->SetGroupIndex(1);
         button->SetAllowAllOff(false);
+        // A disabled member shows the disabled caption over the group box.
+        button->SetEnabled(QString::fromLatin1(caption) != "Turbo");
         layout->addWidget(button);
     }
     layout->addStretch();

@@ -52,6 +52,8 @@ QWidget* CreatePage(QWidget* parent)
     hex->SetFrameStyle(fsRaised);
     row->addWidget(hex);
     row->addWidget(MakeDisplay(samples, "+3.14", 4, 0x303030, 0xB0D0C0));
+    // A decimal comma with no digit before it gets a cell of its own, as a point does.
+    row->addWidget(MakeDisplay(samples, ",75", 3, 0x20C0FF, 0x101010));
     row->addStretch();
     sampleLayout->addLayout(row);
     layout->addWidget(samples);

@@ -128,6 +128,9 @@ GLYPHS = {
     "~": g(B, B, B, ".##.#", "#.##."),
     # Control codes and characters the font does not have: a hollow box.
     "\x7f": g("#######", *["#.....#"] * 7, "#######"),
+    # The euro sign, at the code the 8-bit Western code page gives it: a C whose two bars
+    # sit where those of "=" do and stick out on the left.
+    "\x80": g("..###", ".#...", ".#...", "####.", ".#...", "####.", ".#...", ".#...", "..###"),
     "\xa0": g(),
     "\xa1": g(B, B, B, "..#..", B, "..#..", "..#..", "..#..", "..#..", "..#..", "..#.."),
     "\xa2": g(B, "..#..", ".###.", "#.#.#", "#.#..", "#.#..", "#.#.#", ".###.", "..#.."),
@@ -268,7 +271,7 @@ def glyph_cells(code):
         return compose(*COMPOSED[code])
     if ch in GLYPHS:
         return grid(GLYPHS[ch])
-    return grid(GLYPHS["\x7f"])  # control codes 128..159
+    return grid(GLYPHS["\x7f"])  # control codes 129..159
 
 
 def main():
@@ -284,7 +287,7 @@ def main():
     ]
     for code in range(32, 256):
         data = encode(glyph_cells(code), code)
-        name = repr(chr(code)) if 32 < code < 127 else f"code {code}"
+        name = repr(chr(code)) if 32 < code < 127 else "euro sign" if code == 0x80 else f"code {code}"
         name = name.replace("\\", "backslash")
         lines.append("    {" + ", ".join(f"0x{b:02X}" for b in data) + "}, // " + name)
     lines += ["};", "", "} // namespace vek::rasterlab", ""]

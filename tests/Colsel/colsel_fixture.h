@@ -18,6 +18,8 @@ protected:
     QImage Box() { return vektest::Render(&sel); }
     vek::TRect Item() const { return sel.EditItemRect(); }
     int MidY() const { return (Item().Top + Item().Bottom) / 2; }
+    // The disabled entry under the current palette (test_colsel_painting.cpp).
+    void ExpectDisabledLook();
 
     vek::TColSel sel;
 };

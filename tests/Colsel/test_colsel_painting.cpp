@@ -1,7 +1,11 @@
 // Pixels of the closed box and of the open list: color bar, edit mark, name, disabled look.
 #include "colsel_fixture.h"
 
+#include "contrast.h"
+#include "scoped_palette.h"
+
 #include <QAbstractItemView>
+#include <QPalette>
 
 using namespace vek;
 using vektest::ColorAt;
@@ -89,23 +93,66 @@ TEST_F(ColSelTest, NoEditMarkOnNarrowBarsOrUneditableEntries)
     EXPECT_EQ(ColorAt(Box(), r.Left + 5, r.Top + 5), clWhite);
 }
 
-TEST_F(ColSelTest, DisabledLookIsGray)
+// A disabled selector shows no color: the entry takes the face and text colors the
+// palette gives disabled buttons, bar outline and name in that text color.
+void ColSelTest::ExpectDisabledLook()
+{
+    const TColor face = FromQColor(sel.palette().color(QPalette::Disabled, QPalette::Button));
+    const TColor ink = FromQColor(sel.palette().color(QPalette::Disabled, QPalette::ButtonText));
+    ASSERT_NE(face, ink);
+    const QImage box = Box();
+    const TRect r = Item();
+    const int y = MidY();
+    EXPECT_EQ(vektest::CountColor(box, r.ToQRect(), clRed), 0);
+    EXPECT_EQ(ColorAt(box, r.Left, y), face);
+    EXPECT_EQ(ColorAt(box, r.Left + 3, y), ink);       // bar outline
+    EXPECT_EQ(ColorAt(box, r.Left + 10, y), face);     // bar inside
+    EXPECT_EQ(ColorAt(box, r.Left + 5, r.Top + 5), face); // no edit mark
+    EXPECT_EQ(ColorAt(box, r.Right - 2, r.Top + 1), face);
+    const QRect name(r.Left + 33, r.Top, r.Width() - 33, r.Height());
+    const QRect nameInk = InkBounds(box, name, face);
+    ASSERT_FALSE(nameInk.isEmpty());
+    EXPECT_GT(vektest::CountColor(box, nameInk, ink), 0);
+}
+
+TEST_F(ColSelTest, DisabledLookTakesThePalettesDisabledColors)
 {
     sel.SetSelColor(clRed);
     sel.SetAllColorEditFlags();
     sel.SetEnabled(false);
     EXPECT_FALSE(sel.Enabled());
+    ExpectDisabledLook();
+}
+
+// On a dark palette the disabled entry is as dark as the disabled frame around it (no
+// light gray patch) and its name reads as well as the palette's disabled text allows.
+TEST_F(ColSelTest, DisabledLookOnADarkPalette)
+{
+    sel.SetSelColor(clRed);
+    sel.SetAllColorEditFlags();
+    sel.SetEnabled(false);
+    const TColor legible = 0x9A9A9A;
+    vektest::ScopedPalette dark(
+        vektest::WithDisabledText(vektest::DarkPalette(), ToQColor(legible)));
+    ExpectDisabledLook();
     const QImage box = Box();
     const TRect r = Item();
-    const int y = MidY();
-    EXPECT_EQ(vektest::CountColor(box, r.ToQRect(), clRed), 0);
-    EXPECT_EQ(ColorAt(box, r.Left, y), 0xC0C0C0u);
-    EXPECT_EQ(ColorAt(box, r.Left + 3, y), 0x808080u);
-    EXPECT_EQ(ColorAt(box, r.Left + 5, r.Top + 5), 0xC0C0C0u); // no edit mark
-    EXPECT_EQ(ColorAt(box, r.Right - 2, r.Top + 1), 0xC0C0C0u);
-    const QRect ink = InkBounds(box, QRect(r.Left + 33, r.Top, r.Width() - 33, r.Height()), 0xC0C0C0);
-    EXPECT_FALSE(ink.isEmpty());
-    EXPECT_GT(vektest::CountColor(box, ink, 0x808080), 0);
+    const TColor face = FromQColor(sel.palette().color(QPalette::Disabled, QPalette::Button));
+    EXPECT_LT(vektest::RelativeLuminance(ToQRgb(face)), 0.05);
+    const QRect name(r.Left + 33, r.Top, r.Width() - 33, r.Height());
+    EXPECT_GE(vektest::TextContrast(box, name, face), 3.0);
+}
+
+// Enabled, the name is drawn in the palette's text color on the base color.
+TEST_F(ColSelTest, NameReadsOnADarkPalette)
+{
+    vektest::ScopedPalette dark(vektest::DarkPalette());
+    const QImage box = Box();
+    const TRect r = Item();
+    const QRect name(r.Left + 33, r.Top, r.Width() - 33, r.Height());
+    EXPECT_EQ(ColorAt(box, r.Right - 2, MidY()), Window());
+    EXPECT_LT(vektest::RelativeLuminance(ToQRgb(Window())), 0.05);
+    EXPECT_GE(vektest::TextContrast(box, name, Window()), 3.0);
 }
 
 TEST_F(ColSelTest, OpenListShowsEntryOneFirst)

@@ -1,6 +1,8 @@
 // The built-in dot font, fonts rasterized from a TFont, and dot positions and spacing.
 #include "rasterlab_fixture.h"
 
+#include <frame/canvas/bitmap.h>
+
 using namespace vek;
 using namespace rasterlabtest;
 using vektest::ColorAt;
@@ -186,4 +188,67 @@ TEST(RasterLabDots, CodesAbove255ShowAHollowBox)
     EXPECT_EQ(RowPattern(face, 1 + 4, 0, 28, Green), ".###.###.###.###.###.###.###.");
     EXPECT_EQ(RowPattern(face, 1 + 5 * 4, 0, 28, Green), ".###.....................###.");
     EXPECT_EQ(lab.CalcTextBitLength(), 32);
+}
+
+// ---- the euro sign -------------------------------------------------------------------
+
+// Code 128 holds the euro sign in the style of its neighbours: five columns, capital
+// height (rows 1..9), one-dot strokes, its bars on the rows of those of "=".
+TEST(RasterLabEuro, BuiltInFontHasTheEuroAtCode128)
+{
+    const TRDCharMatrix font = TRasterLab::CreateBitFont(nullptr);
+    using R = std::vector<quint32>;
+    EXPECT_EQ(Rows(font, 128), (R{0, 0x38, 0x04, 0x04, 0x1E, 0x04, 0x1E, 0x04, 0x04, 0x38, 0, 0}));
+    EXPECT_EQ(font.LeftMostBit[128], font.LeftMostBit['C']);
+    EXPECT_EQ(font.RightMostBit[128], font.RightMostBit['C']);
+    for (size_t r = 0; r < 12; ++r)
+        EXPECT_EQ(std::popcount(font.BitData[128][r]) >= 4, font.BitData['='][r] != 0) << r;
+    EXPECT_NE(Rows(font, 128), Rows(font, 127)) << "not the box any more";
+    EXPECT_EQ(Rows(font, 129), Rows(font, 127)) << "the other control codes keep it";
+}
+
+TEST(RasterLabEuro, EuroSignShowsItsDotsAndNotTheBox)
+{
+    Lab lab;
+    Plain(lab);
+    lab.SetText(QString::fromUtf8("\u20AC"));
+    const QImage face = lab.Face();
+    // Drawn from its first column (1), four pixels a column, from (1, 1).
+    EXPECT_EQ(RowPattern(face, 1 + 1 * 4, 0, 24, Green), ".........###.###.###.....");
+    EXPECT_EQ(RowPattern(face, 1 + 2 * 4, 0, 24, Green), ".....###.................");
+    EXPECT_EQ(RowPattern(face, 1 + 4 * 4, 0, 24, Green), ".###.###.###.###.........");
+    EXPECT_EQ(RowPattern(face, 1 + 5 * 4, 0, 24, Green), ".....###.................");
+    EXPECT_EQ(RowPattern(face, 1 + 9 * 4, 0, 24, Green), ".........###.###.###.....");
+    EXPECT_EQ(CountColor(face, QRect(0, 0, 400, 68), Green), 19 * 9);
+    EXPECT_EQ(lab.CalcTextBitLength(), (5 + 1) * 4);
+
+    // U+0080 is a control character, not the euro: it shows the box as before.
+    lab.SetText(QString(QChar(0x80)));
+    EXPECT_EQ(RowPattern(lab.Face(), 1 + 5 * 4, 0, 28, Green), ".###.....................###.");
+}
+
+TEST(RasterLabEuro, RasterizedFontsTakeTheirEuroSignForCode128)
+{
+    TFont font;
+    font.SetName("DejaVu Sans");
+    font.SetHeight(-12);
+    // Rows 0..11 of a text drawn in the font at (0, 0), black on white, unsmoothed.
+    const auto drawn = [&](const QString& text) {
+        TBitmap cell(65, 65);
+        TCanvas* canvas = cell.Canvas();
+        canvas->Font()->Assign(&font);
+        canvas->Font()->SetQuality(fqNonAntialiased);
+        canvas->Brush()->SetColor(clWhite);
+        canvas->FillRect(TRect(0, 0, 65, 65));
+        canvas->TextOut(0, 0, text);
+        std::vector<quint32> rows(12, 0);
+        for (int r = 0; r < 12; ++r)
+            for (int c = 0; c < 32; ++c)
+                if (ColorAt(cell.Image(), c, r) != TColor(clWhite))
+                    rows[size_t(r)] |= 1u << c;
+        return rows;
+    };
+    const std::vector<quint32> euro = drawn(QString::fromUtf8("\u20AC"));
+    ASSERT_NE(euro, drawn(QString(QChar(0x80)))) << "the font must tell the two apart";
+    EXPECT_EQ(Rows(TRasterLab::CreateBitFont(&font), 128), euro);
 }

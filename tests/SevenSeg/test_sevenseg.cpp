@@ -133,6 +133,32 @@ TEST(SevenSeg, DecimalPointsJoinTheCellBefore)
     EXPECT_EQ(Face(seg), withPoint);
 }
 
+// A comma with no character before it is a decimal point of its own, as a lone "." is:
+// the cell shows the point and no segment.
+TEST(SevenSeg, LoneCommaLightsAPointOnlyCell)
+{
+    TSevenSeg seg;
+    seg.SetCaption(",");
+    QImage face = Face(seg);
+    EXPECT_TRUE(PointLit(face, 0));
+    EXPECT_EQ(LitSegments(face, 0), "0000000");
+    seg.SetCaption(".");
+    EXPECT_EQ(Face(seg), face);
+
+    // A comma after a point is such a cell too; so is one after another comma.
+    seg.SetCaption("5.,,");
+    face = Face(seg);
+    EXPECT_EQ(LitSegments(face, 0), "1101011");
+    EXPECT_TRUE(PointLit(face, 0));
+    for (int cell : {1, 2}) {
+        EXPECT_TRUE(PointLit(face, cell)) << "cell " << cell;
+        EXPECT_EQ(LitSegments(face, cell), "0000000") << "cell " << cell;
+    }
+    EXPECT_EQ(CountColor(CellArea(face, 3), QRect(0, 0, CellW, CellH), Background), CellW * CellH);
+    seg.SetCaption("5...");
+    EXPECT_EQ(Face(seg), face);
+}
+
 TEST(SevenSeg, CaptionCellsTakeAPointOnlyAfterACharacter)
 {
     const auto cells = [](const QString& caption) {
@@ -145,7 +171,7 @@ TEST(SevenSeg, CaptionCellsTakeAPointOnlyAfterACharacter)
     EXPECT_EQ(cells(".5"), ". 5 ");
     EXPECT_EQ(cells("1,5"), "1* 5 ");
     EXPECT_EQ(cells("1.."), "1* . "); // the second point has no character before it
-    EXPECT_EQ(cells("..,"), ". . , ");
+    EXPECT_EQ(cells("..,"), ". . . "); // a lone comma is the point-only cell as well
     EXPECT_EQ(cells("9."), "9* ");
     EXPECT_EQ(cells(""), "");
 }

@@ -7,6 +7,7 @@
 #include "pixels.h"
 #include "qstring_printer.h"
 
+#include <QPalette>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -66,6 +67,17 @@ inline int TextWidth(const QString& text)
     vek::TBitmap bitmap(1, 1);
     bitmap.Canvas()->Font()->SetFromQFont(QFont());
     return bitmap.Canvas()->TextWidth(text);
+}
+
+// Makes parent a width x height panel painted in color, for transparent buttons to
+// stand on.
+inline void PaintedParent(QWidget& parent, const QColor& color, int width, int height)
+{
+    parent.resize(width, height);
+    parent.setAutoFillBackground(true);
+    QPalette palette = parent.palette();
+    palette.setColor(QPalette::Window, color);
+    parent.setPalette(palette);
 }
 
 inline void Click(QWidget* widget, int x, int y)

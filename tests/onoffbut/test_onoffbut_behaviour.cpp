@@ -4,6 +4,7 @@
 
 #include <frame/core/errors.h>
 
+#include <QSignalSpy>
 #include <QTemporaryDir>
 
 using namespace vek;
@@ -69,12 +70,33 @@ TEST(OnOffButMouse, SpeedButtonIsOnOnlyWhilePressed)
     QTest::mouseRelease(&button, Qt::LeftButton, Qt::NoModifier, QPoint(50, 25));
     EXPECT_FALSE(button.OnOff());
     EXPECT_EQ(clicks, 1);
+}
 
-    // Released after leaving the glyph: off again, but no click.
-    QTest::mousePress(&button, Qt::LeftButton, Qt::NoModifier, QPoint(50, 25));
-    QTest::mouseRelease(&button, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
-    EXPECT_FALSE(button.OnOff());
-    EXPECT_EQ(clicks, 1);
+// A press dragged off the glyph before its release is no click: no OnClick, no
+// clicked(), and the speed button stays on, showing its on image.
+TEST(OnOffButMouse, SpeedButtonReleasedOffTheGlyphStaysOnWithoutAClick)
+{
+    TOnOffBut button;
+    button.SetMode(TOnOffBut::oobmSpeedBut);
+    int clicks = 0;
+    button.OnClick = [&](TObject*) { ++clicks; };
+    QSignalSpy clickedSpy(&button, &TOnOffBut::clicked);
+    QSignalSpy stateSpy(&button, &TOnOffBut::checkedChanged);
+    // Just outside the glyph cell on each side, and far off in a corner.
+    for (const QPoint release : {QPoint(35, 25), QPoint(65, 25), QPoint(50, 18),
+                                 QPoint(50, 36), QPoint(5, 5)}) {
+        SCOPED_TRACE(testing::Message() << "released at " << release.x() << "," << release.y());
+        button.SetOnOff(false);
+        stateSpy.clear();
+        QTest::mousePress(&button, Qt::LeftButton, Qt::NoModifier, QPoint(50, 25));
+        QTest::mouseRelease(&button, Qt::LeftButton, Qt::NoModifier, release);
+        EXPECT_TRUE(button.OnOff());
+        EXPECT_EQ(stateSpy.count(), 1); // the press only
+        EXPECT_EQ(clicks, 0);
+        EXPECT_EQ(clickedSpy.count(), 0);
+        EXPECT_EQ(GlyphMismatches(Face(button), 36, 19, StateImage("COLSLIDELR", true, true),
+                                  ColorToRGB(clBtnFace)), 0);
+    }
 }
 
 TEST(OnOffButMouse, DisabledButtonIgnoresTheMouse)

@@ -197,11 +197,7 @@ TEST(OnOffButCaptions, EnabledCaptionsInColorTextDisabledOnesEngraved)
 TEST(OnOffButLook, TransparentButtonShowsTheParentAroundGlyphCaptionsAndFrame)
 {
     QWidget parent;
-    parent.resize(200, 60);
-    parent.setAutoFillBackground(true);
-    QPalette palette = parent.palette();
-    palette.setColor(QPalette::Window, Qt::red);
-    parent.setPalette(palette);
+    PaintedParent(parent, Qt::red, 200, 60);
     auto* button = new TOnOffBut(&parent);
     button->SetBounds(0, 0, 200, 50); // centred: glyph cell at (85, 16)
     button->Font()->SetQuality(fqNonAntialiased);
@@ -232,11 +228,7 @@ TEST(OnOffButLook, InvisibleButtonIsNotPainted)
 TEST(OnOffButLook, TransparentCaptionEdgesBlendIntoTheParent)
 {
     QWidget parent;
-    parent.resize(200, 50);
-    parent.setAutoFillBackground(true);
-    QPalette palette = parent.palette();
-    palette.setColor(QPalette::Window, Qt::black);
-    parent.setPalette(palette);
+    PaintedParent(parent, Qt::black, 200, 50);
     auto* button = new TOnOffBut(&parent);
     button->SetBounds(0, 0, 200, 50);
     button->SetFrameStyle(fsNone);

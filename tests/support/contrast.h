@@ -2,6 +2,8 @@
 // background they are drawn on. Self-contained (Qt only), so any test can include it.
 #pragma once
 
+#include <frame/canvas/colors.h>
+
 #include <QImage>
 #include <QRect>
 #include <QRgb>
@@ -41,6 +43,12 @@ inline double InkContrast(const QImage& image, const QRect& area, QRgb backgroun
         for (int x = inside.left(); x <= inside.right(); ++x)
             best = std::max(best, ContrastRatio(image.pixel(x, y), background));
     return best;
+}
+
+// The same for a background given as a TColor.
+inline double TextContrast(const QImage& image, const QRect& area, vek::TColor background)
+{
+    return InkContrast(image, area, vek::ToQRgb(background));
 }
 
 /// One piece of text: where it is, how many pixels the glyphs changed and the strongest

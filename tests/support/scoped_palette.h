@@ -48,4 +48,13 @@ inline QPalette DarkPalette()
     return palette;
 }
 
+// The palette with its disabled texts (window, base and button text) in color. Standard
+// disabled text is faded on purpose; a test of legibility wants one meant to be read.
+inline QPalette WithDisabledText(QPalette palette, const QColor& color)
+{
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(QPalette::Disabled, role, color);
+    return palette;
+}
+
 } // namespace vektest
