@@ -3,11 +3,7 @@
 // run time can be compared with one created in the changed state.
 #pragma once
 
-<<<<<<< HEAD
 #include "scoped_palette.h" // DarkPalette()
-=======
-#include "scoped_palette.h" // DarkPalette
->>>>>>> h-faults
 
 #include <QWidget>
 
