@@ -24,6 +24,8 @@ namespace vek {
 
 namespace meter {
 
+struct TickStep;
+
 // The control size at which the given layout gets the scale radius `radius` (the
 // inverse of the layout geometry) with the given rims.
 QSize SizeForRadius(TMeter::TMeterLayout layout, double radius, int rimSide, int rimTop,
@@ -153,7 +155,8 @@ struct TMeter::Private {
     void PaintBackground(TCanvas* c);
     void PaintRangeBands(TCanvas* c);
     void PaintScale(TCanvas* c);
-    void PaintLinearTicks(TCanvas* c, double first, double step, double dx, double dy);
+    void PaintMinorTicks(TCanvas* c, const meter::TickStep& ticks);
+    void PaintLinearTicks(TCanvas* c, const meter::TickStep& ticks, double dx, double dy);
     void PaintDecadeTicks(TCanvas* c, double dx, double dy);
     void PaintSparseDecadeTicks(TCanvas* c, double dx, double dy);
     void PaintMajorTick(TCanvas* c, double t, bool withLabel, double dx, double dy);
