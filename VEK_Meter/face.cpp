@@ -109,7 +109,7 @@ void TMeter::Private::PaintScale(TCanvas* c)
     const bool manyDecades = decades && meter::DecadeCount(min, max) > 2 * meterNrTicks;
     if (meterShortTicks && ticks.step != 0 && !manyDecades)
         PaintMinorTicks(c, ticks);
-    c->Font()->Assign(q->Font());
+    SetTextFont(c, q->Font());
     const QString maxLabel = meter::TickLabel(max, meterDecPlaces);
     const double dx = c->TextWidth(maxLabel) / 2.0 + 15;
     const double dy = c->TextHeight(maxLabel) / 2.0 + 15;
@@ -223,10 +223,26 @@ void TMeter::Private::PaintLabel(TCanvas* c, double t, double dx, double dy)
 
 void TMeter::Private::PaintCaption(TCanvas* c)
 {
-    c->Font()->Assign(&fontCaption);
+    SetTextFont(c, &fontCaption);
     const int x = centerX - c->TextWidth(caption) / 2;
     const int y = centerY - int(Round(meterRadius / 3)) - c->TextHeight(caption) / 2;
     PaintText(c, x, y, caption);
+}
+
+// The dial is white by default and keeps its colors under a dark palette, like the face
+// of a real instrument; text in the palette's (then light) text color would vanish on
+// it. So text on a fixed dial is fixed too, dark or light as the dial needs, and text
+// follows the palette where the dial does. A fixed font color is the user's choice and
+// stays.
+TColor TMeter::Private::DialColor() const
+{
+    return backGroundImg.isEmpty() ? colorBakG : backgroundTone;
+}
+
+void TMeter::Private::SetTextFont(TCanvas* c, const TFont* font)
+{
+    c->Font()->Assign(font);
+    c->Font()->SetColor(TextColorOn(font->Color(), DialColor()));
 }
 
 void TMeter::Private::PaintText(TCanvas* c, int x, int y, const QString& text)
@@ -234,7 +250,7 @@ void TMeter::Private::PaintText(TCanvas* c, int x, int y, const QString& text)
     if (q->isEnabled())
         c->TextOut(x, y, text);
     else
-        DrawEngravedText(c, x, y, text, clGray, x + 1);
+        DrawEngravedTextOn(c, x, y, text, clGray, x + 1, DialColor());
 }
 
 } // namespace vek

@@ -104,6 +104,7 @@ struct TMeter::Private {
     QSize geometrySize;
 
     TBitmap auxBGBmp{10, 10};
+    TColor backgroundTone = clWhite; // the mean color of auxBGBmp
     TBitmap auxACBmp{10, 10};
     TBitmap auxACMaskBmp{10, 10};
 
@@ -147,6 +148,7 @@ struct TMeter::Private {
     bool FullDiscHub() const;
 
     // images.cpp
+    void LoadBackground(const QString& name);
     void LoadBackgroundQuietly();
     void LoadAnchorImage();
 
@@ -163,6 +165,12 @@ struct TMeter::Private {
     void PaintMinorTick(TCanvas* c, double t);
     void PaintLabel(TCanvas* c, double t, double dx, double dy);
     void PaintCaption(TCanvas* c);
+    // What the tick labels and the caption stand on: the dial color, or the mean color
+    // of the background image.
+    TColor DialColor() const;
+    // The canvas font becomes a copy of font, in a color from the same source as the
+    // dial's (fixed or following the palette).
+    void SetTextFont(TCanvas* c, const TFont* font);
     // Text of the face: plain while the meter is enabled, engraved while it is not.
     void PaintText(TCanvas* c, int x, int y, const QString& text);
 

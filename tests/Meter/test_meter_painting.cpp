@@ -200,6 +200,90 @@ TEST(MeterPainting, CaptionInItsOwnFont)
     EXPECT_GT(reddish, 10);
 }
 
+// The labels of 0.0 .. 1.0 and the caption "mV" on a meter without a needle and with the
+// scale in the dial's color: the pixel of their text that contrasts most with the dial.
+TColor StrongestInk(TMeter& meter, TColor dial)
+{
+    meter.NeedleLayout()->SetVisible(false);
+    meter.SetColorScale(dial);
+    meter.SetCaption("mV");
+    const QImage face = Face(meter);
+    // Inside the dial window, below the lamps and above the hub.
+    const QRect text(20, 30, 257, 130);
+    TColor strongest = dial;
+    for (int y = text.top(); y <= text.bottom(); ++y)
+        for (int x = text.left(); x <= text.right(); ++x)
+            if (vektest::ContrastRatio(ColorAt(face, x, y), dial) >
+                vektest::ContrastRatio(strongest, dial))
+                strongest = ColorAt(face, x, y);
+    return strongest;
+}
+
+QPalette DarkTheme()
+{
+    QPalette dark = QApplication::palette();
+    for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
+        dark.setColor(role, QColor(35, 35, 40));
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        dark.setColor(role, QColor(225, 225, 225));
+    dark.setColor(QPalette::Disabled, QPalette::WindowText, QColor(110, 110, 110));
+    return dark;
+}
+
+bool Lighter(TColor a, TColor b)
+{
+    return qGray(ToQRgb(a)) > qGray(ToQRgb(b));
+}
+
+// Text and the dial behind it come from one source: text in a system color (the default
+// font's window text) is black or white on a fixed dial, whatever the palette, and
+// follows the palette on a dial in a system color. A fixed font color is kept.
+TEST(MeterPainting, TextColorsPairWithTheDial)
+{
+    {
+        vektest::ScopedPalette dark(DarkTheme());
+        TMeter fixedDial; // white, as by default
+        EXPECT_EQ(StrongestInk(fixedDial, clWhite), clBlack);
+
+        TMeter themedDial;
+        themedDial.SetColorBakG(clWindow);
+        const TColor base = ColorToRGB(clWindow);
+        const TColor ink = StrongestInk(themedDial, base);
+        EXPECT_TRUE(Lighter(ink, base));
+        EXPECT_GE(vektest::ContrastRatio(ink, base), 7);
+
+        TMeter red;
+        red.Font()->SetColor(clMaroon);
+        red.FontCaption()->SetColor(clMaroon);
+        EXPECT_EQ(StrongestInk(red, clWhite), clMaroon);
+
+        TMeter disabled; // engraved: gray ink with a white ghost, as on a light palette
+        disabled.setEnabled(false);
+        EXPECT_EQ(StrongestInk(disabled, clWhite), clGray);
+    }
+    TMeter darkDial; // under the light palette
+    darkDial.SetColorBakG(0x302010);
+    EXPECT_EQ(StrongestInk(darkDial, 0x302010), clWhite);
+    darkDial.setEnabled(false); // one gray copy, no white ghost
+    EXPECT_EQ(StrongestInk(darkDial, 0x302010), clGray);
+}
+
+// With a background picture the text takes its color from the picture's mean color.
+TEST(MeterPainting, TextOnABackgroundPicture)
+{
+    QTemporaryDir dir;
+    QImage night(40, 40, QImage::Format_RGB32);
+    night.fill(QColor(20, 30, 60));
+    for (int x = 0; x < 40; x += 4) // a little detail that does not change the mean much
+        night.setPixel(x, x, qRgb(200, 200, 200));
+    const QString name = dir.filePath("night.png");
+    ASSERT_TRUE(night.save(name));
+    TMeter meter;
+    meter.SetBkgndFillMode(bfTile);
+    meter.SetBackGroundImg(name);
+    EXPECT_EQ(StrongestInk(meter, RGB(20, 30, 60)), clWhite);
+}
+
 TEST(MeterPainting, HooksDrawAndReplace)
 {
     TMeter meter;
