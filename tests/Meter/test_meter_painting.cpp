@@ -13,7 +13,11 @@
 
 using namespace vek;
 using metertest::Current;
+using metertest::ColumnInk;
+using metertest::CountInk;
 using metertest::Face;
+using metertest::InkCover;
+using metertest::RowInk;
 using vektest::ColorAt;
 
 namespace {
@@ -22,26 +26,30 @@ TColor Cover() { return ColorToRGB(clBtnFace); }
 
 } // namespace
 
+// The needle's edges are antialiased: the probes lie inside its head and the tip is
+// found as the first ink below the scale arc.
 TEST(MeterPainting, NeedleTipAndShadow)
 {
     TMeter meter;
-    meter.SetValue(0.5); // straight up, tip at (148, 191 - 171)
+    meter.SetMeterShortTicks(false); // nothing else in the column of the tip
+    meter.SetValue(0.5);             // straight up, tip at (148, 191 - 171)
     QImage face = Face(meter);
-    EXPECT_EQ(ColorAt(face, 148, 20), clBlack);
-    EXPECT_EQ(ColorAt(face, 148, 19), clNavy); // the minor tick at 0.5 ends just above
-    EXPECT_EQ(ColorAt(face, 146, 20), clWhite);
+    const QRect belowTheArc(148, 18, 1, 10);
+    EXPECT_EQ(vektest::InkBounds(face, belowTheArc, clWhite).top(), 20);
     EXPECT_EQ(ColorAt(face, 148, 30), clSilver); // inside the closed arrow head
+    EXPECT_EQ(ColorAt(face, 142, 33), clWhite);  // beside it
 
     meter.NeedleLayout()->SetShadowDx(3);
     meter.NeedleLayout()->SetShadowDy(3);
     face = Current(meter);
-    EXPECT_EQ(ColorAt(face, 145, 17), clGray); // tip of the shadow, up and left
-    EXPECT_EQ(ColorAt(face, 148, 20), clBlack);
+    EXPECT_EQ(ColorAt(face, 142, 33), clGray); // inside the shadow's head, up and left
+    EXPECT_EQ(ColorAt(face, 148, 30), clSilver);
+    EXPECT_EQ(vektest::InkBounds(face, belowTheArc, clWhite).top(), 20);
 
     meter.NeedleLayout()->SetVisible(false);
     face = Current(meter);
     EXPECT_EQ(ColorAt(face, 148, 30), clWhite);
-    EXPECT_EQ(ColorAt(face, 145, 17), clWhite);
+    EXPECT_EQ(ColorAt(face, 142, 33), clWhite);
 }
 
 TEST(MeterPainting, ThickNeedleAndSecondNeedle)
@@ -99,8 +107,17 @@ TEST(MeterPainting, FullDiscHubForWideSweeps)
     const QImage face = Current(meter);
     EXPECT_EQ(ColorAt(face, cx, cy), Cover());
     EXPECT_EQ(ColorAt(face, cx, cy + 20), Cover());
-    EXPECT_EQ(ColorAt(face, cx, cy - 24), 0xFFFFFFu); // lit top of the rim
-    EXPECT_EQ(ColorAt(face, cx, cy + 30), clWhite);   // no post below
+    // The rim: lit (white) over the upper left half, shaded (gray) over the lower right.
+    // Antialiased, the gray arc's darkest pixel is at least half gray.
+    auto darkest = [&face](int x, int y0, int y1) {
+        int gray = 255;
+        for (int y = y0; y <= y1; ++y)
+            gray = std::min(gray, qGray(face.pixel(x, y)));
+        return gray;
+    };
+    EXPECT_LE(darkest(cx + 10, cy + 18, cy + 26), (0x80 + 0xFF) / 2);
+    EXPECT_GE(darkest(cx - 10, cy - 26, cy - 18), qGray(ToQRgb(Cover())));
+    EXPECT_EQ(ColorAt(face, cx, cy + 30), clWhite); // no post below
 }
 
 TEST(MeterPainting, LimitLampsFollowTheFlags)
@@ -327,19 +344,20 @@ TEST(MeterPainting, ExtremeRangesTerminateAndDrawAScale)
     linear.SetMeterMinValue(-1e308);
     linear.SetMeterMaxValue(1e308);
     linear.SetValue(0);
-    EXPECT_GT(vektest::CountColor(Face(linear), QRect(10, 8, 277, 100), clNavy), 100);
+    const QRect scale(10, 8, 277, 100);
+    EXPECT_GT(CountInk(Face(linear), scale, clNavy, clWhite), 100);
 
     TMeter narrow;
     narrow.SetMeterMaxValue(1e300);
     narrow.SetMeterMinValue(std::nextafter(1e300, 0.0));
-    EXPECT_GT(vektest::CountColor(Face(narrow), QRect(10, 8, 277, 100), clNavy), 100);
+    EXPECT_GT(CountInk(Face(narrow), scale, clNavy, clWhite), 100);
 
     TMeter logarithmic;
     logarithmic.SetMeterMaxValue(1e300);
     logarithmic.SetMeterMinValue(1e-99);
     logarithmic.SetLogarithmic(true);
     logarithmic.SetValue(1);
-    EXPECT_GT(vektest::CountColor(Face(logarithmic), QRect(10, 8, 277, 100), clNavy), 100);
+    EXPECT_GT(CountInk(Face(logarithmic), scale, clNavy, clWhite), 100);
 }
 
 // A value change repaints only around the needles; the result must not differ from a
@@ -497,24 +515,28 @@ TEST(MeterScale, LineTicksAndVisibility)
 {
     TMeter meter;
     meter.NeedleLayout()->SetVisible(false);
-    // (142, 16) lies on the scale arc at 92 degrees, between two minor ticks.
+    // The scale arc crosses column 142 (92 degrees, between two minor ticks) at row 16;
+    // antialiased, its one pixel of ink may spread over two rows.
     QImage face = Face(meter);
-    EXPECT_EQ(ColorAt(face, 142, 16), clNavy);
-    // The minor tick at 0.5 runs from R to R - 4 (rows 16..19), the major one at 0.4
-    // (99 degrees) from R to R - 8.
+    EXPECT_NEAR(ColumnInk(face, 142, 13, 19, clNavy, clWhite), 1, 0.35);
+    EXPECT_GT(InkCover(face, 142, 16, clNavy, clWhite), 0.5);
+    // The minor tick at 0.5 is straight up: it runs from R to R - 4 (rows 16..19).
     EXPECT_EQ(vektest::ColumnPattern(face, 148, 14, 22, clNavy), "..####...");
-    const int minorInk = vektest::CountColor(face, QRect(10, 8, 277, 60), clNavy);
+    const QRect scale(10, 8, 277, 60);
+    const int minorInk = CountInk(face, scale, clNavy, clWhite);
 
     meter.SetMeterShortTicks(false);
-    EXPECT_EQ(vektest::ColumnPattern(Current(meter), 148, 14, 22, clNavy), "..#......");
-    EXPECT_LT(vektest::CountColor(Current(meter), QRect(10, 8, 277, 60), clNavy), minorInk);
+    face = Current(meter);
+    EXPECT_NEAR(ColumnInk(face, 148, 13, 19, clNavy, clWhite), 1, 0.35); // the arc alone
+    EXPECT_EQ(ColumnInk(face, 148, 18, 24, clNavy, clWhite), 0);
+    EXPECT_LT(CountInk(face, scale, clNavy, clWhite), minorInk);
 
     meter.SetMeterScaleLine(false);
-    EXPECT_EQ(ColorAt(Current(meter), 142, 16), clWhite);
+    EXPECT_EQ(ColumnInk(Current(meter), 142, 13, 19, clNavy, clWhite), 0);
 
     meter.SetScaleVisible(false);
     face = Current(meter);
-    EXPECT_EQ(vektest::CountColor(face, face.rect(), clNavy), 0);
+    EXPECT_EQ(CountInk(face, face.rect(), clNavy, clWhite), 0);
     EXPECT_EQ(vektest::CountColor(face, QRect(10, 30, 277, 60), clBlack), 0); // no labels
 }
 
@@ -528,7 +550,11 @@ TEST(MeterScale, FullCircleArcIsClosed)
     const int cx = meter.MeterCenterX();
     const int cy = meter.MeterCenterY();
     const int R = int(std::lround(meter.MeterRadius()));
-    EXPECT_EQ(ColorAt(face, cx + R, cy), clNavy);
-    EXPECT_EQ(ColorAt(face, cx - R, cy), clNavy);
-    EXPECT_EQ(ColorAt(face, cx, cy - R), clNavy);
+    // Around the whole circle, the arc leaves its pixel of ink in every row and column
+    // it crosses (the minor ticks are off, the major ones lie elsewhere).
+    EXPECT_NEAR(RowInk(face, cy, cx + R - 3, cx + R + 3, clNavy, clWhite), 1, 0.35);
+    EXPECT_NEAR(RowInk(face, cy, cx - R - 3, cx - R + 3, clNavy, clWhite), 1, 0.35);
+    EXPECT_NEAR(ColumnInk(face, cx, cy - R - 3, cy - R + 3, clNavy, clWhite), 1, 0.35);
+    // Beside the tick of min and max at the bottom.
+    EXPECT_NEAR(ColumnInk(face, cx + 5, cy + R - 3, cy + R + 3, clNavy, clWhite), 1, 0.35);
 }
