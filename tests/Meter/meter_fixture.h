@@ -54,24 +54,29 @@ inline double InkCover(const QImage& image, int x, int y, vek::TColor ink, vek::
     return cover;
 }
 
-// The ink of a column from y0 to y1, both included, in pixels.
-inline double ColumnInk(const QImage& image, int x, int y0, int y1, vek::TColor ink,
-                        vek::TColor background)
+// The ink inside area, in pixels.
+inline double InkIn(const QImage& image, const QRect& area, vek::TColor ink, vek::TColor background)
 {
     double sum = 0;
-    for (int y = y0; y <= y1; ++y)
-        sum += InkCover(image, x, y, ink, background);
+    const QRect clipped = area.intersected(image.rect());
+    for (int y = clipped.top(); y <= clipped.bottom(); ++y)
+        for (int x = clipped.left(); x <= clipped.right(); ++x)
+            sum += InkCover(image, x, y, ink, background);
     return sum;
 }
 
-// The ink of a row from x0 to x1, both included, in pixels.
+// The ink of a column from y0 to y1, both included.
+inline double ColumnInk(const QImage& image, int x, int y0, int y1, vek::TColor ink,
+                        vek::TColor background)
+{
+    return InkIn(image, QRect(x, y0, 1, y1 - y0 + 1), ink, background);
+}
+
+// The ink of a row from x0 to x1, both included.
 inline double RowInk(const QImage& image, int y, int x0, int x1, vek::TColor ink,
                      vek::TColor background)
 {
-    double sum = 0;
-    for (int x = x0; x <= x1; ++x)
-        sum += InkCover(image, x, y, ink, background);
-    return sum;
+    return InkIn(image, QRect(x0, y, x1 - x0 + 1, 1), ink, background);
 }
 
 // The number of pixels inside area that the ink covers at least half.
