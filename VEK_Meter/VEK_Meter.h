@@ -216,7 +216,11 @@ public:
     /// default empty.
     QString Caption() const;
     void SetCaption(const QString& value);
-    /// Dial background; default clWhite.
+    /// Dial background; default clWhite. The tick labels and the caption take their color
+    /// from the same source: on a fixed color (the default) a system font color such as
+    /// the default clWindowText is drawn black or white, whichever reads on the dial, under
+    /// every palette; on a system color (clWindow) the text follows the palette with the
+    /// dial. A fixed font color is always kept.
     TColor ColorBakG() const;
     void SetColorBakG(TColor value);
     VEK_COLOR_PROPERTY(ColorBakG, clWhite)

@@ -107,18 +107,9 @@ void TMeter::Private::PaintScale(TCanvas* c)
     // Over many decades the linear minor ticks would all crowd into the last one or two;
     // the decade ticks bring their own minor ticks there.
     const bool manyDecades = decades && meter::DecadeCount(min, max) > 2 * meterNrTicks;
-    if (meterShortTicks && ticks.step != 0 && !manyDecades) {
-        const double m = ticks.step / ticks.subdivisions;
-        const double g0 = ticks.first - ticks.step;
-        for (int i = 0;; ++i) {
-            const double t = g0 + i * m;
-            if (std::fabs(Frac((t - ticks.first) / ticks.step)) > 1e-5 && t >= min)
-                PaintMinorTick(c, t);
-            if (!(t + m <= max + 0.001 * m))
-                break;
-        }
-    }
-    c->Font()->Assign(q->Font());
+    if (meterShortTicks && ticks.step != 0 && !manyDecades)
+        PaintMinorTicks(c, ticks);
+    SetTextFont(c, q->Font());
     const QString maxLabel = meter::TickLabel(max, meterDecPlaces);
     const double dx = c->TextWidth(maxLabel) / 2.0 + 15;
     const double dy = c->TextHeight(maxLabel) / 2.0 + 15;
@@ -127,15 +118,29 @@ void TMeter::Private::PaintScale(TCanvas* c)
     else if (decades)
         PaintDecadeTicks(c, dx, dy);
     else
-        PaintLinearTicks(c, ticks.first, ticks.step, dx, dy);
+        PaintLinearTicks(c, ticks, dx, dy);
 }
 
-void TMeter::Private::PaintLinearTicks(TCanvas* c, double first, double step, double dx, double dy)
+// Minor ticks from the major tick before the first one on, skipping the major ticks.
+void TMeter::Private::PaintMinorTicks(TCanvas* c, const meter::TickStep& ticks)
+{
+    const double m = ticks.step / ticks.subdivisions;
+    for (int j = 0;; ++j) {
+        const double t = meter::MinorTick(ticks, j);
+        if (j % ticks.subdivisions != 0 && t >= meterMinValue)
+            PaintMinorTick(c, t);
+        if (!(meter::MinorTick(ticks, j + 1) <= meterMaxValue + 0.001 * m))
+            break;
+    }
+}
+
+void TMeter::Private::PaintLinearTicks(TCanvas* c, const meter::TickStep& ticks, double dx,
+                                       double dy)
 {
     for (int i = 0;; ++i) {
-        const double t = first + i * step;
-        PaintMajorTick(c, t, true, dx, dy);
-        if (step == 0 || !(t + step <= meterMaxValue + 0.001 * step))
+        PaintMajorTick(c, meter::MajorTick(ticks, i), true, dx, dy);
+        if (ticks.step == 0 ||
+            !(meter::MajorTick(ticks, i + 1) <= meterMaxValue + 0.001 * ticks.step))
             break;
     }
 }
@@ -218,10 +223,26 @@ void TMeter::Private::PaintLabel(TCanvas* c, double t, double dx, double dy)
 
 void TMeter::Private::PaintCaption(TCanvas* c)
 {
-    c->Font()->Assign(&fontCaption);
+    SetTextFont(c, &fontCaption);
     const int x = centerX - c->TextWidth(caption) / 2;
     const int y = centerY - int(Round(meterRadius / 3)) - c->TextHeight(caption) / 2;
     PaintText(c, x, y, caption);
+}
+
+// The dial is white by default and keeps its colors under a dark palette, like the face
+// of a real instrument; text in the palette's (then light) text color would vanish on
+// it. So text on a fixed dial is fixed too, dark or light as the dial needs, and text
+// follows the palette where the dial does. A fixed font color is the user's choice and
+// stays.
+TColor TMeter::Private::DialColor() const
+{
+    return backGroundImg.isEmpty() ? colorBakG : backgroundTone;
+}
+
+void TMeter::Private::SetTextFont(TCanvas* c, const TFont* font)
+{
+    c->Font()->Assign(font);
+    c->Font()->SetColor(TextColorOn(font->Color(), DialColor()));
 }
 
 void TMeter::Private::PaintText(TCanvas* c, int x, int y, const QString& text)
@@ -229,7 +250,7 @@ void TMeter::Private::PaintText(TCanvas* c, int x, int y, const QString& text)
     if (q->isEnabled())
         c->TextOut(x, y, text);
     else
-        DrawEngravedText(c, x, y, text, clGray, x + 1);
+        DrawEngravedTextOn(c, x, y, text, clGray, x + 1, DialColor());
 }
 
 } // namespace vek

@@ -33,8 +33,9 @@ TRect BoundsOf(const QVector<TPoint>& points)
         top = std::min(top, p.y());
         bottom = std::max(bottom, p.y());
     }
-    // One pixel of outline around the corner points.
-    return TRect(left - 1, top - 1, right + 2, bottom + 2);
+    // The outline around the corner points, with its antialiased fringe and the miter of
+    // the pointed arrow tip, stays within two pixels of them.
+    return TRect(left - 2, top - 2, right + 3, bottom + 3);
 }
 
 } // namespace

@@ -30,7 +30,7 @@ void TMeter::SetBackGroundImg(const QString& value)
         d->backGroundImg = value;
         return;
     } else {
-        d->auxBGBmp.LoadFromFile(value);
+        d->LoadBackground(value);
         d->backGroundImg = value;
     }
     Paint();
@@ -47,11 +47,20 @@ void TMeter::SetAnchorImage(const QString& value)
     Paint();
 }
 
+// The picture, and its mean color, which decides the color of text on it.
+void TMeter::Private::LoadBackground(const QString& name)
+{
+    auxBGBmp.LoadFromFile(name);
+    const QImage& image = auxBGBmp.Image();
+    backgroundTone = FromQRgb(image.scaled(1, 1, Qt::IgnoreAspectRatio,
+                                           Qt::SmoothTransformation).pixel(0, 0));
+}
+
 // Stored settings are being applied: an unreadable file only clears the name.
 void TMeter::Private::LoadBackgroundQuietly()
 {
     try {
-        auxBGBmp.LoadFromFile(backGroundImg);
+        LoadBackground(backGroundImg);
     } catch (const EInvalidGraphic&) {
         backGroundImg.clear();
     }

@@ -24,6 +24,8 @@ namespace vek {
 
 namespace meter {
 
+struct TickStep;
+
 // The control size at which the given layout gets the scale radius `radius` (the
 // inverse of the layout geometry) with the given rims.
 QSize SizeForRadius(TMeter::TMeterLayout layout, double radius, int rimSide, int rimTop,
@@ -102,6 +104,7 @@ struct TMeter::Private {
     QSize geometrySize;
 
     TBitmap auxBGBmp{10, 10};
+    TColor backgroundTone = clWhite; // the mean color of auxBGBmp
     TBitmap auxACBmp{10, 10};
     TBitmap auxACMaskBmp{10, 10};
 
@@ -145,6 +148,7 @@ struct TMeter::Private {
     bool FullDiscHub() const;
 
     // images.cpp
+    void LoadBackground(const QString& name);
     void LoadBackgroundQuietly();
     void LoadAnchorImage();
 
@@ -153,13 +157,20 @@ struct TMeter::Private {
     void PaintBackground(TCanvas* c);
     void PaintRangeBands(TCanvas* c);
     void PaintScale(TCanvas* c);
-    void PaintLinearTicks(TCanvas* c, double first, double step, double dx, double dy);
+    void PaintMinorTicks(TCanvas* c, const meter::TickStep& ticks);
+    void PaintLinearTicks(TCanvas* c, const meter::TickStep& ticks, double dx, double dy);
     void PaintDecadeTicks(TCanvas* c, double dx, double dy);
     void PaintSparseDecadeTicks(TCanvas* c, double dx, double dy);
     void PaintMajorTick(TCanvas* c, double t, bool withLabel, double dx, double dy);
     void PaintMinorTick(TCanvas* c, double t);
     void PaintLabel(TCanvas* c, double t, double dx, double dy);
     void PaintCaption(TCanvas* c);
+    // What the tick labels and the caption stand on: the dial color, or the mean color
+    // of the background image.
+    TColor DialColor() const;
+    // The canvas font becomes a copy of font, in a color from the same source as the
+    // dial's (fixed or following the palette).
+    void SetTextFont(TCanvas* c, const TFont* font);
     // Text of the face: plain while the meter is enabled, engraved while it is not.
     void PaintText(TCanvas* c, int x, int y, const QString& text);
 

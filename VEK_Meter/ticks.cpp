@@ -43,6 +43,41 @@ QString Scientific(double value, int decimals)
     return mantissa + QLatin1Char('e') + QString::number(exponent);
 }
 
+// Above 2^52 consecutive doubles are more than one apart: tick indices stop being exact.
+constexpr double ExactIndexLimit = 4503599627370496.0;
+
+// The first tick is the first multiple of the step not below min - 0.1 % of a step.
+// Counting starts one step below min / step truncated, at most two steps short of it.
+void PlaceFirst(double min, TickStep& ticks)
+{
+    const double sign = ticks.step > 0 ? 1.0 : -1.0;
+    const double tolerance = 0.001 * std::fabs(ticks.step);
+    auto belowMin = [&](double tick) { return (min - tick) * sign > tolerance; };
+    const double start = Int(min / ticks.step) - 1;
+    if (std::fabs(start) < ExactIndexLimit) {
+        double k = start;
+        for (int i = 0; i < 4 && belowMin(k * ticks.step); ++i)
+            ++k;
+        ticks.firstIndex = k;
+        ticks.first = k * ticks.step;
+        return;
+    }
+    // A step too fine to count from zero at min's magnitude (a scale from 1e300 to the
+    // next double): walk from min's neighbourhood instead; zero is far away there.
+    ticks.firstIndex = std::nan("");
+    double first = start * ticks.step;
+    for (int i = 0; i < 4 && belowMin(first); ++i)
+        first += ticks.step;
+    ticks.first = belowMin(first) ? min : first;
+}
+
+// A tick counted from a first tick that is not itself counted from zero lands beside
+// zero by the rounding of the additions.
+double SnapToZero(double value, double step)
+{
+    return std::fabs(value) < 1e-9 * std::fabs(step) ? 0.0 : value;
+}
+
 } // namespace
 
 TickStep CalcTickStep(double min, double max, int wanted)
@@ -50,6 +85,7 @@ TickStep CalcTickStep(double min, double max, int wanted)
     TickStep result;
     if (max == min) {
         result.first = min;
+        result.firstIndex = std::nan("");
         return result;
     }
     const double sign = max > min ? 1.0 : -1.0;
@@ -68,16 +104,23 @@ TickStep CalcTickStep(double min, double max, int wanted)
         result.subdivisions = 5;
     }
     result.step *= sign;
-
-    // Start one step below min and walk up; the walk is short unless the step is too
-    // fine to move a value of min's magnitude, which the bound catches.
-    double first = (Int(min / result.step) - 1) * result.step;
-    for (int i = 0; i < 4 && (min - first) * sign > 0.001 * std::fabs(result.step); ++i)
-        first += result.step;
-    if ((min - first) * sign > 0.001 * std::fabs(result.step))
-        first = min;
-    result.first = first;
+    PlaceFirst(min, result);
     return result;
+}
+
+double MajorTick(const TickStep& ticks, int i)
+{
+    if (std::isnan(ticks.firstIndex))
+        return SnapToZero(ticks.first + i * ticks.step, ticks.step);
+    return (ticks.firstIndex + i) * ticks.step;
+}
+
+double MinorTick(const TickStep& ticks, int j)
+{
+    const int n = ticks.subdivisions;
+    if (std::isnan(ticks.firstIndex))
+        return SnapToZero(ticks.first - ticks.step + j * (ticks.step / n), ticks.step);
+    return ((ticks.firstIndex - 1) * n + j) * ticks.step / n;
 }
 
 QString TickLabel(double value, int decimals)

@@ -35,9 +35,6 @@ TMeter* MakeMeter(QWidget* parent, TMeter::TMeterLayout layout, const QString& c
     captionFont.setPixelSize(16);
     captionFont.setBold(true);
     meter->FontCaption()->SetFromQFont(captionFont);
-    // The dials have fixed light colors: their text stays dark under a dark theme too.
-    meter->Font()->SetColor(clBlack);
-    meter->FontCaption()->SetColor(clBlack);
     return meter;
 }
 

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QPalette>
 
+#include <cmath>
 #include <utility>
 
 namespace vek {
@@ -135,18 +136,70 @@ TColor DisabledTextColor()
     return FromQColor(QApplication::palette().color(QPalette::Disabled, QPalette::WindowText));
 }
 
-void DrawEngravedText(TCanvas* Canvas, int X, int Y, const QString& Text, TColor Ink, int ShadowX)
+namespace {
+
+// Relative luminance (sRGB, as contrast ratios are defined on it), 0 black .. 1 white.
+double Luminance(TColor color)
 {
-    Canvas->Brush()->SetStyle(bsClear);
-    if (DarkPaletteActive()) {
-        Canvas->Font()->SetColor(DisabledTextColor());
-        Canvas->TextOut(X, Y, Text);
-        return;
-    }
+    const QRgb rgb = ToQRgb(color);
+    auto linear = [](int channel) {
+        const double c = channel / 255.0;
+        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(qRed(rgb)) + 0.7152 * linear(qGreen(rgb)) + 0.0722 * linear(qBlue(rgb));
+}
+
+// Whether black contrasts more with the color than white: (L + 0.05) / 0.05 against
+// 1.05 / (L + 0.05), equal at L = sqrt(1.05 * 0.05) - 0.05.
+bool LightSurface(TColor color)
+{
+    return Luminance(color) > 0.179;
+}
+
+void DrawEngraved(TCanvas* Canvas, int X, int Y, const QString& Text, TColor Ink, int ShadowX)
+{
     Canvas->Font()->SetColor(clWhite);
     Canvas->TextOut(ShadowX, Y + 1, Text);
     Canvas->Font()->SetColor(Ink);
     Canvas->TextOut(X, Y, Text);
+}
+
+void DrawOnce(TCanvas* Canvas, int X, int Y, const QString& Text, TColor Ink)
+{
+    Canvas->Font()->SetColor(Ink);
+    Canvas->TextOut(X, Y, Text);
+}
+
+} // namespace
+
+void DrawEngravedText(TCanvas* Canvas, int X, int Y, const QString& Text, TColor Ink, int ShadowX)
+{
+    Canvas->Brush()->SetStyle(bsClear);
+    if (DarkPaletteActive())
+        DrawOnce(Canvas, X, Y, Text, DisabledTextColor());
+    else
+        DrawEngraved(Canvas, X, Y, Text, Ink, ShadowX);
+}
+
+TColor TextColorOn(TColor Text, TColor Surface)
+{
+    if (!IsSystemColor(Text) || IsSystemColor(Surface))
+        return Text;
+    return LightSurface(Surface) ? clBlack : clWhite;
+}
+
+void DrawEngravedTextOn(TCanvas* Canvas, int X, int Y, const QString& Text, TColor Ink,
+                        int ShadowX, TColor Surface)
+{
+    if (IsSystemColor(Surface)) {
+        DrawEngravedText(Canvas, X, Y, Text, Ink, ShadowX);
+        return;
+    }
+    Canvas->Brush()->SetStyle(bsClear);
+    if (LightSurface(Surface))
+        DrawEngraved(Canvas, X, Y, Text, Ink, ShadowX);
+    else
+        DrawOnce(Canvas, X, Y, Text, Ink);
 }
 
 } // namespace vek

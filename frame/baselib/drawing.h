@@ -62,6 +62,21 @@ VEK_EXPORT TColor DisabledTextColor();
 VEK_EXPORT void DrawEngravedText(TCanvas* Canvas, int X, int Y, const QString& Text, TColor Ink,
                                  int ShadowX);
 
+/// The color to draw text of color Text in on a surface of color Surface, so that text
+/// and surface come from the same source. A system text color on a fixed surface would
+/// follow the palette while the surface does not, and vanish under some palette (light
+/// window text on a white dial): it becomes black or white, whichever contrasts more
+/// with the surface. Any other pair is returned as it is: fixed text was chosen for its
+/// surface, and system text on a system surface follows the palette together with it.
+VEK_EXPORT TColor TextColorOn(TColor Text, TColor Surface);
+
+/// DrawEngravedText for text on a surface of the given color. On a system-colored
+/// surface the palette decides, as above; a fixed surface stays as light or dark under
+/// every palette, and so does its text: engraved on a light one, one copy in Ink on a
+/// dark one.
+VEK_EXPORT void DrawEngravedTextOn(TCanvas* Canvas, int X, int Y, const QString& Text, TColor Ink,
+                                   int ShadowX, TColor Surface);
+
 //// The captions left and right of a value box, as numeric labels and fields show them.
 struct TSideTexts {
     QString Left;

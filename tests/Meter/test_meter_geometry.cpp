@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QMouseEvent>
+#include <QRegularExpression>
 
 #include <cmath>
 
@@ -156,6 +157,93 @@ TEST(MeterTicks, LabelSitsInsideTheScale)
     TBitmap probe(1, 1);
     probe.Canvas()->Font()->Assign(meter.Font());
     EXPECT_EQ(log.corners[1], QPoint(148 - probe.Canvas()->TextWidth("1.0") / 2, 38 - 7));
+}
+
+// Sets the scale limits in an order the setters take without moving either.
+void SetScale(TMeter& meter, double min, double max, int ticks, int decimals)
+{
+    meter.SetMeterMinValue(std::min(min, meter.MeterMinValue()));
+    meter.SetMeterMaxValue(max);
+    meter.SetMeterMinValue(min);
+    meter.SetMeterNrTicks(ticks);
+    meter.SetMeterDecPlaces(decimals);
+}
+
+// Each tick value comes from its own index: a scale through zero labels its zero tick
+// "0.0", not with what repeated additions leave there ("-5.6e-17", "4.4e-16").
+TEST(MeterTicks, LabelsOfScalesThroughZeroAndFarFromIt)
+{
+    struct Case {
+        double min, max;
+        int ticks, decimals;
+        QStringList labels;
+    };
+    const Case cases[] = {
+        {-0.5, 0.5, 3, 1, {"-0.4", "-0.2", "0.0", "0.2", "0.4"}},
+        {-0.4, 1, 3, 1, {"-0.4", "-0.2", "0.0", "0.2", "0.4", "0.6", "0.8", "1.0"}},
+        {-2.9, 0.1, 3, 1, {"-2.0", "-1.0", "0.0"}},
+        {-2.9, 0.1, 10, 1, {"-2.8", "-2.6", "-2.4", "-2.2", "-2.0", "-1.8", "-1.6", "-1.4",
+                            "-1.2", "-1.0", "-0.8", "-0.6", "-0.4", "-0.2", "0.0"}},
+        {-0.9, -0.1, 3, 1, {"-0.8", "-0.6", "-0.4", "-0.2"}},
+        {-0.3, -0.1, 2, 2, {"-0.30", "-0.20", "-0.10"}},
+        {-1e6, 1e6, 3, 0, {"-1000000", "-500000", "0", "500000", "1000000"}},
+        {-3.5e9, 1.5e9, 2, 0, {"-2000000000", "0"}},
+        {1e9, 1e9 + 10, 4, 0, {"1000000000", "1000000002", "1000000004", "1000000006",
+                               "1000000008", "1000000010"}},
+        {-2e-6, 2e-6, 4, 1, {"-2.0e-6", "-1.0e-6", "0.0", "1.0e-6", "2.0e-6"}},
+        {-3e-7, 1e-7, 4, 1, {"-3.0e-7", "-2.0e-7", "-1.0e-7", "0.0", "1.0e-7"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(QString("%1 .. %2, %3 ticks").arg(c.min).arg(c.max).arg(c.ticks).toStdString());
+        TMeter meter;
+        SetScale(meter, c.min, c.max, c.ticks, c.decimals);
+        EXPECT_EQ(LabelLog(meter).texts, c.labels);
+    }
+}
+
+// Every scale between multiples of 0.1 in -3 .. 3 with every wanted number of intervals:
+// labels in plain fixed point, never a negative zero, and zero labelled where it is a tick.
+TEST(MeterTicks, NoRoundingNoiseInAnyLabel)
+{
+    const QRegularExpression plain(R"(^-?\d+\.\d{3}$)");
+    int checked = 0;
+    for (int a = -30; a <= 30; ++a) {
+        for (int b = a + 1; b <= 30; ++b) {
+            for (int wanted = 2; wanted <= 21; ++wanted) {
+                const double min = a / 10.0;
+                const double max = b / 10.0;
+                const meter::TickStep ticks = meter::CalcTickStep(min, max, wanted);
+                bool zeroSeen = false;
+                for (int i = 0;; ++i) {
+                    const double t = meter::MajorTick(ticks, i);
+                    const QString label = meter::TickLabel(t, 3);
+                    ASSERT_TRUE(plain.match(label).hasMatch())
+                        << min << " .. " << max << " / " << wanted << ": " << label.toStdString();
+                    ASSERT_NE(label, "-0.000") << min << " .. " << max << " / " << wanted;
+                    zeroSeen = zeroSeen || t == 0;
+                    ++checked;
+                    if (!(meter::MajorTick(ticks, i + 1) <= max + 0.001 * ticks.step))
+                        break;
+                }
+                // Zero is a multiple of every step: a scale across it has a tick there.
+                if (min <= 0 && max >= 0)
+                    ASSERT_TRUE(zeroSeen) << min << " .. " << max << " / " << wanted;
+            }
+        }
+    }
+    EXPECT_GT(checked, 100000);
+}
+
+// Minor ticks are counted the same way: the one at zero lies exactly on zero too, and
+// every major tick is a whole number of minor intervals from the first.
+TEST(MeterTicks, MinorTicksLineUpWithTheMajorOnes)
+{
+    const meter::TickStep ticks = meter::CalcTickStep(-2.9, 0.1, 10); // step 0.2, 4 minor
+    ASSERT_EQ(ticks.subdivisions, 4);
+    EXPECT_DOUBLE_EQ(meter::MinorTick(ticks, 0), -3.0); // the major tick before the first
+    EXPECT_EQ(meter::MinorTick(ticks, 15 * 4), 0.0);
+    for (int i = 0; i < 15; ++i)
+        EXPECT_EQ(meter::MinorTick(ticks, (i + 1) * 4), meter::MajorTick(ticks, i)) << i;
 }
 
 TEST(MeterTicks, LogarithmicDecades)

@@ -13,7 +13,11 @@
 
 using namespace vek;
 using metertest::Current;
+using metertest::ColumnInk;
+using metertest::CountInk;
 using metertest::Face;
+using metertest::InkCover;
+using metertest::RowInk;
 using vektest::ColorAt;
 
 namespace {
@@ -22,27 +26,30 @@ TColor Cover() { return ColorToRGB(clBtnFace); }
 
 } // namespace
 
+// The needle's edges are antialiased: the probes lie inside its head and the tip is
+// found as the first ink below the scale arc.
 TEST(MeterPainting, NeedleTipAndShadow)
 {
     TMeter meter;
-    meter.SetSmoothing(false); // exact pixels of the needle, rim and arc
-    meter.SetValue(0.5); // straight up, tip at (148, 191 - 171)
+    meter.SetMeterShortTicks(false); // nothing else in the column of the tip
+    meter.SetValue(0.5);             // straight up, tip at (148, 191 - 171)
     QImage face = Face(meter);
-    EXPECT_EQ(ColorAt(face, 148, 20), clBlack);
-    EXPECT_EQ(ColorAt(face, 148, 19), clNavy); // the minor tick at 0.5 ends just above
-    EXPECT_EQ(ColorAt(face, 146, 20), clWhite);
+    const QRect belowTheArc(148, 18, 1, 10);
+    EXPECT_EQ(vektest::InkBounds(face, belowTheArc, clWhite).top(), 20);
     EXPECT_EQ(ColorAt(face, 148, 30), clSilver); // inside the closed arrow head
+    EXPECT_EQ(ColorAt(face, 142, 33), clWhite);  // beside it
 
     meter.NeedleLayout()->SetShadowDx(3);
     meter.NeedleLayout()->SetShadowDy(3);
     face = Current(meter);
-    EXPECT_EQ(ColorAt(face, 145, 17), clGray); // tip of the shadow, up and left
-    EXPECT_EQ(ColorAt(face, 148, 20), clBlack);
+    EXPECT_EQ(ColorAt(face, 142, 33), clGray); // inside the shadow's head, up and left
+    EXPECT_EQ(ColorAt(face, 148, 30), clSilver);
+    EXPECT_EQ(vektest::InkBounds(face, belowTheArc, clWhite).top(), 20);
 
     meter.NeedleLayout()->SetVisible(false);
     face = Current(meter);
     EXPECT_EQ(ColorAt(face, 148, 30), clWhite);
-    EXPECT_EQ(ColorAt(face, 145, 17), clWhite);
+    EXPECT_EQ(ColorAt(face, 142, 33), clWhite);
 }
 
 TEST(MeterPainting, ThickNeedleAndSecondNeedle)
@@ -93,7 +100,6 @@ TEST(MeterPainting, CoverEdgeAndHalfDiscHub)
 TEST(MeterPainting, FullDiscHubForWideSweeps)
 {
     TMeter meter;
-    meter.SetSmoothing(false); // exact pixels of the needle, rim and arc
     meter.SetMeterLayout(TMeter::mlCirc270);
     meter.NeedleLayout()->SetVisible(false);
     const int cx = meter.MeterCenterX();
@@ -101,8 +107,17 @@ TEST(MeterPainting, FullDiscHubForWideSweeps)
     const QImage face = Current(meter);
     EXPECT_EQ(ColorAt(face, cx, cy), Cover());
     EXPECT_EQ(ColorAt(face, cx, cy + 20), Cover());
-    EXPECT_EQ(ColorAt(face, cx, cy - 24), 0xFFFFFFu); // lit top of the rim
-    EXPECT_EQ(ColorAt(face, cx, cy + 30), clWhite);   // no post below
+    // The rim: lit (white) over the upper left half, shaded (gray) over the lower right.
+    // Antialiased, the gray arc's darkest pixel is at least half gray.
+    auto darkest = [&face](int x, int y0, int y1) {
+        int gray = 255;
+        for (int y = y0; y <= y1; ++y)
+            gray = std::min(gray, qGray(face.pixel(x, y)));
+        return gray;
+    };
+    EXPECT_LE(darkest(cx + 10, cy + 18, cy + 26), (0x80 + 0xFF) / 2);
+    EXPECT_GE(darkest(cx - 10, cy - 26, cy - 18), qGray(ToQRgb(Cover())));
+    EXPECT_EQ(ColorAt(face, cx, cy + 30), clWhite); // no post below
 }
 
 TEST(MeterPainting, LimitLampsFollowTheFlags)
@@ -202,6 +217,90 @@ TEST(MeterPainting, CaptionInItsOwnFont)
     EXPECT_GT(reddish, 10);
 }
 
+// The labels of 0.0 .. 1.0 and the caption "mV" on a meter without a needle and with the
+// scale in the dial's color: the pixel of their text that contrasts most with the dial.
+TColor StrongestInk(TMeter& meter, TColor dial)
+{
+    meter.NeedleLayout()->SetVisible(false);
+    meter.SetColorScale(dial);
+    meter.SetCaption("mV");
+    const QImage face = Face(meter);
+    // Inside the dial window, below the lamps and above the hub.
+    const QRect text(20, 30, 257, 130);
+    TColor strongest = dial;
+    for (int y = text.top(); y <= text.bottom(); ++y)
+        for (int x = text.left(); x <= text.right(); ++x)
+            if (vektest::ContrastRatio(ColorAt(face, x, y), dial) >
+                vektest::ContrastRatio(strongest, dial))
+                strongest = ColorAt(face, x, y);
+    return strongest;
+}
+
+QPalette DarkTheme()
+{
+    QPalette dark = QApplication::palette();
+    for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
+        dark.setColor(role, QColor(35, 35, 40));
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        dark.setColor(role, QColor(225, 225, 225));
+    dark.setColor(QPalette::Disabled, QPalette::WindowText, QColor(110, 110, 110));
+    return dark;
+}
+
+bool Lighter(TColor a, TColor b)
+{
+    return qGray(ToQRgb(a)) > qGray(ToQRgb(b));
+}
+
+// Text and the dial behind it come from one source: text in a system color (the default
+// font's window text) is black or white on a fixed dial, whatever the palette, and
+// follows the palette on a dial in a system color. A fixed font color is kept.
+TEST(MeterPainting, TextColorsPairWithTheDial)
+{
+    {
+        vektest::ScopedPalette dark(DarkTheme());
+        TMeter fixedDial; // white, as by default
+        EXPECT_EQ(StrongestInk(fixedDial, clWhite), clBlack);
+
+        TMeter themedDial;
+        themedDial.SetColorBakG(clWindow);
+        const TColor base = ColorToRGB(clWindow);
+        const TColor ink = StrongestInk(themedDial, base);
+        EXPECT_TRUE(Lighter(ink, base));
+        EXPECT_GE(vektest::ContrastRatio(ink, base), 7);
+
+        TMeter red;
+        red.Font()->SetColor(clMaroon);
+        red.FontCaption()->SetColor(clMaroon);
+        EXPECT_EQ(StrongestInk(red, clWhite), clMaroon);
+
+        TMeter disabled; // engraved: gray ink with a white ghost, as on a light palette
+        disabled.setEnabled(false);
+        EXPECT_EQ(StrongestInk(disabled, clWhite), clGray);
+    }
+    TMeter darkDial; // under the light palette
+    darkDial.SetColorBakG(0x302010);
+    EXPECT_EQ(StrongestInk(darkDial, 0x302010), clWhite);
+    darkDial.setEnabled(false); // one gray copy, no white ghost
+    EXPECT_EQ(StrongestInk(darkDial, 0x302010), clGray);
+}
+
+// With a background picture the text takes its color from the picture's mean color.
+TEST(MeterPainting, TextOnABackgroundPicture)
+{
+    QTemporaryDir dir;
+    QImage night(40, 40, QImage::Format_RGB32);
+    night.fill(QColor(20, 30, 60));
+    for (int x = 0; x < 40; x += 4) // a little detail that does not change the mean much
+        night.setPixel(x, x, qRgb(200, 200, 200));
+    const QString name = dir.filePath("night.png");
+    ASSERT_TRUE(night.save(name));
+    TMeter meter;
+    meter.SetBkgndFillMode(bfTile);
+    meter.SetBackGroundImg(name);
+    EXPECT_EQ(StrongestInk(meter, RGB(20, 30, 60)), clWhite);
+}
+
 TEST(MeterPainting, HooksDrawAndReplace)
 {
     TMeter meter;
@@ -242,25 +341,23 @@ TEST(MeterPainting, TooSmallPaintsNothing)
 TEST(MeterPainting, ExtremeRangesTerminateAndDrawAScale)
 {
     TMeter linear;
-    linear.SetSmoothing(false); // counts pixels of the exact scale color
     linear.SetMeterMinValue(-1e308);
     linear.SetMeterMaxValue(1e308);
     linear.SetValue(0);
-    EXPECT_GT(vektest::CountColor(Face(linear), QRect(10, 8, 277, 100), clNavy), 100);
+    const QRect scale(10, 8, 277, 100);
+    EXPECT_GT(CountInk(Face(linear), scale, clNavy, clWhite), 100);
 
     TMeter narrow;
-    narrow.SetSmoothing(false);
     narrow.SetMeterMaxValue(1e300);
     narrow.SetMeterMinValue(std::nextafter(1e300, 0.0));
-    EXPECT_GT(vektest::CountColor(Face(narrow), QRect(10, 8, 277, 100), clNavy), 100);
+    EXPECT_GT(CountInk(Face(narrow), scale, clNavy, clWhite), 100);
 
     TMeter logarithmic;
-    logarithmic.SetSmoothing(false);
     logarithmic.SetMeterMaxValue(1e300);
     logarithmic.SetMeterMinValue(1e-99);
     logarithmic.SetLogarithmic(true);
     logarithmic.SetValue(1);
-    EXPECT_GT(vektest::CountColor(Face(logarithmic), QRect(10, 8, 277, 100), clNavy), 100);
+    EXPECT_GT(CountInk(Face(logarithmic), scale, clNavy, clWhite), 100);
 }
 
 // A value change repaints only around the needles; the result must not differ from a
@@ -417,33 +514,35 @@ TEST(MeterImages, BackgroundModesAndHubImage)
 TEST(MeterScale, LineTicksAndVisibility)
 {
     TMeter meter;
-    meter.SetSmoothing(false); // exact pixels of the needle, rim and arc
     meter.NeedleLayout()->SetVisible(false);
-    // (142, 16) lies on the scale arc at 92 degrees, between two minor ticks.
+    // The scale arc crosses column 142 (92 degrees, between two minor ticks) at row 16;
+    // antialiased, its one pixel of ink may spread over two rows.
     QImage face = Face(meter);
-    EXPECT_EQ(ColorAt(face, 142, 16), clNavy);
-    // The minor tick at 0.5 runs from R to R - 4 (rows 16..19), the major one at 0.4
-    // (99 degrees) from R to R - 8.
+    EXPECT_NEAR(ColumnInk(face, 142, 13, 19, clNavy, clWhite), 1, 0.35);
+    EXPECT_GT(InkCover(face, 142, 16, clNavy, clWhite), 0.5);
+    // The minor tick at 0.5 is straight up: it runs from R to R - 4 (rows 16..19).
     EXPECT_EQ(vektest::ColumnPattern(face, 148, 14, 22, clNavy), "..####...");
-    const int minorInk = vektest::CountColor(face, QRect(10, 8, 277, 60), clNavy);
+    const QRect scale(10, 8, 277, 60);
+    const int minorInk = CountInk(face, scale, clNavy, clWhite);
 
     meter.SetMeterShortTicks(false);
-    EXPECT_EQ(vektest::ColumnPattern(Current(meter), 148, 14, 22, clNavy), "..#......");
-    EXPECT_LT(vektest::CountColor(Current(meter), QRect(10, 8, 277, 60), clNavy), minorInk);
+    face = Current(meter);
+    EXPECT_NEAR(ColumnInk(face, 148, 13, 19, clNavy, clWhite), 1, 0.35); // the arc alone
+    EXPECT_EQ(ColumnInk(face, 148, 18, 24, clNavy, clWhite), 0);
+    EXPECT_LT(CountInk(face, scale, clNavy, clWhite), minorInk);
 
     meter.SetMeterScaleLine(false);
-    EXPECT_EQ(ColorAt(Current(meter), 142, 16), clWhite);
+    EXPECT_EQ(ColumnInk(Current(meter), 142, 13, 19, clNavy, clWhite), 0);
 
     meter.SetScaleVisible(false);
     face = Current(meter);
-    EXPECT_EQ(vektest::CountColor(face, face.rect(), clNavy), 0);
+    EXPECT_EQ(CountInk(face, face.rect(), clNavy, clWhite), 0);
     EXPECT_EQ(vektest::CountColor(face, QRect(10, 30, 277, 60), clBlack), 0); // no labels
 }
 
 TEST(MeterScale, FullCircleArcIsClosed)
 {
     TMeter meter;
-    meter.SetSmoothing(false); // exact pixels of the needle, rim and arc
     meter.SetMeterLayout(TMeter::mlCirc360);
     meter.SetMeterShortTicks(false);
     meter.NeedleLayout()->SetVisible(false);
@@ -451,7 +550,11 @@ TEST(MeterScale, FullCircleArcIsClosed)
     const int cx = meter.MeterCenterX();
     const int cy = meter.MeterCenterY();
     const int R = int(std::lround(meter.MeterRadius()));
-    EXPECT_EQ(ColorAt(face, cx + R, cy), clNavy);
-    EXPECT_EQ(ColorAt(face, cx - R, cy), clNavy);
-    EXPECT_EQ(ColorAt(face, cx, cy - R), clNavy);
+    // Around the whole circle, the arc leaves its pixel of ink in every row and column
+    // it crosses (the minor ticks are off, the major ones lie elsewhere).
+    EXPECT_NEAR(RowInk(face, cy, cx + R - 3, cx + R + 3, clNavy, clWhite), 1, 0.35);
+    EXPECT_NEAR(RowInk(face, cy, cx - R - 3, cx - R + 3, clNavy, clWhite), 1, 0.35);
+    EXPECT_NEAR(ColumnInk(face, cx, cy - R - 3, cy - R + 3, clNavy, clWhite), 1, 0.35);
+    // Beside the tick of min and max at the bottom.
+    EXPECT_NEAR(ColumnInk(face, cx + 5, cy + R - 3, cy + R + 3, clNavy, clWhite), 1, 0.35);
 }

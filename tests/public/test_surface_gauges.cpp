@@ -1,6 +1,7 @@
 // The analog meter and the progress bar as Qt widgets: layout sizes, color properties,
 // properties registered once, enabled and palette repaints, and their signals.
 #include "pixels.h"
+#include "scoped_palette.h"
 #include "surface_checks.h"
 
 #include <VEK_Meter.h>
@@ -8,10 +9,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
 #include <QMetaProperty>
 #include <QSignalSpy>
 #include <QTest>
 #include <QVBoxLayout>
+
+#include <cmath>
 
 using namespace vek;
 
@@ -26,8 +30,8 @@ double FirstArgument(const QSignalSpy& spy, int call)
 
 // ---- meter -------------------------------------------------------------------------------
 
-// The default meter follows the palette in its rim cover (clBtnFace) and its tick labels
-// (the font's clWindowText), and a disabled one engraves the labels.
+// The default meter follows the palette in its rim cover (clBtnFace); its white dial and
+// the text on it stay as they are, and a disabled one engraves the labels.
 TEST(MeterSurface, BehavesAsAQtWidget)
 {
     vektest::ExpectQtSurface([] { return new TMeter; });
@@ -43,6 +47,50 @@ TEST(MeterSurface, WideLayoutWithCaptionAndBands)
         meter->SetScaleBkVisible(true);
         return meter;
     });
+}
+
+namespace {
+
+// The text cells of a meter's tick labels and caption, as its next paint places them.
+QList<QRect> MeterTextCells(TMeter& meter)
+{
+    QList<QRect> cells;
+    const QFontMetrics labels(meter.font());
+    meter.OnBeforeDrawScaleLabel = [&](TObject*, TCanvas*, QString& text, int x, int y) {
+        cells << QRect(x, y, labels.horizontalAdvance(text), labels.height());
+    };
+    meter.Refresh();
+    meter.OnBeforeDrawScaleLabel = nullptr;
+    const QFontMetrics caption(meter.FontCaption()->ToQFont());
+    const int w = caption.horizontalAdvance(meter.Caption());
+    const int h = caption.height();
+    const int y = meter.MeterCenterY() - int(std::lround(meter.MeterRadius() / 3));
+    cells << QRect(meter.MeterCenterX() - w / 2, y - h / 2, w, h);
+    return cells;
+}
+
+} // namespace
+
+// A dark palette leaves the white dial white: the tick labels and the caption on it
+// must stay readable, their glyph cores at least 3:1 against the dial, enabled or not.
+TEST(MeterSurface, TextOnTheDialStaysReadableUnderADarkPalette)
+{
+    vektest::ScopedPalette dark(vektest::DarkPalette());
+    for (bool enabled : {true, false}) {
+        SCOPED_TRACE(enabled ? "enabled" : "disabled");
+        TMeter meter;
+        meter.NeedleLayout()->SetVisible(false); // it would cross the label of 0.0
+        meter.SetCaption(QStringLiteral("mV"));
+        meter.setEnabled(enabled);
+        const QList<QRect> cells = MeterTextCells(meter);
+        ASSERT_EQ(cells.size(), 7); // 0.0 .. 1.0 and the caption
+        const QImage face = vektest::Render(&meter);
+        const TColor dial = ColorToRGB(meter.ColorBakG());
+        EXPECT_EQ(dial, clWhite);
+        for (const QRect& cell : cells)
+            EXPECT_GE(vektest::CountContrasting(face, cell, dial, 3.0), 8) << "cell at "
+                << cell.x() << ", " << cell.y();
+    }
 }
 
 TEST(MeterSurface, SizeHintsLeaveRoomForTheLabels)

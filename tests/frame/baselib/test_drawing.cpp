@@ -8,6 +8,7 @@
 #include <QApplication>
 
 #include <map>
+#include <optional>
 #include <vector>
 
 using namespace vek;
@@ -312,4 +313,54 @@ TEST(EngravedText, WhiteGhostOnLightPalettesDisabledTextColorOnDarkOnes)
     const QImage onDark = draw();
     EXPECT_EQ(vektest::CountColor(onDark, all, clWhite), 0) << "no white ghost";
     EXPECT_GT(vektest::CountColor(onDark, all, RGB(0x90, 0x91, 0x92)), 0);
+}
+
+// Text and surface from one source: system text on a fixed surface becomes black or
+// white, whichever reads better there; every other pair stays as it is.
+TEST(TextOnSurfaces, SystemTextOnAFixedSurfaceBecomesFixed)
+{
+    EXPECT_EQ(TextColorOn(clWindowText, clWhite), clBlack);
+    EXPECT_EQ(TextColorOn(clWindowText, 0x80E0FF), clBlack); // light yellow
+    EXPECT_EQ(TextColorOn(clBtnText, clRed), clBlack);       // black reads 5.3:1, white 4:1
+    EXPECT_EQ(TextColorOn(clWindowText, 0x302010), clWhite);
+    EXPECT_EQ(TextColorOn(clWindowText, clNavy), clWhite);
+    EXPECT_EQ(TextColorOn(clWindowText, clWindow), clWindowText);
+    EXPECT_EQ(TextColorOn(clMaroon, clWhite), clMaroon);
+    EXPECT_EQ(TextColorOn(clMaroon, clWindow), clMaroon);
+}
+
+// Disabled text on a fixed surface looks the same under every palette: engraved on a
+// light surface, one copy in the ink on a dark one. On a system surface the palette
+// decides, as DrawEngravedText does.
+TEST(TextOnSurfaces, EngravedTextFollowsAFixedSurfaceNotThePalette)
+{
+    const auto draw = [](TColor surface) {
+        TBitmap bitmap(60, 20);
+        bitmap.Canvas()->Brush()->SetColor(surface);
+        bitmap.Canvas()->FillRect(TRect(0, 0, 60, 20));
+        bitmap.Canvas()->Font()->SetHeight(-16);
+        bitmap.Canvas()->Font()->SetStyle(fsBold);
+        DrawEngravedTextOn(bitmap.Canvas(), 2, 2, "HIH", clGray, 3, surface);
+        return bitmap.Image();
+    };
+    const QRect all(0, 0, 60, 20);
+    QPalette dark = QApplication::palette();
+    dark.setColor(QPalette::Window, QColor(40, 40, 40));
+    dark.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x90, 0x91, 0x92));
+    for (bool darkPalette : {false, true}) {
+        SCOPED_TRACE(darkPalette ? "dark palette" : "light palette");
+        std::optional<vektest::ScopedPalette> palette;
+        if (darkPalette)
+            palette.emplace(dark);
+        const QImage onLight = draw(clSilver);
+        EXPECT_GT(vektest::CountColor(onLight, all, clWhite), 0) << "white ghost";
+        EXPECT_GT(vektest::CountColor(onLight, all, clGray), 0);
+        const QImage onDark = draw(0x202020);
+        EXPECT_EQ(vektest::CountColor(onDark, all, clWhite), 0);
+        EXPECT_GT(vektest::CountColor(onDark, all, clGray), 0);
+    }
+    vektest::ScopedPalette palette(dark);
+    const QImage themed = draw(clBtnFace);
+    EXPECT_EQ(vektest::CountColor(themed, all, clWhite), 0);
+    EXPECT_GT(vektest::CountColor(themed, all, RGB(0x90, 0x91, 0x92)), 0);
 }

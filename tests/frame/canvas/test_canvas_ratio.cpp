@@ -70,7 +70,6 @@ TEST(CanvasRatio, StraightShapesAndPixelOperationsCoverWholeLogicalPixels)
         {"Rectangle", [](TCanvas* c) { Ink(c, clRed, clBlue); c->Rectangle(2, 3, 12, 9); }},
         {"horizontal LineTo", [](TCanvas* c) { c->MoveTo(1, 15); c->LineTo(25, 15); }},
         {"vertical LineTo", [](TCanvas* c) { c->MoveTo(27, 1); c->LineTo(27, 18); }},
-        {"wide LineTo", [](TCanvas* c) { c->Pen()->SetWidth(3); c->MoveTo(16, 10); c->LineTo(24, 10); }},
         {"FillRect", [](TCanvas* c) { Ink(c, clRed, clBlue); c->FillRect(TRect(14, 2, 20, 6)); }},
         {"FrameRect", [](TCanvas* c) { Ink(c, clRed, clBlue); c->FrameRect(TRect(14, 8, 22, 13)); }},
         {"DrawFocusRect", [](TCanvas* c) { c->DrawFocusRect(TRect(3, 11, 12, 14)); }},
