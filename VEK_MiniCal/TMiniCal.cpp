@@ -1,6 +1,7 @@
 // TMiniCal: construction, the selected date and its steps, and the settings.
 #include "minical_p.h"
 
+#include <frame/core/application.h>
 #include <frame/core/change.h>
 #include <frame/runtime/rtl.h>
 
@@ -18,6 +19,7 @@ TMiniCal::TMiniCal(QWidget* parent) : TCustomDrawGrid(parent), d(std::make_uniqu
     SetGridLineWidth(1);
     SetScrollBars(ssNone);
     SetBorderStyle(bsSingle);
+    SetDefaultGridLineColor(clAppWorkSpace); // the mid tone of the header cells
     SetOptions((Options() & ~TGridOptions(goRangeSelect)) | goDrawFocusSelected);
     d->date = Now();
     d->holidays = minical::BuiltInHolidays(d->language);
@@ -79,7 +81,13 @@ int TMiniCal::Year() const
 
 void TMiniCal::Private::SetDateParts(int year, int month, int day)
 {
-    ChangeDate(EncodeDate(year, month, day)); // raises before anything changes
+    auto change = [=, this] { ChangeDate(EncodeDate(year, month, day)); }; // raises first
+    // A signal (a spin box's valueChanged, say) calls the setter from inside Qt's event
+    // handling, which no exception may cross; a direct call gets the error itself.
+    if (q->sender())
+        RunGuarded(q, change);
+    else
+        change();
 }
 
 void TMiniCal::SetYear(int value)

@@ -23,6 +23,12 @@ namespace vek {
 /// Easter, and any the program adds) get their own colors and their caption as the hint.
 /// A disabled calendar draws all its texts in gray ($808080).
 ///
+/// The default colors come from the application palette in pairs, a background with the
+/// text that belongs to it (window and window text for the days, highlight and
+/// highlighted text for the selected day, ...), and the buttons' bevels and the lines
+/// between the days (GridLineColor, default clAppWorkSpace) follow it too, so the whole
+/// calendar follows a light or a dark theme; a color the program sets is kept as it is.
+///
 /// Default size 300 x 180; the sizeHint grows with the font so that every name fits.
 class VEK_EXPORT TMiniCal : public TCustomDrawGrid {
     Q_OBJECT
@@ -50,6 +56,9 @@ class VEK_EXPORT TMiniCal : public TCustomDrawGrid {
     Q_PROPERTY(QColor ColorToday READ qColorToday WRITE setQColorToday RESET resetColorToday)
     Q_PROPERTY(bool Ctl3D READ Ctl3D WRITE SetCtl3D)
     Q_PROPERTY(QDate Date READ qDate WRITE setDate NOTIFY dateChanged)
+    Q_PROPERTY(int Day READ Day WRITE SetDay NOTIFY dateChanged STORED false)
+    Q_PROPERTY(int Month READ Month WRITE SetMonth NOTIFY dateChanged STORED false)
+    Q_PROPERTY(int Year READ Year WRITE SetYear NOTIFY dateChanged STORED false)
     Q_PROPERTY(TDayOfWeek FirstDayOfWeek READ FirstDayOfWeek WRITE SetFirstDayOfWeek
                    NOTIFY firstDayOfWeekChanged)
     Q_PROPERTY(bool IndicateHolidays READ IndicateHolidays WRITE SetIndicateHolidays)
@@ -78,16 +87,12 @@ public:
     /// The selected date as a QDate (the Date property); invalid when Date lies outside
     /// the years 1..9999.
     QDate qDate() const;
-    /// Parts of the selected date. A negative year, a month outside 0..12 or a day
-    /// outside 0..length of the month is ignored; a combination that is no date (month
-    /// or day 0, 31 in a 30-day month, 29 February in a common year) raises EConvertError
-    /// and keeps the date. An accepted value drops the time of day.
+    /// Day of the month of the selected date (1..31); not stored, it follows Date.
     int Day() const;
-    void SetDay(int value);
+    /// Month of the selected date (1..12); not stored, it follows Date.
     int Month() const;
-    void SetMonth(int value);
+    /// Year of the selected date (1..9999); not stored, it follows Date.
     int Year() const;
-    void SetYear(int value);
 
     // ---- behaviour and look
     /// A click on a day of the previous or next month switches to that month. Default true.
@@ -122,53 +127,55 @@ public:
     void SetCtl3D(bool value);
 
     // ---- colors (each setter repaints)
-    /// Text of the days of the shown month; default $000000.
+    /// Text of the days of the shown month; default clWindowText.
     TColor ColorActiveMonth() const;
     void SetColorActiveMonth(TColor value);
     VEK_COLOR_PROPERTY(ColorActiveMonth, Colors{}.ActiveMonth)
-    /// Text of the days of the neighbouring months; default $C0C0C0.
+    /// Text of the days of the neighbouring months; default clGrayText.
     TColor ColorInactiveMonth() const;
     void SetColorInactiveMonth(TColor value);
     VEK_COLOR_PROPERTY(ColorInactiveMonth, Colors{}.InactiveMonth)
-    /// Background of the week numbers; default $C0C0C0.
+    /// Background of the week numbers; default clAppWorkSpace (the palette's mid tone).
     TColor ColorWeekNoBg() const;
     void SetColorWeekNoBg(TColor value);
     VEK_COLOR_PROPERTY(ColorWeekNoBg, Colors{}.WeekNoBg)
-    /// Text of the week numbers; default $000000.
+    /// Text of the week numbers; default clBtnText.
     TColor ColorWeekNoFg() const;
     void SetColorWeekNoFg(TColor value);
     VEK_COLOR_PROPERTY(ColorWeekNoFg, Colors{}.WeekNoFg)
-    /// Background of the weekday names; default $C0C0C0.
+    /// Background of the weekday names; default clAppWorkSpace.
     TColor ColorDayIdBg() const;
     void SetColorDayIdBg(TColor value);
     VEK_COLOR_PROPERTY(ColorDayIdBg, Colors{}.DayIdBg)
-    /// Text of the weekday names; default $000000.
+    /// Text of the weekday names; default clBtnText.
     TColor ColorDayIdFg() const;
     void SetColorDayIdFg(TColor value);
     VEK_COLOR_PROPERTY(ColorDayIdFg, Colors{}.DayIdFg)
-    /// Background of the selected day; default $D0A040 (mixed with ColorHolidayBg on a
-    /// holiday).
+    /// Background of the selected day; default clHighlight. On a holiday it is mixed
+    /// half and half with ColorHolidayBg.
     TColor ColorSelectedBg() const;
     void SetColorSelectedBg(TColor value);
     VEK_COLOR_PROPERTY(ColorSelectedBg, Colors{}.SelectedBg)
-    /// Text of the selected day; default $FFFFFF.
+    /// Text of the selected day; default clHighlightText. A selected holiday takes
+    /// this color or ColorHolidayFg, whichever stands out more on its mixed background.
     TColor ColorSelectedFg() const;
     void SetColorSelectedFg(TColor value);
     VEK_COLOR_PROPERTY(ColorSelectedFg, Colors{}.SelectedFg)
-    /// Background of holidays; default $9BD8F1.
+    /// Background of holidays; default cl3DLight.
     TColor ColorHolidayBg() const;
     void SetColorHolidayBg(TColor value);
     VEK_COLOR_PROPERTY(ColorHolidayBg, Colors{}.HolidayBg)
-    /// Text of holidays; default $0000C0.
+    /// Text of holidays; default clWindowText.
     TColor ColorHolidayFg() const;
     void SetColorHolidayFg(TColor value);
     VEK_COLOR_PROPERTY(ColorHolidayFg, Colors{}.HolidayFg)
-    /// Circle around today; default $0000FF.
+    /// Circle around today; default $0000FF (red, seen on light and dark cells alike).
     TColor ColorToday() const;
     void SetColorToday(TColor value);
     VEK_COLOR_PROPERTY(ColorToday, Colors{}.Today)
-    /// Background of the day cells by weekday; default $F8F8F8 Monday to Friday,
-    /// $BBDDEE Saturday, $CCEEFF Sunday. Setting it fires OnChange and dayColorsChanged.
+    /// Background of the day cells by weekday; default clWindow Monday to Friday and
+    /// clBtnFace on Saturday and Sunday, under ColorActiveMonth and ColorInactiveMonth.
+    /// Setting it fires OnChange and dayColorsChanged.
     TColor DayColors(TDayOfWeek Day) const;
     void SetDayColors(TDayOfWeek Day, TColor value);
 
@@ -205,6 +212,17 @@ public:
     TNotifyEvent OnChange;
 
 public Q_SLOTS:
+    /// Each sets one part of the selected date and keeps the other two. A day outside
+    /// 0..length of the shown month, a month outside 0..12 or a negative year is ignored.
+    /// Any other value selects the date made of the three parts, drops the time of day
+    /// and fires OnChange and dateChanged, even when the date stays the same. A
+    /// combination that is no date (day, month or year 0, a year above 9999, 31 when
+    /// switching to a 30-day month, 29 February in a common year) raises EConvertError
+    /// and keeps the date; reached through a signal, where no exception may pass, the
+    /// error goes to Application()->HandleException instead.
+    void SetDay(int value);
+    void SetMonth(int value);
+    void SetYear(int value);
     /// Selects date (time of day 0). An invalid date or one outside the years 1..9999 is
     /// ignored.
     void setDate(QDate date);
@@ -221,7 +239,8 @@ public Q_SLOTS:
 
 Q_SIGNALS:
     /// The date was set (by code, a click on a day or a button), right after OnChange;
-    /// also when it is set to the same value again.
+    /// also when it is set to the same value again. The notify signal of Date, Day, Month
+    /// and Year.
     void dateChanged(QDate date);
     /// FirstDayOfWeek changed, right after OnChange.
     void firstDayOfWeekChanged(vek::TMiniCal::TDayOfWeek day);
@@ -231,17 +250,23 @@ Q_SIGNALS:
 protected:
     void DrawCell(int ACol, int ARow, const TRect& Rect, TGridDrawState State) override;
     void Resize() override;
+    /// A left press on a day selects it, one on a button steps: the press is the whole
+    /// click, so no drag of the grid follows it.
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    /// Does nothing, not even OnMouseUp: the press did all there is to do.
+    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
 
 private:
-    // The initial colors; the color properties' RESET returns to them.
+    // The initial colors; the color properties' RESET returns to them. Each background
+    // comes with its text from the palette, so that no fixed light face meets a text
+    // color that a dark theme turns light.
     struct Colors {
-        TColor ActiveMonth = 0x000000, InactiveMonth = 0xC0C0C0;
-        TColor WeekNoBg = 0xC0C0C0, WeekNoFg = 0x000000;
-        TColor DayIdBg = 0xC0C0C0, DayIdFg = 0x000000;
-        TColor SelectedBg = 0xD0A040, SelectedFg = 0xFFFFFF;
-        TColor HolidayBg = 0x9BD8F1, HolidayFg = 0x0000C0;
-        TColor Today = 0x0000FF;
+        TColor ActiveMonth = clWindowText, InactiveMonth = clGrayText;
+        TColor WeekNoBg = clAppWorkSpace, WeekNoFg = clBtnText;
+        TColor DayIdBg = clAppWorkSpace, DayIdFg = clBtnText;
+        TColor SelectedBg = clHighlight, SelectedFg = clHighlightText;
+        TColor HolidayBg = cl3DLight, HolidayFg = clWindowText;
+        TColor Today = clRed;
     };
 
     // The Language property as its ordinal (TLanguage is no Qt enum).

@@ -5,9 +5,13 @@
 
 namespace vek {
 
+// The grid's own handling runs first (focus, current cell, OnMouseDown). The drag it may
+// have started ends at once: the release never reaches the grid (see MouseUp), and a
+// selecting or sizing drag left open would go on following the mouse.
 void TMiniCal::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
     TCustomDrawGrid::MouseDown(Button, Shift, X, Y);
+    CancelMouseDrag();
     const TRect client = GridClientRect();
     if (Button != mbLeft || X <= client.Left || X >= client.Right || Y <= client.Top
         || Y >= client.Bottom)
@@ -18,6 +22,8 @@ void TMiniCal::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
     else if (cell.Y == 0 || (cell.Y == 1 && cell.X == 0))
         d->ClickButton(cell.X);
 }
+
+void TMiniCal::MouseUp(TMouseButton, TShiftState, int, int) {}
 
 void TMiniCal::Private::ClickDay(int ACol, int ARow)
 {

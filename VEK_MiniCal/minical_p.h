@@ -42,6 +42,8 @@ struct TMiniCal::Private {
     QSize FittedSize(QSize padding) const;
     // The caption over the month: its name, short or long, and the year.
     QString CaptionText(int month, int year) const;
+    // The ISO week number shown left of a row of days.
+    int WeekNumber(int ARow) const;
     void DrawDay(int ACol, int ARow, const TRect& Rect);
     void DrawTodayMark(int n, const TRect& Rect);
     void ClickDay(int ACol, int ARow);
@@ -56,8 +58,10 @@ struct TMiniCal::Private {
     TDayOfWeek firstDayOfWeek = dwMon;
     TLanguage language = lgEnglish;
     Colors colors;
-    std::array<TColor, 7> dayColors{0xF8F8F8, 0xF8F8F8, 0xF8F8F8, 0xF8F8F8,
-                                    0xF8F8F8, 0xBBDDEE, 0xCCEEFF};
+    // Weekdays on the window color, the weekend on the button face: both carry the
+    // window text of ColorActiveMonth in any palette.
+    std::array<TColor, 7> dayColors{clWindow, clWindow, clWindow,  clWindow,
+                                    clWindow, clBtnFace, clBtnFace};
     std::vector<minical::Holiday> holidays;
 };
 

@@ -4,13 +4,17 @@
 #include <frame/baselib/colortable.h>
 #include <frame/runtime/rtl.h>
 
+#include <algorithm>
+#include <cmath>
+
 namespace vek {
 
 namespace {
 
 // All texts are centred in their cell and clipped to it. A disabled calendar shows
-// them in the library's disabled gray, whatever color the cell asked for: the cells
-// keep their fixed light colors, on which a theme's disabled text color may vanish.
+// them in the library's disabled gray, whatever color the cell asked for: a mid gray
+// stays legible on light and dark cells alike, where a theme's disabled text color may
+// vanish on the gray header cells or on a fixed color the program set.
 void DrawCentered(TCanvas* canvas, const TRect& Rect, const QString& Text, bool enabled)
 {
     if (!enabled)
@@ -20,6 +24,28 @@ void DrawCentered(TCanvas* canvas, const TRect& Rect, const QString& Text, bool 
     canvas->TextRect(Rect, x, y, Text);
 }
 
+// Relative luminance, 0 for black to 1 for white, with the channels weighted as the eye
+// sees them (sRGB, linearised).
+double Luminance(TColor color)
+{
+    const TColor rgb = ColorToRGB(color);
+    auto linear = [](int channel) {
+        const double c = channel / 255.0;
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(GetRValue(rgb)) + 0.7152 * linear(GetGValue(rgb))
+         + 0.0722 * linear(GetBValue(rgb));
+}
+
+double Contrast(TColor a, TColor b)
+{
+    const double la = Luminance(a), lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// A raised button in the palette's bevel colors: light outside and a softer light inside
+// on the left and top, the darkest shadow outside and a softer one inside on the right
+// and bottom (on a light theme these are white, dark gray, gray and light gray).
 void DrawButtonFrame(TCanvas* canvas, const TRect& Rect)
 {
     const int l = Rect.Left, t = Rect.Top, r = Rect.Right, b = Rect.Bottom;
@@ -29,10 +55,10 @@ void DrawButtonFrame(TCanvas* canvas, const TRect& Rect)
         for (auto p = points.begin() + 1; p != points.end(); ++p)
             canvas->LineTo(p->x(), p->y());
     };
-    polyline(clWhite, {{l, b - 1}, {l, t}, {r, t}});
-    polyline(0x686868, {{l, b}, {r, b}, {r, t}});
-    polyline(0x9CA0A5, {{l + 1, b - 1}, {r - 1, b - 1}, {r - 1, t}});
-    polyline(0xE6E2E2, {{l + 1, b - 2}, {l + 1, t + 1}, {r - 1, t + 1}});
+    polyline(clBtnHighlight, {{l, b - 1}, {l, t}, {r, t}});
+    polyline(cl3DDkShadow, {{l, b}, {r, b}, {r, t}});
+    polyline(clBtnShadow, {{l + 1, b - 1}, {r - 1, b - 1}, {r - 1, t}});
+    polyline(cl3DLight, {{l + 1, b - 2}, {l + 1, t + 1}, {r - 1, t + 1}});
 }
 
 } // namespace
@@ -79,11 +105,22 @@ void TMiniCal::DrawCell(int ACol, int ARow, const TRect& Rect, TGridDrawState)
     } else if (ACol == 0) {
         canvas->Brush()->SetColor(d->colors.WeekNoBg);
         canvas->Font()->SetColor(d->colors.WeekNoFg);
-        const TDateTime first = EncodeDate(Year(), Month(), 1);
-        DrawCentered(canvas, Rect, QString::number(WeekOfTheYear(first + 7 * (ARow - 2))),
-                     enabled);
+        DrawCentered(canvas, Rect, QString::number(d->WeekNumber(ARow)), enabled);
     } else
         d->DrawDay(ACol, ARow, Rect);
+}
+
+// A row whose week starts on another day than Monday spans two ISO weeks; it takes the
+// number of the one that holds most of its days, which is the week of its Thursday.
+// (The week of the month's first day plus whole weeks would number a row from Sunday 1
+// to Saturday 7 after the Sunday alone.)
+int TMiniCal::Private::WeekNumber(int ARow) const
+{
+    int y, m, day;
+    DecodeDate(date, y, m, day);
+    const TDateTime rowStart = EncodeDate(y, m, 1) + (DayNumber(1, ARow) - 1);
+    const int toThursday = (dwThu - firstDayOfWeek + 7) % 7;
+    return WeekOfTheYear(rowStart + toThursday);
 }
 
 void TMiniCal::Private::DrawDay(int ACol, int ARow, const TRect& Rect)
@@ -107,10 +144,19 @@ void TMiniCal::Private::DrawDay(int ACol, int ARow, const TRect& Rect)
             canvas->Brush()->SetColor(colors.HolidayBg);
             canvas->Font()->SetColor(colors.HolidayFg);
         }
-        if (n == day) {
+        if (n == day && holiday) {
+            // Half selection, half holiday; the mix can lie far from both backgrounds
+            // (white on a blue mixed with a light face is barely legible), so the number
+            // takes whichever of the two texts stands out more on it.
+            const TColor mixed = MeanColor(colors.SelectedBg, colors.HolidayBg);
+            canvas->Brush()->SetColor(mixed);
+            canvas->Font()->SetColor(Contrast(colors.SelectedFg, mixed)
+                                             >= Contrast(colors.HolidayFg, mixed)
+                                         ? colors.SelectedFg
+                                         : colors.HolidayFg);
+        } else if (n == day) {
+            canvas->Brush()->SetColor(colors.SelectedBg);
             canvas->Font()->SetColor(colors.SelectedFg);
-            canvas->Brush()->SetColor(holiday ? MeanColor(colors.SelectedBg, colors.HolidayBg)
-                                              : colors.SelectedBg);
         }
     }
     DrawCentered(canvas, Rect, QString::number(shown), q->isEnabled());

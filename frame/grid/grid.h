@@ -195,10 +195,11 @@ public:
     TColor FixedColor() const;
     void SetFixedColor(TColor value);
     VEK_COLOR_PROPERTY(FixedColor, clBtnFace)
-    /// Color of the lines between scrolling cells; default clSilver.
+    /// Color of the lines between scrolling cells; default clSilver (a descendant may
+    /// choose another, see SetDefaultGridLineColor).
     TColor GridLineColor() const;
     void SetGridLineColor(TColor value);
-    VEK_COLOR_PROPERTY(GridLineColor, clSilver)
+    VEK_COLOR_PROPERTY(GridLineColor, DefaultGridLineColor())
     /// When set (the default), the grid fills each cell (fixed, selected or normal
     /// color) and sets the canvas font before DrawCell, and bevels the fixed cells after
     /// it.
@@ -347,6 +348,16 @@ protected:
     /// Moves the current cell (clamped into the scrolling cells); the anchor of a range
     /// selection follows unless extending. Scrolls the cell into view.
     void MoveCurrent(int ACol, int ARow, bool extendSelection);
+    /// Drops the drag that the last mouse press started (selecting, sizing or moving a
+    /// column or row) without finishing it: nothing is resized or moved, nothing is
+    /// reported. For a descendant that takes a press as the whole click and so does not
+    /// pass the release on to MouseUp.
+    void CancelMouseDrag();
+
+    /// Sets GridLineColor and makes it the color its reset returns to: a descendant whose
+    /// cells follow the palette gives its lines a palette color as well.
+    void SetDefaultGridLineColor(TColor value);
+    TColor DefaultGridLineColor() const;
 
     /// The size that shows every cell with its lines and the border, bounded to most,
     /// plus the scroll bars the cells then need: the size hint of a descendant whose

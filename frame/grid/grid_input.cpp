@@ -331,10 +331,15 @@ bool TCustomGrid::DoMouseWheelUp(TShiftState Shift, QPoint MousePos)
     return true;
 }
 
-void TCustomGrid::DoExit()
+void TCustomGrid::CancelMouseDrag()
 {
     CancelMoving();
     d->drag = GridDrag::None;
+}
+
+void TCustomGrid::DoExit()
+{
+    CancelMouseDrag();
     Invalidate(); // the focus rectangle goes away
     TCustomControl::DoExit();
 }

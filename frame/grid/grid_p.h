@@ -54,7 +54,7 @@ struct TCustomGrid::Private {
     Axis cols{5, 1, 64, {}}, rows{5, 1, 24, {}};
     int gridLineWidth = 1;
     TColor fixedColor = clBtnFace;
-    TColor gridLineColor = clSilver;
+    TColor gridLineColor = clSilver, defaultGridLineColor = clSilver;
     bool defaultDrawing = true;
     TGridOptions options;
     TScrollStyle scrollBars = ssBoth;

@@ -160,6 +160,14 @@ void TCustomGrid::SetGridLineColor(TColor value)
         Invalidate();
 }
 
+TColor TCustomGrid::DefaultGridLineColor() const { return d->defaultGridLineColor; }
+
+void TCustomGrid::SetDefaultGridLineColor(TColor value)
+{
+    d->defaultGridLineColor = value;
+    SetGridLineColor(value);
+}
+
 bool TCustomGrid::DefaultDrawing() const { return d->defaultDrawing; }
 
 void TCustomGrid::SetDefaultDrawing(bool value)

@@ -1,19 +1,28 @@
 // The mini calendar and the thumbnail grid as Qt widgets: layout, color properties,
 // enabled and palette switches, size hints, and their signals for changes made by code
-// and by the mouse.
+// and by the mouse; the calendar's date parts as properties and slots, and its colors in
+// light and dark palettes.
 #include <VEK_MiniCal.h>
 #include <VEK_Thumbnails.h>
 
 #include "../Thumbnails/thumbnails_fixture.h" // mouse helpers, public API only
 #include "pixels.h"
+#include "scoped_palette.h"
 #include "surface_checks.h"
+
+#include <frame/core/application.h>
+#include <frame/core/errors.h>
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QMetaProperty>
 #include <QSignalSpy>
+#include <QSpinBox>
+#include <QStyle>
 #include <QTest>
+
+#include <cmath>
 
 using namespace vek;
 
@@ -38,6 +47,39 @@ QMetaMethod NotifySignal(const QObject& object, const char* property)
 {
     const QMetaObject* meta = object.metaObject();
     return meta->property(meta->indexOfProperty(property)).notifySignal();
+}
+
+// Contrast ratio of two colors, 1 (alike) to 21 (black on white), from their relative
+// luminance.
+double Contrast(QRgb a, QRgb b)
+{
+    auto luminance = [](QRgb c) {
+        auto linear = [](int channel) {
+            const double v = channel / 255.0;
+            return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(qRed(c)) + 0.7152 * linear(qGreen(c)) + 0.0722 * linear(qBlue(c));
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// A cell's background (a pixel inside a button's frame, off the centred text) and the
+// contrast of its text: the pixel of the cell that differs most from the background.
+struct CellLook {
+    QRgb background;
+    double contrast;
+};
+
+CellLook LookOf(const QImage& image, const QRect& cell)
+{
+    const QRect inside = cell.adjusted(3, 3, -3, -3);
+    const QRgb background = image.pixel(inside.topLeft());
+    double contrast = 1;
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x)
+            contrast = std::max(contrast, Contrast(image.pixel(x, y), background));
+    return {background, contrast};
 }
 
 } // namespace
@@ -67,6 +109,55 @@ TEST(MiniCalSurface, DateIsAQDateProperty)
     cal->setDate(QDate(0, 1, 1));
     EXPECT_EQ(spy.count(), 0);
     EXPECT_EQ(cal->qDate(), QDate(2031, 12, 31));
+}
+
+TEST(MiniCalSurface, DayMonthAndYearAreProperties)
+{
+    std::unique_ptr<TMiniCal> cal(MakeCalendar());
+    EXPECT_EQ(cal->property("Day").toInt(), 15);
+    EXPECT_EQ(cal->property("Month").toInt(), 5);
+    EXPECT_EQ(cal->property("Year").toInt(), 2024);
+    const QMetaObject* meta = cal->metaObject();
+    for (const char* name : {"Day", "Month", "Year"}) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(NotifySignal(*cal, name), QMetaMethod::fromSignal(&TMiniCal::dateChanged));
+        EXPECT_FALSE(meta->property(meta->indexOfProperty(name)).isStored()); // it is Date
+    }
+
+    QSignalSpy spy(cal.get(), &TMiniCal::dateChanged);
+    ASSERT_TRUE(cal->setProperty("Month", 6));
+    ASSERT_TRUE(cal->setProperty("Day", 30));
+    ASSERT_TRUE(cal->setProperty("Year", 2025));
+    cal->setProperty("Day", 31); // June has 30 days: ignored
+    ASSERT_EQ(spy.count(), 3);
+    EXPECT_EQ(spy.at(2).at(0).toDate(), QDate(2025, 6, 30));
+    EXPECT_EQ(cal->qDate(), QDate(2025, 6, 30));
+}
+
+TEST(MiniCalSurface, DatePartSlotsRaiseWhenCalledButNotThroughASignal)
+{
+    std::unique_ptr<TMiniCal> cal(MakeCalendar());
+    cal->SetDay(31); // 31 May
+    EXPECT_THROW(cal->SetMonth(6), EConvertError);
+    EXPECT_EQ(cal->qDate(), QDate(2024, 5, 31));
+
+    // Wired to a spin box, the slot runs inside Qt's event handling: the error goes to
+    // the application's handler and the date stays.
+    QStringList errors;
+    Application()->OnException = [&](TObject*, const QString& message) { errors << message; };
+    QSpinBox month;
+    month.setRange(0, 12);
+    month.setValue(5);
+    QObject::connect(&month, &QSpinBox::valueChanged, cal.get(), &TMiniCal::SetMonth);
+    QSignalSpy spy(cal.get(), &TMiniCal::dateChanged);
+    month.setValue(6); // 31 June
+    EXPECT_EQ(cal->qDate(), QDate(2024, 5, 31));
+    EXPECT_EQ(spy.count(), 0);
+    month.setValue(7);
+    Application()->OnException = nullptr;
+    EXPECT_EQ(errors, QStringList{"Invalid argument to date encode"});
+    EXPECT_EQ(cal->qDate(), QDate(2024, 7, 31));
+    EXPECT_EQ(spy.count(), 1);
 }
 
 TEST(MiniCalSurface, DateChangedByCodeFollowsOnChange)
@@ -149,6 +240,67 @@ TEST(MiniCalSurface, SizeHintsFollowFontAndNames)
     EXPECT_GE(cal->minimumSizeHint().height(), tight.height() + 8 * 12); // 8 taller rows
     EXPECT_GT(cal->sizeHint().width(), 300);
     EXPECT_GT(cal->sizeHint().height(), 180);
+}
+
+TEST(MiniCalSurface, EveryTextReadsOnItsCellInLightAndDarkPalettes)
+{
+    // Large bold digits, so that the strokes have fully inked pixels to measure.
+    auto make = [] {
+        auto* cal = MakeCalendar();
+        QFont font = cal->font();
+        font.setPixelSize(24);
+        font.setBold(true);
+        cal->setFont(font);
+        cal->resize(640, 400);
+        return cal;
+    };
+    for (const bool dark : {false, true}) {
+        SCOPED_TRACE(dark ? "dark palette" : "light palette");
+        vektest::ScopedPalette palette(dark ? vektest::DarkPalette()
+                                            : QApplication::style()->standardPalette());
+        std::unique_ptr<TMiniCal> cal(make());
+        QImage image = vektest::Render(cal.get());
+        auto look = [&](int col, int row) {
+            return LookOf(image, cal->CellRect(col, row).ToQRect());
+        };
+        const struct {
+            const char* what;
+            int col, row;
+        } plain[] = {{"button <<", 1, 0}, {"weekday name", 1, 1}, {"week number", 0, 2},
+                     {"Monday 6 May", 1, 3}, {"Saturday 11 May", 6, 3},
+                     {"Ascension Day", 4, 3}};
+        for (const auto& cell : plain) {
+            SCOPED_TRACE(cell.what);
+            const CellLook seen = look(cell.col, cell.row);
+            EXPECT_GE(seen.contrast, 4.5);
+            // Nothing stays light in a dark palette, nothing dark in a light one.
+            EXPECT_EQ(qGray(seen.background) < 128, dark);
+        }
+        EXPECT_GE(look(3, 4).contrast, 3.0) << "the selected 15 May";
+        // The line between two days follows the palette too.
+        const TRect monday = cal->CellRect(1, 4);
+        EXPECT_EQ(qGray(image.pixel(monday.Right, monday.Top + 2)) < 128, dark);
+
+        cal->setDate(QDate(2024, 5, 1)); // selected and Labor Day
+        image = vektest::Render(cal.get());
+        EXPECT_GE(look(3, 2).contrast, 4.5) << "the selected holiday";
+    }
+}
+
+TEST(MiniCalSurface, ColorsSetByTheProgramStayInADarkPalette)
+{
+    std::unique_ptr<TMiniCal> cal(MakeCalendar());
+    cal->SetColorHolidayBg(0x9BD8F1);
+    cal->SetColorHolidayFg(0x0000C0);
+    vektest::ScopedPalette dark(vektest::DarkPalette());
+    const QImage image = vektest::Render(cal.get());
+    const TRect ascension = cal->CellRect(4, 3); // 9 May
+    EXPECT_EQ(image.pixel(ascension.Left + 1, ascension.Top + 1), qRgb(0xF1, 0xD8, 0x9B));
+    const TRect monday = cal->CellRect(1, 3);
+    EXPECT_LT(qGray(image.pixel(monday.Left + 1, monday.Top + 1)), 128);
+    cal->resetColorHolidayBg(); // back to the palette
+    EXPECT_EQ(vektest::Render(cal.get()).pixel(ascension.Left + 1, ascension.Top + 1),
+              QApplication::palette().color(QPalette::Midlight).rgb());
 }
 
 // ---- the thumbnail grid (laid out by thumbstest::Prepare at 300 x 400: two slides per
