@@ -28,7 +28,9 @@ QPoint QuadrantOf(int stateIndex, int gw, int gh)
     return QPoint(on ? 0 : gw, enabled ? 0 : gh);
 }
 
-// Splits a bitmap of four quadrants into state images of half its width and height.
+// Splits a bitmap of four quadrants into state images of half its width and height. A
+// bitmap made at a device pixel ratio is split in its device pixels, and its images
+// keep that ratio, so they cover the same logical size.
 TStateImages SplitQuadrants(const TBitmap& combined)
 {
     const QImage& all = combined.Image();
@@ -37,7 +39,9 @@ TStateImages SplitQuadrants(const TBitmap& combined)
     TStateImages images;
     for (int i = 0; i < 4; ++i) {
         const QPoint origin = QuadrantOf(i, gw, gh);
-        images[size_t(i)] = all.copy(origin.x(), origin.y(), gw, gh);
+        QImage& image = images[size_t(i)];
+        image = all.copy(origin.x(), origin.y(), gw, gh);
+        image.setDevicePixelRatio(all.devicePixelRatio());
     }
     return images;
 }
@@ -97,7 +101,7 @@ void TOnOffBut::LoadStyleImages()
     }
     // The user images bring their own size, so that centering and the mouse area match
     // what is drawn.
-    looks.glyph = looks.shown[0].size();
+    looks.glyph = looks.shown[0].deviceIndependentSize().toSize();
 }
 
 void TOnOffBut::ShowStyleImages()

@@ -3,6 +3,8 @@
 // shows through when the button is transparent.
 #include "onoffbut_p.h"
 
+#include <frame/canvas/deviceunits_p.h>
+
 namespace vek {
 
 namespace {
@@ -16,6 +18,42 @@ void FillWith(TCanvas* canvas, TColor color, int width, int height)
     canvas->Rectangle(0, 0, width, height);
 }
 
+// The state image with its key-colored pixels transparent, scaled to the device pixels
+// its logical size covers at ratio. The images are pixel art: each pixel becomes a block
+// (nearest neighbour), so thin outlines keep their full contrast and the picture covers
+// exactly the logical pixels it covers at ratio 1. The key becomes alpha first, so a
+// scaled image never lets the key color show, whatever the ratio.
+QImage KeyedGlyph(const QImage& pixels, QRgb key, qreal ratio)
+{
+    QImage keyed = pixels.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < keyed.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(keyed.scanLine(y));
+        for (int x = 0; x < keyed.width(); ++x)
+            row[x] = (row[x] | 0xFF000000u) == key ? 0u : row[x] | 0xFF000000u;
+    }
+    keyed = keyed.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QSize logical = pixels.deviceIndependentSize().toSize();
+    const QSize device = deviceunits::Box(QRect(QPoint(), logical), ratio).size();
+    if (keyed.size() != device)
+        keyed = keyed.scaled(device, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    return keyed;
+}
+
+// Source over background; the coverage as a gray level, black where fully covered.
+QRgb Over(QRgb source, QRgb background)
+{
+    const int a = qAlpha(source);
+    const auto mix = [a](int s, int b) { return s + (b * (255 - a) + 127) / 255; };
+    return qRgb(mix(qRed(source), qRed(background)), mix(qGreen(source), qGreen(background)),
+                mix(qBlue(source), qBlue(background)));
+}
+
+QRgb CoverageGray(QRgb source)
+{
+    const int uncovered = 255 - qAlpha(source);
+    return qRgb(uncovered, uncovered, uncovered);
+}
+
 } // namespace
 
 void TOnOffBut::Paint()
@@ -24,6 +62,9 @@ void TOnOffBut::Paint()
         return;
     const int W = Width();
     const int H = Height();
+    // Face and mask are made at the screen's ratio, so that captions and frame are as
+    // sharp as if drawn on the control, and the mask's pixels match the face's.
+    PrepareOffscreen(d->mask);
     d->mask.SetSize(W, H);
     TCanvas* mask = d->mask.Canvas();
     FillWith(mask, clWhite, W, H);
@@ -31,6 +72,7 @@ void TOnOffBut::Paint()
     mask->Font()->SetColor(clBlack);
 
     TBitmap face(W, H);
+    PrepareOffscreen(face);
     TCanvas* fc = face.Canvas();
     fc->Font()->Assign(Font());
     FillWith(fc, d->looks.transparent ? clBlack : d->looks.colorBackgnd, W, H);
@@ -100,28 +142,32 @@ void TOnOffBut::PaintCaptions(TCanvas* face, TCanvas* mask)
 }
 
 // The state image at (LeftSpace + 1, TopSpace + 1): its key-colored pixels take the
-// background, all others are black in the mask.
+// background, all others are black in the mask. The images are artwork of one device
+// pixel per logical pixel; on a denser face they are scaled to their logical size while
+// captions and frame are drawn at the face's resolution.
 void TOnOffBut::PaintGlyph(TBitmap& face, TBitmap& mask)
 {
     const auto& looks = d->looks;
     const QImage& pixels = looks.shown[size_t(onoffbut::StateIndex(looks.onOff, Enabled()))];
+    const qreal ratio = face.DevicePixelRatio();
     const QPoint offset(looks.leftSpace + 1, looks.topSpace + 1);
-    const QRect target = QRect(offset, pixels.size())
-                             .intersected(QRect(0, 0, face.Width(), face.Height()));
-    if (target.isEmpty())
+    const QRect logical = QRect(offset, pixels.deviceIndependentSize().toSize())
+                              .intersected(QRect(0, 0, face.Width(), face.Height()));
+    if (logical.isEmpty())
         return;
-    const QRgb key = ToQRgb(TransparentKey) | 0xFF000000u;
+    const QImage glyph = KeyedGlyph(pixels, ToQRgb(TransparentKey) | 0xFF000000u, ratio);
+    const QPoint origin = deviceunits::Box(QRect(offset, QSize(1, 1)), ratio).topLeft();
+    const QRect target = deviceunits::Box(logical, ratio) & QRect(origin, glyph.size());
     const QRgb background =
         looks.transparent ? 0xFF000000u : (ToQRgb(looks.colorBackgnd) | 0xFF000000u);
     for (int y = target.top(); y <= target.bottom(); ++y) {
-        const auto* source = reinterpret_cast<const QRgb*>(pixels.constScanLine(y - offset.y()));
+        const auto* source = reinterpret_cast<const QRgb*>(glyph.constScanLine(y - origin.y()));
         quint32* faceRow = face.ScanLine(y);
         quint32* maskRow = mask.ScanLine(y);
         for (int x = target.left(); x <= target.right(); ++x) {
-            const QRgb pixel = source[x - offset.x()] | 0xFF000000u;
-            const bool transparent = pixel == key;
-            faceRow[x] = transparent ? background : pixel;
-            maskRow[x] = transparent ? 0xFFFFFFFFu : 0xFF000000u;
+            const QRgb pixel = source[x - origin.x()];
+            faceRow[x] = Over(pixel, background);
+            maskRow[x] = CoverageGray(pixel);
         }
     }
 }
