@@ -154,7 +154,7 @@ int TSevenSeg::CacheHeight() const
 bool TSevenSeg::EnsureCache()
 {
     return d->cache.Update(ToQRgb(d->colorText), ToQRgb(d->colorBackGnd), CellWidth(),
-                           CacheHeight());
+                           CacheHeight(), devicePixelRatio());
 }
 
 QSize TSevenSeg::sizeHint() const

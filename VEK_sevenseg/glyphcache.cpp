@@ -3,6 +3,7 @@
 #include "VEK_sevenseg.h"
 
 #include <frame/canvas/bitmap.h>
+#include <frame/canvas/deviceunits_p.h>
 
 #include <cstring>
 
@@ -175,7 +176,7 @@ QImage ComposeGlyph(const SegmentSet& segments, QChar ch, bool point, QRgb backg
 
 // ---- the cache -----------------------------------------------------------------------
 
-bool GlyphCache::Update(QRgb text, QRgb background, int cellWidth, int height)
+bool GlyphCache::Update(QRgb text, QRgb background, int cellWidth, int height, qreal ratio)
 {
     if (cellWidth <= 0 || height <= 0) {
         Clear();
@@ -189,12 +190,14 @@ bool GlyphCache::Update(QRgb text, QRgb background, int cellWidth, int height)
         FText = text;
         FBackground = background;
     }
-    if (colorsChanged || cellWidth != FCellWidth || height != FHeight) {
-        FCells = QImage(CellCount * cellWidth, height, QImage::Format_RGB32);
+    if (colorsChanged || cellWidth != FCellWidth || height != FHeight || ratio != FRatio) {
+        FCells = deviceunits::Create(QSize(CellCount * cellWidth, height),
+                                     QImage::Format_RGB32, ratio);
         FCells.fill(background);
         FScaled = {};
         FCellWidth = cellWidth;
         FHeight = height;
+        FRatio = ratio;
     }
     return true;
 }
@@ -206,6 +209,7 @@ void GlyphCache::Clear()
     FRecolored = {};
     FRecoloredValid = false;
     FCellWidth = FHeight = 0;
+    FRatio = 1.0;
     FCells = QImage();
 }
 
@@ -221,11 +225,13 @@ const QImage& GlyphCache::Cells(int k)
 {
     if (FScaled[size_t(k)] || FCells.isNull())
         return FCells;
-    const QImage cell = Glyph(k).scaled(FCellWidth, FHeight, Qt::IgnoreAspectRatio,
+    const QRect box = deviceunits::Box(QRect(k * FCellWidth, 0, FCellWidth, FHeight), FRatio);
+    const QImage cell = Glyph(k).scaled(box.size(), Qt::IgnoreAspectRatio,
                                         Qt::SmoothTransformation);
-    const size_t rowBytes = size_t(FCellWidth) * sizeof(QRgb);
-    for (int y = 0; y < FHeight; ++y)
-        std::memcpy(FCells.scanLine(y) + size_t(k) * rowBytes, cell.constScanLine(y), rowBytes);
+    const size_t rowBytes = size_t(box.width()) * sizeof(QRgb);
+    const size_t offset = size_t(box.left()) * sizeof(QRgb);
+    for (int y = 0; y < box.height(); ++y)
+        std::memcpy(FCells.scanLine(y) + offset, cell.constScanLine(y), rowBytes);
     FScaled[size_t(k)] = true;
     return FCells;
 }

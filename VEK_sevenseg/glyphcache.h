@@ -38,12 +38,15 @@ int CellIndexOf(QChar ch);
 // The 21 glyph cells, each scaled smoothly to cellWidth x height, side by side. A cell
 // is composed and scaled on its first use after a change, so a display showing digits
 // only never pays for the letters; composed glyphs are kept per color pair, so a resize
-// only scales again.
+// only scales again. The strip is made at the screen's device pixel ratio: cell k
+// covers the logical columns k * cellWidth .. (k + 1) * cellWidth - 1, and the
+// full-resolution glyphs are scaled straight to the device pixels of that area, so the
+// segments stay sharp on a dense screen.
 class GlyphCache {
 public:
-    // Takes the colors and cell size; false (and an empty cache) when a cell would be
-    // empty.
-    bool Update(QRgb text, QRgb background, int cellWidth, int height);
+    // Takes the colors, cell size and ratio; false (and an empty cache) when a cell
+    // would be empty.
+    bool Update(QRgb text, QRgb background, int cellWidth, int height, qreal ratio = 1.0);
     // The strip of cells with cell k (0..20) ready.
     const QImage& Cells(int k);
     void Clear();
@@ -59,6 +62,7 @@ private:
     QRgb FBackground = 0;
     int FCellWidth = 0;
     int FHeight = 0;
+    qreal FRatio = 1.0;
     QImage FCells;
 };
 

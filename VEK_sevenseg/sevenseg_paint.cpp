@@ -38,6 +38,7 @@ void TSevenSeg::Paint()
     const int W = Width();
     const int H = Height();
     TBitmap face(W, H);
+    PrepareOffscreen(face);
     TCanvas* canvas = face.Canvas();
     canvas->Font()->Assign(Font());
     canvas->Brush()->SetColor(d->colorBackGnd);
