@@ -50,6 +50,7 @@ void TMeter::Paint()
         return; // a control too small for its rims shows nothing
     }
     d->face = std::make_unique<TBitmap>(Width(), Height());
+    PrepareOffscreen(*d->face);
     d->PaintFace(d->face->Canvas());
     TCanvas* c = Canvas();
     c->ResetClip();
@@ -94,7 +95,7 @@ bool TMeter::Private::CacheUsable()
         return false;
     EnsureGeometry();
     return face && face->Width() == q->Width() && face->Height() == q->Height() &&
-           q->Canvas()->Target()->size() == q->size();
+           face->DevicePixelRatio() == q->Canvas()->DevicePixelRatio();
 }
 
 // The canvas state a full paint leaves after the caption, so that the overlay (and the

@@ -2,6 +2,7 @@
 #include "minical_p.h"
 
 #include <frame/baselib/colortable.h>
+#include <frame/baselib/textcolors.h>
 #include <frame/runtime/rtl.h>
 
 #include <algorithm>
@@ -22,25 +23,6 @@ void DrawCentered(TCanvas* canvas, const TRect& Rect, const QString& Text, bool 
     const int x = Rect.Left + (Rect.Right - Rect.Left - canvas->TextWidth(Text)) / 2;
     const int y = Rect.Top + (Rect.Bottom - Rect.Top - canvas->TextHeight(Text)) / 2;
     canvas->TextRect(Rect, x, y, Text);
-}
-
-// Relative luminance, 0 for black to 1 for white, with the channels weighted as the eye
-// sees them (sRGB, linearised).
-double Luminance(TColor color)
-{
-    const TColor rgb = ColorToRGB(color);
-    auto linear = [](int channel) {
-        const double c = channel / 255.0;
-        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * linear(GetRValue(rgb)) + 0.7152 * linear(GetGValue(rgb))
-         + 0.0722 * linear(GetBValue(rgb));
-}
-
-double Contrast(TColor a, TColor b)
-{
-    const double la = Luminance(a), lb = Luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 // A raised button in the palette's bevel colors: light outside and a softer light inside
@@ -150,8 +132,8 @@ void TMiniCal::Private::DrawDay(int ACol, int ARow, const TRect& Rect)
             // takes whichever of the two texts stands out more on it.
             const TColor mixed = MeanColor(colors.SelectedBg, colors.HolidayBg);
             canvas->Brush()->SetColor(mixed);
-            canvas->Font()->SetColor(Contrast(colors.SelectedFg, mixed)
-                                             >= Contrast(colors.HolidayFg, mixed)
+            canvas->Font()->SetColor(ContrastRatio(colors.SelectedFg, mixed)
+                                             >= ContrastRatio(colors.HolidayFg, mixed)
                                          ? colors.SelectedFg
                                          : colors.HolidayFg);
         } else if (n == day) {

@@ -44,6 +44,7 @@ void TNumIO2::Paint()
     const int W = Width();
     const int H = Height();
     TBitmap face(W, H);
+    PrepareOffscreen(face);
     TCanvas* fc = face.Canvas();
     fc->Font()->Assign(Font());
     const int y0 = (H - d->GaugeStripHeight() - SampleTextHeight(fc)) / 2;

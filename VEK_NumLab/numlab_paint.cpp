@@ -81,6 +81,7 @@ void TNumLab::Paint()
     const int y0 = (H - textHeight) / 2;
 
     TBitmap face(W, H);
+    PrepareOffscreen(face);
     TCanvas* fc = face.Canvas();
     fc->Font()->Assign(Font());
     // Outside the box a transparent label draws on white, which the transfer turns into

@@ -261,6 +261,7 @@ void TRasterLab::Paint()
         return;
     const int W = Width(), H = Height();
     TBitmap face(W, H);
+    PrepareOffscreen(face);
     TCanvas* canvas = face.Canvas();
     canvas->Brush()->SetColor(d->blockMode != rdbmOff ? d->colorDotOff : d->colorLabBakG);
     canvas->FillRect(d->frameStyle == fsNone ? TRect(0, 0, W, H) : TRect(1, 1, W - 1, H - 1));

@@ -46,6 +46,7 @@ void TThumbnails::Paint()
     const int W = Width();
     const int H = Height();
     TBitmap face(W, H);
+    PrepareOffscreen(face);
     TCanvas* fc = face.Canvas();
     fc->Font()->Assign(Font());
     SetPenAndBrush(fc, d->colors.BackGnd);

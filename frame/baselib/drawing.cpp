@@ -1,5 +1,6 @@
 // DrawFrame and DrawRectangle.
 #include "drawing.h"
+#include "textcolors.h"
 
 #include <frame/canvas/thinpen.h>
 
@@ -138,22 +139,10 @@ TColor DisabledTextColor()
 
 namespace {
 
-// Relative luminance (sRGB, as contrast ratios are defined on it), 0 black .. 1 white.
-double Luminance(TColor color)
-{
-    const QRgb rgb = ToQRgb(color);
-    auto linear = [](int channel) {
-        const double c = channel / 255.0;
-        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * linear(qRed(rgb)) + 0.7152 * linear(qGreen(rgb)) + 0.0722 * linear(qBlue(rgb));
-}
-
-// Whether black contrasts more with the color than white: (L + 0.05) / 0.05 against
-// 1.05 / (L + 0.05), equal at L = sqrt(1.05 * 0.05) - 0.05.
+// Whether black contrasts more with the color than white does.
 bool LightSurface(TColor color)
 {
-    return Luminance(color) > 0.179;
+    return ContrastRatio(color, clBlack) > ContrastRatio(color, clWhite);
 }
 
 void DrawEngraved(TCanvas* Canvas, int X, int Y, const QString& Text, TColor Ink, int ShadowX)
@@ -183,9 +172,7 @@ void DrawEngravedText(TCanvas* Canvas, int X, int Y, const QString& Text, TColor
 
 TColor TextColorOn(TColor Text, TColor Surface)
 {
-    if (!IsSystemColor(Text) || IsSystemColor(Surface))
-        return Text;
-    return LightSurface(Surface) ? clBlack : clWhite;
+    return PairedTextColors(Text, Surface).Text;
 }
 
 void DrawEngravedTextOn(TCanvas* Canvas, int X, int Y, const QString& Text, TColor Ink,

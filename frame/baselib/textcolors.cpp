@@ -12,18 +12,6 @@ namespace {
 constexpr TColor LightFace = 0xF0F0F0;
 constexpr TColor DarkFace = 0x303030;
 
-// Relative luminance of an sRGB color (0 black .. 1 white).
-double Luminance(TColor color)
-{
-    const TColor rgb = ColorToRGB(color);
-    const auto linear = [](int channel) {
-        const double c = channel / 255.0;
-        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * linear(GetRValue(rgb)) + 0.7152 * linear(GetGValue(rgb)) +
-           0.0722 * linear(GetBValue(rgb));
-}
-
 // Of two candidates, the one that contrasts more with against.
 TColor BetterOn(TColor against, TColor first, TColor second)
 {
@@ -32,9 +20,20 @@ TColor BetterOn(TColor against, TColor first, TColor second)
 
 } // namespace
 
+double RelativeLuminance(TColor Color)
+{
+    const TColor rgb = ColorToRGB(Color);
+    const auto linear = [](int channel) {
+        const double c = channel / 255.0;
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(GetRValue(rgb)) + 0.7152 * linear(GetGValue(rgb)) +
+           0.0722 * linear(GetBValue(rgb));
+}
+
 double ContrastRatio(TColor A, TColor B)
 {
-    const double a = Luminance(A), b = Luminance(B);
+    const double a = RelativeLuminance(A), b = RelativeLuminance(B);
     return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
 }
 

@@ -8,6 +8,10 @@
 
 namespace vek {
 
+/// Relative luminance of a color (sRGB, linearised), from 0 (black) to 1 (white); system
+/// colors are resolved through the application palette.
+VEK_EXPORT double RelativeLuminance(TColor Color);
+
 /// WCAG contrast ratio of two colors, from 1 (the same) to 21 (black on white); system
 /// colors are resolved through the application palette.
 VEK_EXPORT double ContrastRatio(TColor A, TColor B);

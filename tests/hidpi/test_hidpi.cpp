@@ -7,12 +7,13 @@
 #include <VEK_NumIO.h>
 #include <VEK_NumLab.h>
 #include <VEK_ProgBar.h>
-#include <VEK_RasterLab.h>
 #include <VEK_RotLab.h>
 #include <VEK_onoffbut.h>
 #include <VEK_replist.h>
 #include <VEK_repsbut.h>
 #include <VEK_sevenseg.h>
+
+#include <frame/canvas/glyphprobe_p.h>
 
 #include <QApplication>
 #include <QPixmap>
@@ -27,25 +28,49 @@ using namespace vek;
 namespace {
 
 // The share of the 2 x 2 device blocks that are not all one color, among the blocks
-// that differ from the control's most common color (its background).
-double MixedInkBlocks(const QImage& image)
+// the control's text touches (those that change when glyphs are hidden). Text upscaled
+// from a 1x picture has every block in one color.
+double MixedTextBlocks(const QImage& withGlyphs, const QImage& withoutGlyphs)
+{
+    const QImage a = withGlyphs.convertToFormat(QImage::Format_RGB32);
+    const QImage b = withoutGlyphs.convertToFormat(QImage::Format_RGB32);
+    int text = 0, mixed = 0;
+    for (int y = 0; y + 1 < a.height(); y += 2)
+        for (int x = 0; x + 1 < a.width(); x += 2) {
+            const QPoint block[4] = {{x, y}, {x + 1, y}, {x, y + 1}, {x + 1, y + 1}};
+            bool touched = false, uniform = true;
+            for (QPoint p : block) {
+                touched |= a.pixel(p) != b.pixel(p);
+                uniform &= a.pixel(p) == a.pixel(block[0]);
+            }
+            text += touched;
+            mixed += touched && !uniform;
+        }
+    return text == 0 ? 0.0 : double(mixed) / text;
+}
+
+// The number of 2 x 2 device blocks that are not all one color.
+int MixedBlocks(const QImage& image)
 {
     const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
-    const QRgb background = rgb.pixel(0, 0);
-    int ink = 0, mixed = 0;
+    int mixed = 0;
     for (int y = 0; y + 1 < rgb.height(); y += 2)
         for (int x = 0; x + 1 < rgb.width(); x += 2) {
-            const QRgb block[4] = {rgb.pixel(x, y), rgb.pixel(x + 1, y), rgb.pixel(x, y + 1),
-                                   rgb.pixel(x + 1, y + 1)};
-            bool uniform = true, inked = false;
-            for (QRgb c : block) {
-                uniform &= c == block[0];
-                inked |= c != background;
-            }
-            ink += inked;
-            mixed += inked && !uniform;
+            const QRgb c = rgb.pixel(x, y);
+            mixed += rgb.pixel(x + 1, y) != c || rgb.pixel(x, y + 1) != c ||
+                     rgb.pixel(x + 1, y + 1) != c;
         }
-    return ink == 0 ? 0.0 : double(mixed) / ink;
+    return mixed;
+}
+
+QPixmap Grab(const std::function<QWidget*()>& create, bool glyphs)
+{
+    glyphprobe::SetGlyphsHidden(!glyphs);
+    std::unique_ptr<QWidget> control(create());
+    control->resize(control->sizeHint());
+    QPixmap grab = control->grab();
+    glyphprobe::SetGlyphsHidden(false);
+    return grab;
 }
 
 struct Case {
@@ -61,11 +86,9 @@ std::vector<Case> Controls()
         {"TRotLab", [] { auto* c = new TRotLab; c->SetCaption("Rotated"); c->SetTextAngle(30); return c; }},
         {"TMeter", [] { auto* c = new TMeter; c->SetValue(0.3); return c; }},
         {"TProgBar", [] { auto* c = new TProgBar; c->SetValue(40); return c; }},
-        {"TOnOffBut", [] { return new TOnOffBut; }},
+        {"TOnOffBut", [] { auto* c = new TOnOffBut; c->SetRightText("On"); return c; }},
         {"TMiniCal", [] { return new TMiniCal; }},
         {"TColSel", [] { return new TColSel; }},
-        {"TSevenSeg", [] { auto* c = new TSevenSeg; c->SetCaption("8.5"); return c; }},
-        {"TRasterLab", [] { auto* c = new TRasterLab; c->SetText("Dots"); return c; }},
         {"TRepSpeedButton", [] { auto* c = new TRepSpeedButton; c->SetCaption("Repeat"); return c; }},
         {"TReportListView", [] {
              auto* c = new TReportListView;
@@ -82,14 +105,26 @@ TEST(HighDpi, TheScreenHasRatioTwo)
     EXPECT_EQ(qApp->devicePixelRatio(), 2.0);
 }
 
-TEST(HighDpi, ControlsPaintAtDeviceResolution)
+TEST(HighDpi, ControlsPaintTextAtDeviceResolution)
 {
     for (const Case& c : Controls()) {
+        const QPixmap grab = Grab(c.create, true);
         std::unique_ptr<QWidget> control(c.create());
         control->resize(control->sizeHint());
-        const QPixmap grab = control->grab();
         EXPECT_EQ(grab.devicePixelRatio(), 2.0) << c.name;
         EXPECT_EQ(grab.size(), control->size() * 2) << c.name;
-        EXPECT_GT(MixedInkBlocks(grab.toImage()), 0.1) << c.name << " looks upscaled";
+        const double mixed = MixedTextBlocks(grab.toImage(), Grab(c.create, false).toImage());
+        EXPECT_GT(mixed, 0.2) << c.name << ": text looks upscaled (" << mixed
+                              << " of its device blocks have edges inside)";
     }
+}
+
+// The seven-segment display draws no text but scaled segment pictures: they are scaled to
+// device pixels, so their slanted edges fall inside logical pixels.
+TEST(HighDpi, SegmentsAreScaledToDevicePixels)
+{
+    TSevenSeg display;
+    display.SetCaption("8.5");
+    display.resize(display.sizeHint());
+    EXPECT_GT(MixedBlocks(display.grab().toImage()), 20);
 }
