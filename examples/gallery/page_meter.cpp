@@ -135,7 +135,7 @@ QWidget* CreatePage(QWidget* parent)
             meter->SetValue(ValueAt(meter, position / 1000.0));
     };
     QObject::connect(slider, &QSlider::valueChanged, page, apply);
-    slider->setValue(620);
+    slider->setValue(540); // every needle between two labels
     for (TMeter* meter : meters) {
         meter->OnMouseMoveInMeter = [readout, meter](TObject*, bool within, TShiftState,
                                                      double value) {

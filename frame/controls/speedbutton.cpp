@@ -382,13 +382,15 @@ void TSpeedButton::PaintContent()
     if (d->caption.isEmpty())
         return;
     canvas->Brush()->SetStyle(bsClear);
-    if (!Enabled()) { // engraved, in the theme's edge colors
-        canvas->Font()->SetColor(clBtnHighlight);
-        canvas->TextOut(textAt.x() + 1, textAt.y() + 1, d->caption);
-        canvas->Font()->SetColor(clBtnShadow);
-    } else
+    if (!Enabled()) {
+        // Engraved on light themes; on dark ones the edge colors would leave only the
+        // light copy, one pixel off, so the palette's disabled text is drawn instead.
+        DrawEngravedText(canvas, textAt.x(), textAt.y(), d->caption, clBtnShadow,
+                         textAt.x() + 1);
+    } else {
         canvas->Font()->SetColor(d->flat ? Font()->Color() : TColor(clBtnText));
-    canvas->TextOut(textAt.x(), textAt.y(), d->caption);
+        canvas->TextOut(textAt.x(), textAt.y(), d->caption);
+    }
     canvas->Brush()->SetStyle(bsSolid);
 }
 

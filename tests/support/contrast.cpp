@@ -30,8 +30,12 @@ std::vector<TextRegion> TextRegions(const QImage& withGlyphs, const QImage& with
                 pending.pop_back();
                 region.bounds |= QRect(p, QSize(1, 1));
                 ++region.pixels;
-                region.contrast = std::max(region.contrast,
-                                           ContrastRatio(a.pixel(p), b.pixel(p)));
+                const double contrast = ContrastRatio(a.pixel(p), b.pixel(p));
+                if (contrast > region.contrast) {
+                    region.contrast = contrast;
+                    region.ink = a.pixel(p);
+                    region.background = b.pixel(p);
+                }
                 for (int dy = -gap; dy <= gap; ++dy)
                     for (int dx = -gap; dx <= gap; ++dx) {
                         const int x = p.x() + dx, y = p.y() + dy;

@@ -57,6 +57,8 @@ struct TextRegion {
     QRect bounds;
     int pixels = 0;
     double contrast = 1.0;
+    QRgb ink = 0;        // the glyph pixel with that contrast
+    QRgb background = 0; // and the pixel under it
 };
 
 /// Groups the pixels that differ between two renderings of the same picture (with and
