@@ -13,6 +13,8 @@
 #include <VEK_repsbut.h>
 #include <VEK_sevenseg.h>
 
+#include "pixels.h"
+
 #include <frame/canvas/glyphprobe_p.h>
 
 #include <QApplication>
@@ -47,20 +49,6 @@ double MixedTextBlocks(const QImage& withGlyphs, const QImage& withoutGlyphs)
             mixed += touched && !uniform;
         }
     return text == 0 ? 0.0 : double(mixed) / text;
-}
-
-// The number of 2 x 2 device blocks that are not all one color.
-int MixedBlocks(const QImage& image)
-{
-    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
-    int mixed = 0;
-    for (int y = 0; y + 1 < rgb.height(); y += 2)
-        for (int x = 0; x + 1 < rgb.width(); x += 2) {
-            const QRgb c = rgb.pixel(x, y);
-            mixed += rgb.pixel(x + 1, y) != c || rgb.pixel(x, y + 1) != c ||
-                     rgb.pixel(x + 1, y + 1) != c;
-        }
-    return mixed;
 }
 
 QPixmap Grab(const std::function<QWidget*()>& create, bool glyphs)
@@ -126,5 +114,5 @@ TEST(HighDpi, SegmentsAreScaledToDevicePixels)
     TSevenSeg display;
     display.SetCaption("8.5");
     display.resize(display.sizeHint());
-    EXPECT_GT(MixedBlocks(display.grab().toImage()), 20);
+    EXPECT_GT(vektest::MixedDeviceBlocks(display.grab().toImage()), 20);
 }

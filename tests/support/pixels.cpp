@@ -84,4 +84,17 @@ int CountContrasting(const QImage& image, const QRect& area, vek::TColor backgro
     return count;
 }
 
+int MixedDeviceBlocks(const QImage& image)
+{
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    int mixed = 0;
+    for (int y = 0; y + 1 < rgb.height(); y += 2)
+        for (int x = 0; x + 1 < rgb.width(); x += 2) {
+            const QRgb c = rgb.pixel(x, y);
+            mixed += rgb.pixel(x + 1, y) != c || rgb.pixel(x, y + 1) != c ||
+                     rgb.pixel(x + 1, y + 1) != c;
+        }
+    return mixed;
+}
+
 } // namespace vektest

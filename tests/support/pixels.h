@@ -38,4 +38,8 @@ double ContrastRatio(vek::TColor a, vek::TColor b);
 int CountContrasting(const QImage& image, const QRect& area, vek::TColor background,
                      double ratio);
 
+// The number of aligned 2 x 2 pixel blocks that are not all one color: none in a picture
+// upscaled from half the resolution.
+int MixedDeviceBlocks(const QImage& image);
+
 } // namespace vektest

@@ -116,17 +116,9 @@ TEST(CanvasRatio, TextIsDrawnAtDeviceResolution)
     TBitmap bitmap(40, 20, 2);
     bitmap.Canvas()->Font()->SetSize(10);
     bitmap.Canvas()->TextOut(2, 2, "Wg");
-    const QImage image = bitmap.Image();
     // Glyph edges fall between device pixels of one logical pixel: an upscaled picture
     // would have every 2 x 2 block in one color.
-    int mixedBlocks = 0;
-    for (int y = 0; y + 1 < image.height(); y += 2)
-        for (int x = 0; x + 1 < image.width(); x += 2) {
-            const QRgb c = image.pixel(x, y);
-            mixedBlocks += image.pixel(x + 1, y) != c || image.pixel(x, y + 1) != c ||
-                           image.pixel(x + 1, y + 1) != c;
-        }
-    EXPECT_GT(mixedBlocks, 10);
+    EXPECT_GT(vektest::MixedDeviceBlocks(bitmap.Image()), 10);
 }
 
 TEST(CanvasSmoothing, CurvesAreSmoothedByDefaultAndExactWhenSwitchedOff)
