@@ -46,14 +46,11 @@ TStateImages SplitQuadrants(const TBitmap& combined)
     return images;
 }
 
-// Makes image a blank user image: all of it the transparent key. Its shapes are drawn
-// without smoothing: a blended edge pixel would match neither the ink nor the key and
-// show as a fringe where the key is left out.
+// Makes image a blank user image: all of it the transparent key.
 void ClearToKey(TBitmap& image, int size)
 {
     image.SetSize(size, size);
     TCanvas* canvas = image.Canvas();
-    canvas->SetAntialiasing(false);
     canvas->Brush()->SetColor(TOnOffBut::TransparentKey);
     canvas->FillRect(TRect(0, 0, size, size));
 }

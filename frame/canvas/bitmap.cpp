@@ -28,6 +28,7 @@ QImage OpaqueCopy(const QImage& image)
 
 TBitmap::TBitmap()
 {
+    FCanvas.SetAntialiasing(false);
     FCanvas.Bind(&FImage);
 }
 

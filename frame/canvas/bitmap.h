@@ -1,5 +1,9 @@
 // TBitmap: an off-screen image with its own canvas. Pixels are stored as 32-bit RGB
 // (QImage::Format_RGB32) whatever PixelFormat says; ScanLine returns that layout.
+// A bitmap's canvas draws exact pixels (no smoothing) unless asked to: glyphs and masks
+// drawn into bitmaps are often shown with a transparent key color, and a smoothed edge
+// would blend with the key and show as a fringe. A control's face bitmap takes the
+// control's smoothing from TControl::PrepareOffscreen.
 // A bitmap made for a 2x screen has a device pixel ratio: Width and Height stay logical,
 // its canvas draws at device resolution, and ScanLine and Image give device pixels.
 #pragma once

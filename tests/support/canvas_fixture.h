@@ -1,6 +1,6 @@
 // Shared fixture of the canvas tests: a white 40x40 bitmap whose pixels are read back
-// exactly, with a few pattern helpers that make expectations readable. Smoothing is off:
-// these tests pin the exact pixel rules that control geometry relies on.
+// exactly, with a few pattern helpers that make expectations readable. A bitmap's canvas
+// does not smooth, so these tests pin the exact pixel rules control geometry relies on.
 #pragma once
 
 #include <frame/canvas/bitmap.h>
@@ -16,8 +16,6 @@ namespace vektest {
 class CanvasTest : public ::testing::Test {
 protected:
     static constexpr int Size = 40;
-
-    CanvasTest() { canvas->SetAntialiasing(false); }
 
     vek::TBitmap bitmap{Size, Size};
     vek::TCanvas* canvas = bitmap.Canvas();
