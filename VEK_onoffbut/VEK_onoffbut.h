@@ -257,7 +257,10 @@ private:
     void FollowSize();
     // Glyph images (glyphs.cpp).
     void CreateDefaultUserImages();
+    // Loads the style's images for the device pixel ratio of the control.
     void LoadStyleImages();
+    // Reloads the style's images when the control's ratio is no longer theirs.
+    void FollowDevicePixelRatio();
     // Loads the style's images and lays the glyph out for their size.
     void ShowStyleImages();
     // Mouse (mouse.cpp): a press and a release that count.

@@ -89,16 +89,29 @@ void TOnOffBut::CreateDefaultUserImages()
 void TOnOffBut::LoadStyleImages()
 {
     auto& looks = d->looks;
+    looks.shownRatio = Canvas()->DevicePixelRatio();
     if (looks.buttonStyle == oobsUser) {
         looks.shown = looks.user;
     } else {
+        // On a dense screen the pictures drawn at twice the size keep the outlines
+        // sharp; they cover the same logical size as the plain ones.
         TBitmap combined;
-        combined.LoadFromResourceName(QString::fromLatin1(StyleResources[looks.buttonStyle]));
+        combined.LoadFromResourceName(QString::fromLatin1(StyleResources[looks.buttonStyle]),
+                                      looks.shownRatio);
         looks.shown = SplitQuadrants(combined);
     }
     // The user images bring their own size, so that centering and the mouse area match
     // what is drawn.
     looks.glyph = looks.shown[0].deviceIndependentSize().toSize();
+}
+
+// The glyph keeps its logical size at any ratio, so the layout stands; only the pixels
+// change. The user's images are theirs to choose and stay as given.
+void TOnOffBut::FollowDevicePixelRatio()
+{
+    const auto& looks = d->looks;
+    if (looks.buttonStyle != oobsUser && looks.shownRatio != Canvas()->DevicePixelRatio())
+        LoadStyleImages();
 }
 
 void TOnOffBut::ShowStyleImages()

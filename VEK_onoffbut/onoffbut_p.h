@@ -49,6 +49,8 @@ struct TOnOffBut::Private {
         // The images shown now and the images of style oobsUser.
         onoffbut::TStateImages shown;
         onoffbut::TStateImages user;
+        // The device pixel ratio the style's images were loaded for.
+        qreal shownRatio = 1;
         QSize glyph{30, 18};
     } looks;
 

@@ -60,6 +60,9 @@ void TOnOffBut::Paint()
 {
     if (!Visible() && !ComponentState().testFlag(csDesigning))
         return;
+    // A control moved to a screen of another ratio, or shown for the first time, may
+    // still hold the images of the ratio it was made at.
+    FollowDevicePixelRatio();
     const int W = Width();
     const int H = Height();
     // Face and mask are made at the screen's ratio, so that captions and frame are as
@@ -142,9 +145,10 @@ void TOnOffBut::PaintCaptions(TCanvas* face, TCanvas* mask)
 }
 
 // The state image at (LeftSpace + 1, TopSpace + 1): its key-colored pixels take the
-// background, all others are black in the mask. The images are artwork of one device
-// pixel per logical pixel; on a denser face they are scaled to their logical size while
-// captions and frame are drawn at the face's resolution.
+// background, all others are black in the mask. The style images are loaded at the
+// face's ratio where there are pictures for it; any other image (a user image, or a
+// ratio without pictures of its own) is scaled to its logical size while captions and
+// frame are drawn at the face's resolution.
 void TOnOffBut::PaintGlyph(TBitmap& face, TBitmap& mask)
 {
     const auto& looks = d->looks;

@@ -24,6 +24,12 @@ QImage OpaqueCopy(const QImage& image)
     return opaque;
 }
 
+// Where the named bitmap Name is among the library's resources.
+QString ResourcePath(const QString& Name)
+{
+    return QStringLiteral(":/vek/") + Name + QStringLiteral(".png");
+}
+
 } // namespace
 
 TBitmap::TBitmap()
@@ -104,10 +110,17 @@ void TBitmap::LoadFromFile(const QString& FileName)
     SetImage(loaded);
 }
 
-void TBitmap::LoadFromResourceName(const QString& Name)
+void TBitmap::LoadFromResourceName(const QString& Name, qreal DevicePixelRatio)
 {
-    const QString path = QStringLiteral(":/vek/") + Name + QStringLiteral(".png");
-    QImage loaded(path);
+    if (DevicePixelRatio >= 2) {
+        QImage dense(ResourcePath(Name + QStringLiteral("@2x")));
+        if (!dense.isNull()) {
+            dense.setDevicePixelRatio(2);
+            SetImage(dense);
+            return;
+        }
+    }
+    QImage loaded(ResourcePath(Name));
     if (loaded.isNull())
         throw EInvalidGraphic(QStringLiteral("Bitmap resource \"") + Name +
                               QStringLiteral("\" not found"));

@@ -39,8 +39,11 @@ public:
     /// are laid over white.
     void LoadFromFile(const QString& FileName);
     /// Loads one of the library's named bitmaps ("SEGVERT", ...); raises EInvalidGraphic
-    /// for an unknown name.
-    void LoadFromResourceName(const QString& Name);
+    /// for an unknown name. With a DevicePixelRatio of 2 or more the picture drawn at
+    /// twice the size ("<Name>@2x") is loaded where there is one, at device pixel ratio 2,
+    /// so that Width and Height stay the logical size of the plain picture; otherwise the
+    /// plain picture is loaded at ratio 1.
+    void LoadFromResourceName(const QString& Name, qreal DevicePixelRatio = 1);
     /// Saves as PNG or BMP by the file name's extension; returns false on failure.
     bool SaveToFile(const QString& FileName);
 

@@ -2,7 +2,10 @@
 """Draws the state images of the two-state button styles.
 
 Rerun from the repository root:   python3 resources/tools/make_onoffglyphs.py
-It rewrites resources/<NAME>.png for the 23 image sets. Only the standard library is used.
+It rewrites resources/<NAME>.png for the 23 image sets, and resources/<NAME>@2x.png, the
+same shapes at twice the size for screens of device pixel ratio 2 (sampled at half-pixel
+steps of the glyph coordinates, so the outlines stay sharp there instead of being blocks).
+Only the standard library is used.
 
 Each bitmap holds four glyphs in quadrants: top left on and enabled, top right off and
 enabled, bottom left on and disabled, bottom right off and disabled. Pixels of the key
@@ -132,16 +135,18 @@ def rotated(points, quarter_turns, cx, cy):
 # ---- rendering -----------------------------------------------------------------------
 
 
-def render(width, height, shapes):
+def render(width, height, shapes, scale=1):
+    """The glyph of width x height glyph units at scale pixels per unit: a pixel covers
+    1 / scale units, so a larger picture samples the same shapes more finely."""
     pixels = []
-    for py in range(height):
+    for py in range(height * scale):
         row = []
-        for px in range(width):
+        for px in range(width * scale):
             colors = []
             for sy in range(SAMPLES):
-                y = py + (sy + 0.5) / SAMPLES
+                y = (py + (sy + 0.5) / SAMPLES) / scale
                 for sx in range(SAMPLES):
-                    x = px + (sx + 0.5) / SAMPLES
+                    x = (px + (sx + 0.5) / SAMPLES) / scale
                     for inside, color in reversed(shapes):
                         if inside(x, y):
                             colors.append(color(x, y))
@@ -461,11 +466,17 @@ GLYPHS = [
 ]
 
 
+# Pictures per scale: the plain name for screens of one device pixel per logical pixel,
+# the "@2x" name that the library picks on denser screens.
+SCALES = ((1, ""), (2, "@2x"))
+
+
 def main():
     for name, width, height, draw in GLYPHS:
-        on = render(width, height, draw(True))
-        off = render(width, height, draw(False))
-        write_png(os.path.join(OUT_DIR, name + ".png"), compose(on, off))
+        for scale, suffix in SCALES:
+            on = render(width, height, draw(True), scale)
+            off = render(width, height, draw(False), scale)
+            write_png(os.path.join(OUT_DIR, name + suffix + ".png"), compose(on, off))
 
 
 if __name__ == "__main__":

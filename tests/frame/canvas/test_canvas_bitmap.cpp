@@ -214,7 +214,49 @@ TEST_F(BitmapFileTest, UnknownResourceNameRaises)
 {
     PaintPixels(bitmap);
     EXPECT_THROW(bitmap.LoadFromResourceName("NO_SUCH_BITMAP"), EInvalidGraphic);
+    EXPECT_THROW(bitmap.LoadFromResourceName("NO_SUCH_BITMAP", 2), EInvalidGraphic);
     ExpectPixels(bitmap);
+}
+
+// At ratio 2 a named bitmap drawn at twice the size is loaded with twice the pixels in
+// each direction, and covers the logical size of the plain picture.
+TEST(BitmapResource, LoadsTheDoubleSizePictureAtRatioTwo)
+{
+    TBitmap plain;
+    plain.LoadFromResourceName("CHECKBOX");
+    TBitmap dense;
+    dense.LoadFromResourceName("CHECKBOX", 2);
+    EXPECT_EQ(plain.DevicePixelRatio(), 1.0);
+    EXPECT_EQ(dense.DevicePixelRatio(), 2.0);
+    EXPECT_EQ(dense.Image().size(), plain.Image().size() * 2);
+    EXPECT_EQ(dense.Width(), plain.Width());
+    EXPECT_EQ(dense.Height(), plain.Height());
+    // Finer, not merely enlarged: some 2 x 2 block holds more than one color.
+    EXPECT_GT(vektest::MixedDeviceBlocks(dense.Image()), 0);
+}
+
+// Ratios below 2 load the plain picture.
+TEST(BitmapResource, LoadsThePlainPictureBelowRatioTwo)
+{
+    TBitmap plain;
+    plain.LoadFromResourceName("CHECKBOX");
+    TBitmap between;
+    between.LoadFromResourceName("CHECKBOX", 1.5);
+    EXPECT_EQ(between.DevicePixelRatio(), 1.0);
+    EXPECT_EQ(between.Image(), plain.Image());
+}
+
+// A name without a double-size picture falls back to the plain one at ratio 1.
+TEST(BitmapResource, FallsBackToThePlainPictureWithoutADoubleSizeOne)
+{
+    ASSERT_FALSE(QFile::exists(":/vek/SEGVERT@2x.png"));
+    TBitmap plain;
+    plain.LoadFromResourceName("SEGVERT");
+    TBitmap fallback;
+    fallback.LoadFromResourceName("SEGVERT", 2);
+    EXPECT_EQ(fallback.DevicePixelRatio(), 1.0);
+    EXPECT_EQ(fallback.Image(), plain.Image());
+    EXPECT_EQ(fallback.Width(), plain.Width());
 }
 
 // ---- brush ---------------------------------------------------------------------------
