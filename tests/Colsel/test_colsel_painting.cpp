@@ -138,7 +138,7 @@ TEST_F(ColSelTest, DisabledLookOnADarkPalette)
     const QImage box = Box();
     const TRect r = Item();
     const TColor face = FromQColor(sel.palette().color(QPalette::Disabled, QPalette::Button));
-    EXPECT_LT(vektest::RelativeLuminance(ToQRgb(face)), 0.05);
+    EXPECT_LT(vek::RelativeLuminance(face), 0.05);
     const QRect name(r.Left + 33, r.Top, r.Width() - 33, r.Height());
     EXPECT_GE(vektest::TextContrast(box, name, face), 3.0);
 }
@@ -151,7 +151,7 @@ TEST_F(ColSelTest, NameReadsOnADarkPalette)
     const TRect r = Item();
     const QRect name(r.Left + 33, r.Top, r.Width() - 33, r.Height());
     EXPECT_EQ(ColorAt(box, r.Right - 2, MidY()), Window());
-    EXPECT_LT(vektest::RelativeLuminance(ToQRgb(Window())), 0.05);
+    EXPECT_LT(vek::RelativeLuminance(Window()), 0.05);
     EXPECT_GE(vektest::TextContrast(box, name, Window()), 3.0);
 }
 

@@ -4,6 +4,7 @@
 
 #include "scoped_palette.h"
 
+#include <frame/baselib/textcolors.h>
 #include <frame/core/errors.h>
 
 #include <QApplication>
@@ -230,8 +231,8 @@ TColor StrongestInk(TMeter& meter, TColor dial)
     TColor strongest = dial;
     for (int y = text.top(); y <= text.bottom(); ++y)
         for (int x = text.left(); x <= text.right(); ++x)
-            if (vektest::ContrastRatio(ColorAt(face, x, y), dial) >
-                vektest::ContrastRatio(strongest, dial))
+            if (vek::ContrastRatio(ColorAt(face, x, y), dial) >
+                vek::ContrastRatio(strongest, dial))
                 strongest = ColorAt(face, x, y);
     return strongest;
 }
@@ -267,7 +268,7 @@ TEST(MeterPainting, TextColorsPairWithTheDial)
         const TColor base = ColorToRGB(clWindow);
         const TColor ink = StrongestInk(themedDial, base);
         EXPECT_TRUE(Lighter(ink, base));
-        EXPECT_GE(vektest::ContrastRatio(ink, base), 7);
+        EXPECT_GE(vek::ContrastRatio(ink, base), 7);
 
         TMeter red;
         red.Font()->SetColor(clMaroon);

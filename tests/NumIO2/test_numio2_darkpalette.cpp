@@ -92,7 +92,7 @@ TEST(NumIO2DarkPalette, CaretTakesTheTextColor)
     QImage image = Face(*field);
     EXPECT_EQ(vektest::ColumnPattern(image, x, 2, 26, ColorToRGB(clWindowText)),
               "." + std::string(22, '#') + "..");
-    EXPECT_GE(vektest::ContrastRatio(image.pixel(x, 4), image.pixel(x + 2, 4)), 3.0);
+    EXPECT_GE(vektest::PixelContrast(image.pixel(x, 4), image.pixel(x + 2, 4)), 3.0);
 
     field->SetRangeHigh(10);
     image = Face(*field);

@@ -30,7 +30,7 @@ std::vector<TextRegion> TextRegions(const QImage& withGlyphs, const QImage& with
                 pending.pop_back();
                 region.bounds |= QRect(p, QSize(1, 1));
                 ++region.pixels;
-                const double contrast = ContrastRatio(a.pixel(p), b.pixel(p));
+                const double contrast = PixelContrast(a.pixel(p), b.pixel(p));
                 if (contrast > region.contrast) {
                     region.contrast = contrast;
                     region.ink = a.pixel(p);

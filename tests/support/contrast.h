@@ -1,7 +1,8 @@
-// Readability of rendered text: the WCAG contrast ratio between text pixels and the
-// background they are drawn on. Self-contained (Qt only), so any test can include it.
+// Readability of rendered text: the contrast ratio (the frame's, as the controls choose
+// their text colors by it) between text pixels and the background they are drawn on.
 #pragma once
 
+#include <frame/baselib/textcolors.h>
 #include <frame/canvas/colors.h>
 
 #include <QImage>
@@ -9,27 +10,14 @@
 #include <QRgb>
 
 #include <algorithm>
-#include <cmath>
 #include <vector>
 
 namespace vektest {
 
-// Relative luminance of an sRGB color, 0 (black) to 1 (white).
-inline double RelativeLuminance(QRgb rgb)
+// The contrast ratio of two pixels (vek::ContrastRatio on Qt's color layout).
+inline double PixelContrast(QRgb a, QRgb b)
 {
-    const auto linear = [](int channel) {
-        const double c = channel / 255.0;
-        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * linear(qRed(rgb)) + 0.7152 * linear(qGreen(rgb)) + 0.0722 * linear(qBlue(rgb));
-}
-
-// Contrast ratio of two colors, 1 (equal) to 21 (black on white); readable text needs at
-// least 3 (large text) or 4.5.
-inline double ContrastRatio(QRgb a, QRgb b)
-{
-    const double la = RelativeLuminance(a), lb = RelativeLuminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+    return vek::ContrastRatio(vek::FromQRgb(a), vek::FromQRgb(b));
 }
 
 // The contrast of the text drawn inside area against background: the strongest one any
@@ -41,7 +29,7 @@ inline double InkContrast(const QImage& image, const QRect& area, QRgb backgroun
     const QRect inside = area & image.rect();
     for (int y = inside.top(); y <= inside.bottom(); ++y)
         for (int x = inside.left(); x <= inside.right(); ++x)
-            best = std::max(best, ContrastRatio(image.pixel(x, y), background));
+            best = std::max(best, PixelContrast(image.pixel(x, y), background));
     return best;
 }
 

@@ -1,5 +1,7 @@
 #include "pixels.h"
 
+#include <frame/baselib/textcolors.h>
+
 #include <algorithm>
 #include <cmath>
 
@@ -52,27 +54,6 @@ std::string ColumnPattern(const QImage& image, int x, int y0, int y1, vek::TColo
     return column;
 }
 
-namespace {
-
-double Luminance(vek::TColor color)
-{
-    auto linear = [](int channel) {
-        const double c = channel / 255.0;
-        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * linear(vek::GetRValue(color)) + 0.7152 * linear(vek::GetGValue(color)) +
-           0.0722 * linear(vek::GetBValue(color));
-}
-
-} // namespace
-
-double ContrastRatio(vek::TColor a, vek::TColor b)
-{
-    const double la = Luminance(a);
-    const double lb = Luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
 int CountContrasting(const QImage& image, const QRect& area, vek::TColor background,
                      double ratio)
 {
@@ -80,7 +61,7 @@ int CountContrasting(const QImage& image, const QRect& area, vek::TColor backgro
     const QRect clipped = area.intersected(image.rect());
     for (int y = clipped.top(); y <= clipped.bottom(); ++y)
         for (int x = clipped.left(); x <= clipped.right(); ++x)
-            count += ContrastRatio(ColorAt(image, x, y), background) >= ratio;
+            count += vek::ContrastRatio(ColorAt(image, x, y), background) >= ratio;
     return count;
 }
 

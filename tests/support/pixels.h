@@ -29,12 +29,8 @@ int CountColor(const QImage& image, const QRect& area, vek::TColor color);
 std::string RowPattern(const QImage& image, int y, int x0, int x1, vek::TColor ink);
 std::string ColumnPattern(const QImage& image, int x, int y0, int y1, vek::TColor ink);
 
-// The contrast ratio of two colors: (L1 + 0.05) / (L2 + 0.05), with L1 and L2 the
-// relative luminances of the lighter and the darker one; 1 for equal colors, 21 for
-// black on white. Text wants 4.5, large text and glyph cores at least 3.
-double ContrastRatio(vek::TColor a, vek::TColor b);
-
-// Number of pixels inside area whose contrast with background is at least ratio.
+// Number of pixels inside area whose contrast with background (vek::ContrastRatio) is
+// at least ratio.
 int CountContrasting(const QImage& image, const QRect& area, vek::TColor background,
                      double ratio);
 
