@@ -38,6 +38,7 @@ void TReportListView::ConnectData()
     // A cell write notifies once per cell: mark the view for repainting instead of
     // painting it now, so that a loop of writes costs one repaint, not one per cell.
     connect(data, &TRLData::changed, this, [this] {
+        FollowData();
         Changed();
         Invalidate();
     });
@@ -125,14 +126,14 @@ void TReportListView::ResizeColumnArrays(int count)
 void TReportListView::ApplyGeometry()
 {
     const int h = CountHeadRows();
-    SetRowCount(std::max(h + NrOfRows(), h + 1));
+    SetRowCount(std::max(h + NrOfShownRows(), h + 1));
     SetFixedRows(h);
     ApplyHeaderHeights();
 }
 
 void TReportListView::ApplyHeaderHeights()
 {
-    const int second = NrOfRows() >= 2 ? 1 : -1; // row 1 is set only with two data rows
+    const int second = NrOfShownRows() >= 2 ? 1 : -1; // row 1 is set only with two data rows
     auto set = [this](int row, int height) {
         if (row >= 0 && row < TCustomGrid::RowCount())
             TCustomGrid::SetRowHeights(row, height);
@@ -191,14 +192,18 @@ void TReportListView::SetDefaultRowHeight(int value)
     ChangedSetup();
 }
 
-int TReportListView::TopRow() const { return TCustomGrid::TopRow() - CountHeadRows() + 1; }
+int TReportListView::TopRow() const { return std::max(DataRowAt(TCustomGrid::TopRow()), 1); }
 int TReportListView::LeftCol() const { return TCustomGrid::LeftCol() + 1; }
 
+// The first shown row at or after data row `value`.
 void TReportListView::SetTopRow(int value)
 {
     const int h = CountHeadRows();
-    const int row = std::max(h, std::min(value + h - 1, h + NrOfRows() - 1));
-    TCustomGrid::SetTopRow(row);
+    int index = std::max(value, 1) - 1;
+    if (d->filtered)
+        index = int(std::lower_bound(d->shownRows.begin(), d->shownRows.end(), value) -
+                    d->shownRows.begin());
+    TCustomGrid::SetTopRow(std::max(h, std::min(h + index, h + NrOfShownRows() - 1)));
 }
 
 void TReportListView::SetLeftCol(int value)
@@ -295,17 +300,23 @@ void TReportListView::SetHeader(int ColNr, const QString& value)
 
 // ---- columns
 
+int TReportListView::GridColumnOf(int DataCol) const
+{
+    const auto it = std::find(d->colOrder.begin(), d->colOrder.end(), DataCol - 1);
+    return it == d->colOrder.end() ? -1 : int(it - d->colOrder.begin());
+}
+
 int TReportListView::ColWidths(int Index) const
 {
-    if (!ContainsColumn(Index))
-        return 0;
-    return TCustomGrid::ColWidths(d->colOrder[std::size_t(Index - 1)]);
+    const int col = GridColumnOf(Index);
+    return col < 0 ? 0 : TCustomGrid::ColWidths(col);
 }
 
 void TReportListView::SetColWidths(int Index, int value)
 {
-    if (ContainsColumn(Index))
-        TCustomGrid::SetColWidths(d->colOrder[std::size_t(Index - 1)], value);
+    const int col = GridColumnOf(Index);
+    if (col >= 0)
+        TCustomGrid::SetColWidths(col, value);
     ChangedSetup();
 }
 
@@ -394,7 +405,7 @@ TGridCoord TReportListView::MouseCell(int X, int Y) const
     const int h = CountHeadRows();
     int row = 0;
     if (cell.Y >= h)
-        row = cell.Y - h + 1;
+        row = DataRowAt(cell.Y);
     else if (cell.Y >= 0)
         row = (h == 2 ? cell.Y == 0 : d->comHdVis) ? -2 : -1;
     return {cell.X + 1, row};

@@ -18,11 +18,11 @@ void TReportListView::Assign(const TPersistent* Source)
     OnPercentDone = src->OnPercentDone;
     OnBeforeSortExchange = src->OnBeforeSortExchange;
     OnBeforeHTMLExport = src->OnBeforeHTMLExport;
-    // Every own setting at once; the data, the painting state and the grid's own state
-    // follow below.
+    // The data first (the view follows its size on the way), then every own setting at
+    // once, then the grid's own state.
+    d->data->Assign(src->d->data.get());
     static_cast<ReportListSettings&>(*d) = *src->d;
     SetFixedColor(src->FixedColor());
-    d->data->Assign(src->d->data.get());
     SetColCount(NrOfColumns());
     ApplyGeometry();
     SetFixedCols(src->FixedCols());

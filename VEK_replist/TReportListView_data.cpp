@@ -1,13 +1,8 @@
-// TReportListView: data access forwarded to the TRLData, operations on the whole list
-// (painting suppressed until they are done), and the row and column flags kept in the
-// data's attribute bytes.
+// TReportListView: data access forwarded to the TRLData and operations on the whole list
+// (painting suppressed until they are done).
 #include "replist_p.h"
 
 namespace vek {
-
-// Attribute bits in the string array: a row or column is selected, a row is disabled.
-static constexpr quint8 SelectedBit = 0x80;
-static constexpr quint8 DisabledBit = 0x40;
 
 // ---- forwarded data access
 
@@ -64,13 +59,6 @@ int TReportListView::CountCheckedElemsInRow(int Row) const
 
 // ---- whole-list operations
 
-void TReportListView::Fill(const QString& s)
-{
-    HideEditor();
-    PaintBatch batch(this);
-    d->data->Fill(s);
-}
-
 int TReportListView::CountCheckedElemsInCol(int Column) const
 {
     if (!ContainsColumn(Column))
@@ -107,56 +95,6 @@ void TReportListView::UnSort()
 {
     PaintBatch batch(this);
     d->data->UnSort();
-}
-
-// ---- row and column flags
-
-// The attribute byte with bit set or cleared.
-static quint8 WithBit(quint8 attr, quint8 bit, bool set)
-{
-    return set ? attr | bit : attr & ~bit;
-}
-
-bool TReportListView::RowSelected(int r) const
-{
-    return ContainsRow(r) && (d->data->Strings->GetRowAttrib(r) & SelectedBit);
-}
-
-void TReportListView::SetRowSelected(int r, bool value)
-{
-    if (!ContainsRow(r))
-        return;
-    TStringArray* cells = d->data->Strings;
-    cells->SetRowAttrib(r, WithBit(cells->GetRowAttrib(r), SelectedBit, value));
-    Invalidate();
-}
-
-bool TReportListView::RowEnabled(int r) const
-{
-    return !ContainsRow(r) || !(d->data->Strings->GetRowAttrib(r) & DisabledBit);
-}
-
-void TReportListView::SetRowEnabled(int r, bool value)
-{
-    if (!ContainsRow(r))
-        return;
-    TStringArray* cells = d->data->Strings;
-    cells->SetRowAttrib(r, WithBit(cells->GetRowAttrib(r), DisabledBit, !value));
-    Invalidate();
-}
-
-bool TReportListView::ColumnSelected(int c) const
-{
-    return ContainsColumn(c) && (d->data->Strings->GetColAttrib(c) & SelectedBit);
-}
-
-void TReportListView::SetColumnSelected(int c, bool value)
-{
-    if (!ContainsColumn(c))
-        return;
-    TStringArray* cells = d->data->Strings;
-    cells->SetColAttrib(c, WithBit(cells->GetColAttrib(c), SelectedBit, value));
-    Invalidate();
 }
 
 } // namespace vek

@@ -89,7 +89,6 @@ void TReportListView::SetCheckMarksReadOnly(bool v) { if (Change(d->roCheckMarks
 bool TReportListView::AutoAdvance() const { return d->autoAdvance; }
 void TReportListView::SetAutoAdvance(bool v) { d->autoAdvance = v; }
 int TReportListView::RowSelectMode() const { return d->rowSelectMode; }
-void TReportListView::SetRowSelectMode(int v) { d->rowSelectMode = v; }
 bool TReportListView::SortEnabled() const { return d->sortEnabled; }
 void TReportListView::SetSortEnabled(bool v) { d->sortEnabled = v; }
 bool TReportListView::UseCtrlForMultiSel() const { return d->ctrlForMultiSel; }

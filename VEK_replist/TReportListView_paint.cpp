@@ -14,8 +14,9 @@ void TReportListView::Paint()
 {
     if (d->suppressPaint)
         return;
+    FollowData();
     TCustomDrawGrid::Paint();
-    if (NrOfRows() == 0)
+    if (NrOfShownRows() == 0)
         PaintEmptyMessage();
     PaintInterRowIndicator();
 }
@@ -47,11 +48,13 @@ void TReportListView::PaintEmptyMessage()
 void TReportListView::PaintInterRowIndicator()
 {
     const int h = CountHeadRows(), top = TCustomGrid::TopRow();
+    // The line lies above the grid row of data row p (below the last row for p beyond).
     const int p = d->interRowIndi;
-    if (p == 0 || p < top - h + 1 || p > NrOfRows() + 1)
+    const int row = p == NrOfRows() + 1 ? h + NrOfShownRows() : GridRowOf(p);
+    if (p == 0 || row < top)
         return;
     const TRect client = GridClientRect();
-    int y = client.Top + (h + p - top - 1) * (DefaultRowHeight() + 1);
+    int y = client.Top + (row - top) * (DefaultRowHeight() + 1);
     for (int r = 0; r < h; ++r)
         y += TCustomGrid::RowHeights(r);
     TCanvas* canvas = Canvas();
@@ -118,7 +121,7 @@ static QString Shortened(const QString& Text, int room, int measured,
 void TReportListView::DrawDataCell(int ACol, int ARow, const TRect& Rect)
 {
     TCanvas* canvas = Canvas();
-    const int dc = d->colOrder[std::size_t(ACol)] + 1, dr = ARow - FixedRows() + 1;
+    const int dc = DataColumnAt(ACol), dr = DataRowAt(ARow);
     const bool fixedCol = ACol < FixedCols();
     TRect b = Rect;
     if (!fixedCol) {

@@ -72,6 +72,13 @@ enum TRepListXmlTag : int {
 VEK_EXPORT QString RepListXmlTagName(TRepListXmlTag Tag);
 VEK_EXPORT TRepListXmlTag RepListXmlTagOf(QStringView Name);
 
+/// How FilterAndSort reads its filter expression.
+enum TFilterMode : int {
+    fmSimple = 0,  ///< blank-separated words, each found in some filter column
+    fmBoolean = 1, ///< words and "phrases" with AND, OR, NOT and parentheses
+    fmGrep = 2,    ///< a regular expression found in some filter column
+};
+
 /// Failures of TRLData.
 class VEK_EXPORT EVEKRLDataError : public EVEKError {
 public:
@@ -329,6 +336,19 @@ using TRenderCellEvent =
                        TColor& BrushColor, TColor& FontColor, TFontStyles& FontStyles,
                        QString& Text)>;
 
+/// Called by FilterAndSort for each data row (in the new order): Found starts true and
+/// CombineWithInternalSearch loAND; the row is shown when
+/// ApplyLogicOp(CombineWithInternalSearch, internal match, Found) holds. So loAND lets the
+/// handler veto rows, loOR add rows, loANDNOT drop the rows it marks Found.
+using TBeforeFilterEvent = std::function<void(TObject* Sender, int Row, bool& Found,
+                                              TLogicOp& CombineWithInternalSearch)>;
+
+/// Before (State: the state the click asks for; the handler may change it) and after
+/// (State: the negation of the final state, as it was before the click) a click toggles
+/// the check mark of data cell (Col, Row).
+using TCheckStateChangeEvent =
+    std::function<void(TObject* Sender, bool& State, int Col, int Row)>;
+
 /// A grid that shows a TRLData as a report list: up to two header rows (a common header
 /// band and the column headers), an optional fixed first column, a display order of the
 /// columns, per-column alignment, password masking and editability, banded rows,
@@ -478,17 +498,19 @@ public:
     int LeftCol() const;
     void SetLeftCol(int value);
 
-    // ---- columns in data terms
-    /// Width of the ColNr-th displayed column (0 outside 1..NrOfColumns). Writing emits
-    /// setupChanged, also outside.
+    // ---- columns in data terms. Every column number of this class is a data column
+    // (1..NrOfColumns), wherever SetColumnOrder shows it; only ColumnOrder itself takes
+    // a display position.
+    /// Width of the displayed column that shows data column Index (0 outside
+    /// 1..NrOfColumns). Writing emits setupChanged, also outside.
     int ColWidths(int Index) const;
     void SetColWidths(int Index, int value);
     /// The data column shown at display position ColNr (0 outside 1..NrOfColumns);
     /// default the identity.
     int ColumnOrder(int ColNr) const;
     /// Sets the data column of every display position; false (and entries outside the
-    /// range skipped) unless the list has exactly NrOfColumns valid entries. Does not
-    /// repaint.
+    /// range skipped) unless the list has exactly NrOfColumns valid entries. Widths stay
+    /// with their display positions. Does not repaint.
     bool SetColumnOrder(const std::vector<int>& ColList);
     /// Alignment of a data column; default taLeftJustify. A change emits changed.
     TAlignment ColumnAlignment(int ColNr) const;
@@ -586,16 +608,94 @@ public:
     /// Selects data row Row alone and scrolls it to the middle of the view.
     void CenterScrollAndSelect(int Row);
 
+    // ---- sorting and filtering. Data row numbers keep addressing the data's rows as
+    // presented (sorted); a filter only hides rows from the view.
+    /// Tie-breaking column of later sorts, -1 (none, the default) .. NrOfColumns; other
+    /// values are ignored. A change raises OnChangeSetup.
+    int SecondarySortColumn() const;
+    void SetSecondarySortColumn(int value);
+    /// Sorts by SortColumn (0..NrOfColumns; -1 keeps the present order) with
+    /// SecondarySortColumn, then shows only the rows whose FilterColumns (data columns;
+    /// all columns when empty) match FilterExp as FilterMode reads it, OnBeforeFilter
+    /// having its say per row. An empty (or blank) expression shows every row. Hidden rows
+    /// are neither changed nor deleted: their cells, flags and places in the order stay,
+    /// and every data row number still means the same row. The selected row stays
+    /// selected when it is still shown. Raises EVEKRepListError for a malformed boolean
+    /// expression (the message names the character position) or an invalid regular
+    /// expression (Qt's message); the list is then unchanged. The filter stays until the
+    /// next FilterAndSort or until the rows are replaced (loading a document, Clear);
+    /// rows added later are shown.
+    void FilterAndSort(const QString& FilterExp, const QList<int>& FilterColumns,
+                       bool IgnoreCase, TFilterMode FilterMode, int SortColumn,
+                       bool Ascending);
+    /// Rows the view shows (NrOfRows unless a filter hides some).
+    int NrOfShownRows() const;
+    /// Whether data row r is shown (false outside 1..NrOfRows).
+    bool RowShown(int r) const;
+
+    // ---- row operations (each hides the in-place editor first)
+    /// Inserts an empty row before r (1..NrOfRows) or appends one (r > NrOfRows, r then
+    /// becomes the new row count); r < 1 inserts nothing. The rows keep their order, but
+    /// the list no longer counts as sorted (both sort columns -1). Returns r.
+    int InsertRow(int r);
+    /// Appends an empty row; returns the new row count.
+    int AddRow();
+    /// Removes data row r (ignored outside 1..NrOfRows); the only row is emptied instead.
+    void RemoveRow(int r);
+    /// Removes every row whose values (column 0 included) are all empty.
+    void RemoveEmptyRows();
+    /// Empties the data (see TRLData::Clear) and resets every column's alignment,
+    /// masking, editability and the column order; drops a filter.
+    void Clear();
+
+    // ---- selection in bulk; each raises OnSelectedChange once and repaints once
+    void SelectAllRows();
+    void DeselectAllRows();
+    void EnableAllRows();
+    void DisableAllRows();
+    void SelectAllColumns();
+    void DeselectAllColumns();
+    /// The first selected row when it is enabled, else 0 (also without rows).
+    int FirstSelectedRow() const;
+    /// The first selected column; 0 when none is.
+    int FirstSelectedColumn() const;
+    /// Selected rows (enabled or not), enabled rows, selected columns.
+    int NumSelectedRows() const;
+    int NumEnabledRows() const;
+    int NumSelectedColumns() const;
+
+    // ---- files and the clipboard, as TRLData's operations of the same names; the view
+    // follows whatever they change (size, columns, rows shown)
+    void CopyToClipBoard(int LeftCol, int TopRow, int RightCol, int BottomRow, bool AddHeader,
+                         const QString& Separator);
+    void CopyToClipBoard(int LeftCol, int TopRow, int RightCol, int BottomRow, bool AddHeader,
+                         bool UseTabs);
+    bool SaveAsXMLFile(const QString& FName, const QString& DataID);
+    bool WriteToXMLStream(QIODevice* OutStream, bool CreateHeader, const QString& DataID);
+    bool WriteToOpenXMLFile(QTextStream& F, bool CreateHeader, const QString& DataID);
+    bool LoadFromXMLFile(const QString& FName, const QString& DataID);
+    bool ReadFromXMLStream(QIODevice* InStream, const QString& DataID);
+    bool ReadFromXMLString(const QString& InString, const QString& DataID);
+    bool ReadFromOpenXMLFile(QTextStream& F, const QString& DataID);
+    int LoadLinesFromFile(int Column, int FirstRow, const QString& FName);
+    bool ExportHTMLTable(const QString& FName, int LoC, int LoR, int HiC, int HiR,
+                         const QList<int>& ColumnSelection, int Border, int CellSpacing,
+                         int CellPadding, bool IncludeHeader, const QString& HeadClass,
+                         const QString& CellClass, const QString& TableClass);
+
     // ---- row and column flags (kept in the data's attribute bytes); writes mark the
     // list for repainting
-    /// Whether data row r is selected (false outside 1..NrOfRows).
+    /// Whether data row r is selected (false outside 1..NrOfRows). A write raises
+    /// OnSelectedChange.
     bool RowSelected(int r) const;
     void SetRowSelected(int r, bool value);
-    /// Whether data row r is enabled (true outside 1..NrOfRows); a disabled row shows its
-    /// text grayed and ignores selection and highlight.
+    /// Whether data row r is enabled (false outside 1..NrOfRows); a disabled row shows
+    /// its text grayed, ignores selection and highlight and cannot be edited or checked.
+    /// A write raises OnSelectedChange.
     bool RowEnabled(int r) const;
     void SetRowEnabled(int r, bool value);
-    /// Whether data column c is selected (false outside 1..NrOfColumns).
+    /// Whether data column c is selected (false outside 1..NrOfColumns). A write raises
+    /// OnSelectedChange.
     bool ColumnSelected(int c) const;
     void SetColumnSelected(int c, bool value);
 
@@ -706,19 +806,36 @@ public:
     bool CheckMarksReadOnly() const;
     void SetCheckMarksReadOnly(bool v);
 
-    // ---- interaction settings (used by the mouse and keyboard handling)
-    /// After an edit, move the editor on to the next cell; default false.
+    // ---- interaction settings
+    //
+    // Mouse: a click on a data row selects it (RowSelectMode); in mode 2 Shift+click
+    // gives the rows from the anchor to the clicked one the anchor's selected and
+    // disabled flags, Ctrl+click toggles one row, releasing the button right of or below
+    // the cells deselects all. A click within 18 pixels of the left edge of a check cell
+    // toggles it (OnBeforeCheckedChange, OnCheckedChange). A click on a column header
+    // sorts (SortEnabled); a double click on a header border fits the column to its
+    // contents. Keys: the navigation keys select the row they reach, Shift+Up/Down
+    // extends the selection in mode 2, Ctrl+A selects all rows in mode 2, Space toggles
+    // the check mark of the current cell, F2 or Enter edits an editable cell.
+    /// Enter moves to the next row and selects it: after an in-place edit, or at once in
+    /// a cell that cannot be edited. Default false.
     bool AutoAdvance() const;
     void SetAutoAdvance(bool v);
-    /// How clicks select rows: 0 none, 1 (the default) one row, 2 several rows.
+    /// How clicks select rows: 0 none, 1 (the default) one row, 2 several rows. Any
+    /// mode but 2 deselects all rows; mode 0 also moves the grid's current cell out of
+    /// the cells. Raises OnSelectedChange.
     int RowSelectMode() const;
     void SetRowSelectMode(int v);
-    /// A click on a column header sorts by that column; default true.
+    /// A click on a column header sorts by that column, descending first, then
+    /// alternating; default true.
     bool SortEnabled() const;
     void SetSortEnabled(bool v);
-    /// In mode 2, Ctrl+click adds single rows to the selection; default true.
+    /// In mode 2, Ctrl+click adds single rows to the selection (a plain click selects
+    /// one row); off, every plain click toggles its row. Default true.
     bool UseCtrlForMultiSel() const;
     void SetUseCtrlForMultiSel(bool v);
+    /// The in-place editor's keys: as the grid's, and Enter advances with AutoAdvance.
+    bool EditorKey(int Key, TShiftState Shift) override;
 
     // ---- painting control
     /// While set, Paint does nothing; clearing it repaints at once. Set before the
@@ -755,6 +872,13 @@ public:
     /// Passed on from the data with the control as Sender: each cell text (and, with Row
     /// 0, each column name) of an HTML export; the handler may change it.
     TBeforeHTMLExportEvent OnBeforeHTMLExport;
+    /// Each row's say in FilterAndSort (see TBeforeFilterEvent).
+    TBeforeFilterEvent OnBeforeFilter;
+    /// A click is about to toggle a check mark: State is the state asked for; a handler
+    /// may change it (a radio cell is checked whatever State is).
+    TCheckStateChangeEvent OnBeforeCheckedChange;
+    /// A click toggled a check mark; before checkedChanged.
+    TCheckStateChangeEvent OnCheckedChange;
 
 Q_SIGNALS:
     /// After OnChange: headers, column settings or cells changed (once per cell write).
@@ -765,6 +889,10 @@ Q_SIGNALS:
     void selectedChanged();
     /// After OnPercentDone: progress of a long operation, 0..100.
     void percentDone(int percent);
+    /// After OnCheckedChange: a click set data cell (col, row) to checked.
+    void checkedChanged(int col, int row, bool checked);
+    /// A header click or FilterAndSort changed the order or the rows shown.
+    void rowsRearranged();
 
 protected:
     void Paint() override;
@@ -772,6 +900,20 @@ protected:
     void CreateWnd() override;
     void TopLeftChanged() override;
     void FontChanged() override;
+    // interaction (TReportListView_mouse.cpp, TReportListView_keys.cpp)
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void MouseMove(TShiftState Shift, int X, int Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void DblClick() override;
+    bool DoMouseWheelDown(TShiftState Shift, QPoint MousePos) override;
+    bool DoMouseWheelUp(TShiftState Shift, QPoint MousePos) override;
+    void KeyDown(int& Key, TShiftState Shift) override;
+    void KeyPress(QChar& Key) override;
+    // in-place editing (TReportListView_editing.cpp)
+    bool SelectCell(int ACol, int ARow) override;
+    bool CanEditShow() const override;
+    QString GetEditText(int ACol, int ARow) override;
+    void SetEditText(int ACol, int ARow, const QString& Value) override;
 
 private:
     // Defined in replist_p.h.
@@ -781,6 +923,27 @@ private:
 
     // Hooks the data's notifications to the control's repaint and events.
     void ConnectData();
+    // The view follows the data (TReportListView_rows.cpp): column arrays and count,
+    // the rows shown and the grid's row count, whatever changed them.
+    void FollowData();
+    void RebuildShownRows();
+    int DataRowAt(int GridRow) const;
+    int GridRowOf(int DataRow) const;
+    int DataColumnAt(int GridCol) const;
+    int GridColumnOf(int DataCol) const;
+    int SelectedDataRow() const;
+    void SelectGridRow(int GridRow);
+    void SortByHeaderClick(int GridCol);
+    void ApplyFilter(const class RowFilter& Filter, const QList<int>& Columns);
+    // interaction helpers
+    void ToggleCheckMark(int dc, int dr);
+    void SelectRowsByClick(TShiftState Shift);
+    void SelectCurrentRowOnly();
+    void ExtendSelectionTo(int dr);
+    bool AutoSizeColumnAtHeaderBorder();
+    void SetRowFlag(int r, quint8 bit, bool value);
+    template <typename Read> bool ReadInto(Read read);
+    void SetAllRowFlags(quint8 bit, bool value);
     // Grid rows and fixed rows follow the header visibility and NrOfRows.
     void ApplyGeometry();
     void ApplyHeaderHeights();

@@ -8,6 +8,10 @@
 
 namespace vek {
 
+// Attribute bits in the string array: a row or column is selected, a row is disabled.
+inline constexpr quint8 SelectedBit = 0x80;
+inline constexpr quint8 DisabledBit = 0x40;
+
 // Everything of a report list that Assign copies from another one.
 struct ReportListSettings {
     // per data column
@@ -44,6 +48,16 @@ struct TReportListView::Private : ReportListSettings {
     // Painting is suppressed from construction until the window exists;
     // suppressedByCaller keeps a caller's own suppression across that moment.
     bool suppressPaint = true, suppressedByCaller = false;
+    // The rows shown, as data rows in presented order, while a filter hides some
+    // (`filtered`); without a filter grid row h + i shows data row i + 1. Rebuilt when
+    // the string array's layout stamp moves.
+    std::vector<int> shownRows;
+    bool filtered = false;
+    quint64 shownStamp = ~quint64(0);
+    // Anchor of Shift+click range selection (data row).
+    int selectAnchor = 1;
+    // Where the mouse was last seen (a double click carries no position).
+    int lastMouseX = 0, lastMouseY = 0;
 };
 
 // The colors and styles of one data cell.

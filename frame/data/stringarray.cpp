@@ -64,7 +64,8 @@ void TStringArray::Resize(int Cols, int Rows)
 {
     if (Cols < 0 || Rows < 0 || Cols > MaxColumns)
         throw ResizeError(Cols, Rows);
-    CommitSorting();
+    if (std::size_t(Rows) < FRows.size() && !FOrder.empty())
+        KeepPresentedRows(std::size_t(Rows));
     const int cellCount = FNrCols + 1;
     const int newCellCount = Cols + 1;
     const std::size_t rows = std::size_t(Rows);
@@ -93,7 +94,53 @@ void TStringArray::Resize(int Cols, int Rows)
     }
     FRows = std::move(blocks);
     FNrCols = Cols;
+    ExtendOrder(rows);
+    LayoutChanged();
     Changed();
+}
+
+// Cuts a sorted array to its first `count` rows as presented. The order of the rows that
+// stay is kept (a sort stays a sort, UnSort still returns to their stored order).
+void TStringArray::KeepPresentedRows(std::size_t count)
+{
+    std::vector<int> newIndex;
+    try {
+        newIndex.assign(FRows.size(), -1);
+    } catch (const std::bad_alloc&) {
+        throw ResizeError(FNrCols, int(count));
+    }
+    for (std::size_t p = 0; p < count; ++p)
+        newIndex[std::size_t(FOrder[p])] = 0;
+    std::size_t kept = 0;
+    for (std::size_t r = 0; r < FRows.size(); ++r) {
+        if (newIndex[r] < 0) {
+            rowblock::Free(FRows[r]);
+            continue;
+        }
+        newIndex[r] = int(kept);
+        FRows[kept] = FRows[r];
+        FRowAttr[kept] = FRowAttr[r];
+        ++kept;
+    }
+    FRows.resize(kept);
+    FRowAttr.resize(kept);
+    FOrder.resize(count);
+    FPosition.resize(count);
+    for (std::size_t p = 0; p < count; ++p) {
+        FOrder[p] = newIndex[std::size_t(FOrder[p])];
+        FPosition[std::size_t(FOrder[p])] = int(p);
+    }
+}
+
+// Rows added to a sorted array are presented after the sorted ones, in stored order.
+void TStringArray::ExtendOrder(std::size_t rows)
+{
+    if (FOrder.empty())
+        return;
+    for (std::size_t r = FOrder.size(); r < rows; ++r) {
+        FOrder.push_back(int(r));
+        FPosition.push_back(int(r));
+    }
 }
 
 void TStringArray::Clear()
@@ -114,7 +161,9 @@ void TStringArray::Assign(const TStringArray& Source)
         blocks.reserve(Source.FRows.capacity());
         for (const char16_t* block : Source.FRows)
             blocks.push_back(rowblock::Copy(block, Source.FNrCols + 1));
-        std::vector<quint8> rowAttr = Source.FRowAttr;
+        std::vector<quint16> rowAttr = Source.FRowAttr;
+        for (quint16& word : rowAttr) // a copy starts with every row shown
+            word &= RowAttribMask;
         std::vector<quint8> colAttr = Source.FColAttr;
         std::vector<int> order = Source.FOrder;
         std::vector<int> position = Source.FPosition;
@@ -131,6 +180,7 @@ void TStringArray::Assign(const TStringArray& Source)
     }
     FNrCols = Source.FNrCols;
     AllocRowsBy = Source.AllocRowsBy;
+    LayoutChanged();
     Changed();
 }
 
@@ -143,6 +193,8 @@ void TStringArray::Swap(TStringArray& Other)
     FColAttr.swap(Other.FColAttr);
     FOrder.swap(Other.FOrder);
     FPosition.swap(Other.FPosition);
+    LayoutChanged();
+    Other.LayoutChanged();
     Changed();
     Other.Changed();
 }
@@ -170,13 +222,29 @@ void TStringArray::SetString(int Col, int Row, const QString& s)
 
 quint8 TStringArray::GetRowAttrib(int Row) const
 {
-    return ContainsRow(Row) ? FRowAttr[std::size_t(StoredIndex(Row))] : 0;
+    return ContainsRow(Row) ? quint8(FRowAttr[std::size_t(StoredIndex(Row))]) : 0;
 }
 
 void TStringArray::SetRowAttrib(int Row, quint8 Value)
 {
-    if (ContainsRow(Row))
-        FRowAttr[std::size_t(StoredIndex(Row))] = Value;
+    if (!ContainsRow(Row))
+        return;
+    quint16& word = FRowAttr[std::size_t(StoredIndex(Row))];
+    word = quint16((word & ~RowAttribMask) | Value);
+}
+
+bool TStringArray::RowHidden(int Row) const
+{
+    return ContainsRow(Row) && (FRowAttr[std::size_t(StoredIndex(Row))] & RowHiddenFlag);
+}
+
+void TStringArray::SetRowHidden(int Row, bool Hidden)
+{
+    if (!ContainsRow(Row))
+        return;
+    quint16& word = FRowAttr[std::size_t(StoredIndex(Row))];
+    word = Hidden ? quint16(word | RowHiddenFlag) : quint16(word & ~RowHiddenFlag);
+    LayoutChanged();
 }
 
 quint8 TStringArray::GetColAttrib(int Col) const
@@ -208,6 +276,7 @@ void TStringArray::InsertRow(int Row)
     CommitSorting();
     FRows.insert(FRows.begin() + (Row - 1), nullptr);
     FRowAttr.insert(FRowAttr.begin() + (Row - 1), 0);
+    LayoutChanged();
     Changed();
 }
 
@@ -219,6 +288,7 @@ void TStringArray::RemoveRow(int Row)
     rowblock::Free(FRows[std::size_t(Row - 1)]);
     FRows.erase(FRows.begin() + (Row - 1));
     FRowAttr.erase(FRowAttr.begin() + (Row - 1));
+    LayoutChanged();
     Changed();
 }
 
@@ -238,8 +308,10 @@ int TStringArray::RemoveRowsIf(const std::function<bool(int Row)>& Remove)
     const int removed = int(FRows.size() - kept);
     FRows.resize(kept);
     FRowAttr.resize(kept);
-    if (removed > 0)
+    if (removed > 0) {
+        LayoutChanged();
         Changed();
+    }
     return removed;
 }
 
@@ -263,6 +335,7 @@ void TStringArray::SetSortOrder(int Row, int Index)
     std::swap(FOrder[std::size_t(Row - 1)], FOrder[std::size_t(other)]);
     FPosition[std::size_t(Index - 1)] = Row - 1;
     FPosition[std::size_t(previous)] = other;
+    LayoutChanged();
     Changed();
 }
 
@@ -272,6 +345,7 @@ void TStringArray::UnSort()
     FOrder.shrink_to_fit();
     FPosition.clear();
     FPosition.shrink_to_fit();
+    LayoutChanged();
     Changed();
 }
 
@@ -280,7 +354,7 @@ void TStringArray::CommitSorting()
     if (FOrder.empty())
         return;
     std::vector<char16_t*> rows(FRows.size());
-    std::vector<quint8> attr(FRows.size());
+    std::vector<quint16> attr(FRows.size());
     for (std::size_t r = 0; r < FOrder.size(); ++r) {
         rows[r] = FRows[std::size_t(FOrder[r])];
         attr[r] = FRowAttr[std::size_t(FOrder[r])];
@@ -289,12 +363,14 @@ void TStringArray::CommitSorting()
     FRowAttr = std::move(attr);
     FOrder.clear();
     FPosition.clear();
+    LayoutChanged();
 }
 
 std::size_t TStringArray::MemoryUsed() const
 {
     std::size_t bytes = sizeof(*this);
-    bytes += FRows.capacity() * sizeof(char16_t*) + FRowAttr.capacity() + FColAttr.capacity();
+    bytes += FRows.capacity() * sizeof(char16_t*) + FRowAttr.capacity() * sizeof(quint16);
+    bytes += FColAttr.capacity();
     bytes += (FOrder.capacity() + FPosition.capacity()) * sizeof(int);
     for (const char16_t* block : FRows)
         bytes += rowblock::AllocatedBytes(block, FNrCols + 1);

@@ -59,8 +59,9 @@ public:
     int NrOfRows() const { return static_cast<int>(FRows.size()); }
 
     /// Makes the array Cols columns (plus column 0) by Rows rows, keeping the cells that
-    /// lie inside both sizes. A sorted array is committed first, so the rows that stay are
-    /// the first Rows rows as presented. Raises EVEKError when the size is not possible
+    /// lie inside both sizes. The rows that stay are the first Rows rows as presented, in
+    /// their presented order: a sorted array stays sorted (new rows are presented last)
+    /// and UnSort returns the remaining rows to their stored order. Raises EVEKError when the size is not possible
     /// (negative, more than MaxColumns columns, out of memory); the array is then unchanged.
     void Resize(int Cols, int Rows);
 
@@ -123,6 +124,18 @@ public:
     /// former stored row, so the order stays a permutation.
     void SetSortOrder(int Row, int Index);
 
+    /// Whether a view hides the row (the result of a filter). This is view state, not
+    /// data: it is not an attribute byte, documents and Assign of the cells do not carry
+    /// it, but it travels with its row through sorting, insertion and removal. New rows
+    /// are shown. Changing it raises no OnChange (the cells did not change); it advances
+    /// LayoutStamp.
+    bool RowHidden(int Row) const;
+    void SetRowHidden(int Row, bool Hidden);
+    /// Advances whenever the rows, their presented order or their hidden flags change
+    /// (cell writes leave it alone): a view keeps the stamp it built its row map at and
+    /// rebuilds the map when the stamp moved.
+    quint64 LayoutStamp() const { return FLayoutStamp; }
+
     /// Bytes held by the cells, rows and order (for measurements).
     std::size_t MemoryUsed() const;
 
@@ -141,14 +154,22 @@ private:
     bool ContainsRow(int row) const { return row >= 1 && row <= NrOfRows(); }
     int StoredIndex(int row) const { return FOrder.empty() ? row - 1 : FOrder[row - 1]; }
     void Changed();
+    // The rows, their order or their hidden flags changed (before Changed, if any).
+    void LayoutChanged() { ++FLayoutStamp; }
     void FreeRows();
+    void KeepPresentedRows(std::size_t count);
+    void ExtendOrder(std::size_t rows);
 
     int FNrCols = 0;
     std::vector<char16_t*> FRows;  // stored order; nullptr = every cell empty
-    std::vector<quint8> FRowAttr;  // stored order
+    // Stored order. Low byte: the attribute byte; high byte: view flags that travel with
+    // the row but are not data (RowHidden).
+    std::vector<quint16> FRowAttr;
+    static constexpr quint16 RowAttribMask = 0x00FF, RowHiddenFlag = 0x0100;
     std::vector<quint8> FColAttr;  // columns 0..FNrCols
     std::vector<int> FOrder;       // presented row -> stored row (0-based); empty = identity
     std::vector<int> FPosition;    // stored row -> presented row, kept while sorted
+    quint64 FLayoutStamp = 0;
 };
 
 } // namespace vek

@@ -150,6 +150,7 @@ void TStringArray::Sort(int Col, int ColSec, bool Ascending)
     FOrder = std::move(order);
     FPosition = std::move(position);
     progress(100);
+    LayoutChanged();
     Changed();
 }
 

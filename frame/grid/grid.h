@@ -248,6 +248,9 @@ public:
     TGridCoord MouseCoord(int X, int Y) const;
     /// The cell area: the control without border and scroll bars.
     TRect GridClientRect() const;
+    /// The part of the cell area that the visible cells and their lines cover (all of
+    /// it when the cells fill it): a point right of or below it hits no cell.
+    TRect CellsExtent() const;
 
     /// Room for the border and the scroll bars that ScrollBars allows.
     QSize minimumSizeHint() const override;
@@ -274,7 +277,7 @@ public:
 
     /// Asks the grid to handle a navigation key the in-place editor does not use; true
     /// when the grid took it.
-    bool EditorKey(int Key, TShiftState Shift);
+    virtual bool EditorKey(int Key, TShiftState Shift);
     /// Escape in the editor: restore the cell's text and leave editing.
     void CancelEditing();
 

@@ -269,6 +269,18 @@ QSize TCustomGrid::ContentsSizeHint(const QSize& most) const
                  std::min(height + (needH ? barH : 0), most.height()));
 }
 
+TRect TCustomGrid::CellsExtent() const
+{
+    const TRect client = GridClientRect();
+    auto end = [](const std::vector<LineSpan>& spans, int origin, int limit, int line) {
+        const int last = spans.empty() ? origin : spans.back().Start + spans.back().Extent + line;
+        return std::min(last, limit);
+    };
+    return TRect(client.Left, client.Top,
+                 end(ColSpans(), client.Left, client.Right, d->LineWidthFor(true)),
+                 end(RowSpans(), client.Top, client.Bottom, d->LineWidthFor(false)));
+}
+
 TRect TCustomGrid::CellRect(int ACol, int ARow) const
 {
     auto find = [](const std::vector<LineSpan>& spans, int index) {
