@@ -285,8 +285,8 @@ void TReportListView::SetEmptyMessage(const QString& value)
 
 void TReportListView::SetFixedFirstColumn(bool value)
 {
+    SetFixedCols(value ? 1 : 0); // raises on a one-column list, before the flag changes
     d->fixedColOne = value;
-    SetFixedCols(value ? 1 : 0);
     Changed();
     Repaint();
 }

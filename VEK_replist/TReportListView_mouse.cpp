@@ -3,6 +3,8 @@
 // double click on its header border, and the wheel.
 #include "replist_p.h"
 
+#include <QMouseEvent>
+
 namespace vek {
 
 // A header click this close to a cell edge is left to column sizing.
@@ -110,6 +112,15 @@ void TReportListView::MouseUp(TMouseButton Button, TShiftState Shift, int X, int
         SetAllRowFlags(SelectedBit, false);
         ChangedSelection();
     }
+}
+
+// The double click handling below reads the last mouse position; a double click brings
+// its own, whatever presses were seen before.
+void TReportListView::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    d->lastMouseX = int(event->position().x());
+    d->lastMouseY = int(event->position().y());
+    TCustomDrawGrid::mouseDoubleClickEvent(event);
 }
 
 void TReportListView::DblClick()

@@ -480,7 +480,9 @@ public:
     /// Emits setupChanged.
     QString EmptyMessage() const;
     void SetEmptyMessage(const QString& value);
-    /// Makes the first displayed column a fixed (non-scrolling) one; default false.
+    /// Makes the first displayed column a fixed (non-scrolling) one; default false. A
+    /// list of one column cannot have it: setting it there raises EVEKError and changes
+    /// nothing.
     bool FixedFirstColumn() const;
     void SetFixedFirstColumn(bool value);
 
@@ -905,6 +907,7 @@ protected:
     void MouseMove(TShiftState Shift, int X, int Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void DblClick() override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     bool DoMouseWheelDown(TShiftState Shift, QPoint MousePos) override;
     bool DoMouseWheelUp(TShiftState Shift, QPoint MousePos) override;
     void KeyDown(int& Key, TShiftState Shift) override;
