@@ -26,44 +26,31 @@ TEST(MarkSelSurface, BehavesAsAQtWidget)
                              });
 }
 
-TEST(MarkSelSurface, TakesTheKeyboardFocus)
+TEST(MarkSelSurface, SignalsAndSlots)
 {
     TMarkSel sel;
-    EXPECT_EQ(sel.focusPolicy(), Qt::StrongFocus);
-    EXPECT_TRUE(sel.TabStop());
-}
-
-TEST(MarkSelSurface, SelectedIsAPropertyAndASlot)
-{
-    TMarkSel sel;
+    EXPECT_EQ(sel.focusPolicy(), Qt::StrongFocus); // Tab reaches it
     const QMetaObject* meta = sel.metaObject();
     EXPECT_EQ(meta->property(meta->indexOfProperty("Selected")).notifySignal(),
               QMetaMethod::fromSignal(&TMarkSel::selectedChanged));
-    QSignalSpy spy(&sel, &TMarkSel::selectedChanged);
-    ASSERT_TRUE(sel.setProperty("Selected", 7));
-    EXPECT_EQ(sel.Selected(), 7);
-
+    QSignalSpy selected(&sel, &TMarkSel::selectedChanged);
+    QSignalSpy clicks(&sel, &TMarkSel::markClicked);
+    QSignalSpy doubles(&sel, &TMarkSel::markDoubleClicked);
     QSpinBox box;
     box.setRange(-5, 60);
     QObject::connect(&box, &QSpinBox::valueChanged, &sel, &TMarkSel::SetSelected);
     box.setValue(30);
     box.setValue(55); // out of range: ignored
-    ASSERT_EQ(spy.count(), 2);
-    EXPECT_EQ(spy.at(1).at(0).toInt(), 30);
-    EXPECT_EQ(sel.Selected(), 30);
-}
-
-TEST(MarkSelSurface, ClicksAndKeysSignal)
-{
-    TMarkSel sel;
-    QSignalSpy clicks(&sel, &TMarkSel::markClicked);
-    QSignalSpy selected(&sel, &TMarkSel::selectedChanged);
     QTest::mouseClick(&sel, Qt::LeftButton, {}, QPoint(45, 40)); // mark 9
+    QTest::mouseDClick(&sel, Qt::LeftButton, {}, QPoint(45, 40));
     QTest::keyClick(&sel, Qt::Key_Left); // from the clicked mark, which is highlighted
     QTest::keyClick(&sel, Qt::Key_Return);
+    ASSERT_EQ(selected.count(), 3);
+    EXPECT_EQ(selected.at(0).at(0).toInt(), 30);
+    EXPECT_EQ(selected.at(2).at(0).toInt(), 8);
     ASSERT_EQ(clicks.count(), 2);
     EXPECT_EQ(clicks.at(0), (QVariantList{45, 40, 9}));
     EXPECT_EQ(clicks.at(1), (QVariantList{16, 45, 8}));
-    ASSERT_EQ(selected.count(), 2);
-    EXPECT_EQ(selected.at(1).at(0).toInt(), 8);
+    ASSERT_EQ(doubles.count(), 1);
+    EXPECT_EQ(doubles.at(0), (QVariantList{45, 40, 9}));
 }
