@@ -3,6 +3,8 @@
 
 #include <frame/core/change.h>
 
+#include <algorithm>
+
 namespace vek {
 
 namespace {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <frame/baselib/baseenums.h>
+#include <frame/baselib/drawing.h>
 #include <frame/canvas/colors.h>
 #include <frame/controls/controls.h>
 
@@ -46,8 +47,8 @@ class VEK_EXPORT TMarkSel : public TCustomControl {
     Q_PROPERTY(bool ShowZeroAsCross READ ShowZeroAsCross WRITE SetShowZeroAsCross)
 
 public:
-    /// Number of marks: 0..MarkCount - 1.
-    static constexpr int MarkCount = 52;
+    /// Number of marks: 0..MarkCount - 1 (52).
+    static constexpr int MarkCount = MarkerCount;
 
     /// A mark picked at control position (X, Y) (for the keyboard: the mark's centre).
     using TMarkClickEvent = std::function<void(TObject* Sender, int X, int Y, int Mark)>;
