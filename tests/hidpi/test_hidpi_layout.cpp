@@ -3,6 +3,7 @@
 // frames in the same places. The ratio-1 pictures come from this executable run once
 // more on a screen of ratio 1 (HighDpiReference below), so both sides use the same code.
 #include <VEK_ProgBar.h>
+#include <VEK_marksel.h>
 #include <VEK_onoffbut.h>
 #include <VEK_sevenseg.h>
 
@@ -10,6 +11,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QMouseEvent>
 #include <QPixmap>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -73,6 +75,16 @@ std::vector<LayoutCase> LayoutCases()
         {"SevenSeg", {150, 60}, [] {
              auto* c = new TSevenSeg;
              c->SetCaption("8.5");
+             return c;
+         }},
+        {"MarkSel", {236, 178}, [] {
+             auto* c = new TMarkSel;
+             c->SetShowZeroAsCross(false);
+             c->SetSelected(9);
+             // Mark 19 highlighted, drawn on the control rather than on the face.
+             QMouseEvent move(QEvent::MouseMove, QPointF(101, 72), QPointF(101, 72),
+                              Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+             QApplication::sendEvent(c, &move);
              return c;
          }},
     };
@@ -331,4 +343,15 @@ TEST(HighDpiLayout, SevenSegmentCellsStayInPlace)
     EXPECT_TRUE(InkBounds(p.one, rest, ground, 128).isEmpty());
     EXPECT_TRUE(InkBounds(p.two, rest, ground, 128).isEmpty());
     ExpectSameEdges(p, 2);
+}
+
+// The marks are pixel designs on logical pixels: at ratio 2 every mark, the selected
+// mark's box, the highlight and the frame are the ratio-1 picture exactly.
+TEST(HighDpiLayout, MarkerSelectorIsTheSamePicture)
+{
+    const Pair p = Pictures("MarkSel");
+    ASSERT_FALSE(p.one.isNull());
+    EXPECT_EQ(p.one.pixel(40, 40), qRgb(0xFF, 0xFF, 0xFF)); // the selected mark's box
+    EXPECT_EQ(p.one.pixel(92, 64), qRgb(0xFF, 0, 0));       // the highlight on mark 19
+    EXPECT_EQ(ShareDiffering(p.one, p.two, p.one.rect(), 2), 0.0);
 }

@@ -108,25 +108,30 @@ void ExpectPaletteSwitchRepaints(const WidgetFactory& make)
 
 void ExpectQtSurface(const WidgetFactory& make)
 {
+    ExpectQtSurface(make, make);
+}
+
+void ExpectQtSurface(const WidgetFactory& plain, const WidgetFactory& themed)
+{
     {
         SCOPED_TRACE("layout");
-        ExpectSizesItselfInLayout(make);
+        ExpectSizesItselfInLayout(plain);
     }
     {
         SCOPED_TRACE("colors");
-        ExpectColorPropertiesRoundTrip(make);
+        ExpectColorPropertiesRoundTrip(plain);
     }
     {
         SCOPED_TRACE("properties");
-        ExpectEachPropertyOnce(make);
+        ExpectEachPropertyOnce(plain);
     }
     {
         SCOPED_TRACE("enabled");
-        ExpectSetEnabledRepaints(make);
+        ExpectSetEnabledRepaints(plain);
     }
     {
         SCOPED_TRACE("palette");
-        ExpectPaletteSwitchRepaints(make);
+        ExpectPaletteSwitchRepaints(themed);
     }
 }
 

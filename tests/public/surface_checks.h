@@ -35,5 +35,9 @@ void ExpectPaletteSwitchRepaints(const WidgetFactory& make);
 
 // All of the above.
 void ExpectQtSurface(const WidgetFactory& make);
+// All of the above for a control whose default look is fixed colors: plain makes it as
+// created (a color's RESET must restore those), themed with system colors, whose pixels
+// a palette switch must change.
+void ExpectQtSurface(const WidgetFactory& plain, const WidgetFactory& themed);
 
 } // namespace vektest

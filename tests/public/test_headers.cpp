@@ -10,6 +10,7 @@
 #include <VEK_RotLab.h>
 #include <VEK_Thumbnails.h>
 #include <VEK_gradfl.h>
+#include <VEK_marksel.h>
 #include <VEK_onoffbut.h>
 #include <VEK_replist.h>
 #include <VEK_repsbut.h>

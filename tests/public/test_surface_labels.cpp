@@ -25,38 +25,6 @@ using vektest::Render;
 
 namespace {
 
-// What the generic checks get: the control as created, for the layout, color, property
-// and enabled checks (a color's RESET must restore the value it was created with), and
-// one with system colors, whose pixels a palette switch must change.
-struct SurfaceCase {
-    vektest::WidgetFactory plain;
-    vektest::WidgetFactory themed;
-};
-
-void ExpectLabelSurface(const SurfaceCase& c)
-{
-    {
-        SCOPED_TRACE("layout");
-        vektest::ExpectSizesItselfInLayout(c.plain);
-    }
-    {
-        SCOPED_TRACE("colors");
-        vektest::ExpectColorPropertiesRoundTrip(c.plain);
-    }
-    {
-        SCOPED_TRACE("properties");
-        vektest::ExpectEachPropertyOnce(c.plain);
-    }
-    {
-        SCOPED_TRACE("enabled");
-        vektest::ExpectSetEnabledRepaints(c.plain);
-    }
-    {
-        SCOPED_TRACE("palette");
-        vektest::ExpectPaletteSwitchRepaints(c.themed);
-    }
-}
-
 // A window holding the control alone in a row, shown so that layout requests are
 // processed as in an application.
 struct InRow {
@@ -86,36 +54,36 @@ TEST(LabelsSurface, SevenSegmentDisplay)
 {
     // System colors for background and segments exercise the glyph cache, which depends
     // on both.
-    ExpectLabelSurface({[] { return new TSevenSeg; },
-                        [] {
-                            auto* seg = new TSevenSeg;
-                            seg->SetColorBackGnd(clBtnFace);
-                            seg->SetColorText(clWindowText);
-                            seg->SetCaption("12.34");
-                            return seg;
-                        }});
+    vektest::ExpectQtSurface([] { return new TSevenSeg; },
+                             [] {
+                                 auto* seg = new TSevenSeg;
+                                 seg->SetColorBackGnd(clBtnFace);
+                                 seg->SetColorText(clWindowText);
+                                 seg->SetCaption("12.34");
+                                 return seg;
+                             });
 }
 
 TEST(LabelsSurface, DotMatrixLabel)
 {
-    ExpectLabelSurface({[] { return new TRasterLab; },
-                        [] {
-                            auto* lab = new TRasterLab;
-                            lab->SetColorDotOff(clBtnFace);
-                            lab->SetColorDotOn(clWindowText);
-                            lab->SetColorScheme(csSystemColors);
-                            return lab;
-                        }});
+    vektest::ExpectQtSurface([] { return new TRasterLab; },
+                             [] {
+                                 auto* lab = new TRasterLab;
+                                 lab->SetColorDotOff(clBtnFace);
+                                 lab->SetColorDotOn(clWindowText);
+                                 lab->SetColorScheme(csSystemColors);
+                                 return lab;
+                             });
 }
 
 TEST(LabelsSurface, GradientFill)
 {
-    ExpectLabelSurface({[] { return new TGradFill; },
-                        [] {
-                            auto* fill = new TGradFill;
-                            fill->SetColorFirst(clBtnFace);
-                            return fill;
-                        }});
+    vektest::ExpectQtSurface([] { return new TGradFill; },
+                             [] {
+                                 auto* fill = new TGradFill;
+                                 fill->SetColorFirst(clBtnFace);
+                                 return fill;
+                             });
 }
 
 TEST(LabelsSurface, RotatedLabel)
@@ -127,7 +95,7 @@ TEST(LabelsSurface, RotatedLabel)
         lab->SetTextAngle(30);
         return lab;
     };
-    ExpectLabelSurface({make, make});
+    vektest::ExpectQtSurface(make);
     vektest::ExpectSizesItselfInLayout([] {
         auto* lab = new TRotLab;
         lab->SetAutoSize(true);
@@ -143,7 +111,7 @@ TEST(LabelsSurface, LabelBase)
         label->SetCaption("Label");
         return label;
     };
-    ExpectLabelSurface({make, make});
+    vektest::ExpectQtSurface(make);
 }
 
 // ---- size hints ----------------------------------------------------------------------
