@@ -72,6 +72,13 @@ enum TRepListXmlTag : int {
 VEK_EXPORT QString RepListXmlTagName(TRepListXmlTag Tag);
 VEK_EXPORT TRepListXmlTag RepListXmlTagOf(QStringView Name);
 
+/// How FilterAndSort reads its filter expression.
+enum TFilterMode : int {
+    fmSimple = 0,  ///< blank-separated words, each found in some filter column
+    fmBoolean = 1, ///< words and "phrases" with AND, OR, NOT, parentheses; side by side = AND
+    fmGrep = 2,    ///< a regular expression found in some filter column (^ and $ per cell)
+};
+
 /// Failures of TRLData.
 class VEK_EXPORT EVEKRLDataError : public EVEKError {
 public:
