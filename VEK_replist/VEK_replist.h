@@ -75,8 +75,8 @@ VEK_EXPORT TRepListXmlTag RepListXmlTagOf(QStringView Name);
 /// How FilterAndSort reads its filter expression.
 enum TFilterMode : int {
     fmSimple = 0,  ///< blank-separated words, each found in some filter column
-    fmBoolean = 1, ///< words and "phrases" with AND, OR, NOT and parentheses
-    fmGrep = 2,    ///< a regular expression found in some filter column
+    fmBoolean = 1, ///< words and "phrases" with AND, OR, NOT, parentheses; side by side = AND
+    fmGrep = 2,    ///< a regular expression found in some filter column (^ and $ per cell)
 };
 
 /// Failures of TRLData.
