@@ -130,14 +130,16 @@ void TRLData::SetNrOfColumns(int value)
 void TRLData::SetNrOfRows(int value)
 {
     const int n = std::max(value, 0);
+    const int old = d->nrOfRows;
+    d->nrOfRows = n; // set first: the change notification reports the new size
     try {
         Strings->Resize(d->nrOfCols, std::max(n, 1));
     } catch (const std::exception&) {
+        d->nrOfRows = old;
         throw EVEKError(ErrorText(QStringLiteral("cannot make %1 rows").arg(n)));
     }
     if (n == 0)
         Strings->Clear(); // the one row kept allocated holds nothing
-    d->nrOfRows = n;
     UpdateFeedbackCounts();
 }
 

@@ -17,7 +17,8 @@ void TReportListView::FollowData()
         ResizeColumnArrays(NrOfColumns());
         SetColCount(NrOfColumns());
     }
-    if (d->data->Strings->LayoutStamp() != d->shownStamp)
+    // The data may change its row count after the string array notified.
+    if (d->data->Strings->LayoutStamp() != d->shownStamp || NrOfRows() != d->shownOfRows)
         RebuildShownRows();
     const int h = CountHeadRows();
     if (TCustomGrid::RowCount() != std::max(h + NrOfShownRows(), h + 1))
@@ -29,6 +30,7 @@ void TReportListView::RebuildShownRows()
     const TStringArray* cells = d->data->Strings;
     const int rows = NrOfRows();
     d->shownStamp = cells->LayoutStamp();
+    d->shownOfRows = rows;
     d->shownRows.clear();
     int r = 1;
     while (r <= rows && !cells->RowHidden(r))
@@ -130,18 +132,30 @@ void TReportListView::SortByHeaderClick(int GridCol)
 
 // ---- filtering
 
+// The filter, or an error naming this list; raised before anything changes.
+std::unique_ptr<RowFilter> TReportListView::CompiledFilter(const QString& FilterExp,
+                                                           TFilterMode FilterMode,
+                                                           bool IgnoreCase) const
+{
+    try {
+        return std::make_unique<RowFilter>(FilterExp, FilterMode, IgnoreCase);
+    } catch (const EVEKRepListError& e) {
+        throw EVEKRepListError(ComponentErrorText(Name(), e.Message()));
+    }
+}
+
 void TReportListView::FilterAndSort(const QString& FilterExp, const QList<int>& FilterColumns,
                                     bool IgnoreCase, TFilterMode FilterMode, int SortColumn,
                                     bool Ascending)
 {
-    const RowFilter filter(FilterExp, FilterMode, IgnoreCase); // may throw: nothing changed yet
+    const std::unique_ptr<RowFilter> filter = CompiledFilter(FilterExp, FilterMode, IgnoreCase);
     HideEditor();
     const int stored = d->data->Strings->GetSortOrder(SelectedDataRow());
     {
         PaintBatch batch(this);
         if (SortColumn >= 0 && SortColumn <= NrOfColumns())
             d->data->Sort(SortColumn, SecondarySortColumn(), Ascending);
-        ApplyFilter(filter, FilterColumns);
+        ApplyFilter(*filter, FilterColumns);
         FollowData();
         const int row = GridRowOf(PresentedRowOf(*d->data->Strings, stored, NrOfRows()));
         SelectGridRow(row >= 0 ? row : FixedRows());

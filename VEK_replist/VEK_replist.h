@@ -323,6 +323,8 @@ private:
 VEK_EXPORT bool CheckIfValidReplist(const QString& FName, const QString& DataID);
 VEK_EXPORT bool CheckIfValidReplist(QIODevice* Stream, const QString& DataID);
 
+class RowFilter; // internal: a compiled filter expression
+
 /// Failures of TReportListView.
 class VEK_EXPORT EVEKRepListError : public EVEKError {
 public:
@@ -937,7 +939,10 @@ private:
     int SelectedDataRow() const;
     void SelectGridRow(int GridRow);
     void SortByHeaderClick(int GridCol);
-    void ApplyFilter(const class RowFilter& Filter, const QList<int>& Columns);
+    std::unique_ptr<RowFilter> CompiledFilter(const QString& FilterExp,
+                                                    TFilterMode FilterMode,
+                                                    bool IgnoreCase) const;
+    void ApplyFilter(const RowFilter& Filter, const QList<int>& Columns);
     // interaction helpers
     void ToggleCheckMark(int dc, int dr);
     void SelectRowsByClick(TShiftState Shift);

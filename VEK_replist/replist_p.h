@@ -54,6 +54,7 @@ struct TReportListView::Private : ReportListSettings {
     std::vector<int> shownRows;
     bool filtered = false;
     quint64 shownStamp = ~quint64(0);
+    int shownOfRows = -1;
     // Anchor of Shift+click range selection (data row).
     int selectAnchor = 1;
     // Where the mouse was last seen (a double click carries no position).
