@@ -288,3 +288,46 @@ TEST(StringArraySort, SecondaryColumnOnlyBreaksTies)
     EXPECT_EQ(ColumnOf(a, 1), QStringList({"", "b", "b", "a", "a"}));
     EXPECT_EQ(ColumnOf(a, 2), QStringList({"0", "2", "1", "9", "3"}));
 }
+
+TEST(StringArrayRows, ResizeKeepsASortAndItsRows)
+{
+    TStringArray a;
+    a.Resize(1, 5);
+    FillColumn(a, 1, {"c", "e", "a", "d", "b"});
+    a.Sort(1, -1, false); // e d c b a
+    a.Resize(2, 3);
+    EXPECT_TRUE(a.IsSorted());
+    EXPECT_EQ(ColumnOf(a, 1), (QStringList{"e", "d", "c"}));
+    a.Resize(2, 4);
+    EXPECT_EQ(ColumnOf(a, 1), (QStringList{"e", "d", "c", ""})) << "new rows come last";
+    a.UnSort();
+    EXPECT_EQ(ColumnOf(a, 1), (QStringList{"c", "e", "d", ""})) << "stored order of the rest";
+}
+
+TEST(StringArrayRows, HiddenFlagsTravelWithTheirRowsButAreNoAttribute)
+{
+    TStringArray a;
+    a.Resize(1, 4);
+    FillColumn(a, 1, {"b", "d", "a", "c"});
+    a.SetRowAttrib(2, 0x81);
+    int notifications = 0;
+    a.OnChange = [&](TObject*) { ++notifications; };
+    const quint64 stamp = a.LayoutStamp();
+    a.SetRowHidden(2, true);
+    EXPECT_EQ(notifications, 0) << "no data changed";
+    EXPECT_NE(a.LayoutStamp(), stamp);
+    EXPECT_EQ(a.GetRowAttrib(2), 0x81);
+    a.SetRowAttrib(2, 0x40);
+    EXPECT_TRUE(a.RowHidden(2)) << "attribute writes keep the flag";
+    a.Sort(1, -1, true); // a b c d: "d" (hidden) is now row 4
+    EXPECT_TRUE(a.RowHidden(4));
+    a.InsertRow(1);
+    EXPECT_FALSE(a.RowHidden(1));
+    EXPECT_TRUE(a.RowHidden(5));
+    a.RemoveRow(1);
+    EXPECT_TRUE(a.RowHidden(4));
+    TStringArray copy;
+    copy.Assign(a);
+    EXPECT_FALSE(copy.RowHidden(4)) << "a copy shows every row";
+    EXPECT_EQ(copy.GetRowAttrib(4), 0x40);
+}
