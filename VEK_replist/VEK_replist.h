@@ -730,18 +730,19 @@ public:
     TColor ColorColumnHd() const;
     void SetColorColumnHd(TColor v);
     VEK_COLOR_PROPERTY(ColorColumnHd, clBtnFace)
-    /// Column header text; default clBlack.
+    /// Column header text; default clBtnText, the text color that goes with the header's
+    /// clBtnFace in every palette.
     TColor ColorColumnHdText() const;
     void SetColorColumnHdText(TColor v);
-    VEK_COLOR_PROPERTY(ColorColumnHdText, clBlack)
+    VEK_COLOR_PROPERTY(ColorColumnHdText, clBtnText)
     /// Common header band; default clBtnFace.
     TColor ColorCommonHd() const;
     void SetColorCommonHd(TColor v);
     VEK_COLOR_PROPERTY(ColorCommonHd, clBtnFace)
-    /// Common header text; default clBlack.
+    /// Common header text; default clBtnText (see ColorColumnHdText).
     TColor ColorCommonHdText() const;
     void SetColorCommonHdText(TColor v);
-    VEK_COLOR_PROPERTY(ColorCommonHdText, clBlack)
+    VEK_COLOR_PROPERTY(ColorCommonHdText, clBtnText)
     /// Background of disabled rows; default 0xF0F0F0.
     TColor ColorDisabledBkgd() const;
     void SetColorDisabledBkgd(TColor v);
@@ -750,10 +751,11 @@ public:
     TColor ColorDisabledText() const;
     void SetColorDisabledText(TColor v);
     VEK_COLOR_PROPERTY(ColorDisabledText, 0xC0C0C0)
-    /// The empty-list message; default clBlack. Repaints and emits only when changed.
+    /// The empty-list message, drawn on the control's Color (clWindow); default
+    /// clWindowText. Repaints and emits only when changed.
     TColor ColorEmptyMsg() const;
     void SetColorEmptyMsg(TColor v);
-    VEK_COLOR_PROPERTY(ColorEmptyMsg, clBlack)
+    VEK_COLOR_PROPERTY(ColorEmptyMsg, clWindowText)
     /// Background of selected rows; default 0x94BAED.
     TColor ColorSelectedRow() const;
     void SetColorSelectedRow(TColor v);

@@ -27,9 +27,9 @@ struct ReportListSettings {
     // colors and highlight
     TColor hiLgtColor = 0xCC9966, hiLgtTextColor = 0xFFFFFF, colorNormal = 0x002000;
     TColor rColorNormal = 0xFFFFFF, rColorShaded = 0xF0EFE8;
-    TColor colHdTxtColor = clBlack, comHdColor = clBtnFace, comHdTxtColor = clBlack;
+    TColor colHdTxtColor = clBtnText, comHdColor = clBtnFace, comHdTxtColor = clBtnText;
     TColor disabledBkgdColor = 0xF0F0F0, disabledTextColor = 0xC0C0C0;
-    TColor colorEmptyMsg = clBlack;
+    TColor colorEmptyMsg = clWindowText;
     TColor selRowColor = 0x94BAED, selRowTextColor = 0x800000;
     TColor selColColor = clBlack, selColTextColor = clBlack;
     TColor selBothColor = clBlack, selBothTextColor = clBlack;

@@ -1,12 +1,15 @@
 // Gallery page of the report list: a few thousand rows of demo orders with check and
-// radio columns, a password column, banded rows, a highlighted row, both header rows, and
-// a few switches to play with.
+// radio columns, a password column, banded rows, a highlighted row, both header rows, a
+// filter, the selection modes, editable columns and a line that tells the last event.
 #include "pages.h"
 
 #include <VEK_replist.h>
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -47,11 +50,56 @@ void FillDemoData(TReportListView* list)
     list->SetSuppressPaint(false);
 }
 
-// Header texts in the theme's button text color, so dark palettes read well too.
-void UseThemeHeaderColors(TReportListView* list)
+// A filter field with its mode: the list shows the matching orders as one types.
+QLayout* CreateFilterRow(TReportListView* list, QLabel* events)
 {
-    list->SetColorColumnHdText(clBtnText);
-    list->SetColorCommonHdText(clBtnText);
+    auto* row = new QHBoxLayout;
+    auto* field = new QLineEdit;
+    field->setPlaceholderText("Filter, e.g. Lyon paid");
+    auto* mode = new QComboBox;
+    mode->addItems({"Words", "AND / OR / NOT", "Regular expression"});
+    auto apply = [list, field, mode, events] {
+        try {
+            list->FilterAndSort(field->text(), {}, true, TFilterMode(mode->currentIndex()),
+                                -1, true);
+            events->setText(QString("Filter: %1 of %2 orders shown")
+                                .arg(list->NrOfShownRows()).arg(list->NrOfRows()));
+        } catch (const EVEKRepListError& e) {
+            events->setText(e.Message());
+        }
+    };
+    QObject::connect(field, &QLineEdit::textChanged, list, apply);
+    QObject::connect(mode, &QComboBox::currentIndexChanged, list, apply);
+    row->addWidget(new QLabel("Filter:"));
+    row->addWidget(field, 1);
+    row->addWidget(mode);
+    return row;
+}
+
+// The line under the list tells what the user just did.
+void ReportEvents(TReportListView* list, QLabel* events)
+{
+    list->OnCheckedChange = [list, events](TObject*, bool& before, int col, int row) {
+        events->setText(QString("%1 of order %2: %3")
+                            .arg(list->Header(col), list->Elem(1, row), before ? "cleared" : "checked"));
+    };
+    QObject::connect(list, &TReportListView::selectedChanged, events, [list, events] {
+        const int row = list->FirstSelectedRow();
+        events->setText(QString("%1 selected, first: %2")
+                            .arg(list->NumSelectedRows())
+                            .arg(row > 0 ? "order " + list->Elem(1, row) : "none"));
+    });
+    QObject::connect(list, &TReportListView::cellEdited, events,
+                     [list, events](int col, int row, const QString& text) {
+                         events->setText(QString("%1 of order %2 is now \"%3\"")
+                                             .arg(list->Header(list->ColumnOrder(col + 1)),
+                                                  list->Elem(1, row), text));
+                     });
+    QObject::connect(list, &TReportListView::rowsRearranged, events, [list, events] {
+        if (list->LastSortColumn() > 0)
+            events->setText(QString("Sorted by %1, %2").arg(list->Header(list->LastSortColumn()),
+                                                            list->LastSortOrder() ? "ascending" : "descending"));
+    });
 }
 
 QWidget* CreatePage(QWidget* parent)
@@ -60,17 +108,21 @@ QWidget* CreatePage(QWidget* parent)
     auto* layout = new QVBoxLayout(page);
     auto* list = new TReportListView(page);
     FillDemoData(list);
-    UseThemeHeaderColors(list);
-    list->SetCommonHeader("Open orders, spring quarter");
+    list->SetCommonHeader("Open orders, spring quarter (click a header to sort)");
     list->SetCommonHeaderVisible(true);
     list->SetHighLightRow(4);
     list->SetRowSelected(2, true);
     list->SetRowEnabled(6, false);
+    list->SetColumnEditable(2, true); // customer and city: F2, Enter or typing edits
+    list->SetColumnEditable(3, true);
+    auto* events = new QLabel("Click, type, sort or filter: the last event shows here.");
+    layout->addLayout(CreateFilterRow(list, events));
     layout->addWidget(list, 1);
+    layout->addWidget(events);
+    ReportEvents(list, events);
 
     // A second, small list shows radio buttons (one choice per column).
     auto* choices = new TReportListView(page);
-    UseThemeHeaderColors(choices);
     choices->SetDefaultRowHeight(20);
     choices->SetNrOfColumns(3);
     choices->SetNrOfRows(3);
@@ -102,9 +154,15 @@ QWidget* CreatePage(QWidget* parent)
     pattern->setPrefix("Band rows: ");
     QObject::connect(pattern, &QSpinBox::valueChanged, list,
                      [list](int v) { list->SetRowColPattern(v); });
+    auto* selection = new QComboBox;
+    selection->addItems({"No row selection", "Single row", "Multiple rows"});
+    selection->setCurrentIndex(list->RowSelectMode());
+    QObject::connect(selection, &QComboBox::currentIndexChanged, list,
+                     [list](int mode) { list->SetRowSelectMode(mode); });
     controls->addWidget(common);
     controls->addWidget(fixedFirst);
     controls->addWidget(pattern);
+    controls->addWidget(selection);
     controls->addStretch();
     layout->addLayout(controls);
     return page;

@@ -30,6 +30,7 @@ QPalette GalleryDarkPalette()
     p.setColor(QPalette::HighlightedText, Qt::white);
     p.setColor(QPalette::ToolTipBase, base);
     p.setColor(QPalette::ToolTipText, text);
+    p.setColor(QPalette::PlaceholderText, QColor(0x9a, 0x9b, 0xa0));
     p.setColor(QPalette::Disabled, QPalette::Text, QColor(0x80, 0x80, 0x80));
     p.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x80, 0x80, 0x80));
     p.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x80, 0x80, 0x80));
