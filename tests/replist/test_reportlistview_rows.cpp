@@ -6,7 +6,13 @@
 
 #include <gtest/gtest.h>
 
+#include <frame/core/application.h>
+
 #include <QBuffer>
+#include <QClipboard>
+#include <QFile>
+#include <QGuiApplication>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace vek;
@@ -252,4 +258,50 @@ TEST_F(ListRows, FixedFirstColumnNeedsTwoColumns)
     EXPECT_THROW(list.SetFixedFirstColumn(true), EVEKError);
     EXPECT_FALSE(list.FixedFirstColumn());
     EXPECT_EQ(list.FixedCols(), 0);
+}
+
+TEST_F(ListRows, FileOperationsThroughTheControl)
+{
+    QTemporaryDir dir;
+    const QString document = dir.filePath("parts.xml");
+    ASSERT_TRUE(list.SaveAsXMLFile(document, "stock"));
+    TReportListView copy;
+    copy.resize(300, 200);
+    EXPECT_FALSE(copy.LoadFromXMLFile(document, "other")) << "another identifier";
+    EXPECT_EQ(copy.NrOfColumns(), 5);
+    ASSERT_TRUE(copy.LoadFromXMLFile(document, "stock"));
+    EXPECT_EQ(copy.NrOfColumns(), 3);
+    EXPECT_EQ(copy.RowCount(), copy.FixedRows() + 6);
+    EXPECT_EQ(copy.Elem(1, 6), "blue plum");
+
+    const QString lines = dir.filePath("lines.txt");
+    QFile file(lines);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("kiwi\nmango\nlime\n");
+    file.close();
+    EXPECT_EQ(copy.LoadLinesFromFile(1, 6, lines), 3);
+    EXPECT_EQ(copy.NrOfRows(), 8);
+    EXPECT_EQ(copy.RowCount(), copy.FixedRows() + 8) << "the grid follows the new rows";
+    EXPECT_EQ(copy.Elem(1, 8), "lime");
+
+    copy.CopyToClipBoard(1, 7, 2, 8, false, QStringLiteral(";"));
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "mango;\nlime;\n");
+    const QString html = dir.filePath("parts.html");
+    ASSERT_TRUE(copy.ExportHTMLTable(html, 1, 1, 1, 2, {}, 0, 0, 3, false, "", "", ""));
+    QFile exported(html);
+    ASSERT_TRUE(exported.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(exported.readAll());
+    EXPECT_TRUE(text.contains("red apple"));
+    EXPECT_TRUE(text.contains("padding: 3px"));
+}
+
+TEST_F(ListRows, TheWaitCursorGoesAwayWhenASortFails)
+{
+    list.OnBeforeSortExchange = [](TObject*, const QString&, QString&) {
+        throw EVEKRepListError("no sorting today");
+    };
+    const TRect header = list.CellRect(0, 0);
+    EXPECT_THROW(list.Sort(1, -1, true), EVEKRepListError);
+    QTest::mouseClick(&list, Qt::LeftButton, {}, QPoint(header.Left + 30, header.Top + 5));
+    EXPECT_EQ(Screen()->Cursor(), crDefault);
 }
