@@ -128,6 +128,8 @@ public:
     void ExchangeMarkings();
     /// Clears both markings of every cell.
     void UnmarkAllCells();
+    /// Sets the marking bits of Marks (dtsMarkedA, dtsMarkedB) in every cell.
+    void MarkAllCells(quint8 Marks);
     /// Cells with any of the bits of StateMask set.
     qint64 CountCells(quint8 StateMask) const;
 

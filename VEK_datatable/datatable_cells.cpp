@@ -92,6 +92,13 @@ void TDataTable::UnmarkAllCells()
     Changed();
 }
 
+void TDataTable::MarkAllCells(quint8 Marks)
+{
+    for (quint8& state : FStates)
+        state |= quint8(Marks & MarkBits);
+    Changed();
+}
+
 qint64 TDataTable::CountCells(quint8 StateMask) const
 {
     return std::count_if(FStates.begin(), FStates.end(),
