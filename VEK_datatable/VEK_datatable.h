@@ -244,6 +244,8 @@ private:
                        int HighCol, int HighRow, bool IncludeHeaders);
     void SortRowsBy(const std::function<bool(int, int)>& less, int LowCol, int LowRow,
                     int HighCol, int HighRow, bool IncludeHeaders);
+    // The sort order of two cells (by their index in the blocks).
+    bool CellLess(std::size_t a, std::size_t b, bool ascending) const;
     void ExchangeColumns(int a, int b, int LowRow, int HighRow, bool headers);
     void ExchangeRows(int a, int b, int LowCol, int HighCol, bool headers);
 

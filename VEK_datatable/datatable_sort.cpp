@@ -106,22 +106,21 @@ void TDataTable::SortRowsBy(const std::function<bool(int, int)>& less, int LowCo
         SetupChanged();
 }
 
+bool TDataTable::CellLess(std::size_t a, std::size_t b, bool ascending) const
+{
+    auto isNumber = [this](std::size_t i) {
+        return (FStates[i] & (dtsNotANumber | dtsEmpty)) == 0 && !std::isnan(FValues[i]);
+    };
+    return NumberKeyLess(FValues[a], isNumber(a), FValues[b], isNumber(b), ascending);
+}
+
 void TDataTable::SortCols(int SortRow, bool Ascending, int LowCol, int LowRow, int HighCol,
                           int HighRow, bool IncludeHeaders)
 {
     if (!ContainsRow(SortRow))
         return;
-    auto key = [this, SortRow](int c, bool& number) {
-        const double v = FValues[Index(c, SortRow)];
-        number = GetIsNumber(c, SortRow) && !std::isnan(v);
-        return v;
-    };
     SortColumnsBy(
-        [&](int a, int b) {
-            bool an, bn;
-            const double va = key(a, an), vb = key(b, bn);
-            return NumberKeyLess(va, an, vb, bn, Ascending);
-        },
+        [&](int a, int b) { return CellLess(Index(a, SortRow), Index(b, SortRow), Ascending); },
         LowCol, LowRow, HighCol, HighRow, IncludeHeaders);
 }
 
@@ -130,17 +129,8 @@ void TDataTable::SortRows(int SortCol, bool Ascending, int LowCol, int LowRow, i
 {
     if (!ContainsColumn(SortCol))
         return;
-    auto key = [this, SortCol](int r, bool& number) {
-        const double v = FValues[Index(SortCol, r)];
-        number = GetIsNumber(SortCol, r) && !std::isnan(v);
-        return v;
-    };
     SortRowsBy(
-        [&](int a, int b) {
-            bool an, bn;
-            const double va = key(a, an), vb = key(b, bn);
-            return NumberKeyLess(va, an, vb, bn, Ascending);
-        },
+        [&](int a, int b) { return CellLess(Index(SortCol, a), Index(SortCol, b), Ascending); },
         LowCol, LowRow, HighCol, HighRow, IncludeHeaders);
 }
 

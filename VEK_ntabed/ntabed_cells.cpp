@@ -12,12 +12,27 @@ namespace {
 
 constexpr quint8 MarkBits = dtsMarkedA | dtsMarkedB;
 
-bool Contains(const TDataTable& table, int C, int R)
+// The state byte with one bit set or cleared; the other bits stay as the table has them.
+quint8 WithBit(quint8 state, quint8 bit, bool on)
 {
-    return C >= 1 && C <= table.NrOfColumns() && R >= 1 && R <= table.NrOfRows();
+    return on ? quint8(state | bit) : quint8(state & ~bit);
 }
 
 } // namespace
+
+// ---- writes the editor reports in its own terms
+
+// The table's own notification would report a state or header write as a change of the
+// data; the editor reports it as what it is.
+void TNTabEd::Private::WriteQuietly(const std::function<void()>& write, void (TNTabEd::*report)())
+{
+    {
+        const MutedTable muted(this);
+        write();
+    }
+    q->Invalidate();
+    (q->*report)();
+}
 
 // ---- cells
 
@@ -29,45 +44,16 @@ bool TNTabEd::ElemMarkedB(int C, int R) const { return CellState(C, R) & dtsMark
 bool TNTabEd::IsEmpty(int C, int R) const { return CellState(C, R) & dtsEmpty; }
 bool TNTabEd::IsNumber(int C, int R) const { return d->table->GetIsNumber(C, R); }
 
-namespace {
-
-// The state byte with one bit set or cleared; the other bits stay as the table has them.
-quint8 WithBit(quint8 state, quint8 bit, bool on)
+// Writes outside the table change nothing (the table ignores them) but are reported.
+void TNTabEd::Private::SetStateBit(int C, int R, quint8 bit, bool on)
 {
-    return on ? quint8(state | bit) : quint8(state & ~bit);
+    WriteQuietly([&] { table->SetCellState(C, R, WithBit(table->GetCellState(C, R), bit, on)); },
+                 &TNTabEd::ChangedCellStates);
 }
 
-} // namespace
-
-void TNTabEd::SetElemMarkedA(int C, int R, bool value)
-{
-    if (Contains(*d->table, C, R)) {
-        const MutedTable muted(d.get());
-        d->table->SetCellState(C, R, WithBit(CellState(C, R), dtsMarkedA, value));
-    }
-    Invalidate();
-    ChangedCellStates();
-}
-
-void TNTabEd::SetElemMarkedB(int C, int R, bool value)
-{
-    if (Contains(*d->table, C, R)) {
-        const MutedTable muted(d.get());
-        d->table->SetCellState(C, R, WithBit(CellState(C, R), dtsMarkedB, value));
-    }
-    Invalidate();
-    ChangedCellStates();
-}
-
-void TNTabEd::SetIsEmpty(int C, int R, bool value)
-{
-    {
-        const MutedTable muted(d.get());
-        d->table->SetCellState(C, R, WithBit(CellState(C, R), dtsEmpty, value));
-    }
-    Invalidate();
-    ChangedCellStates();
-}
+void TNTabEd::SetElemMarkedA(int C, int R, bool value) { d->SetStateBit(C, R, dtsMarkedA, value); }
+void TNTabEd::SetElemMarkedB(int C, int R, bool value) { d->SetStateBit(C, R, dtsMarkedB, value); }
+void TNTabEd::SetIsEmpty(int C, int R, bool value) { d->SetStateBit(C, R, dtsEmpty, value); }
 
 bool TNTabEd::IfRowMarked(int R) const
 {
@@ -93,55 +79,30 @@ bool TNTabEd::IfAnyMarked() const { return d->table->CountCells(MarkBits) > 0; }
 int TNTabEd::NrOfMarkedDataA() const { return int(d->table->CountCells(dtsMarkedA)); }
 int TNTabEd::NrOfMarkedDataB() const { return int(d->table->CountCells(dtsMarkedB)); }
 
-// The whole-table state operations report one cell-state change, not the table's own.
+// The whole-table state operations report one cell-state change.
 void TNTabEd::UnMarkAllElems()
 {
-    {
-        const MutedTable muted(d.get());
-        d->table->UnmarkAllCells();
-    }
-    Invalidate();
-    ChangedCellStates();
+    d->WriteQuietly([this] { d->table->UnmarkAllCells(); }, &TNTabEd::ChangedCellStates);
 }
 
 void TNTabEd::MarkAllElemsA()
 {
-    {
-        const MutedTable muted(d.get());
-        d->table->MarkAllCells(dtsMarkedA);
-    }
-    Invalidate();
-    ChangedCellStates();
+    d->WriteQuietly([this] { d->table->MarkAllCells(dtsMarkedA); }, &TNTabEd::ChangedCellStates);
 }
 
 void TNTabEd::MarkAllElemsB()
 {
-    {
-        const MutedTable muted(d.get());
-        d->table->MarkAllCells(dtsMarkedB);
-    }
-    Invalidate();
-    ChangedCellStates();
-}
-
-void TNTabEd::InvertCellStates(quint8 StateMask)
-{
-    {
-        const MutedTable muted(d.get());
-        d->table->InvertCellStates(StateMask);
-    }
-    Invalidate();
-    ChangedCellStates();
+    d->WriteQuietly([this] { d->table->MarkAllCells(dtsMarkedB); }, &TNTabEd::ChangedCellStates);
 }
 
 void TNTabEd::ExchangeMarkings()
 {
-    {
-        const MutedTable muted(d.get());
-        d->table->ExchangeMarkings();
-    }
-    Invalidate();
-    ChangedCellStates();
+    d->WriteQuietly([this] { d->table->ExchangeMarkings(); }, &TNTabEd::ChangedCellStates);
+}
+
+void TNTabEd::InvertCellStates(quint8 StateMask)
+{
+    d->WriteQuietly([&] { d->table->InvertCellStates(StateMask); }, &TNTabEd::ChangedCellStates);
 }
 
 void TNTabEd::Fill(double value)
@@ -168,50 +129,26 @@ quint8 TNTabEd::RowAttrib(int R) const { return d->table->GetRowAttrib(R); }
 
 void TNTabEd::SetColName(int C, const TDTNameStr& value)
 {
-    if (C < 1 || C > NrOfColumns())
-        return;
-    {
-        const MutedTable muted(d.get());
-        d->table->SetColName(C, value);
-    }
-    ChangedHeading();
-    Invalidate();
+    if (C >= 1 && C <= NrOfColumns())
+        d->WriteQuietly([&] { d->table->SetColName(C, value); }, &TNTabEd::ChangedHeading);
 }
 
 void TNTabEd::SetRowName(int R, const TDTNameStr& value)
 {
-    if (R < 1 || R > NrOfRows())
-        return;
-    {
-        const MutedTable muted(d.get());
-        d->table->SetRowName(R, value);
-    }
-    ChangedHeading();
-    Invalidate();
+    if (R >= 1 && R <= NrOfRows())
+        d->WriteQuietly([&] { d->table->SetRowName(R, value); }, &TNTabEd::ChangedHeading);
 }
 
 void TNTabEd::SetColAttrib(int C, quint8 value)
 {
-    if (C < 1 || C > NrOfColumns())
-        return;
-    {
-        const MutedTable muted(d.get());
-        d->table->SetColAttrib(C, value);
-    }
-    Invalidate();
-    ChangedAttrib();
+    if (C >= 1 && C <= NrOfColumns())
+        d->WriteQuietly([&] { d->table->SetColAttrib(C, value); }, &TNTabEd::ChangedAttrib);
 }
 
 void TNTabEd::SetRowAttrib(int R, quint8 value)
 {
-    if (R < 1 || R > NrOfRows())
-        return;
-    {
-        const MutedTable muted(d.get());
-        d->table->SetRowAttrib(R, value);
-    }
-    Invalidate();
-    ChangedAttrib();
+    if (R >= 1 && R <= NrOfRows())
+        d->WriteQuietly([&] { d->table->SetRowAttrib(R, value); }, &TNTabEd::ChangedAttrib);
 }
 
 int TNTabEd::Precision(int C) const

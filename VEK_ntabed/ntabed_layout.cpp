@@ -129,19 +129,21 @@ void TNTabEd::SetAttribRowVisible(bool value)
         return;
     {
         const Suppression quiet(d.get());
+        // The fixed columns change where the selection cannot be clamped onto them.
         if (value) {
             SetColCount(NrOfColumns() + 2);
             d->ShiftColWidths(2, ColCount() - 1, 1);
             TCustomGrid::SetColWidths(1, d->attribColWidth);
             d->colOffset = 1;
             d->MoveSelection(1, 0);
+            SetFixedCols(2);
         } else {
-            d->MoveSelection(-1, 0);
             d->ShiftColWidths(1, ColCount() - 2, -1);
             d->colOffset = 0;
+            SetFixedCols(1);
+            d->MoveSelection(-1, 0);
             SetColCount(NrOfColumns() + 1);
         }
-        SetFixedCols(1 + d->colOffset);
     }
     ChangedLayout();
 }
@@ -160,13 +162,14 @@ void TNTabEd::SetAttribColVisible(bool value)
             TCustomGrid::SetRowHeights(1, TCustomGrid::RowHeights(0));
             d->rowOffset = 1;
             d->MoveSelection(0, 1);
+            SetFixedRows(2);
         } else {
-            d->MoveSelection(0, -1);
             d->ShiftRowHeights(1, RowCount() - 2, -1);
             d->rowOffset = 0;
+            SetFixedRows(1);
+            d->MoveSelection(0, -1);
             SetRowCount(NrOfRows() + 1);
         }
-        SetFixedRows(1 + d->rowOffset);
     }
     ChangedLayout();
 }

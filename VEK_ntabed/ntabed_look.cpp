@@ -32,24 +32,17 @@ void TNTabEd::SetColorRangeSelFG(TColor value) { d->SetCellColor(d->colorRangeSe
 TColor TNTabEd::ColorRangeSelBG() const { return d->colorRangeSelBG; }
 void TNTabEd::SetColorRangeSelBG(TColor value) { d->SetCellColor(d->colorRangeSelBG, value); }
 
+void TNTabEd::Private::SetStyleSwitch(bool& field, bool value)
+{
+    if (!Change(field, value))
+        return;
+    q->Invalidate();
+    q->ChangedLayout();
+}
+
 bool TNTabEd::BoldMarks() const { return d->boldMarks; }
-
-void TNTabEd::SetBoldMarks(bool value)
-{
-    if (!Change(d->boldMarks, value))
-        return;
-    Invalidate();
-    ChangedLayout();
-}
-
+void TNTabEd::SetBoldMarks(bool value) { d->SetStyleSwitch(d->boldMarks, value); }
 bool TNTabEd::BoldSelHeads() const { return d->boldSelHeads; }
-
-void TNTabEd::SetBoldSelHeads(bool value)
-{
-    if (!Change(d->boldSelHeads, value))
-        return;
-    Invalidate();
-    ChangedLayout();
-}
+void TNTabEd::SetBoldSelHeads(bool value) { d->SetStyleSwitch(d->boldSelHeads, value); }
 
 } // namespace vek

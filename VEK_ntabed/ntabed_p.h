@@ -75,9 +75,17 @@ struct TNTabEd::Private {
     void Fire(const TNotifyEvent& event, void (TNTabEd::*signal)());
     // Stores a color of the cells, repaints and reports the new layout.
     void SetCellColor(TColor& field, TColor value);
+    // Stores a text style switch, repaints and reports the new layout.
+    void SetStyleSwitch(bool& field, bool value);
     void HookTable();
+    // A write to the table without its notification, then a repaint and the editor's
+    // notification report.
+    void WriteQuietly(const std::function<void()>& write, void (TNTabEd::*report)());
+    // Sets or clears one bit of a cell's state byte and reports the cell states.
+    void SetStateBit(int C, int R, quint8 bit, bool on);
 
     TNTabEd* const q;
+    TCanvas* canvas = nullptr; // the back buffer's canvas, taken when painting starts
     std::unique_ptr<TDataTable> table;
     std::vector<qint8> precisions; // one per data column
     int colOffset = 1, rowOffset = 0;

@@ -35,6 +35,9 @@ void TNTabEd::Paint()
         return;
     if (d->optimizeRowHeight)
         d->FitDefaultRowHeight();
+    // Each Canvas() call checks the back buffer against the screen; the cells take it
+    // from here.
+    d->canvas = Canvas();
     TCustomGrid::Paint();
 }
 
@@ -51,7 +54,6 @@ void TNTabEd::DrawCell(int ACol, int ARow, const TRect& Rect, TGridDrawState Sta
 void TNTabEd::Private::DrawText(const TRect& r, int dx, int dy, const QString& text,
                                 TColor color, TColor background)
 {
-    TCanvas* canvas = q->Canvas();
     TTextColors colors = PairedTextColors(color, background);
     if (!q->Enabled())
         colors.Text = DisabledTextColorOn(colors.Background);
@@ -93,7 +95,7 @@ void TNTabEd::Private::DrawDataCell(int ACol, int ARow, const TRect& Rect, TGrid
     }
     if (q->OnBeforeRenderCell)
         q->OnBeforeRenderCell(q, C, R, text, color, background, style);
-    q->Canvas()->Font()->SetStyle(style);
+    canvas->Font()->SetStyle(style);
     DrawText(Rect, 2, 1, text, color, background);
 }
 
@@ -102,7 +104,7 @@ void TNTabEd::Private::DrawDataCell(int ACol, int ARow, const TRect& Rect, TGrid
 void TNTabEd::Private::DrawHeaderText(const TRect& r, int dx, int dy, const QString& text,
                                       bool highlighted)
 {
-    TFont* font = q->Canvas()->Font();
+    TFont* font = canvas->Font();
     const TFontStyles plain = q->Font()->Style();
     font->SetStyle(highlighted && boldSelHeads ? plain | fsBold : plain);
     DrawText(r, dx, dy, text, highlighted ? colorSelected : colorNormal, q->FixedColor());
@@ -146,7 +148,7 @@ void TNTabEd::Private::DrawCorner(const TRect& Rect)
     const TGridRect selection = q->Selection();
     const QString text = QString::number(selection.Left - colOffset) + ":" +
                          QString::number(selection.Top - rowOffset);
-    q->Canvas()->Font()->SetStyle(q->Font()->Style());
+    canvas->Font()->SetStyle(q->Font()->Style());
     DrawText(Rect, 3, 2, text, colorNormal, clWindow);
 }
 

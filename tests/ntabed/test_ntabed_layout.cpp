@@ -41,11 +41,17 @@ TEST_F(Editor, AttributeColumnComesBackWithItsWidthAndDataWidthsMoveAlong)
     EXPECT_EQ(tab.ColCount(), 4);
     EXPECT_EQ(tab.FixedCols(), 1);
     EXPECT_EQ(tab.Col(), 2); // still on data column 2
+    tab.SetSelection({1, 1, 1, 1}); // data cell (1, 1): beside the fixed column
+    tab.SetAttribRowVisible(true);
+    tab.SetAttribColVisible(true);
+    tab.SetAttribColVisible(false);
+    tab.SetAttribRowVisible(false);
+    EXPECT_EQ(tab.Selection(), (TGridRect{1, 1, 1, 1}));
     tab.SetColWidths(-1, 70); // ignored while hidden
     tab.SetAttribRowVisible(true);
     EXPECT_EQ(tab.ColWidths(-1), 50);
     EXPECT_EQ(tab.ColWidths(2), 99);
-    EXPECT_EQ(tab.Col(), 3);
+    EXPECT_EQ(tab.Col(), 2);
     // A width dragged with the mouse (the grid's own setter) is remembered too.
     tab.TCustomGrid::SetColWidths(1, 44);
     tab.SetAttribRowVisible(false);
