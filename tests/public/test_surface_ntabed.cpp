@@ -1,6 +1,6 @@
 // The table editor as an application sees it: the generic Qt widget checks, its color
-// properties with their defaults, and its signals for changes made by code, by the
-// table behind it and by the mouse.
+// properties with their defaults, and its signals for changes made by code and by the
+// table behind it.
 #include <VEK_ntabed.h>
 
 #include "surface_checks.h"
@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <QSignalSpy>
-#include <QTest>
 
 using namespace vek;
 
@@ -68,15 +67,4 @@ TEST(NTabEdSignals, ReportChangesByCodeAndByTheTable)
     EXPECT_EQ(heading.count(), 1);
     EXPECT_EQ(attribute.count(), 1);
     EXPECT_EQ(changed.count(), 2);
-}
-
-TEST(NTabEdSignals, ClickingACellMovesTheCornerText)
-{
-    TNTabEd tab;
-    tab.resize(400, 200);
-    QSignalSpy current(&tab, &TCustomGrid::currentCellChanged);
-    QTest::mouseClick(&tab, Qt::LeftButton, Qt::NoModifier, tab.CellRect(4, 3).ToQRect().center());
-    ASSERT_EQ(current.count(), 1);
-    EXPECT_EQ(current.takeFirst(), (QList<QVariant>{4, 3}));
-    EXPECT_EQ(tab.Selection(), (TGridRect{4, 3, 4, 3}));
 }
