@@ -77,16 +77,16 @@ void TCustomGrid::PrepareCell(const TRect& r, TGridDrawState state)
 void TCustomGrid::FinishCell(const TRect& r, TGridDrawState state)
 {
     TCanvas* canvas = Canvas();
-    if (state & gdFixed) {
-        // A one-pixel raised bevel, as a header button.
-        canvas->Pen()->SetColor(clBtnHighlight);
-        canvas->MoveTo(r.Left, r.Bottom - 1);
-        canvas->LineTo(r.Left, r.Top);
-        canvas->LineTo(r.Right, r.Top);
-        canvas->Pen()->SetColor(clBtnShadow);
-        canvas->MoveTo(r.Right - 1, r.Top + 1);
-        canvas->LineTo(r.Right - 1, r.Bottom - 1);
-        canvas->LineTo(r.Left, r.Bottom - 1);
+    if ((state & gdFixed) && r.Width() >= 2 && r.Height() >= 2) {
+        // A one-pixel raised bevel, as a header button: light top and left edges, dark
+        // right and bottom ones. Filled as rectangles, which cost a fraction of lines
+        // and every header cell of a view has one.
+        canvas->Brush()->SetColor(clBtnHighlight);
+        canvas->FillRect(TRect(r.Left, r.Top, r.Right, r.Top + 1));
+        canvas->FillRect(TRect(r.Left, r.Top + 1, r.Left + 1, r.Bottom));
+        canvas->Brush()->SetColor(clBtnShadow);
+        canvas->FillRect(TRect(r.Right - 1, r.Top + 1, r.Right, r.Bottom));
+        canvas->FillRect(TRect(r.Left + 1, r.Bottom - 1, r.Right - 1, r.Bottom));
     } else if ((state & gdFocused) && Focused() && !(d->options & goRowSelect) && !d->editorMode)
         canvas->DrawFocusRect(r);
 }

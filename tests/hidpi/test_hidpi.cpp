@@ -8,6 +8,7 @@
 #include <VEK_NumLab.h>
 #include <VEK_ProgBar.h>
 #include <VEK_RotLab.h>
+#include <VEK_ntabed.h>
 #include <VEK_onoffbut.h>
 #include <VEK_replist.h>
 #include <VEK_repsbut.h>
@@ -81,6 +82,11 @@ std::vector<Case> Controls()
         {"TReportListView", [] {
              auto* c = new TReportListView;
              c->SetElem(1, 1, "Text");
+             return c;
+         }},
+        {"TNTabEd", [] {
+             auto* c = new TNTabEd;
+             c->SetElem(1, 1, 12.5);
              return c;
          }},
     };

@@ -9,8 +9,10 @@
 #include <VEK_RasterLab.h>
 #include <VEK_RotLab.h>
 #include <VEK_Thumbnails.h>
+#include <VEK_datatable.h>
 #include <VEK_gradfl.h>
 #include <VEK_marksel.h>
+#include <VEK_ntabed.h>
 #include <VEK_onoffbut.h>
 #include <VEK_replist.h>
 #include <VEK_repsbut.h>

@@ -1,0 +1,158 @@
+// TNTabEd's private data, the guards its operations hold around bulk changes, and the
+// text helpers of its cells.
+#pragma once
+
+#include "VEK_ntabed.h"
+
+#include <functional>
+#include <vector>
+
+class QFontMetrics;
+
+namespace vek {
+
+namespace ntabed {
+
+// Whether FormatCellNumber shows the value in fixed notation.
+bool UsesFixedForm(double value, int precision);
+
+// The widest of FormatCellNumber(value(r), width, precision) for r = 1..count, in the
+// font. Cheap for a million values: with digits of equal width in the font, a text's
+// width follows from its shape (sign, digit count, exponent), and the values of one
+// shape are found by their binary exponent, so only a few texts are formatted and
+// measured. Fonts with digits of different widths measure every text.
+int WidestNumberText(const QFontMetrics& font, int count, const std::function<double(int)>& value,
+                     int width, int precision);
+
+// The widest of text(i), i = 1..count, in the font: every text is estimated from the
+// advances of its characters, and the widest estimates are measured exactly (kerning).
+int WidestText(const QFontMetrics& font, int count, const std::function<QString(int)>& text);
+
+// The text of a nominal or ordinal cell: the ID of its rounded value, or the scale's
+// name, ":" and the rounded value when the value has no ID.
+QString NominalText(const TDataTable& table, int C, double value);
+
+} // namespace ntabed
+
+struct TNTabEd::Private {
+    explicit Private(TNTabEd* owner) : q(owner) {}
+
+    // ---- grid geometry in data terms (ntabed_layout.cpp)
+    // The grid column of a header index (-1, 0, 1..N); -1 when there is none.
+    int GridCol(int Index) const;
+    int GridRow(int Index) const;
+    // The grid follows the table's size: counts, new columns' widths, precisions.
+    void FollowTableSize(int oldCols, int newCols, int newRows);
+    // Makes room for the precisions of count columns before the table grows, so that
+    // running out of memory leaves everything as it was.
+    void ReservePrecisions(int count);
+    // The fixed lines of the header layout, once the grid has room for them.
+    void ApplyFixedLines();
+    // Moves the sizes of grid columns (rows) first..last by one place: up when step is
+    // 1 (index i takes the size of i - 1), down when -1.
+    void ShiftColWidths(int first, int last, int step);
+    void ShiftRowHeights(int first, int last, int step);
+    // The selection moved by dCol, dRow grid cells (it stays on its data cells when
+    // header lines come or go).
+    void MoveSelection(int dCol, int dRow);
+    int LineHeight() const;
+    // OptimizeRowHeight: every row as high as a line of the font and a little room.
+    void FitDefaultRowHeight();
+
+    // ---- painting (ntabed_paint.cpp)
+    QString CellText(int C, int R, quint8 state) const;
+    void DrawDataCell(int ACol, int ARow, const TRect& Rect, TGridDrawState State);
+    void DrawHeaderCell(int ACol, int ARow, TRect r);
+    void DrawCorner(const TRect& Rect);
+    // Draws a header text; highlighted texts take ColorSelected (bold with BoldSelHeads).
+    void DrawHeaderText(const TRect& r, int dx, int dy, const QString& text, bool highlighted);
+    // Text in colors paired with the brush it stands on, gray when disabled.
+    void DrawText(const TRect& r, int dx, int dy, const QString& text, TColor color,
+                  TColor background);
+
+    // ---- notifications and repainting
+    bool Suppressed() const { return suppressPaint || internalSuppression > 0; }
+    void Fire(const TNotifyEvent& event, void (TNTabEd::*signal)());
+    // Stores a color of the cells, repaints and reports the new layout.
+    void SetCellColor(TColor& field, TColor value);
+    // Stores a text style switch, repaints and reports the new layout.
+    void SetStyleSwitch(bool& field, bool value);
+    void HookTable();
+    // A write to the table without its notification, then a repaint and the editor's
+    // notification report.
+    void WriteQuietly(const std::function<void()>& write, void (TNTabEd::*report)());
+    // Sets or clears one bit of a cell's state byte and reports the cell states.
+    void SetStateBit(int C, int R, quint8 bit, bool on);
+
+    TNTabEd* const q;
+    TCanvas* canvas = nullptr; // the back buffer's canvas, taken when painting starts
+    std::unique_ptr<TDataTable> table;
+    std::vector<qint8> precisions; // one per data column
+    int colOffset = 1, rowOffset = 0;
+    int attribColWidth = DefaultAttribColWidth;
+    bool suppressPaint = false;
+    int internalSuppression = 0;
+    bool tableMuted = false;
+    // look
+    TColor colorNormal = clWindowText, colorSelected = clBtnText;
+    TColor colorMarkedA = 0x0000FF, colorMarkedB = 0xFF0000, colorMarkedBoth = 0xCC00BB;
+    TColor colorRangeSelFG = 0x80552C, colorRangeSelBG = 0xF8E8E0;
+    bool boldMarks = true, boldSelHeads = true, optimizeRowHeight = false;
+    int numWidth = 1;
+    // editing settings
+    bool dataReadOnly = false, autoAdvance = true, blockInternalPopup = false;
+    bool commentEditingAllowed = true, clipboardUseFullPrec = true;
+    TOrientation autoAdvanceDir = orVertical;
+    int nomEditDropDownCount = 8;
+};
+
+// Holds the editor's own suppression: no paint and no notification until the last guard
+// goes, which marks the editor for one repaint. Lifted on every way out, exceptions
+// included, so a failed operation leaves a usable editor.
+class TNTabEd::Suppression {
+public:
+    explicit Suppression(Private* d) : d(d) { ++d->internalSuppression; }
+    ~Suppression()
+    {
+        if (--d->internalSuppression == 0)
+            d->q->Invalidate();
+    }
+    Suppression(const Suppression&) = delete;
+    Suppression& operator=(const Suppression&) = delete;
+
+private:
+    Private* d;
+};
+
+// Sets SuppressPaint for its lifetime and restores the caller's value afterwards (which
+// repaints when that is false).
+class TNTabEd::CallerSuppression {
+public:
+    explicit CallerSuppression(TNTabEd* q) : q(q), saved(q->SuppressPaint())
+    {
+        q->SetSuppressPaint(true);
+    }
+    ~CallerSuppression() { q->SetSuppressPaint(saved); }
+    CallerSuppression(const CallerSuppression&) = delete;
+    CallerSuppression& operator=(const CallerSuppression&) = delete;
+
+private:
+    TNTabEd* q;
+    bool saved;
+};
+
+// Keeps the table's notifications from the editor while it writes to the table itself
+// and reports the change in its own terms.
+class TNTabEd::MutedTable {
+public:
+    explicit MutedTable(Private* d) : d(d), saved(d->tableMuted) { d->tableMuted = true; }
+    ~MutedTable() { d->tableMuted = saved; }
+    MutedTable(const MutedTable&) = delete;
+    MutedTable& operator=(const MutedTable&) = delete;
+
+private:
+    Private* d;
+    bool saved;
+};
+
+} // namespace vek
