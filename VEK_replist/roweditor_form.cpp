@@ -17,7 +17,7 @@ namespace {
 constexpr int RowPitch = 25;
 constexpr int OwnFormFirstTop = 45; // below the buttons
 constexpr int LabelLeft = 8;
-constexpr int LabelDrop = 3;        // lines the label's text up with the field's
+constexpr int LabelDrop = 3;        // the label's top below its field's
 constexpr int LabelSpace = 8;       // beyond the widest column name
 constexpr int FieldGap = 4;         // between a label and its field
 constexpr int RightMargin = 16;
@@ -136,6 +136,8 @@ void RowEditor::CreateControls(TReportListView& list, int row)
         if (!field)
             continue;
         Place(field->Widget(), fieldLeft, top, format.Width());
+        // Centred on the field's height, the label's text stands on the field's line.
+        label->resize(labelWidth, field->Widget()->height() - 2 * LabelDrop);
         field->Widget()->setAccessibleName(list.Header(n));
         if (field->Widget()->isEnabled())
             field->Widget()->installEventFilter(FEnter.get());
