@@ -28,19 +28,22 @@ QString QuotedForQt(const QString& literal)
 }
 
 // Qt's display letters agree with ours except for the am/pm designator (AP) and the
-// quoting of literal text, which Qt needs around every letter.
+// quoting of literal text, which Qt needs around every letter. Neighbouring literals are
+// quoted as one, since Qt reads '' inside quotes as a quote character.
 QString QtDisplayFormat(const QString& format)
 {
     QString qtFormat;
+    QString literal;
     for (const datetext::Token& token : datetext::Tokenize(format)) {
-        if (!token.IsField())
-            qtFormat += QuotedForQt(token.literal);
-        else if (token.letter == u't')
-            qtFormat += QLatin1String("AP");
-        else
-            qtFormat += token.literal;
+        if (!token.IsField()) {
+            literal += token.literal;
+            continue;
+        }
+        qtFormat += QuotedForQt(literal) + (token.letter == u't' ? QStringLiteral("AP")
+                                                                 : token.literal);
+        literal.clear();
     }
-    return qtFormat;
+    return qtFormat + QuotedForQt(literal);
 }
 
 } // namespace
