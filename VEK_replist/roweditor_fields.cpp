@@ -15,10 +15,11 @@
 
 namespace vek::roweditor {
 
-void Field::Register(const QString& kind, int column)
+Field::Field(QWidget* widget, const QString& kind, const FieldStart& start)
+    : FWidget(widget), FCellText(start.cellText)
 {
-    FWidget->setObjectName(QStringLiteral("runtime_rlre_") + kind + QString::number(column));
-    SetTag(FWidget, column);
+    FWidget->setObjectName(QStringLiteral("runtime_rlre_%1%2").arg(kind).arg(start.column));
+    SetTag(FWidget, start.column);
 }
 
 void Field::MarkUnreadable(const QString& cellText)
@@ -38,31 +39,36 @@ QString StartText(const colformat::ColumnFormat& format, const FieldStart& start
     return colformat::DefaultFor(format.Letter(), format.defaultPart, start.row);
 }
 
-class TextField : public Field {
-public:
-    TextField(const colformat::ColumnFormat& format, const FieldStart& start, QWidget* form)
-        : Field(new QLineEdit(form))
+// A field on a widget of type W, made on the form.
+template <typename W> class FieldOn : public Field {
+protected:
+    FieldOn(QWidget* form, const QString& kind, const FieldStart& start)
+        : Field(new W(form), kind, start)
     {
-        Register(QStringLiteral("Edit"), start.column);
-        Edit()->setMaxLength(start.maxLength);
-        Edit()->setText(StartText(format, start));
-        if (start.masked)
-            Edit()->setEchoMode(QLineEdit::Password);
     }
-
-    QString Result() const override { return Edit()->text(); }
-
-private:
-    QLineEdit* Edit() const { return static_cast<QLineEdit*>(Widget()); }
+    W* Control() const { return static_cast<W*>(Widget()); }
 };
 
-class ChoiceField : public Field {
+class TextField : public FieldOn<QLineEdit> {
+public:
+    TextField(const colformat::ColumnFormat& format, const FieldStart& start, QWidget* form)
+        : FieldOn(form, QStringLiteral("Edit"), start)
+    {
+        Control()->setMaxLength(start.maxLength);
+        Control()->setText(StartText(format, start));
+        if (start.masked)
+            Control()->setEchoMode(QLineEdit::Password);
+    }
+
+    QString Result() const override { return Control()->text(); }
+};
+
+class ChoiceField : public FieldOn<QComboBox> {
 public:
     ChoiceField(const colformat::ColumnFormat& format, const FieldStart& start, QWidget* form)
-        : Field(new QComboBox(form)), FCellText(start.cellText)
+        : FieldOn(form, QStringLiteral("CBox"), start)
     {
-        Register(QStringLiteral("CBox"), start.column);
-        QComboBox* box = Box();
+        QComboBox* box = Control();
         box->setEditable(format.Letter() == u'c');
         box->addItems(format.Items());
         if (format.DropDownCount() > 0)
@@ -83,31 +89,25 @@ public:
     // A fixed list left without a choice keeps the cell as it was.
     QString Result() const override
     {
-        const QComboBox* box = Box();
-        return box->isEditable() || box->currentIndex() >= 0 ? box->currentText() : FCellText;
+        const QComboBox* box = Control();
+        return box->isEditable() || box->currentIndex() >= 0 ? box->currentText() : CellText();
     }
-
-private:
-    QComboBox* Box() const { return static_cast<QComboBox*>(Widget()); }
-
-    QString FCellText;
 };
 
-class DateField : public Field {
+class DateField : public FieldOn<TDateTimePicker> {
 public:
     DateField(const colformat::ColumnFormat& format, const FieldStart& start, QWidget* form)
-        : Field(new TDateTimePicker(form)), FCellText(start.cellText)
+        : FieldOn(form, QStringLiteral("DtPick"), start)
     {
-        Register(QStringLiteral("DtPick"), start.column);
-        Picker()->SetFormat(format.DateFormat());
+        Control()->SetFormat(format.DateFormat());
         FStartText = StartText(format, start);
         if (FStartText.isEmpty())
             return; // no value: the picker shows its format
         if (Show(FStartText)) {
-            FStartValue = Picker()->dateTime();
+            FStartValue = Control()->dateTime();
             return;
         }
-        Picker()->ClearValue(FStartText);
+        Control()->ClearValue(FStartText);
         MarkUnreadable(FStartText);
     }
 
@@ -115,28 +115,25 @@ public:
     // never rewrites a date in other words; without a value the cell stays as it was.
     QString Result() const override
     {
-        if (!Picker()->HasValue())
-            return FCellText;
-        if (Picker()->dateTime() == FStartValue)
+        if (!Control()->HasValue())
+            return CellText();
+        if (Control()->dateTime() == FStartValue)
             return FStartText;
-        return Picker()->Text();
+        return Control()->Text();
     }
 
 private:
-    TDateTimePicker* Picker() const { return static_cast<TDateTimePicker*>(Widget()); }
-
     // An impossible date (31 February) is a text the picker cannot show, like any other.
     bool Show(const QString& text)
     {
         try {
-            const std::optional<TDateTime> value = ParseDateTime(text, Picker()->Format());
-            return value && Picker()->SetDateTime(*value);
+            const std::optional<TDateTime> value = ParseDateTime(text, Control()->Format());
+            return value && Control()->SetDateTime(*value);
         } catch (const EConvertError&) {
             return false;
         }
     }
 
-    QString FCellText;
     QString FStartText;
     QDateTime FStartValue;
 };
@@ -151,13 +148,12 @@ TInFormat InputFormatOf(QChar letter)
     }
 }
 
-class NumberField : public Field {
+class NumberField : public FieldOn<TNumIO> {
 public:
     NumberField(const colformat::ColumnFormat& format, const FieldStart& start, QWidget* form)
-        : Field(new TNumIO(form)), FCellText(start.cellText)
+        : FieldOn(form, QStringLiteral("NumIO"), start)
     {
-        Register(QStringLiteral("NumIO"), start.column);
-        TNumIO* field = NumIO();
+        TNumIO* field = Control();
         field->SetRangeLow(-FullRange);
         field->SetRangeHigh(FullRange);
         field->SetInputFormat(InputFormatOf(format.Letter()));
@@ -176,15 +172,12 @@ public:
     // A cell text the field refused stays until the user types a number.
     QString Result() const override
     {
-        return FRefused && NumIO()->Text().isEmpty() ? FCellText : NumIO()->Text();
+        return FRefused && Control()->Text().isEmpty() ? CellText() : Control()->Text();
     }
 
 private:
     static constexpr double FullRange = 1.7e308;
 
-    TNumIO* NumIO() const { return static_cast<TNumIO*>(Widget()); }
-
-    QString FCellText;
     bool FRefused = false;
 };
 

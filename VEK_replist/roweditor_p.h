@@ -33,14 +33,16 @@ public:
     virtual QString Result() const = 0;
 
 protected:
-    explicit Field(QWidget* widget) : FWidget(widget) {}
     // Names the widget "runtime_rlre_" + kind + column and tags it with the column.
-    void Register(const QString& kind, int column);
+    Field(QWidget* widget, const QString& kind, const FieldStart& start);
+    // The cell's text when the dialog opened.
+    const QString& CellText() const { return FCellText; }
     // Tells the user why the field shows the cell's text as a hint instead of a value.
     void MarkUnreadable(const QString& cellText);
 
 private:
     QWidget* FWidget;
+    QString FCellText;
 };
 
 // The field for the format's type letter on form, or nullptr for a letter without one.

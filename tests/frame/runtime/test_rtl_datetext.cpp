@@ -100,13 +100,23 @@ TEST(RtlParseDateTime, TwoDigitYearsFollowTheCenturyWindow)
 
 TEST(RtlParseDateTime, ImpossibleDatesRaiseTheConversionError)
 {
-    EXPECT_EQ(ConversionError("March 5", "MMMM d"), "Invalid argument to date encode");
-    EXPECT_EQ(ConversionError("31.02.2023", "dd.MM.yyyy"), "Invalid argument to date encode");
-    EXPECT_EQ(ConversionError("00.12.2023", "dd.MM.yyyy"), "Invalid argument to date encode");
-    EXPECT_EQ(ConversionError("-1.12.2023", "d.MM.yyyy"), "Invalid argument to date encode");
-    EXPECT_EQ(ConversionError("99999999999999.1.2023", "d.M.yyyy"), "Invalid argument to date encode");
-    EXPECT_EQ(ConversionError("25:00", "HH:mm"), "Invalid argument to time encode");
-    EXPECT_EQ(ConversionError("13:00 PM", "hh:mm tt"), "Invalid argument to time encode");
+    const QString date = "Invalid argument to date encode";
+    const QString time = "Invalid argument to time encode";
+    const struct {
+        const char* text;
+        const char* format;
+        const QString& error;
+    } cases[] = {
+        {"March 5", "MMMM d", date}, // year 0
+        {"31.02.2023", "dd.MM.yyyy", date},
+        {"00.12.2023", "dd.MM.yyyy", date},
+        {"-1.12.2023", "d.MM.yyyy", date},
+        {"99999999999999.1.2023", "d.M.yyyy", date},
+        {"25:00", "HH:mm", time},
+        {"13:00 PM", "hh:mm tt", time},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ConversionError(c.text, c.format), c.error) << c.text;
 }
 
 TEST(RtlParseDateTime, MalformedFormatsAndTextsGiveNoValue)
