@@ -82,6 +82,7 @@ int TReportListView::DataColumnAt(int GridCol) const
 }
 
 int TReportListView::SelectedDataRow() const { return DataRowAt(Selection().Top); }
+int TReportListView::CurrentRow() const { return DataRowAt(Row()); }
 
 void TReportListView::SelectGridRow(int GridRow)
 {

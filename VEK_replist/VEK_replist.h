@@ -325,6 +325,11 @@ VEK_EXPORT bool CheckIfValidReplist(QIODevice* Stream, const QString& DataID);
 
 class RowFilter; // internal: a compiled filter expression
 
+/// Lets a handler replace the column format that the row editor builds the field of cell
+/// (Col, Row) from.
+using TRequestEditFormatEvent =
+    std::function<void(TObject* Sender, int Col, int Row, QString& Format)>;
+
 /// Failures of TReportListView.
 class VEK_EXPORT EVEKRepListError : public EVEKError {
 public:
@@ -634,6 +639,9 @@ public:
                        bool Ascending);
     /// Rows the view shows (NrOfRows unless a filter hides some).
     int NrOfShownRows() const;
+    /// The data row of the current cell, the one the keyboard is on (0 when the list
+    /// shows no row).
+    int CurrentRow() const;
     /// Whether data row r is shown (false outside 1..NrOfRows).
     bool RowShown(int r) const;
 
@@ -842,6 +850,48 @@ public:
     void SetUseCtrlForMultiSel(bool v);
     /// The in-place editor's keys: as the grid's, and Enter advances with AutoAdvance.
     bool EditorKey(int Key, TShiftState Shift) override;
+
+    // ---- row editor dialog
+    /// Opens a modal dialog that edits the cells of data row Row together: per column a
+    /// right-aligned label with the column name and a field chosen by the column format
+    /// "[type][width]default" (see TRLData):
+    ///   s        text edit; masked in password columns (ColumnIsPwd)
+    ///   c, l     drop-down list with free text (c) or fixed items (l) made of the default
+    ///            part split at "|"; "c:N" and "l:N" drop N items down
+    ///   d        date/time picker (TDateTimePicker); the type without its "d" is the
+    ///            display format in the letters of ParseDateTime (frame/runtime/rtl.h):
+    ///            "[ddd.MM.yyyy][120]" shows 24.12.2023
+    ///   e f h i  TNumIO with input format itDynamic, itFloat, itHex or itInt
+    /// A "#" before the letter shows the field disabled (read-only); other letters get a
+    /// label only. Fields are the format's width in pixels wide (200 when missing or below
+    /// 1). An empty cell starts with the format's default (DefaultValue's rules, "#"
+    /// fields included).
+    /// The controls are named "runtime_rlre_" + Label, Edit, CBox, DtPick or NumIO + the
+    /// column number; each field's Tag (frame/core/component.h) is its column. Enter in
+    /// an editable field closes the dialog as OK.
+    /// On OK every field's text is written into its cell, cut to what a cell holds,
+    /// painting the list once afterwards. A cell that its field cannot show (a date the
+    /// picker cannot read, a number the field refuses, a value missing from a fixed list)
+    /// keeps its text unless the user enters a new value, and a picker left untouched
+    /// gives back the text it started from. The controls are freed when the dialog ends.
+    /// This form: a dialog of its own at screen position (PosLeft, PosTop), captioned
+    /// "Editing Row " + Row, with OK and Cancel (81 x 29) at its top right and the first
+    /// row of fields 45 pixels down, one row every 25 pixels. Returns mrOk, or mrCancel
+    /// (Cancel, Escape, closing the window). Raises EVEKRepListError when Row is not in
+    /// 1..NrOfRows.
+    int EditRowEntries(int Row, int PosLeft, int PosTop);
+    /// As above with the given caption and button texts.
+    int EditRowEntries(int Row, int PosLeft, int PosTop, const QString& FormCaption,
+                       const QString& ButOKCaption, const QString& ButCancelCaption);
+    /// As above on the application's ContainerForm: the controls are placed from (PosLeft,
+    /// PosTop) on it, the form gets no buttons and an empty caption and grows to hold the
+    /// controls. The form ends its modal state itself (done(mrOk) for OK, as Enter in a
+    /// field does). Returns the form's result. Raises EVEKRepListError when the form is
+    /// null or Row is not in 1..NrOfRows.
+    int EditRowEntries(int Row, QDialog* ContainerForm, int PosLeft, int PosTop);
+    /// Asked for every column when the row editor opens; the handler may replace the
+    /// format of the field for (Col, Row). Default: none.
+    TRequestEditFormatEvent OnRequestEditFormat;
 
     // ---- painting control
     /// While set, Paint does nothing; clearing it repaints at once. Set before the

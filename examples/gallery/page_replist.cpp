@@ -2,6 +2,7 @@
 // radio columns, a password column, banded rows, a highlighted row, both header rows, a
 // filter, the selection modes, editable columns and a line that tells the last event.
 #include "pages.h"
+#include "replist_roweditor_demo.h"
 
 #include <VEK_replist.h>
 
@@ -139,6 +140,7 @@ QWidget* CreatePage(QWidget* parent)
     choices->SetColWidths(1, 120);
     // It shows all of its cells at its natural size (its size hint follows the cells).
     layout->addWidget(choices, 0, Qt::AlignLeft);
+    layout->addWidget(CreateRowEditorDemo(page, UseThemeHeaderColors));
 
     auto* controls = new QHBoxLayout;
     auto* common = new QCheckBox("Common header");

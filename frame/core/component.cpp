@@ -27,4 +27,18 @@ void TComponentCore::SetLoading(bool loading)
 
 TComponent::TComponent(QObject* owner) : QObject(owner), FCore(this, owner) {}
 
+namespace {
+constexpr const char* TagProperty = "Tag";
+}
+
+int Tag(const QObject* component)
+{
+    return component->property(TagProperty).toInt();
+}
+
+void SetTag(QObject* component, int value)
+{
+    component->setProperty(TagProperty, value);
+}
+
 } // namespace vek

@@ -54,4 +54,9 @@ private:
     TComponentCore FCore;
 };
 
+/// The Tag of any component or control: an integer the application keeps with it (the
+/// dynamic property "Tag", so plain Qt widgets carry one as well); 0 unless set.
+VEK_EXPORT int Tag(const QObject* component);
+VEK_EXPORT void SetTag(QObject* component, int value);
+
 } // namespace vek

@@ -55,6 +55,9 @@ constexpr TCursor crDefault = 0, crNone = -1, crArrow = -2, crCross = -3, crIBea
                   crNo = -18, crAppStart = -19, crHelp = -20, crHandPoint = -21,
                   crSizeAll = -22;
 
+/// Results of modal dialogs (QDialog::exec and done take them as int): none, OK, Cancel.
+enum TModalResult : int { mrNone = 0, mrOk = 1, mrCancel = 2 };
+
 using TNotifyEvent = std::function<void(TObject* Sender)>;
 using TMouseEvent =
     std::function<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;

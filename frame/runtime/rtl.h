@@ -13,6 +13,7 @@
 #include <QString>
 
 #include <initializer_list>
+#include <optional>
 #include <type_traits>
 #include <variant>
 
@@ -209,6 +210,53 @@ VEK_EXPORT QDateTime ToQDateTime(TDateTime dateTime);
 /// the short and long forms come from the default QLocale (short dates with four-digit
 /// years, long times without a time zone).
 VEK_EXPORT QString FormatDateTime(const QString& format, TDateTime dateTime);
+
+// ---------------------------------------------------------------------------------------
+// Date texts by the display-format letters of date and time pickers
+// ---------------------------------------------------------------------------------------
+// These formats differ from FormatDateTime's: letters are case-sensitive, M is the month
+// and m the minute wherever they stand, H and h tell the 24-hour from the 12-hour clock,
+// t is the am/pm designator, and names are English whatever the locale:
+//   yyyy yy   four-digit / two-digit year
+//   MMMM MMM  month name / its three-letter abbreviation ("March", "Mar")
+//   MM M      month with / without a leading zero
+//   dddd ddd  weekday name / its three-letter abbreviation ("Monday", "Mon")
+//   dd d      day of month with / without a leading zero
+//   HH H      hour 0..23 with / without a leading zero
+//   hh h      hour on the 12-hour clock when the format has t or tt, else as HH and H
+//   mm m      minute;  ss s  second
+//   tt t      "AM"/"PM", "A"/"P"
+//   '...'     literal text; '' inside stands for a quote, an unmatched quote runs to the
+//             end of the format
+// Every other character is literal text. Runs such as "yyy" or "MMMMM" are no field.
+
+/// The century window of two-digit years: "yy" is read as a year from this many years
+/// before the current one up to 99 years after that.
+constexpr int TwoDigitYearCenturyWindow = 50;
+
+/// The full year that two-digit year yy stands for, seen from currentYear: the year ending
+/// in yy in the hundred years that begin window years before currentYear. A window of 0
+/// takes the year ending in yy in the current century.
+VEK_EXPORT int ExpandTwoDigitYear(int yy, int currentYear, int window);
+
+/// Reads text as a date and time written in format (see above). Fields read: two-letter
+/// numbers (and yyyy) exactly the next 2 (4) characters, one-letter numbers as many
+/// digits as follow; numbers may start with blanks and a sign. Names are matched without
+/// regard to case; a weekday name is checked but not used. Literal text must match
+/// exactly; text left over after the format is ignored. yy expands with the current year
+/// and TwoDigitYearCenturyWindow. With am/pm, 12 AM is hour 0 and PM adds 12 to hours
+/// other than 12; a designator that does not begin with "a" ("am" for tt) means PM.
+/// Returns the date plus the time when a year, month or day was read and not 0, else
+/// the time alone; nullopt when the text does not follow the format or the format holds
+/// a run that is no field. Raises EConvertError "Invalid argument to date encode" or
+/// "Invalid argument to time encode" for a date or time that does not exist ("March 5"
+/// with "MMMM d" asks for year 0).
+VEK_EXPORT std::optional<TDateTime> ParseDateTime(const QString& text, const QString& format);
+
+/// dateTime written in format (see above), as ParseDateTime reads it back: numbers with
+/// the leading zeros their field asks for, English names, "AM"/"PM". Runs that are no
+/// field are copied as they stand.
+VEK_EXPORT QString DateTimeText(const QString& format, TDateTime dateTime);
 
 // ---------------------------------------------------------------------------------------
 // Locale

@@ -12,6 +12,9 @@ namespace vek {
 
 namespace {
 
+using dates::PaddedNumber;
+using dates::TwelveHourClock;
+
 enum class Field {
     Literal,
     DateAndTime,   // c
@@ -154,11 +157,6 @@ QChar SeparatorOf(const QString& qtFormat, QChar fallback)
     return fallback;
 }
 
-QString Padded(int value, int width)
-{
-    return QString::number(value).rightJustified(width, QLatin1Char('0'));
-}
-
 class DateTimeWriter {
 public:
     explicit DateTimeWriter(TDateTime dateTime) : FValue(dates::Split(dateTime))
@@ -191,11 +189,12 @@ private:
         case Field::Day: return DayText(token.count);
         case Field::Month: return MonthText(token.count);
         case Field::Year: return YearText(token.count);
-        case Field::Hour: return Padded(FTwelveHour ? (time.hour() + 11) % 12 + 1 : time.hour(),
-                                        token.count);
-        case Field::Minute: return Padded(time.minute(), token.count);
-        case Field::Second: return Padded(time.second(), token.count);
-        case Field::Millisecond: return Padded(time.msec(), token.count == 3 ? 3 : 1);
+        case Field::Hour:
+            return PaddedNumber(FTwelveHour ? TwelveHourClock(time.hour()) : time.hour(),
+                                token.count);
+        case Field::Minute: return PaddedNumber(time.minute(), token.count);
+        case Field::Second: return PaddedNumber(time.second(), token.count);
+        case Field::Millisecond: return PaddedNumber(time.msec(), token.count == 3 ? 3 : 1);
         case Field::Time: return FLocale.toString(time, token.count == 1 ? FShortTime : FLongTime);
         case Field::AmPm: return morning ? token.text : token.pmText;
         case Field::LocaleAmPm: return morning ? FLocale.amText() : FLocale.pmText();
@@ -218,7 +217,7 @@ private:
         const QDate& date = FValue.date;
         switch (count) {
         case 1:
-        case 2: return Padded(date.day(), count);
+        case 2: return PaddedNumber(date.day(), count);
         case 3: return FLocale.dayName(date.dayOfWeek(), QLocale::ShortFormat);
         case 4: return FLocale.dayName(date.dayOfWeek(), QLocale::LongFormat);
         case 5: return FLocale.toString(date, FShortDate);
@@ -229,7 +228,7 @@ private:
     QString YearText(int count) const
     {
         const int year = FValue.date.year();
-        return count == 2 ? Padded(year % 100, 2) : Padded(year, 4);
+        return count == 2 ? PaddedNumber(year % 100, 2) : PaddedNumber(year, 4);
     }
 
     QString MonthText(int count) const
@@ -237,7 +236,7 @@ private:
         const int month = FValue.date.month();
         switch (count) {
         case 1:
-        case 2: return Padded(month, count);
+        case 2: return PaddedNumber(month, count);
         case 3: return FLocale.monthName(month, QLocale::ShortFormat);
         default: return FLocale.monthName(month, QLocale::LongFormat);
         }
