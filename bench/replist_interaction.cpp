@@ -30,7 +30,7 @@ std::unique_ptr<TReportListView> MakeList()
     for (int r = 1; r <= kRows; ++r) {
         list->SetElem(1, r, QString::number(r));
         list->SetElem(2, r, kWords[r % kWords.size()] + QString::number(r % 977));
-        list->SetElem(3, r, QString::number((r * 7919) % 100000 * 0.37, 'f', 2));
+        list->SetElem(3, r, QString::number(qint64(r) * 7919 % 100000 * 0.37, 'f', 2));
         list->SetElem(4, r, QStringLiteral("2024-%1-%2").arg(r % 12 + 1).arg(r % 28 + 1));
         list->SetElem(5, r, kWords[(r / 7) % kWords.size()]);
     }
