@@ -140,7 +140,7 @@ QWidget* CreatePage(QWidget* parent)
     choices->SetColWidths(1, 120);
     // It shows all of its cells at its natural size (its size hint follows the cells).
     layout->addWidget(choices, 0, Qt::AlignLeft);
-    layout->addWidget(CreateRowEditorDemo(page, UseThemeHeaderColors));
+    layout->addWidget(CreateRowEditorDemo(page));
 
     auto* controls = new QHBoxLayout;
     auto* common = new QCheckBox("Common header");

@@ -76,15 +76,13 @@ void EditCurrentRow(TReportListView* list, QWidget* anchor)
 
 } // namespace
 
-QWidget* CreateRowEditorDemo(QWidget* parent,
-                             const std::function<void(TReportListView*)>& style)
+QWidget* CreateRowEditorDemo(QWidget* parent)
 {
     auto* demo = new QWidget(parent);
     auto* layout = new QVBoxLayout(demo);
     layout->setContentsMargins(0, 0, 0, 0);
     auto* list = new TReportListView(demo);
     FillSamples(list);
-    style(list);
     auto* edit = new QPushButton("Edit row...", demo);
     QObject::connect(edit, &QPushButton::clicked, list, [list, edit] { EditCurrentRow(list, edit); });
     list->OnDblClick = [list, edit](TObject*) { EditCurrentRow(list, edit); };

@@ -6,10 +6,5 @@
 
 class QWidget;
 
-namespace vek {
-class TReportListView;
-}
-
-/// The demo under parent; style gives the list the page's look.
-QWidget* CreateRowEditorDemo(QWidget* parent,
-                             const std::function<void(vek::TReportListView*)>& style);
+/// The demo under parent.
+QWidget* CreateRowEditorDemo(QWidget* parent);

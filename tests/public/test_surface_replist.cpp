@@ -170,6 +170,7 @@ TEST(ReplistSignals, ViewReportsACellEditedByTheUser)
     TReportListView list;
     list.resize(400, 150);
     list.SetOptions(goFixedVertLine | goFixedHorzLine | goEditing);
+    list.SetColumnEditable(3, true); // a report list edits only the columns that allow it
     list.OnSetEditText = [&](TObject*, int col, int row, const QString& text) {
         list.SetElem(col + 1, row, text);
     };
