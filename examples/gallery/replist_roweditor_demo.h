@@ -2,8 +2,6 @@
 // kind of field of the row editor, with an "Edit row..." button.
 #pragma once
 
-#include <functional>
-
 class QWidget;
 
 /// The demo under parent.
