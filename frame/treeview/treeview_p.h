@@ -1,0 +1,25 @@
+// TCustomTreeView's private data.
+#pragma once
+
+#include "treeview.h"
+
+namespace vek {
+
+struct TCustomTreeView::Private {
+    explicit Private(TCustomTreeView* owner) : items(owner) {}
+
+    TTreeNodes items;
+    TColor color = clWindow;
+    bool showButtons = true;
+    bool showLines = true;
+    // While Clear runs: the selection it removes is not a change of the user's.
+    bool clearing = false;
+    // A refused expansion collapses the node again; that collapse is not the user's.
+    bool refusing = false;
+    // Inside mousePressEvent, and whether the left press that may end in a Click is on
+    // the tree.
+    bool pressing = false;
+    bool leftPressed = false;
+};
+
+} // namespace vek
