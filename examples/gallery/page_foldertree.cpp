@@ -26,10 +26,12 @@ public:
     explicit DemoFolder(QObject* parent)
         : QObject(parent), FDir(QDir::tempPath() + "/vek-gallery-XXXXXX")
     {
-        for (const char* folder : {"Archive/2023", "Archive/2024", "Documents/Letters",
-                                   "Documents/Reports/Q1", "Documents/Reports/Q2",
-                                   "Documents/Reports/Q3", "Music/Live", "Photos/Family",
-                                   "Photos/Holidays", "Videos", ".cache/hidden"})
+        // Enough rows to fill the tree's view on the page, whatever lies around.
+        for (const char* folder :
+             {"Archive/2023", "Archive/2024", "Documents/Invoices", "Documents/Letters",
+              "Documents/Reports/Q1", "Documents/Reports/Q2", "Documents/Reports/Q3",
+              "Music/Live", "Music/Studio", "Photos/Family", "Photos/Garden", "Photos/Holidays",
+              "Projects/Alpha", "Projects/Beta", "Videos", ".cache/hidden"})
             QDir(FDir.path()).mkpath(folder);
     }
     // The folder with a trailing separator, as the tree writes Directory.

@@ -13,12 +13,23 @@ namespace vek {
 
 namespace {
 
-// The branch lines: halfway between text and background, visible on any Color.
-QColor LineColor(const QPalette& palette)
+// The colors a row's branches stand on and are drawn in: those of the text, or of the
+// selection where the style highlights the indentation of the selected row as well.
+struct TBranchColors {
+    QColor text;
+    QColor base;
+    // Halfway between the two: the lines stay visible on any background.
+    QColor Line() const
+    {
+        return QColor((text.red() + base.red()) / 2, (text.green() + base.green()) / 2,
+                      (text.blue() + base.blue()) / 2);
+    }
+};
+
+TBranchColors ColorsOf(const QPalette& palette, bool highlighted)
 {
-    const QColor text = palette.color(QPalette::Text), base = palette.color(QPalette::Base);
-    return QColor((text.red() + base.red()) / 2, (text.green() + base.green()) / 2,
-                  (text.blue() + base.blue()) / 2);
+    return {palette.color(highlighted ? QPalette::HighlightedText : QPalette::Text),
+            palette.color(highlighted ? QPalette::Highlight : QPalette::Base)};
 }
 
 // Dotted lines put their dots on even coordinates of the viewport, so that the lines of
@@ -53,7 +64,10 @@ void TCustomTreeView::drawBranches(QPainter* painter, const QRect& rect,
         return QStyle::visualRect(layoutDirection(), rect, cell);
     };
     const QRect own = cellOf(node->Level());
-    const QColor line = LineColor(palette());
+    const TBranchColors colors = ColorsOf(
+        palette(), node->isSelected()
+                       && style()->styleHint(QStyle::SH_ItemView_ShowDecorationSelected, nullptr, this));
+    const QColor line = colors.Line();
     painter->save();
     if (d->showLines) {
         const int middle = own.top() + own.height() / 2;
@@ -84,12 +98,12 @@ void TCustomTreeView::drawBranches(QPainter* painter, const QRect& rect,
         // The arrow in the color of the text, on a square of the background that the
         // lines end at.
         for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText})
-            option.palette.setColor(role, palette().color(QPalette::Text));
+            option.palette.setColor(role, colors.text);
         if (d->showLines) {
             const int side = std::min(indent, own.height()) / 2 | 1;
             QRect square(0, 0, side, side);
             square.moveCenter(QPoint(own.left() + indent / 2, own.top() + own.height() / 2));
-            painter->fillRect(square, palette().color(QPalette::Base));
+            painter->fillRect(square, colors.base);
         }
         style()->drawPrimitive(QStyle::PE_IndicatorBranch, &option, painter, this);
     }
