@@ -6,8 +6,30 @@
 #include <frame/core/change.h>
 
 #include <QApplication>
+#include <QStyledItemDelegate>
 
 namespace vek {
+
+namespace {
+
+// Underlines the node under the mouse while the tree tracks it.
+class THotTrackDelegate : public QStyledItemDelegate {
+public:
+    explicit THotTrackDelegate(TCustomTreeView* tree) : QStyledItemDelegate(tree), FTree(tree) {}
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if (FTree->HotTrack() && (option->state & QStyle::State_MouseOver))
+            option->font.setUnderline(true);
+    }
+
+private:
+    const TCustomTreeView* FTree;
+};
+
+} // namespace
 
 TCustomTreeView::TCustomTreeView(QWidget* parent)
     : QTreeWidget(parent), TWidgetComponent(this, parent), d(std::make_unique<Private>(this))
@@ -22,6 +44,8 @@ TCustomTreeView::TCustomTreeView(QWidget* parent)
     setIndentation(19);
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setMouseTracking(true);
+    viewport()->setAttribute(Qt::WA_Hover); // the node under the mouse, for HotTrack
+    setItemDelegate(new THotTrackDelegate(this));
     connect(this, &QTreeWidget::itemSelectionChanged, this, [this] { SelectionChanged(); });
     connect(this, &QTreeView::expanded, this, [this](const QModelIndex& index) { NodeExpanded(index); });
     connect(this, &QTreeView::collapsed, this, [this](const QModelIndex& index) { NodeCollapsed(index); });
@@ -29,14 +53,16 @@ TCustomTreeView::TCustomTreeView(QWidget* parent)
 
 TCustomTreeView::~TCustomTreeView()
 {
-    // Deleting the nodes deselects them: that is no change to report any more.
-    d->clearing = true;
+    // QTreeWidget deletes the nodes after this class is gone: what that deselects or
+    // collapses must not reach the handlers here any more.
+    disconnect(this, nullptr, this, nullptr);
 }
 
 TTreeNodes* TCustomTreeView::Items() { return &d->items; }
 TColor TCustomTreeView::Color() const { return d->color; }
 bool TCustomTreeView::ShowButtons() const { return d->showButtons; }
 bool TCustomTreeView::ShowLines() const { return d->showLines; }
+bool TCustomTreeView::HotTrack() const { return d->hotTrack; }
 bool TCustomTreeView::MousePressing() const { return d->pressing; }
 
 // ---- selection -----------------------------------------------------------------------
@@ -155,6 +181,12 @@ void TCustomTreeView::SetBorderStyle(TBorderStyle value)
 void TCustomTreeView::SetShowButtons(bool value)
 {
     if (vek::Change(d->showButtons, value))
+        viewport()->update();
+}
+
+void TCustomTreeView::SetHotTrack(bool value)
+{
+    if (vek::Change(d->hotTrack, value))
         viewport()->update();
 }
 

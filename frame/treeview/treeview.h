@@ -23,7 +23,8 @@
 //
 // Input arrives as the TInputEvents virtuals (mouse positions are those of the viewport,
 // the area inside the frame): MouseDown, MouseMove, MouseUp, Click (a left press and
-// release on the tree), DblClick, KeyDown, KeyPress, KeyUp, DoEnter and DoExit.
+// release on the tree), DblClick, KeyDown, KeyPress, KeyUp, DoEnter and DoExit; and as
+// OnMouseEnter and OnMouseLeave.
 #pragma once
 
 #include <frame/canvas/colors.h>
@@ -154,6 +155,7 @@ class VEK_EXPORT TCustomTreeView : public QTreeWidget,
     Q_OBJECT
     Q_PROPERTY(TBorderStyle BorderStyle READ BorderStyle WRITE SetBorderStyle)
     Q_PROPERTY(QColor Color READ qColor WRITE setQColor RESET resetColor)
+    Q_PROPERTY(bool HotTrack READ HotTrack WRITE SetHotTrack)
     Q_PROPERTY(int Indent READ Indent WRITE SetIndent)
     Q_PROPERTY(bool ShowButtons READ ShowButtons WRITE SetShowButtons)
     Q_PROPERTY(bool ShowHint READ ShowHint WRITE SetShowHint)
@@ -194,6 +196,9 @@ public:
     /// bsSingle (default) draws the frame of the platform's item views; bsNone none.
     TBorderStyle BorderStyle() const;
     void SetBorderStyle(TBorderStyle value);
+    /// Underline the node under the mouse (default false).
+    bool HotTrack() const;
+    void SetHotTrack(bool value);
     /// Indentation of each level in pixels (default 19); values below 0 become 0.
     int Indent() const { return indentation(); }
     void SetIndent(int value) { setIndentation(std::max(0, value)); }
@@ -227,6 +232,9 @@ public:
     TNotifyEvent OnChange;
     /// Asked before a node expands; see TTVExpandingEvent.
     TTVExpandingEvent OnExpanding;
+    /// The mouse entered / left the tree.
+    TNotifyEvent OnMouseEnter;
+    TNotifyEvent OnMouseLeave;
 
 protected:
     /// The selected node changed to Node (nullptr: none); the default raises OnChange.
@@ -255,6 +263,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;

@@ -56,6 +56,20 @@ void TCustomTreeView::mouseDoubleClickEvent(QMouseEvent* event)
         RunGuarded(this, [this] { DblClick(); });
 }
 
+void TCustomTreeView::enterEvent(QEnterEvent* event)
+{
+    QTreeWidget::enterEvent(event);
+    if (OnMouseEnter)
+        RunGuarded(this, [this] { OnMouseEnter(this); });
+}
+
+void TCustomTreeView::leaveEvent(QEvent* event)
+{
+    QTreeWidget::leaveEvent(event);
+    if (OnMouseLeave)
+        RunGuarded(this, [this] { OnMouseLeave(this); });
+}
+
 void TCustomTreeView::focusInEvent(QFocusEvent* event)
 {
     QTreeWidget::focusInEvent(event);

@@ -12,6 +12,7 @@ struct TCustomTreeView::Private {
     TColor color = clWindow;
     bool showButtons = true;
     bool showLines = true;
+    bool hotTrack = false;
     // While Clear runs: the selection it removes is not a change of the user's.
     bool clearing = false;
     // A refused expansion collapses the node again; that collapse is not the user's.

@@ -257,3 +257,24 @@ TEST(TreeView, SizeHintsFollowTheFont)
     EXPECT_GT(tree.sizeHint().width(), hint.width());
     EXPECT_GT(tree.sizeHint().height(), hint.height());
 }
+
+TEST_F(TreeViewTest, HotTrackUnderlinesTheNodeUnderTheMouse)
+{
+    QStringList events;
+    tree.OnMouseEnter = [&](TObject*) { events << "enter"; };
+    tree.OnMouseLeave = [&](TObject*) { events << "leave"; };
+    const QPoint over = CenterOf(b);
+    QEnterEvent enter(over, tree.mapToGlobal(over), tree.mapToGlobal(over));
+    QApplication::sendEvent(&tree, &enter);
+    QHoverEvent hover(QEvent::HoverMove, over, tree.viewport()->mapToGlobal(over), QPointF(-1, -1));
+    QApplication::sendEvent(tree.viewport(), &hover);
+    const QImage plain = Viewport();
+    tree.SetHotTrack(true);
+    const QImage tracked = Viewport();
+    const QRect aRow = tree.visualItemRect(a), bRow = tree.visualItemRect(b);
+    EXPECT_EQ(tracked.copy(aRow), plain.copy(aRow));
+    EXPECT_NE(tracked.copy(bRow), plain.copy(bRow));
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(&tree, &leave);
+    EXPECT_EQ(events.join(", "), "enter, leave");
+}
