@@ -91,13 +91,7 @@ void TInputEvents::DispatchKeyRelease(const QKeyEvent* event)
 
 void TInputEvents::DispatchMouseDown(const QMouseEvent* event)
 {
-    TMouseButton button;
-    if (!MouseButtonOf(event->button(), button))
-        return;
-    const QPoint p = event->position().toPoint();
-    RunGuarded(EventSender(), [&] {
-        MouseDown(button, ShiftStateOf(event->modifiers(), event->buttons()), p.x(), p.y());
-    });
+    DispatchMouseButton(event, true);
 }
 
 void TInputEvents::DispatchMouseMove(const QMouseEvent* event)
@@ -110,12 +104,21 @@ void TInputEvents::DispatchMouseMove(const QMouseEvent* event)
 
 void TInputEvents::DispatchMouseUp(const QMouseEvent* event)
 {
+    DispatchMouseButton(event, false);
+}
+
+void TInputEvents::DispatchMouseButton(const QMouseEvent* event, bool pressed)
+{
     TMouseButton button;
     if (!MouseButtonOf(event->button(), button))
         return;
     const QPoint p = event->position().toPoint();
+    const TShiftState shift = ShiftStateOf(event->modifiers(), event->buttons());
     RunGuarded(EventSender(), [&] {
-        MouseUp(button, ShiftStateOf(event->modifiers(), event->buttons()), p.x(), p.y());
+        if (pressed)
+            MouseDown(button, shift, p.x(), p.y());
+        else
+            MouseUp(button, shift, p.x(), p.y());
     });
 }
 

@@ -52,6 +52,9 @@ protected:
     void DispatchMouseDown(const QMouseEvent* event);
     void DispatchMouseMove(const QMouseEvent* event);
     void DispatchMouseUp(const QMouseEvent* event);
+
+private:
+    void DispatchMouseButton(const QMouseEvent* event, bool pressed);
 };
 
 } // namespace vek

@@ -119,6 +119,7 @@ private:
 /// The node list of a tree (TCustomTreeView::Items()).
 class VEK_EXPORT TTreeNodes {
 public:
+    /// The node list of owner; the tree makes its own.
     explicit TTreeNodes(TCustomTreeView* owner) : FOwner(owner) {}
 
     /// Appends a child of Parent, or a top-level node when Parent is nullptr.
