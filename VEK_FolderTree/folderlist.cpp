@@ -3,16 +3,17 @@
 // its own, and the file type that readdir reports saves a stat call per entry there.
 #include "folderlist_p.h"
 
-#include <QDirIterator>
-#include <QFile>
-
 #include <algorithm>
 
 #ifdef Q_OS_UNIX
+#include <QFile>
+
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#else
+#include <QDirIterator>
 #endif
 
 namespace vek::foldertree {

@@ -84,8 +84,12 @@ void TCustomTreeView::SetSelected(TTreeNode* Node)
 
 void TCustomTreeView::SelectionChanged()
 {
-    if (!d->clearing)
-        RunGuarded(this, [this] { Change(Selected()); });
+    TTreeNode* node = Selected();
+    const QModelIndex index = node ? indexFromItem(node) : QModelIndex();
+    if (d->clearing || index == d->reported)
+        return;
+    d->reported = index;
+    RunGuarded(this, [this, node] { Change(node); });
 }
 
 void TCustomTreeView::Change(TTreeNode*)

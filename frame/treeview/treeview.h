@@ -11,7 +11,8 @@
 // the selected node, by the user or by code, runs the virtual Change; its default raises
 // OnChange. QTreeWidget's itemSelectionChanged is OnChange's signal: Change runs in the
 // tree's own first connection to it, so a receiver connected by the application sees the
-// tree after OnChange did. Removing nodes (Clear, Delete) never runs Change.
+// tree after OnChange did. Deleting the selected node selects a neighbour (the one Qt
+// picks) and runs Change for it; Clear never runs Change.
 //
 // Before a node's children show, the virtual CanExpand runs (its default asks
 // OnExpanding); that is where a tree loads children lazily: a node given one placeholder
@@ -243,8 +244,8 @@ protected:
     /// Whether Node may expand; the default asks OnExpanding. A refused node collapses
     /// again before it is painted.
     virtual bool CanExpand(TTreeNode* Node);
-    /// Whether a left mouse press is being handled (selection changes it makes run
-    /// Change before the press's MouseDown and the release's Click).
+    /// Whether a mouse press is being handled: a selection change it makes runs Change
+    /// before the press's MouseDown and the release's Click.
     bool MousePressing() const;
     /// The background while the tree is disabled; the default is Color.
     virtual TColor DisabledColor() const { return Color(); }

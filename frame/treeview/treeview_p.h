@@ -3,6 +3,8 @@
 
 #include "treeview.h"
 
+#include <QPersistentModelIndex>
+
 namespace vek {
 
 struct TCustomTreeView::Private {
@@ -13,6 +15,9 @@ struct TCustomTreeView::Private {
     bool showButtons = true;
     bool showLines = true;
     bool hotTrack = false;
+    // The node Change last reported: Qt reports the removal of a selected node twice
+    // (deselected, then its neighbour selected).
+    QPersistentModelIndex reported;
     // While Clear runs: the selection it removes is not a change of the user's.
     bool clearing = false;
     // A refused expansion collapses the node again; that collapse is not the user's.

@@ -105,8 +105,12 @@ TEST_F(TreeViewTest, SelectionRunsChangeBeforeTheSignal)
     tree.SetSelected(nullptr);
     EXPECT_EQ(order.join(", "), "OnChange a2, signal, OnChange b, signal, OnChange none, signal");
 
-    // Removing every node is no change of the selection.
+    // Deleting the selected node selects a neighbour, reported once; removing every
+    // node is no change of the selection.
     tree.SetSelected(b);
+    order.clear();
+    b->Delete();
+    EXPECT_EQ(order.filter("OnChange").join(", "), "OnChange a");
     order.clear();
     tree.Items()->Clear();
     EXPECT_EQ(order.join(", "), "signal");
