@@ -3,7 +3,6 @@
 #include <frame/core/application.h>
 #include <frame/core/change.h>
 #include <frame/canvas/colors.h>
-#include "keys.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -274,18 +273,7 @@ void TCustomComboBox::Change()
 
 void TCustomComboBox::keyPressEvent(QKeyEvent* event)
 {
-    int key = VirtualKeyOf(event);
-    QChar ch = KeyPressCharOf(event);
-    const bool hadKey = key != 0;
-    const bool hadChar = !ch.isNull();
-    RunGuarded(this, [&] {
-        if (key != 0)
-            KeyDown(key, ShiftStateOf(event->modifiers()));
-        if ((key != 0 || !hadKey) && !ch.isNull())
-            KeyPress(ch);
-    });
-    // A handler that clears the key or the character swallows the key stroke.
-    if ((hadKey && key == 0) || (hadChar && ch.isNull())) {
+    if (DispatchKeyPress(event)) {
         event->accept();
         return;
     }
@@ -294,44 +282,27 @@ void TCustomComboBox::keyPressEvent(QKeyEvent* event)
 
 void TCustomComboBox::keyReleaseEvent(QKeyEvent* event)
 {
-    int key = VirtualKeyOf(event);
-    if (key != 0)
-        RunGuarded(this, [&] { KeyUp(key, ShiftStateOf(event->modifiers())); });
+    DispatchKeyRelease(event);
     QComboBox::keyReleaseEvent(event);
 }
 
 void TCustomComboBox::mousePressEvent(QMouseEvent* event)
 {
-    TMouseButton button;
-    if (MouseButtonOf(event->button(), button)) {
-        const QPoint p = event->position().toPoint();
-        RunGuarded(this, [&] {
-            MouseDown(button, ShiftStateOf(event->modifiers(), event->buttons()), p.x(), p.y());
-        });
-    }
-    // The press opens the list; MouseDown ran first so a handler sees the closed box.
+    // The press opens the list; MouseDown runs first so a handler sees the closed box.
+    DispatchMouseDown(event);
     QComboBox::mousePressEvent(event);
 }
 
 void TCustomComboBox::mouseMoveEvent(QMouseEvent* event)
 {
-    const QPoint p = event->position().toPoint();
-    RunGuarded(this, [&] {
-        MouseMove(ShiftStateOf(event->modifiers(), event->buttons()), p.x(), p.y());
-    });
+    DispatchMouseMove(event);
     QComboBox::mouseMoveEvent(event);
 }
 
 void TCustomComboBox::mouseReleaseEvent(QMouseEvent* event)
 {
     QComboBox::mouseReleaseEvent(event);
-    TMouseButton button;
-    if (!MouseButtonOf(event->button(), button))
-        return;
-    const QPoint p = event->position().toPoint();
-    RunGuarded(this, [&] {
-        MouseUp(button, ShiftStateOf(event->modifiers(), event->buttons()), p.x(), p.y());
-    });
+    DispatchMouseUp(event);
 }
 
 void TCustomComboBox::focusInEvent(QFocusEvent* event)

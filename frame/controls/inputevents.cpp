@@ -1,5 +1,10 @@
 #include "inputevents.h"
 
+#include <frame/core/application.h>
+#include "keys.h"
+
+#include <QMouseEvent>
+
 namespace vek {
 
 void TInputEvents::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
@@ -60,6 +65,61 @@ void TInputEvents::DoExit()
 {
     if (OnExit)
         OnExit(EventSender());
+}
+
+bool TInputEvents::DispatchKeyPress(const QKeyEvent* event)
+{
+    int key = VirtualKeyOf(event);
+    QChar ch = KeyPressCharOf(event);
+    const bool hadKey = key != 0;
+    const bool hadChar = !ch.isNull();
+    RunGuarded(EventSender(), [&] {
+        if (hadKey)
+            KeyDown(key, ShiftStateOf(event->modifiers()));
+        if ((key != 0 || !hadKey) && hadChar)
+            KeyPress(ch);
+    });
+    return (hadKey && key == 0) || (hadChar && ch.isNull());
+}
+
+void TInputEvents::DispatchKeyRelease(const QKeyEvent* event)
+{
+    int key = VirtualKeyOf(event);
+    if (key != 0)
+        RunGuarded(EventSender(), [&] { KeyUp(key, ShiftStateOf(event->modifiers())); });
+}
+
+void TInputEvents::DispatchMouseDown(const QMouseEvent* event)
+{
+    DispatchMouseButton(event, true);
+}
+
+void TInputEvents::DispatchMouseMove(const QMouseEvent* event)
+{
+    const QPoint p = event->position().toPoint();
+    RunGuarded(EventSender(), [&] {
+        MouseMove(ShiftStateOf(event->modifiers(), event->buttons()), p.x(), p.y());
+    });
+}
+
+void TInputEvents::DispatchMouseUp(const QMouseEvent* event)
+{
+    DispatchMouseButton(event, false);
+}
+
+void TInputEvents::DispatchMouseButton(const QMouseEvent* event, bool pressed)
+{
+    TMouseButton button;
+    if (!MouseButtonOf(event->button(), button))
+        return;
+    const QPoint p = event->position().toPoint();
+    const TShiftState shift = ShiftStateOf(event->modifiers(), event->buttons());
+    RunGuarded(EventSender(), [&] {
+        if (pressed)
+            MouseDown(button, shift, p.x(), p.y());
+        else
+            MouseUp(button, shift, p.x(), p.y());
+    });
 }
 
 } // namespace vek

@@ -4,6 +4,9 @@
 
 #include <frame/core/types.h>
 
+class QKeyEvent;
+class QMouseEvent;
+
 namespace vek {
 
 class VEK_EXPORT TInputEvents {
@@ -35,6 +38,23 @@ protected:
     virtual void KeyUp(int& Key, TShiftState Shift);
     virtual void DoEnter();
     virtual void DoExit();
+
+    // Qt's input events turned into the virtuals above, for controls on a Qt widget of
+    // their own (a combo box, a tree view). An exception from a handler goes to
+    // Application()->HandleException.
+    /// KeyDown, then KeyPress for the character unless KeyDown cleared the key; true when
+    /// a handler swallowed the key stroke (cleared the key or the character).
+    bool DispatchKeyPress(const QKeyEvent* event);
+    /// KeyUp for keys with a virtual-key code.
+    void DispatchKeyRelease(const QKeyEvent* event);
+    /// MouseDown, MouseMove and MouseUp at the event's position, for the buttons the
+    /// host knows.
+    void DispatchMouseDown(const QMouseEvent* event);
+    void DispatchMouseMove(const QMouseEvent* event);
+    void DispatchMouseUp(const QMouseEvent* event);
+
+private:
+    void DispatchMouseButton(const QMouseEvent* event, bool pressed);
 };
 
 } // namespace vek

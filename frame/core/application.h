@@ -51,6 +51,23 @@ private:
 
 VEK_EXPORT TScreen* Screen();
 
+/// Shows a cursor over the whole application while it lives (the wait cursor during a
+/// long step), then restores the screen cursor shown before, also when an exception
+/// ends the scope.
+class TScopedScreenCursor {
+public:
+    explicit TScopedScreenCursor(TCursor cursor) : FSaved(Screen()->Cursor())
+    {
+        Screen()->SetCursor(cursor);
+    }
+    ~TScopedScreenCursor() { Screen()->SetCursor(FSaved); }
+    TScopedScreenCursor(const TScopedScreenCursor&) = delete;
+    TScopedScreenCursor& operator=(const TScopedScreenCursor&) = delete;
+
+private:
+    TCursor FSaved;
+};
+
 /// Clipboard format numbers understood by HasFormat.
 enum TClipboardFormat : unsigned { CF_TEXT = 1, CF_BITMAP = 2, CF_UNICODETEXT = 13 };
 

@@ -2,6 +2,7 @@
 // grab has twice the pixels on each axis, and text and curves have edges inside the 2 x 2
 // device blocks of a logical pixel, where an upscaled picture has none.
 #include <VEK_Colsel.h>
+#include <VEK_FolderTree.h>
 #include <VEK_Meter.h>
 #include <VEK_MiniCal.h>
 #include <VEK_NumIO.h>
@@ -121,4 +122,18 @@ TEST(HighDpi, SegmentsAreScaledToDevicePixels)
     display.SetCaption("8.5");
     display.resize(display.sizeHint());
     EXPECT_GT(vektest::MixedDeviceBlocks(display.grab().toImage()), 20);
+}
+
+// The folder tree's names are drawn by Qt's item views, not through the canvas: the text
+// is what changes when the root's name is taken away.
+TEST(HighDpi, FolderTreePaintsTextAtDeviceResolution)
+{
+    TFolderTree tree;
+    tree.resize(tree.sizeHint());
+    TTreeNode* root = tree.Items()->GetFirstNode();
+    root->SetText("Documents");
+    const QPixmap named = tree.grab();
+    root->SetText(QString());
+    EXPECT_EQ(named.devicePixelRatio(), 2.0);
+    EXPECT_GT(MixedTextBlocks(named.toImage(), tree.grab().toImage()), 0.2);
 }

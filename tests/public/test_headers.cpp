@@ -1,6 +1,7 @@
 // Every unit header compiles on its own, with nothing but the public include folder on
 // the include path: what an application gets.
 #include <VEK_Colsel.h>
+#include <VEK_FolderTree.h>
 #include <VEK_Meter.h>
 #include <VEK_MiniCal.h>
 #include <VEK_NumIO.h>
