@@ -100,18 +100,22 @@ void TReportListView::FitAllColWidths(int ExpandColumn, bool IncludeHeader, int 
     ExpandColWidth(ExpandColumn, RightMargin);
 }
 
+// Works in the lines the view shows, so that a filtered list centers the row too.
 void TReportListView::CenterScrollAndSelect(int Row)
 {
     PaintBatch batch(this);
-    for (int r = 1; r <= NrOfRows(); ++r)
-        if (RowSelected(r) != (r == Row))
-            SetRowSelected(r, r == Row);
-    const int visible = VisibleRowCount();
-    const int top = Row > NrOfRows() - visible / 2 ? NrOfRows() - visible + 1 : Row - visible / 2;
-    SetTopRow(std::max(top, 1));
-    // The grid's own selection (the current row for the keyboard) is in grid rows.
-    const int gridRow = Row + CountHeadRows() - 1;
-    SetSelection({1, gridRow, NrOfColumns(), gridRow});
+    SetAllRowFlags(SelectedBit, false);
+    SetRowFlag(Row, SelectedBit, true);
+    const int gridRow = GridRowOf(Row);
+    if (gridRow >= 0) {
+        const int line = gridRow - FixedRows() + 1, lines = NrOfShownRows();
+        const int visible = VisibleRowCount();
+        const int top = line > lines - visible / 2 ? lines - visible + 1 : line - visible / 2;
+        TCustomGrid::SetTopRow(FixedRows() + std::max(top, 1) - 1);
+        // The grid's own selection (the current row for the keyboard) is in grid rows.
+        SetSelection({1, gridRow, NrOfColumns(), gridRow});
+    }
+    ChangedSelection();
 }
 
 } // namespace vek

@@ -62,10 +62,22 @@ void TReportListView::SetColumnSelected(int c, bool value)
 
 // ---- in bulk
 
+// Writes the attribute bytes directly and marks the view once: at a million rows one
+// invalidation per row would cost more than the writes.
 void TReportListView::SetAllRowFlags(quint8 bit, bool value)
 {
+    TStringArray* cells = d->data->Strings;
     for (int r = 1; r <= NrOfRows(); ++r)
-        SetRowFlag(r, bit, value);
+        cells->SetRowAttrib(r, WithBit(cells->GetRowAttrib(r), bit, value));
+    Invalidate();
+}
+
+void TReportListView::SetAllColumnFlags(quint8 bit, bool value)
+{
+    TStringArray* cells = d->data->Strings;
+    for (int c = 1; c <= NrOfColumns(); ++c)
+        cells->SetColAttrib(c, WithBit(cells->GetColAttrib(c), bit, value));
+    Invalidate();
 }
 
 void TReportListView::SelectAllRows()
@@ -94,19 +106,13 @@ void TReportListView::DisableAllRows()
 
 void TReportListView::SelectAllColumns()
 {
-    TStringArray* cells = d->data->Strings;
-    for (int c = 1; c <= NrOfColumns(); ++c)
-        cells->SetColAttrib(c, cells->GetColAttrib(c) | SelectedBit);
-    Invalidate();
+    SetAllColumnFlags(SelectedBit, true);
     ChangedSelection();
 }
 
 void TReportListView::DeselectAllColumns()
 {
-    TStringArray* cells = d->data->Strings;
-    for (int c = 1; c <= NrOfColumns(); ++c)
-        cells->SetColAttrib(c, cells->GetColAttrib(c) & ~SelectedBit);
-    Invalidate();
+    SetAllColumnFlags(SelectedBit, false);
     ChangedSelection();
 }
 

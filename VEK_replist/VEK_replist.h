@@ -1004,6 +1004,7 @@ private:
     void SetRowFlag(int r, quint8 bit, bool value);
     template <typename Read> bool ReadInto(Read read);
     void SetAllRowFlags(quint8 bit, bool value);
+    void SetAllColumnFlags(quint8 bit, bool value);
     // Grid rows and fixed rows follow the header visibility and NrOfRows.
     void ApplyGeometry();
     void ApplyHeaderHeights();

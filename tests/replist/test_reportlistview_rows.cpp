@@ -77,6 +77,9 @@ TEST_F(ListRows, SimpleFilterHidesRowsWithoutTouchingThem)
     QTest::mouseClick(&list, Qt::LeftButton, {}, QPoint(line.Left + 30, line.Top + 5));
     EXPECT_TRUE(list.RowSelected(5));
     EXPECT_FALSE(list.RowSelected(4));
+    Filter("green"); // rows 2 and 5
+    list.CenterScrollAndSelect(2);
+    EXPECT_EQ(list.CurrentRow(), 2) << "centering finds the row among those shown";
     Filter("   ");
     EXPECT_EQ(list.NrOfShownRows(), 6);
     EXPECT_EQ(RowAtLine(4), 4);
