@@ -45,4 +45,8 @@ Q_ENUM_NS(TDirection)
 enum TOrientation { orVertical = 0, orHorizontal = 1 };
 Q_ENUM_NS(TOrientation)
 
+/// The border of a windowed control (grid, tree view): none, or its frame.
+enum TBorderStyle { bsNone = 0, bsSingle = 1 };
+Q_ENUM_NS(TBorderStyle)
+
 } // namespace vek

@@ -10,6 +10,7 @@
 // horizontal one, when any vertical (horizontal) line option is set.
 #pragma once
 
+#include <frame/baselib/baseenums.h>
 #include <frame/canvas/colors.h>
 #include <frame/controls/controls.h>
 
@@ -50,7 +51,7 @@ Q_DECLARE_FLAGS(TGridDrawState, TGridDrawStateItem)
 /// Which scroll bars the grid may show (each appears only when the cells do not fit).
 enum TScrollStyle { ssNone = 0, ssHorizontal = 1, ssVertical = 2, ssBoth = 3 };
 /// No frame, or a sunken two-pixel frame around the cells.
-enum TGridBorderStyle { bsNone = 0, bsSingle = 1 };
+using TGridBorderStyle = TBorderStyle;
 /// The kind of in-place editor a cell gets.
 enum TEditStyle { esSimple = 0, esPickList = 2 };
 

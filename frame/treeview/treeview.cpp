@@ -171,7 +171,7 @@ void TCustomTreeView::SetColor(TColor value)
         ApplyColors();
 }
 
-TCustomTreeView::TBorderStyle TCustomTreeView::BorderStyle() const
+TBorderStyle TCustomTreeView::BorderStyle() const
 {
     return frameShape() == QFrame::NoFrame ? bsNone : bsSingle;
 }

@@ -28,6 +28,7 @@
 // OnMouseEnter and OnMouseLeave.
 #pragma once
 
+#include <frame/baselib/baseenums.h>
 #include <frame/canvas/colors.h>
 #include <frame/controls/inputevents.h>
 #include <frame/controls/widgetcomponent.h>
@@ -155,7 +156,7 @@ class VEK_EXPORT TCustomTreeView : public QTreeWidget,
                                    public TWidgetComponent,
                                    public TInputEvents {
     Q_OBJECT
-    Q_PROPERTY(TBorderStyle BorderStyle READ BorderStyle WRITE SetBorderStyle)
+    Q_PROPERTY(vek::TBorderStyle BorderStyle READ BorderStyle WRITE SetBorderStyle)
     Q_PROPERTY(QColor Color READ qColor WRITE setQColor RESET resetColor)
     Q_PROPERTY(bool HotTrack READ HotTrack WRITE SetHotTrack)
     Q_PROPERTY(int Indent READ Indent WRITE SetIndent)
@@ -166,10 +167,6 @@ class VEK_EXPORT TCustomTreeView : public QTreeWidget,
     Q_PROPERTY(bool TabStop READ TabStop WRITE SetTabStop)
 
 public:
-    /// Border of the tree: none, or the platform's frame of item views.
-    enum TBorderStyle { bsNone = 0, bsSingle = 1 };
-    Q_ENUM(TBorderStyle)
-
     /// An empty tree with buttons, lines and root lines shown.
     explicit TCustomTreeView(QWidget* parent = nullptr);
     ~TCustomTreeView() override;
