@@ -257,6 +257,17 @@ public:
     /// sets every precision back to 3. Repaints once.
     void Clear();
 
+    // ---- clipboard (the data popup's Copy, Paste and Extract from Clipboard)
+    /// Copies the selected cells to the clipboard as text and into the copy buffer.
+    void PopupMenuClickCopy(TObject* Sender);
+    /// Writes the copy buffer at the selection's top-left cell.
+    void PopupMenuClickPaste(TObject* Sender);
+    /// Reads the numbers of the clipboard text into the table from the selection's
+    /// top-left cell.
+    void PopupMenuClickExtClip(TObject* Sender);
+    /// Whether a copy filled the copy buffer, so that Paste has something to write.
+    bool CopyBufferFilled() const;
+
     // ---- look
     /// Background of the data cells (the control's Color); default clWindow.
     TColor ColorBackground() const;
