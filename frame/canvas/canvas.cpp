@@ -1,5 +1,6 @@
 // TCanvas core: binding to a target, the painter, the drawing tools and clipping.
 #include "canvas.h"
+#include "canvas_face_p.h"
 
 namespace vek {
 
@@ -35,7 +36,7 @@ QVector<qreal> DashPattern(TPenStyle style)
 
 TCanvas::TCanvas()
 {
-    FFont.OnChange = [this] { FQFontValid = false; };
+    FFont.OnChange = [this] { FFaceValid = false; };
 }
 
 TCanvas::TCanvas(QImage* target) : TCanvas()
@@ -52,6 +53,8 @@ void TCanvas::Bind(QImage* target)
 {
     Flush();
     FTarget = target;
+    FClipRegion.reset();
+    FLastFill.reset();
 }
 
 void TCanvas::BeginBorrow(QPainter* painter)
@@ -60,6 +63,8 @@ void TCanvas::BeginBorrow(QPainter* painter)
     FBorrowed = painter;
     FBorrowed->save();
     FBorrowClip = painter->hasClipping() ? painter->clipRegion() : QRegion();
+    FClipRegion.reset();
+    ForgetPainterState();
 }
 
 void TCanvas::EndBorrow()
@@ -67,12 +72,22 @@ void TCanvas::EndBorrow()
     if (FBorrowed)
         FBorrowed->restore();
     FBorrowed = nullptr;
+    FClipRegion.reset();
+    ForgetPainterState();
 }
 
 void TCanvas::Flush()
 {
     if (FOwnPainter && FOwnPainter->isActive())
         FOwnPainter->end();
+    ForgetPainterState();
+}
+
+void TCanvas::ForgetPainterState()
+{
+    FLastFill.reset();
+    FPainterKnown = false;
+    FPainterFace = nullptr;
 }
 
 QPainter* TCanvas::ActivePainter()
@@ -83,8 +98,10 @@ QPainter* TCanvas::ActivePainter()
         return nullptr;
     if (!FOwnPainter)
         FOwnPainter = std::make_unique<QPainter>();
-    if (!FOwnPainter->isActive())
+    if (!FOwnPainter->isActive()) {
         FOwnPainter->begin(FTarget);
+        ForgetPainterState();
+    }
     return FOwnPainter.get();
 }
 
@@ -117,10 +134,24 @@ QRect TCanvas::TargetRect() const
 
 QRegion TCanvas::ClipRegion() const
 {
-    QRegion region = FBorrowed && !FBorrowClip.isEmpty() ? FBorrowClip : QRegion(TargetRect());
-    if (FHasClip)
-        region &= FClip.ToQRect();
-    return region;
+    const QRect target = TargetRect();
+    if (!FClipRegion || target != FClipRegionTarget) {
+        QRegion region = FBorrowed && !FBorrowClip.isEmpty() ? FBorrowClip : QRegion(target);
+        if (FHasClip)
+            region &= FClip.ToQRect();
+        FClipRegion = region;
+        FClipRegionTarget = target;
+    }
+    return *FClipRegion;
+}
+
+void TCanvas::ApplyClip(QPainter& p, const QRegion& clip)
+{
+    if (FPainterKnown && clip == FPainterClip)
+        return;
+    p.setClipRegion(clip);
+    FPainterClip = clip;
+    FPainterKnown = true;
 }
 
 QPainter* TCanvas::Prepare(QPainter::CompositionMode mode, const std::optional<QRegion>& within)
@@ -128,19 +159,29 @@ QPainter* TCanvas::Prepare(QPainter::CompositionMode mode, const std::optional<Q
     QPainter* p = ActivePainter();
     if (!p)
         return nullptr;
-    p->setCompositionMode(mode);
-    p->setRenderHint(QPainter::Antialiasing, false);
-    p->setRenderHint(QPainter::SmoothPixmapTransform, false);
-    p->resetTransform();
+    // Each setter marks state for the paint engine to take over, so only what differs
+    // is set: grids prepare the painter thousands of times per paint.
+    if (p->compositionMode() != mode)
+        p->setCompositionMode(mode);
+    constexpr QPainter::RenderHints smoothing =
+        QPainter::Antialiasing | QPainter::SmoothPixmapTransform;
+    if (p->renderHints() & smoothing)
+        p->setRenderHints(smoothing, false);
+    if (p->transform().type() != QTransform::TxNone)
+        p->resetTransform();
     // Clipping stays on: once a raster painter's clipping was switched off, a later
     // setClipRegion no longer takes effect (Qt 6.4), and lines would keep their end.
-    p->setClipRegion(within ? ClipRegion() & *within : ClipRegion());
+    ApplyClip(*p, within ? ClipRegion() & *within : ClipRegion());
     return p;
 }
 
 QPainter* TCanvas::Painter()
 {
-    return Prepare(QPainter::CompositionMode_SourceOver);
+    QPainter* p = Prepare(QPainter::CompositionMode_SourceOver);
+    // Whoever draws through it may change its clip and font, and what it shows.
+    ForgetPainterState();
+    FLastFill.reset();
+    return p;
 }
 
 QPen TCanvas::QtPen() const
@@ -171,18 +212,12 @@ QBrush TCanvas::QtBrush() const
 
 const QFont& TCanvas::QtFont()
 {
-    if (!FQFontValid) {
-        QFont font = FFont.ToQFont();
-        if (!(font == FQFont))
-            FTextWidths.clear();
-        FQFont = std::move(font);
-        FQFontValid = true;
-    }
-    return FQFont;
+    return CurrentFace().font;
 }
 
 void TCanvas::Changed()
 {
+    FLastFill.reset();
     if (OnChange)
         OnChange();
 }
@@ -197,11 +232,15 @@ void TCanvas::IntersectClipRect(const TRect& r)
     const TRect current = FHasClip ? FClip : TRect::FromQRect(TargetRect());
     FClip = TRect::FromQRect(current.ToQRect() & r.ToQRect().normalized());
     FHasClip = true;
+    FClipRegion.reset();
+    FLastFill.reset();
 }
 
 void TCanvas::ResetClip()
 {
     FHasClip = false;
+    FClipRegion.reset();
+    FLastFill.reset();
 }
 
 void TCanvas::Clear()

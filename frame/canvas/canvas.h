@@ -32,6 +32,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace vek {
 
@@ -158,7 +159,13 @@ private:
     enum class Stroke { None, Straight, Curved };
     using ShapeDrawer = std::function<void(QPainter&)>;
 
+    struct Face;
     QPainter* ActivePainter();
+    /// Forget what the active painter was set to: it began anew, was restored or was
+    /// handed out.
+    void ForgetPainterState();
+    /// Sets the painter's clip unless it has it already.
+    void ApplyClip(QPainter& p, const QRegion& clip);
     /// The target's area in logical coordinates.
     QRect TargetRect() const;
     QRegion ClipRegion() const;
@@ -169,6 +176,7 @@ private:
     QPen QtPen() const;
     QBrush QtBrush() const;
     const QFont& QtFont();
+    Face& CurrentFace();
     void SetUpShape(QPainter& p, bool withBrush) const;
     /// Draws a shape with pen (and brush) in the pen mode, limited to within when given.
     /// bounds must hold everything draw touches.
@@ -203,11 +211,24 @@ private:
     TPen FPen;
     TBrush FBrush;
     TFont FFont;
-    QFont FQFont;
-    bool FQFontValid = false;
-    /// Text widths measured with FQFont: grids and lists measure the same cell texts on
-    /// every repaint, and each measurement is a full text layout.
-    QHash<QString, int> FTextWidths;
+    /// The faces drawn with lately, most recent first; FFace is the one of FFont while
+    /// FFaceValid.
+    std::vector<std::unique_ptr<Face>> FFaces;
+    Face* FFace = nullptr;
+    bool FFaceValid = false;
+    /// The canvas clip, kept while neither the clip nor the target changes.
+    mutable std::optional<QRegion> FClipRegion;
+    mutable QRect FClipRegionTarget;
+    /// What Prepare and the text cells last set on the active painter, so that runs of
+    /// drawing calls don't set the same clip and font again (each is a region
+    /// computation or a font resolution).
+    bool FPainterKnown = false;
+    QRegion FPainterClip;
+    const Face* FPainterFace = nullptr;
+    /// The area and color of the last drawing operation when it was a solid FillRect:
+    /// grids fill a cell and then draw its text on the same background, which needs no
+    /// second fill.
+    std::optional<std::pair<QRect, QRgb>> FLastFill;
     TCopyMode FCopyMode = cmSrcCopy;
     TStretchMode FStretchMode = smColorOnColor;
     bool FAntialiasing = true;

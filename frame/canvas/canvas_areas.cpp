@@ -89,9 +89,15 @@ void TCanvas::FillRect(const TRect& r)
 {
     if (FBrush.Style() == bsClear)
         return;
-    if (QPainter* p = Prepare(QPainter::CompositionMode_SourceOver))
-        p->fillRect(BoxOf(r), QtBrush());
+    const QRect box = BoxOf(r);
+    QPainter* p = Prepare(QPainter::CompositionMode_SourceOver);
+    if (p && FBrush.Style() == bsSolid)
+        p->fillRect(box, ToQColor(FBrush.Color()));
+    else if (p)
+        p->fillRect(box, QtBrush());
     Changed();
+    if (p && FBrush.Style() == bsSolid)
+        FLastFill.emplace(box, ToQRgb(FBrush.Color()));
 }
 
 void TCanvas::FrameRect(const TRect& r)

@@ -235,13 +235,23 @@ void TCanvas::DrawLineSegment(TPoint from, TPoint to)
 {
     if (from == to || FPen.Style() == psClear)
         return;
+    const bool slanted = from.x() != to.x() && from.y() != to.y();
+    if (!slanted && FPen.Width() <= 1 && FPen.Style() == psSolid && FPen.Mode() == pmCopy) {
+        // The pixels from the start up to the one before the end: a fill, without the
+        // clip region that leaves out the end point (grid and frame lines are most lines).
+        const QPoint step((to.x() > from.x()) - (to.x() < from.x()),
+                          (to.y() > from.y()) - (to.y() < from.y()));
+        if (QPainter* p = Prepare(QPainter::CompositionMode_SourceOver))
+            p->fillRect(Span(from, to - step), ToQColor(FPen.Color()));
+        Changed();
+        return;
+    }
     const int reach = PenReach();
     const QRect bounds = Span(from, to).adjusted(-reach, -reach, reach, reach);
     // One-pixel lines stop short of the end point; wide ones end in a round cap on it.
     std::optional<QRegion> within;
     if (FPen.Width() <= 1)
         within = QRegion(bounds) - QRegion(to.x(), to.y(), 1, 1);
-    const bool slanted = from.x() != to.x() && from.y() != to.y();
     PaintShape(bounds, false, slanted ? Stroke::Curved : Stroke::Straight,
                [&](QPainter& p) { p.drawLine(from, to); }, within);
     Changed();

@@ -1,8 +1,11 @@
 // TCanvas text: measuring, cells placed by their top-left corner, rotation.
 #include "canvas.h"
+#include "canvas_face_p.h"
 #include "glyphprobe_p.h"
 
 #include <QFontMetrics>
+
+#include <algorithm>
 
 namespace vek {
 
@@ -24,22 +27,92 @@ bool GlyphsHidden()
 
 } // namespace glyphprobe
 
+namespace {
+
+constexpr qsizetype MaxKeptTexts = 4096;
+constexpr std::size_t MaxKeptFaces = 4;
+
+// Whether a text is one run that a layout shows exactly as drawText does.
+bool IsSingleRun(const QString& text)
+{
+    for (QChar c : text)
+        if (c.unicode() < 0x20 || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
+            return false;
+    return true;
+}
+
+template <typename T>
+void KeepBounded(QHash<QString, T>& kept)
+{
+    if (kept.size() >= MaxKeptTexts)
+        kept.clear();
+}
+
+} // namespace
+
+TCanvas::Face::Face(const TFont& source)
+    : name(source.Name()), height(source.Height()), style(source.Style()),
+      pitch(source.Pitch()), quality(source.Quality()), font(source.ToQFont()), metrics(font),
+      ascent(metrics.ascent()), lineHeight(metrics.height())
+{
+}
+
+bool TCanvas::Face::Renders(const TFont& source) const
+{
+    return source.Height() == height && source.Style() == style && source.Pitch() == pitch
+           && source.Quality() == quality && source.Name() == name;
+}
+
+int TCanvas::Face::Width(const QString& text)
+{
+    if (const auto known = widths.constFind(text); known != widths.cend())
+        return *known;
+    KeepBounded(widths);
+    return *widths.insert(text, metrics.horizontalAdvance(text));
+}
+
+const QStaticText* TCanvas::Face::Layout(const QString& text)
+{
+    if (const auto known = layouts.constFind(text); known != layouts.cend())
+        return &*known;
+    if (!IsSingleRun(text))
+        return nullptr;
+    KeepBounded(layouts);
+    QStaticText layout(text);
+    layout.setTextFormat(Qt::PlainText);
+    layout.setPerformanceHint(QStaticText::AggressiveCaching);
+    layout.prepare(QTransform(), font);
+    return &*layouts.insert(text, std::move(layout));
+}
+
+TCanvas::Face& TCanvas::CurrentFace()
+{
+    if (FFaceValid)
+        return *FFace;
+    auto found = std::find_if(FFaces.begin(), FFaces.end(),
+                              [this](const auto& face) { return face->Renders(FFont); });
+    if (found == FFaces.end()) {
+        if (FFaces.size() >= MaxKeptFaces) {
+            if (FPainterFace == FFaces.back().get())
+                FPainterFace = nullptr;
+            FFaces.pop_back();
+        }
+        found = FFaces.insert(FFaces.begin(), std::make_unique<Face>(FFont));
+    }
+    std::rotate(FFaces.begin(), found, found + 1);
+    FFace = FFaces.front().get();
+    FFaceValid = true;
+    return *FFace;
+}
+
 int TCanvas::TextWidth(const QString& Text)
 {
-    static constexpr qsizetype MaxCachedWidths = 4096;
-    const QFont& font = QtFont();
-    if (const auto known = FTextWidths.constFind(Text); known != FTextWidths.cend())
-        return *known;
-    const int width = QFontMetrics(font).horizontalAdvance(Text);
-    if (FTextWidths.size() >= MaxCachedWidths)
-        FTextWidths.clear();
-    FTextWidths.insert(Text, width);
-    return width;
+    return CurrentFace().Width(Text);
 }
 
 int TCanvas::TextHeight(const QString&)
 {
-    return QFontMetrics(QtFont()).height();
+    return CurrentFace().lineHeight;
 }
 
 QSize TCanvas::TextExtent(const QString& Text)
@@ -49,18 +122,27 @@ QSize TCanvas::TextExtent(const QString& Text)
 
 void TCanvas::DrawTextCell(QPainter* p, int X, int Y, const QString& Text, bool opaque)
 {
-    const QFontMetrics metrics(QtFont());
-    p->setFont(QtFont());
-    // The cell turns about its top-left corner; the escapement counts counterclockwise.
-    p->translate(X, Y);
-    if (FFont.Orientation() != 0)
-        p->rotate(-FFont.Orientation() / 10.0);
-    if (opaque)
-        p->fillRect(QRect(0, 0, metrics.horizontalAdvance(Text), metrics.height()),
-                    ToQColor(FBrush.Color()));
+    Face& face = CurrentFace();
+    if (FPainterFace != &face) {
+        p->setFont(face.font);
+        FPainterFace = &face;
+    }
+    if (opaque || FFont.Orientation() != 0) {
+        // The cell turns about its top-left corner; the escapement counts counterclockwise.
+        p->translate(X, Y);
+        if (FFont.Orientation() != 0)
+            p->rotate(-FFont.Orientation() / 10.0);
+        if (opaque)
+            p->fillRect(QRect(0, 0, face.Width(Text), face.lineHeight), ToQColor(FBrush.Color()));
+        X = Y = 0;
+    }
     p->setPen(ToQColor(FFont.Color()));
-    if (!glyphprobe::GlyphsHidden())
-        p->drawText(QPoint(0, metrics.ascent()), Text);
+    if (!glyphprobe::GlyphsHidden()) {
+        if (const QStaticText* layout = face.Layout(Text))
+            p->drawStaticText(QPoint(X, Y), *layout);
+        else
+            p->drawText(QPoint(X, Y + face.ascent), Text);
+    }
     p->resetTransform();
 }
 
@@ -77,8 +159,19 @@ void TCanvas::TextOut(int X, int Y, const QString& Text)
 void TCanvas::TextRect(const TRect& r, int X, int Y, const QString& Text)
 {
     const QRect box = r.ToQRect().normalized();
-    if (QPainter* p = Prepare(QPainter::CompositionMode_SourceOver, QRegion(box))) {
-        if (FBrush.Style() != bsClear)
+    // A text cell that lies inside r, with room for glyphs that reach past their advance
+    // (slanted ones more), needs no clip of its own; changing the clip for each cell of a
+    // grid would cost more than drawing its text.
+    const int height = TextHeight(Text);
+    const int overhang = FFont.Style().testFlag(fsItalic) ? height / 3 : 1;
+    const bool fits =
+        FFont.Orientation() == 0
+        && box.contains(QRect(X - overhang, Y, TextWidth(Text) + 2 * overhang, height));
+    const auto within = fits ? std::nullopt : std::optional<QRegion>(box);
+    const bool filled = FLastFill && FLastFill->first == box
+                        && FLastFill->second == ToQRgb(FBrush.Color());
+    if (QPainter* p = Prepare(QPainter::CompositionMode_SourceOver, within)) {
+        if (FBrush.Style() != bsClear && !filled)
             p->fillRect(box, ToQColor(FBrush.Color()));
         DrawTextCell(p, X, Y, Text, false);
     }

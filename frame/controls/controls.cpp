@@ -107,7 +107,10 @@ void TControl::EnsureBuffer()
 
 TCanvas* TControl::Canvas()
 {
-    EnsureBuffer();
+    // A paint event readies the buffer before Paint runs; checking the screen's ratio
+    // again for every drawing call of a paint would cost more than the drawing.
+    if (!FInPaintEvent)
+        EnsureBuffer();
     return &FCanvas;
 }
 

@@ -136,3 +136,59 @@ TEST_F(TextTest, TextRespectsTheClipRect)
     canvas->TextOut(5, 7, "WWWW");
     EXPECT_EQ(InkOtherThan(clWhite), QRect(QPoint(5, 7), QPoint(11, 7 + 13)));
 }
+
+// Texts are laid out once and kept; what is drawn must still be what a plain drawText
+// gives, including texts a single layout run can't hold.
+TEST_F(TextTest, KeptLayoutsDrawWhatDrawTextDraws)
+{
+    for (const QString& text : {QStringLiteral("-12.345E+03"), QStringLiteral("a\tb")}) {
+        canvas->Brush()->SetColor(clWhite);
+        canvas->FillRect(TRect(0, 0, 80, 80));
+        canvas->Brush()->SetStyle(bsClear);
+        canvas->TextOut(3, 4, text);
+        canvas->TextOut(3, 30, text); // the second time from the kept layout
+        QImage expected(bitmap.Image().size(), bitmap.Image().format());
+        expected.fill(Qt::white);
+        QPainter p(&expected);
+        p.setFont(canvas->Font()->ToQFont());
+        p.setPen(Qt::black);
+        const int ascent = QFontMetrics(p.font()).ascent();
+        p.drawText(QPoint(3, 4 + ascent), text);
+        p.drawText(QPoint(3, 30 + ascent), text);
+        p.end();
+        EXPECT_EQ(bitmap.Image().convertToFormat(expected.format()), expected) << text.toStdString();
+    }
+}
+
+TEST_F(TextTest, EachFontKeepsItsOwnWidths)
+{
+    const int plain = canvas->TextWidth("WWW");
+    canvas->Font()->SetStyle(fsBold);
+    const int bold = canvas->TextWidth("WWW");
+    EXPECT_GT(bold, plain);
+    canvas->Font()->SetStyle({});
+    canvas->Font()->SetColor(clRed);
+    EXPECT_EQ(canvas->TextWidth("WWW"), plain);
+    canvas->Font()->SetStyle(fsBold);
+    EXPECT_EQ(canvas->TextWidth("WWW"), bold);
+}
+
+// A grid fills a cell and then draws its text on the same color; the text's own fill is
+// left out only when nothing was drawn in between.
+TEST_F(TextTest, TextRectFillsAgainAfterOtherDrawingOnTheCell)
+{
+    const TRect box(10, 10, 40, 30);
+    canvas->FillRect(box);
+    canvas->Painter()->fillRect(QRect(10, 10, 30, 20), Qt::blue);
+    canvas->Changed();
+    canvas->Brush()->SetStyle(bsClear);
+    canvas->Brush()->SetColor(clYellow);
+    canvas->TextRect(box, 12, 12, "1");
+    EXPECT_EQ(canvas->Pixels(38, 28), clYellow);
+
+    canvas->Brush()->SetColor(clLime);
+    canvas->FillRect(box);
+    canvas->Brush()->SetColor(clYellow);
+    canvas->TextRect(box, 12, 12, "1");
+    EXPECT_EQ(canvas->Pixels(38, 28), clYellow);
+}
