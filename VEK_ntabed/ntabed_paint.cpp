@@ -39,6 +39,7 @@ void TNTabEd::Paint()
     // from here.
     d->canvas = Canvas();
     TCustomGrid::Paint();
+    d->DrawHeaderOutline();
 }
 
 void TNTabEd::DrawCell(int ACol, int ARow, const TRect& Rect, TGridDrawState State)
@@ -72,13 +73,16 @@ QString TNTabEd::Private::CellText(int C, int R, quint8 state) const
     if (state & dtsNotANumber)
         return QStringLiteral("-nan-");
     const double value = table->GetElem(C, R);
-    const quint8 scale = table->GetMScaleType(C);
-    if (scale == mstNominal || scale == mstOrdinal)
+    if (IsNominalColumn(C))
         return ntabed::NominalText(*table, C, value);
-    // A table grown from outside whose precisions could not follow shows the default.
+    return FormatCellNumber(value, numWidth, ShownPrecision(C));
+}
+
+// A table grown from outside whose precisions could not follow shows the default.
+int TNTabEd::Private::ShownPrecision(int C) const
+{
     const auto column = std::size_t(C - 1);
-    const int precision = column < precisions.size() ? precisions[column] : DefaultPrecision;
-    return FormatCellNumber(value, numWidth, precision);
+    return column < precisions.size() ? precisions[column] : DefaultPrecision;
 }
 
 void TNTabEd::Private::DrawDataCell(int ACol, int ARow, const TRect& Rect, TGridDrawState State)
@@ -145,9 +149,15 @@ void TNTabEd::Private::DrawHeaderCell(int ACol, int ARow, TRect r)
         DrawHeaderText(r, 2, 1, QStringLiteral("Attribute"), false);
 }
 
-// The current cell (the selection's top-left corner) as "column:row" in data indices.
+// The current cell (the selection's top-left corner) as "column:row" in data indices;
+// while the comment is edited, a label in the comment editor's colors.
 void TNTabEd::Private::DrawCorner(const TRect& Rect)
 {
+    if (ui.commentOpen) {
+        canvas->Font()->SetStyle(q->Font()->Style());
+        DrawText(Rect, 2, 1, QStringLiteral("Comment:"), clWhite, ntabed::CommentColor);
+        return;
+    }
     const TGridRect selection = q->Selection();
     const QString text = QString::number(selection.Left - colOffset) + ":" +
                          QString::number(selection.Top - rowOffset);
