@@ -137,7 +137,8 @@ void TNTabEd::Private::CloseHeadingEditor(bool store)
 
 // ---- comment editor
 
-// White on teal over the data, right of the row names; the corner says what is edited.
+// White on teal over the data, right of the row names and clear of the vertical scroll
+// bar; the corner says what is edited.
 void TNTabEd::Private::OpenCommentEditor()
 {
     if (q->ComponentState() & csDesigning)
@@ -151,9 +152,12 @@ void TNTabEd::Private::OpenCommentEditor()
         ui.commentEditor->setPalette(palette);
     }
     QPlainTextEdit* editor = ui.commentEditor;
-    const int left = q->TCustomGrid::ColWidths(0);
-    editor->setGeometry(left, 0, q->Width() - left - CommentEditorRightGap, CommentEditorHeight);
+    const TRect cells = q->GridClientRect();
+    const int left = cells.Left + q->TCustomGrid::ColWidths(0);
+    editor->setGeometry(left, cells.Top, cells.Right - left - CommentEditorRightGap,
+                        CommentEditorHeight);
     editor->setPlainText(table->Comment());
+    editor->moveCursor(QTextCursor::End);
     editor->show();
     editor->setFocus(Qt::OtherFocusReason);
     ui.commentOpen = true;

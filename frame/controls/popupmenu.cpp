@@ -44,13 +44,16 @@ void TMenuItem::SetBitmap(const TBitmap* value)
     setIcon(QIcon(QPixmap::fromImage(FBitmap->Image())));
 }
 
+// Sub-items are the item's children, so that findChild on a menu finds them at any
+// depth.
 void TMenuItem::Add(TMenuItem* Item)
 {
     if (!FSubMenu) {
         FSubMenu = std::make_unique<TPopupMenu>();
         setMenu(FSubMenu.get());
     }
-    FSubMenu->Add(Item);
+    Item->setParent(this);
+    FSubMenu->addAction(Item);
 }
 
 int TMenuItem::Count() const { return FSubMenu ? FSubMenu->Count() : 0; }
