@@ -2,8 +2,6 @@
 // over names and attributes. Their items, masks and captions, and how each opens.
 #include "ntabed_p.h"
 
-#include <frame/canvas/canvas.h>
-
 namespace vek {
 
 namespace {
@@ -299,12 +297,11 @@ void TNTabEd::Private::DrawHeaderOutline()
     const TRect r = q->CellRect(ui.outlinedCell->X, ui.outlinedCell->Y);
     if (r.IsEmpty())
         return;
-    TCanvas* c = q->Canvas();
-    c->Pen()->SetMode(pmNot);
-    c->Brush()->SetStyle(bsClear);
-    c->Rectangle(r.Left, r.Top, r.Right + 1, r.Bottom + 1);
-    c->Pen()->SetMode(pmCopy);
-    c->Brush()->SetStyle(bsSolid);
+    canvas->Pen()->SetMode(pmNot);
+    canvas->Brush()->SetStyle(bsClear);
+    canvas->Rectangle(r.Left, r.Top, r.Right + 1, r.Bottom + 1);
+    canvas->Pen()->SetMode(pmCopy);
+    canvas->Brush()->SetStyle(bsSolid);
 }
 
 bool TNTabEd::HeadingEditorOpen() const { return d->ui.headingOpen; }

@@ -41,7 +41,7 @@ void TNTabEd::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
             d->CloseCommentEditor(false);
         return;
     }
-    const TGridCoord previous = MouseCoord(ui.lastPress.x(), ui.lastPress.y());
+    const TGridCoord previous = ui.lastPressedCell;
     const TGridCoord cell = MouseCoord(X, Y);
     ui.clickedCell = cell;
     TCustomGrid::MouseDown(Button, Shift, X, Y);
@@ -49,7 +49,7 @@ void TNTabEd::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
     d->ReportSelection(false);
     if (cell.X < 0 || cell.Y < 0)
         return;
-    ui.lastPress = QPoint(X, Y);
+    ui.lastPressedCell = cell;
     const bool right = Button == mbRight;
     if (d->IsDataCell(cell)) {
         if (Button == mbLeft && cell == previous && cell == TGridCoord{Col(), Row()})

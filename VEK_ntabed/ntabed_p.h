@@ -61,10 +61,10 @@ struct Interaction {
     std::array<std::array<TMenuItem*, SubItemCount>, 4> subItems{}; // by Marking
     int dataMask = 0xFFF, headerMask = 0x1F;
 
-    // The cell under the last press, and the place of the last press inside the cells
-    // (a second press on the same cell edits it).
+    // The cell under the last press, and the cell of the last press that hit a cell (a
+    // second press on the same cell edits it).
     TGridCoord clickedCell{-1, -1};
-    QPoint lastPress{-1, -1};
+    TGridCoord lastPressedCell{-1, -1};
     // The selection as last reported, so that a report is made only for a change.
     TGridRect lastSelection{-1, -1, -1, -1};
     // The header cell outlined while the header menu is open, and where that menu opened.
