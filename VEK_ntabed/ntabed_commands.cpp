@@ -147,30 +147,27 @@ void TNTabEd::PopupMenuClickSelectRow(TObject*)
     d->ReportSelection(true);
 }
 
-void TNTabEd::PopupMenuClickInsertCol(TObject*)
-{
-    const int C = d->ui.clickedCell.X - d->colOffset;
-    if (C < 1 || C > NrOfColumns())
-        return;
-    {
-        const MutedTable muted(d.get());
-        InsertColumn(C);
-        d->table->SetColName(C, QStringLiteral("(...)"));
-    }
-    ChangedSetup();
-}
+void TNTabEd::PopupMenuClickInsertCol(TObject*) { d->InsertNamedLine(true); }
+void TNTabEd::PopupMenuClickInsertRow(TObject*) { d->InsertNamedLine(false); }
 
-void TNTabEd::PopupMenuClickInsertRow(TObject*)
+// The new column (row) takes the clicked one's place and a name that asks for one.
+void TNTabEd::Private::InsertNamedLine(bool column)
 {
-    const int R = d->ui.clickedCell.Y - d->rowOffset;
-    if (R < 1 || R > NrOfRows())
+    const int index = column ? ui.clickedCell.X - colOffset : ui.clickedCell.Y - rowOffset;
+    if (index < 1 || index > (column ? table->NrOfColumns() : table->NrOfRows()))
         return;
     {
-        const MutedTable muted(d.get());
-        InsertRow(R);
-        d->table->SetRowName(R, QStringLiteral("(...)"));
+        const MutedTable muted(this);
+        const QString name = QStringLiteral("(...)");
+        if (column) {
+            q->InsertColumn(index);
+            table->SetColName(index, name);
+        } else {
+            q->InsertRow(index);
+            table->SetRowName(index, name);
+        }
     }
-    ChangedSetup();
+    q->ChangedSetup();
 }
 
 void TNTabEd::PopupMenuClickDeleteCol(TObject*)

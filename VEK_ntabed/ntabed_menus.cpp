@@ -85,12 +85,22 @@ TMenuItem* NewItem(const QString& name, const char* caption, TNTabEd* tab, Comma
 
 bool BitSet(int mask, int item) { return mask & (1 << (item - 1)); }
 
-// A caption as the captions' getters and setters pass it: at most 50 characters.
-QString CaptionText(const QString& text) { return text.left(TDataTable::MaxNameLength); }
-
 TMenuItem* ItemAt(const auto& items, int Index)
 {
     return Index >= 1 && Index <= int(items.size()) ? items[std::size_t(Index - 1)] : nullptr;
+}
+
+// Captions pass in and out with at most 50 characters, as names do.
+QString CaptionAt(const auto& items, int Index)
+{
+    const TMenuItem* item = ItemAt(items, Index);
+    return item ? item->Caption().left(TDataTable::MaxNameLength) : QString();
+}
+
+void SetCaptionAt(const auto& items, int Index, const QString& value)
+{
+    if (TMenuItem* item = ItemAt(items, Index))
+        item->SetCaption(value.left(TDataTable::MaxNameLength));
 }
 
 } // namespace
@@ -174,56 +184,41 @@ void TNTabEd::SetPopupHMask(int value)
     ChangedSetup();
 }
 
-QString TNTabEd::PopupDCaptions(int Index) const
-{
-    const TMenuItem* item = ItemAt(d->ui.dataItems, Index);
-    return item ? CaptionText(item->Caption()) : QString();
-}
+QString TNTabEd::PopupDCaptions(int Index) const { return CaptionAt(d->ui.dataItems, Index); }
+QString TNTabEd::PopupHCaptions(int Index) const { return CaptionAt(d->ui.headerItems, Index); }
 
 void TNTabEd::SetPopupDCaptions(int Index, const QString& value)
 {
-    if (TMenuItem* item = ItemAt(d->ui.dataItems, Index))
-        item->SetCaption(CaptionText(value));
-}
-
-QString TNTabEd::PopupHCaptions(int Index) const
-{
-    const TMenuItem* item = ItemAt(d->ui.headerItems, Index);
-    return item ? CaptionText(item->Caption()) : QString();
+    SetCaptionAt(d->ui.dataItems, Index, value);
 }
 
 void TNTabEd::SetPopupHCaptions(int Index, const QString& value)
 {
-    if (TMenuItem* item = ItemAt(d->ui.headerItems, Index))
-        item->SetCaption(CaptionText(value));
+    SetCaptionAt(d->ui.headerItems, Index, value);
 }
 
 // The marking captions are shared by the A and the B submenu, the unmarking ones
 // likewise; the A submenu is read.
 QString TNTabEd::PopupMCaptions(int Index) const
 {
-    const TMenuItem* item = ItemAt(d->ui.subItems[Interaction::MarkA], Index);
-    return item ? CaptionText(item->Caption()) : QString();
-}
-
-void TNTabEd::SetPopupMCaptions(int Index, const QString& value)
-{
-    for (Interaction::Marking m : {Interaction::MarkA, Interaction::MarkB})
-        if (TMenuItem* item = ItemAt(d->ui.subItems[m], Index))
-            item->SetCaption(CaptionText(value));
+    return CaptionAt(d->ui.subItems[Interaction::MarkA], Index);
 }
 
 QString TNTabEd::PopupUCaptions(int Index) const
 {
-    const TMenuItem* item = ItemAt(d->ui.subItems[Interaction::UnmarkA], Index);
-    return item ? CaptionText(item->Caption()) : QString();
+    return CaptionAt(d->ui.subItems[Interaction::UnmarkA], Index);
+}
+
+void TNTabEd::SetPopupMCaptions(int Index, const QString& value)
+{
+    SetCaptionAt(d->ui.subItems[Interaction::MarkA], Index, value);
+    SetCaptionAt(d->ui.subItems[Interaction::MarkB], Index, value);
 }
 
 void TNTabEd::SetPopupUCaptions(int Index, const QString& value)
 {
-    for (Interaction::Marking m : {Interaction::UnmarkA, Interaction::UnmarkB})
-        if (TMenuItem* item = ItemAt(d->ui.subItems[m], Index))
-            item->SetCaption(CaptionText(value));
+    SetCaptionAt(d->ui.subItems[Interaction::UnmarkA], Index, value);
+    SetCaptionAt(d->ui.subItems[Interaction::UnmarkB], Index, value);
 }
 
 // ---- opening

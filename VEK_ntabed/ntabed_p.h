@@ -151,6 +151,8 @@ struct TNTabEd::Private {
     // The selection, its whole columns, its whole rows or every cell.
     TGridRect ScopeBlock(ntabed::Interaction::Scope scope) const;
     void MarkCells(ntabed::Interaction::Marking marking, ntabed::Interaction::Scope scope);
+    // Inserts a column (row) before the clicked header's.
+    void InsertNamedLine(bool column);
     // ntabed_headeditors.cpp
     void OpenHeadingEditor();
     void CloseHeadingEditor(bool store);
