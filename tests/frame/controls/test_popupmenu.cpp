@@ -3,7 +3,6 @@
 // click.
 #include <frame/controls/controls.h>
 #include <frame/controls/popupmenu.h>
-#include <frame/core/application.h>
 
 #include "pixels.h"
 
@@ -12,8 +11,6 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QPointer>
-
-#include <stdexcept>
 
 using namespace vek;
 
@@ -61,16 +58,6 @@ TEST_F(PopupMenus, ItemsAreNamedAndRunTheirCommands)
     EXPECT_EQ(clicks, (std::vector<QString>{"all", "copy"}));
     all->SetChecked(true);
     EXPECT_TRUE(all->isCheckable() && all->Checked());
-}
-
-TEST_F(PopupMenus, AnExceptionInACommandGoesToTheApplication)
-{
-    QString reported;
-    Application()->OnException = [&](TObject*, const QString& message) { reported = message; };
-    menu.Add(new TMenuItem("bad", "Bad", [](TObject*) { throw std::runtime_error("no disk"); }));
-    menu.Items(0)->trigger();
-    Application()->OnException = nullptr;
-    EXPECT_EQ(reported, "no disk");
 }
 
 TEST_F(PopupMenus, BitmapIsACopyShownAsTheIcon)
