@@ -42,7 +42,7 @@ QString TNTabEd::Private::EditText(int C, int R) const
 {
     const double value = table->GetElem(C, R);
     if (!IsNominalColumn(C))
-        return FormatCellNumber(value, numWidth, ShownPrecision(C)).trimmed();
+        return FormatCellNumber(value, numWidth, q->Precision(C)).trimmed();
     const qint64 ordinal = Round(value);
     if (ordinal >= 1 && ordinal <= TDataTable::MaxNominalOrdinal) {
         const QString id = table->GetNominalID(C, int(ordinal));

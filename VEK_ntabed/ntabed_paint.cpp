@@ -73,16 +73,13 @@ QString TNTabEd::Private::CellText(int C, int R, quint8 state) const
     if (state & dtsNotANumber)
         return QStringLiteral("-nan-");
     const double value = table->GetElem(C, R);
-    if (IsNominalColumn(C))
+    const quint8 scale = table->GetMScaleType(C);
+    if (scale == mstNominal || scale == mstOrdinal)
         return ntabed::NominalText(*table, C, value);
-    return FormatCellNumber(value, numWidth, ShownPrecision(C));
-}
-
-// A table grown from outside whose precisions could not follow shows the default.
-int TNTabEd::Private::ShownPrecision(int C) const
-{
+    // A table grown from outside whose precisions could not follow shows the default.
     const auto column = std::size_t(C - 1);
-    return column < precisions.size() ? precisions[column] : DefaultPrecision;
+    const int precision = column < precisions.size() ? precisions[column] : DefaultPrecision;
+    return FormatCellNumber(value, numWidth, precision);
 }
 
 void TNTabEd::Private::DrawDataCell(int ACol, int ARow, const TRect& Rect, TGridDrawState State)
