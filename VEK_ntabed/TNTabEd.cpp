@@ -12,7 +12,10 @@ namespace vek {
 TNTabEd::TNTabEd(QWidget* parent) : TCustomGrid(parent), d(std::make_unique<Private>(this))
 {
     const Suppression quiet(d.get());
-    SetOptions(goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine | goRangeSelect);
+    // The cells can be edited from the start, also from the keyboard, and Tab walks
+    // them as in any table view.
+    SetOptions(goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine | goRangeSelect |
+               goEditing | goTabs);
     SetFixedCols(1 + d->colOffset);
     SetDefaultRowHeight(24);
     TCustomGrid::SetColWidths(1, d->attribColWidth);
@@ -29,6 +32,7 @@ TNTabEd::TNTabEd(QWidget* parent) : TCustomGrid(parent), d(std::make_unique<Priv
     }
     SetColorBackground(clWindow);
     SetColorFixed(clBtnFace);
+    d->BuildPopups();
 }
 
 TNTabEd::~TNTabEd() = default;
@@ -120,7 +124,7 @@ void TNTabEd::SetDataReadOnly(bool value)
 {
     d->dataReadOnly = value;
     if (value) {
-        HideEditor();
+        CancelEditing();
         SetOptions(Options() & ~TGridOptions(goEditing));
     } else
         SetOptions(Options() | goEditing);
@@ -137,6 +141,11 @@ void TNTabEd::SetCommentEditingAllowed(bool value) { d->commentEditingAllowed = 
 bool TNTabEd::ClipboardUseFullPrec() const { return d->clipboardUseFullPrec; }
 void TNTabEd::SetClipboardUseFullPrec(bool value) { d->clipboardUseFullPrec = value; }
 int TNTabEd::NomEditDropDownCount() const { return d->nomEditDropDownCount; }
-void TNTabEd::SetNomEditDropDownCount(int value) { d->nomEditDropDownCount = value; }
+void TNTabEd::SetNomEditDropDownCount(int value)
+{
+    d->nomEditDropDownCount = value;
+    if (auto* list = dynamic_cast<TInplaceEditList*>(InplaceEditor()))
+        list->setMaxVisibleItems(value);
+}
 
 } // namespace vek

@@ -6,6 +6,7 @@
 #include <VEK_datatable.h>
 #include <frame/baselib/baseenums.h>
 #include <frame/canvas/colors.h>
+#include <frame/controls/popupmenu.h>
 #include <frame/grid/grid.h>
 
 #include <memory>
@@ -19,6 +20,9 @@ class VEK_EXPORT EVEKNTabedError : public EVEKError {
 public:
     using EVEKError::EVEKError;
 };
+
+/// Lets a handler change a built-in popup menu (PMenu) just before it opens.
+using TBeforePopupEvent = std::function<void(TObject* Sender, TPopupMenu* PMenu)>;
 
 /// Lets a handler restyle a data cell before it is drawn: colix and rowix are the data
 /// column and row; Text, the colors and the font style may be changed.
@@ -317,8 +321,9 @@ public:
     void SetOptimizeRowHeight(bool value);
 
     // ---- editing settings
-    /// The cells may not be edited; default false. Setting it closes an open editor and
-    /// takes goEditing out of Options; clearing it puts goEditing in.
+    /// The cells may not be edited; default false (Options then hold goEditing).
+    /// Setting it drops an open in-place edit and takes goEditing out of Options;
+    /// clearing it puts goEditing in.
     bool DataReadOnly() const;
     void SetDataReadOnly(bool value);
     /// After Enter the current cell moves on; default true.
@@ -340,6 +345,144 @@ public:
     /// Rows of the list that edits nominal IDs; default 8.
     int NomEditDropDownCount() const;
     void SetNomEditDropDownCount(int value);
+
+    // ---- editing and popup menus
+    // A data cell is edited in place: typing, F2 (Enter while AutoAdvance is off), a
+    // double click or a second click on the current cell opens the editor; Enter stores
+    // the text and, with AutoAdvance, moves on, Escape drops it. Tab walks the cells. A number may use a comma or a point; text that is no number
+    // makes the cell invalid ("-nan-") and keeps its value. Nominal and ordinal columns
+    // are edited with a list of their IDs. A stored entry clears the cell's markings and
+    // its empty and invalid states (the program's bits 2 to 5 stay).
+    //
+    // A right click opens one of two menus, unless PopupMenu is set or
+    // BlockInternalPopup is on: over data cells the data menu (named "PopupDTAction",
+    // items "DIt1".."DIt12", the marking submenus "M1It1".."M1It4" (mark A),
+    // "M2It1".."M2It4" (mark B), "U1It1".."U1It4" (unmark A), "U2It1".."U2It4"
+    // (unmark B)), over names and attributes the header menu ("PopupHTAction", items
+    // "HIt1".."HIt5"). A right click on the corner edits the comment.
+
+    /// Enables the data menu's items: bit k - 1 enables item k (1..12: "Mark as type
+    /// A", "Mark as type B", "Unmark type A", "Unmark type B", "Unmark All", "Clear",
+    /// "Copy", "Paste", "Data Read-Only", "Extract from Clipboard", "Select All",
+    /// "Toggle Empty State"). Default all bits. "Paste" is offered only once a copy
+    /// filled the copy buffer, and "Paste", "Clear", "Extract from Clipboard" and
+    /// "Toggle Empty State" not while DataReadOnly is on. Emits setupChanged.
+    int PopupDMask() const;
+    void SetPopupDMask(int value);
+    /// Enables the header menu's items in the same way (1..5: "Edit Heading", "Change
+    /// Precision", "Select..", "Insert..", "Delete.."). Default all bits. "Change
+    /// Precision" is offered over column headers only, inserting and deleting not while
+    /// DataReadOnly is on. Emits setupChanged.
+    int PopupHMask() const;
+    void SetPopupHMask(int value);
+    /// Captions of the data menu's items 1..12, of the header menu's items 1..5, of the
+    /// marking submenus' items 1..4 ("Range", "Column", "Row", "All"; written to both
+    /// the A and the B submenu, read from the A one) and of the unmarking submenus'.
+    /// Texts are cut to 50 characters; other indices read "" and ignore writes. The
+    /// header menu's items 3 to 5 are renamed for a column or a row each time it opens.
+    QString PopupDCaptions(int Index) const;
+    void SetPopupDCaptions(int Index, const QString& value);
+    QString PopupHCaptions(int Index) const;
+    void SetPopupHCaptions(int Index, const QString& value);
+    QString PopupMCaptions(int Index) const;
+    void SetPopupMCaptions(int Index, const QString& value);
+    QString PopupUCaptions(int Index) const;
+    void SetPopupUCaptions(int Index, const QString& value);
+
+    /// Whether the heading editor (a line edit named "HeadingEditor") is open. While it
+    /// is, mouse presses on the cells are ignored; Enter stores the name or attribute,
+    /// Escape drops it.
+    bool HeadingEditorOpen() const;
+    /// Whether the comment editor (a text edit named "CommentEditor" beside the corner)
+    /// is open. Enter stores the comment, Escape or a click on the corner drops it.
+    bool CommentEditorOpen() const;
+
+    // The commands of the menus. The header menu's commands act on the header cell of
+    // the last right click; the data menu's on the selected cells, or with "Column"
+    // ("Row") on the whole columns (rows) of the selection, with "All" on every cell.
+    /// Opens the heading editor on the clicked name or attribute.
+    void PopupMenuClickChangeID(TObject* Sender);
+    /// Steps the clicked column's precision down by one (0 goes to exponent form,
+    /// exponent form to 10) and reopens the header menu for the next step.
+    void PopupMenuClickPrecision(TObject* Sender);
+    /// Selects the clicked column's (row's) data cells; emits the selection report.
+    void PopupMenuClickSelectCol(TObject* Sender);
+    void PopupMenuClickSelectRow(TObject* Sender);
+    /// Inserts a column (row) named "(...)" before the clicked one; emits setupChanged.
+    void PopupMenuClickInsertCol(TObject* Sender);
+    void PopupMenuClickInsertRow(TObject* Sender);
+    /// Deletes the clicked column (row), unless it is the last; emits setupChanged.
+    void PopupMenuClickDeleteCol(TObject* Sender);
+    void PopupMenuClickDeleteRow(TObject* Sender);
+    /// Sets every selected cell to 0 and a plain number (markings and empty state go);
+    /// then OnPaste, OnChange and OnCellStateChanged.
+    void PopupMenuClickClear(TObject* Sender);
+    /// Switches the empty state of every selected cell.
+    void PopupMenuClickEmptyCells(TObject* Sender);
+    /// Switches DataReadOnly; emits setupChanged.
+    void PopupMenuClickEdit(TObject* Sender);
+    /// Selects every data cell.
+    void PopupMenuClickSelAll(TObject* Sender);
+    /// Clears both markings of every cell.
+    void PopupMenuClickUnMarkAll(TObject* Sender);
+    /// Mark A (B) or unmark A (B) the selected cells (Range), their whole columns
+    /// (Col), their whole rows (Row) or every cell (All); each emits cellStateChanged.
+    void PopupMenuClickMarkARange(TObject* Sender);
+    void PopupMenuClickMarkACol(TObject* Sender);
+    void PopupMenuClickMarkARow(TObject* Sender);
+    void PopupMenuClickMarkAAll(TObject* Sender);
+    void PopupMenuClickMarkBRange(TObject* Sender);
+    void PopupMenuClickMarkBCol(TObject* Sender);
+    void PopupMenuClickMarkBRow(TObject* Sender);
+    void PopupMenuClickMarkBAll(TObject* Sender);
+    void PopupMenuClickUnMarkARange(TObject* Sender);
+    void PopupMenuClickUnMarkACol(TObject* Sender);
+    void PopupMenuClickUnMarkARow(TObject* Sender);
+    void PopupMenuClickUnMarkAAll(TObject* Sender);
+    void PopupMenuClickUnMarkBRange(TObject* Sender);
+    void PopupMenuClickUnMarkBCol(TObject* Sender);
+    void PopupMenuClickUnMarkBRow(TObject* Sender);
+    void PopupMenuClickUnMarkBAll(TObject* Sender);
+    /// The data menu's OnPopup: offers "Paste", "Clear", "Extract from Clipboard" and
+    /// "Toggle Empty State" by PopupDMask, the copy buffer and DataReadOnly.
+    void PopupMenuDLoadPopup(TObject* Sender);
+
+    /// Called just before a built-in menu opens, with the menu: the place to change its
+    /// items.
+    TBeforePopupEvent OnBeforePopup;
+    /// Changes the text the in-place editor starts with; ACol and ARow are grid
+    /// coordinates.
+    TCustomDrawGrid::TGetEditEvent OnGetEditText;
+    /// Called after an edited text was stored (grid coordinates); before cellEdited.
+    TCustomDrawGrid::TSetEditEvent OnSetEditText;
+    /// Cells were written in a block (Clear of the data menu, paste, extraction from
+    /// the clipboard); before pasted.
+    TNotifyEvent OnPaste;
+
+Q_SIGNALS:
+    /// The text of cell (col, row) (grid coordinates) was edited and stored.
+    void cellEdited(int col, int row, const QString& text);
+    /// Cells were written in a block (see OnPaste).
+    void pasted();
+
+public:
+    bool EditorKey(int Key, TShiftState Shift) override;
+
+protected:
+    void KeyDown(int& Key, TShiftState Shift) override;
+    void KeyPress(QChar& Key) override;
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void MouseMove(TShiftState Shift, int X, int Y) override;
+    bool DoMouseWheelDown(TShiftState Shift, QPoint MousePos) override;
+    bool DoMouseWheelUp(TShiftState Shift, QPoint MousePos) override;
+    void TopLeftChanged() override;
+    QString GetEditText(int ACol, int ARow) override;
+    void SetEditText(int ACol, int ARow, const QString& Value) override;
+    TEditStyle GetEditStyle(int ACol, int ARow) override;
+    void GetPickListItems(int ACol, int ARow, QStringList& Items) override;
+    std::unique_ptr<TInplaceEditor> CreateEditor(TEditStyle Style) override;
+
+public:
 
     // ---- painting and notifications
     /// While set nothing paints and no notification fires; clearing it repaints once.

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "VEK_ntabed.h"
+#include "ntabed_interaction_p.h"
 
 #include <functional>
 #include <vector>
@@ -70,6 +71,43 @@ struct TNTabEd::Private {
     void DrawText(const TRect& r, int dx, int dy, const QString& text, TColor color,
                   TColor background);
 
+    // ---- editing and popup menus
+    // ntabed_editing.cpp: the text a cell is edited with, what a typed text stores
+    bool IsNominalColumn(int C) const;
+    QString EditText(int C, int R) const;
+    void StoreEntry(int C, int R, const QString& text);
+    void AdvanceAfterEnter();
+    // ntabed_mouse.cpp: reports the selection when it differs from the last report (or
+    // always)
+    void ReportSelection(bool always);
+    bool IsDataCell(const TGridCoord& cell) const;
+    // Whether a right click may open a built-in menu.
+    bool OwnPopupAllowed() const;
+    // ntabed_menus.cpp: the menus, their masks, opening them, the header cell outline
+    void BuildPopups();
+    void BuildDataPopup();
+    void BuildHeaderPopup();
+    void ApplyDataMask();
+    void ApplyHeaderMask();
+    void OpenDataPopup(int X, int Y);
+    void OpenHeaderPopup();
+    void PrepareHeaderItems(bool column);
+    void ShowHeaderPopup();
+    void DrawHeaderOutline();
+    // ntabed_commands.cpp: the data cells a command works on
+    TGridRect DataSelection() const;
+    void ForEachCell(const TGridRect& block, const std::function<void(int C, int R)>& visit);
+    // The selection, its whole columns, its whole rows or every cell.
+    TGridRect ScopeBlock(ntabed::Interaction::Scope scope) const;
+    void MarkCells(ntabed::Interaction::Marking marking, ntabed::Interaction::Scope scope);
+    // Inserts a column (row) before the clicked header's.
+    void InsertNamedLine(bool column);
+    // ntabed_headeditors.cpp
+    void OpenHeadingEditor();
+    void CloseHeadingEditor(bool store);
+    void OpenCommentEditor();
+    void CloseCommentEditor(bool store);
+
     // ---- notifications and repainting
     bool Suppressed() const { return suppressPaint || internalSuppression > 0; }
     void Fire(const TNotifyEvent& event, void (TNTabEd::*signal)());
@@ -99,6 +137,8 @@ struct TNTabEd::Private {
     TColor colorRangeSelFG = 0x80552C, colorRangeSelBG = 0xF8E8E0;
     bool boldMarks = true, boldSelHeads = true, optimizeRowHeight = false;
     int numWidth = 1;
+    // the user's menus, editors and clicks
+    ntabed::Interaction ui;
     // editing settings
     bool dataReadOnly = false, autoAdvance = true, blockInternalPopup = false;
     bool commentEditingAllowed = true, clipboardUseFullPrec = true;

@@ -39,6 +39,7 @@ void TNTabEd::Paint()
     // from here.
     d->canvas = Canvas();
     TCustomGrid::Paint();
+    d->DrawHeaderOutline();
 }
 
 void TNTabEd::DrawCell(int ACol, int ARow, const TRect& Rect, TGridDrawState State)
@@ -145,9 +146,15 @@ void TNTabEd::Private::DrawHeaderCell(int ACol, int ARow, TRect r)
         DrawHeaderText(r, 2, 1, QStringLiteral("Attribute"), false);
 }
 
-// The current cell (the selection's top-left corner) as "column:row" in data indices.
+// The current cell (the selection's top-left corner) as "column:row" in data indices;
+// while the comment is edited, a label in the comment editor's colors.
 void TNTabEd::Private::DrawCorner(const TRect& Rect)
 {
+    if (ui.commentOpen) {
+        canvas->Font()->SetStyle(q->Font()->Style());
+        DrawText(Rect, 2, 1, QStringLiteral("Comment:"), clWhite, ntabed::CommentColor);
+        return;
+    }
     const TGridRect selection = q->Selection();
     const QString text = QString::number(selection.Left - colOffset) + ":" +
                          QString::number(selection.Top - rowOffset);

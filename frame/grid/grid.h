@@ -82,6 +82,9 @@ public:
     /// The text being edited; SetText replaces it and selects it all.
     virtual QString Text() const = 0;
     virtual void SetText(const QString& value) = 0;
+    /// Replaces the text with the first character typed on the grid, the cursor after it,
+    /// so that typing goes on behind it.
+    virtual void StartTyping(const QString& typed) = 0;
     /// The style the editor was made for.
     virtual TEditStyle EditStyle() const = 0;
 };
@@ -95,6 +98,7 @@ public:
     QWidget* Widget() override { return this; }
     QString Text() const override { return text(); }
     void SetText(const QString& value) override;
+    void StartTyping(const QString& typed) override { setText(typed); }
     TEditStyle EditStyle() const override { return esSimple; }
 
 protected:
@@ -113,6 +117,7 @@ public:
     QWidget* Widget() override { return this; }
     QString Text() const override { return currentText(); }
     void SetText(const QString& value) override;
+    void StartTyping(const QString& typed) override { setEditText(typed); }
     TEditStyle EditStyle() const override { return esPickList; }
     /// The items of the list.
     QStringList PickList() const;

@@ -177,7 +177,7 @@ void TCustomGrid::KeyPress(QChar& Key)
         return;
     ShowEditor();
     if (d->editor)
-        d->editor->SetText(QString(Key));
+        d->editor->StartTyping(QString(Key));
     Key = QChar();
 }
 

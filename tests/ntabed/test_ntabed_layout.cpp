@@ -22,11 +22,11 @@ TEST_F(Editor, StartsAsThreeByFourWithTheAttributeColumn)
     EXPECT_EQ(tab.Precision(3), 3);
     EXPECT_EQ(tab.Elem(3, 4), 0);
     EXPECT_EQ(tab.DefaultRowHeight(), 24);
+    EXPECT_TRUE(tab.Options() & goEditing); // editable from the keyboard at once
+    tab.SetDataReadOnly(true);
     EXPECT_FALSE(tab.Options() & goEditing);
     tab.SetDataReadOnly(false);
     EXPECT_TRUE(tab.Options() & goEditing);
-    tab.SetDataReadOnly(true);
-    EXPECT_FALSE(tab.Options() & goEditing);
 }
 
 TEST_F(Editor, AttributeColumnComesBackWithItsWidthAndDataWidthsMoveAlong)

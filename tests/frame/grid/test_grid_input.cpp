@@ -161,8 +161,9 @@ TEST_F(InputGrid, EditorShowsCommitsAndCancels)
     grid.Key(Qt::Key_Q);
     ASSERT_TRUE(grid.EditorMode());
     EXPECT_EQ(grid.InplaceEditor()->Text(), "q");
+    QTest::keyClicks(grid.InplaceEditor()->Widget(), "r"); // typed behind the first
     QTest::keyClick(grid.InplaceEditor()->Widget(), Qt::Key_Down);
-    EXPECT_EQ(commits.back(), "1,1=q");
+    EXPECT_EQ(commits.back(), "1,1=qr");
     EXPECT_EQ(grid.Row(), 2);
     EXPECT_FALSE(grid.EditorMode());
 }
