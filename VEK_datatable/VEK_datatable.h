@@ -105,6 +105,12 @@ public:
     /// Every value 0, every state 0, names, attributes, scale types, nominal IDs and the
     /// comment empty; the size stays. Calls OnChange and OnSetupChange.
     void Clear();
+    /// Copies the contents of another TDataTable: size, values, states, names,
+    /// attributes, scale types, nominal IDs and the comment (not the Name, not the
+    /// notification slots). Calls OnResize when the size changed, then OnChange and
+    /// OnSetupChange. Raises EVEKError when memory runs out (the table is then unchanged);
+    /// other sources go to TPersistent::Assign.
+    void Assign(const TPersistent* Source) override;
 
     // ---- cells
     /// The value of a cell (0 outside). A write calls OnChange; the state stays.
@@ -177,23 +183,25 @@ public:
     // the table. Sorts are stable: cells holding numbers come in value order (ascending
     // or descending), cells that hold no number (state dtsNotANumber or dtsEmpty, or a
     // NaN) come after all numbers in either direction, and equal keys keep their order.
+    // Each returns whether it ran: false, with nothing changed and nothing reported, for
+    // a block outside the table or a key row (column) outside it.
     /// Reorders the columns of the block by their values in row SortRow; only the
     /// block's rows move. With IncludeHeaders the columns' names, attributes, scale types
     /// and nominal IDs move along.
-    void SortCols(int SortRow, bool Ascending, int LowCol, int LowRow, int HighCol,
+    bool SortCols(int SortRow, bool Ascending, int LowCol, int LowRow, int HighCol,
                   int HighRow, bool IncludeHeaders);
     /// Reorders the rows of the block by their values in column SortCol; only the
     /// block's columns move. With IncludeHeaders the rows' names and attributes move.
-    void SortRows(int SortCol, bool Ascending, int LowCol, int LowRow, int HighCol,
+    bool SortRows(int SortCol, bool Ascending, int LowCol, int LowRow, int HighCol,
                   int HighRow, bool IncludeHeaders);
     /// Reorders the columns (rows) of the block by their attribute bytes, headers
     /// included.
-    void SortColAttributes(bool Ascending, int LowCol, int LowRow, int HighCol, int HighRow);
-    void SortRowAttributes(bool Ascending, int LowCol, int LowRow, int HighCol, int HighRow);
+    bool SortColAttributes(bool Ascending, int LowCol, int LowRow, int HighCol, int HighRow);
+    bool SortRowAttributes(bool Ascending, int LowCol, int LowRow, int HighCol, int HighRow);
     /// Reorders the columns (rows) of the block by their names, headers included.
-    void SortColNames(bool Ascending, bool IgnoreCase, int LowCol, int LowRow, int HighCol,
+    bool SortColNames(bool Ascending, bool IgnoreCase, int LowCol, int LowRow, int HighCol,
                       int HighRow);
-    void SortRowNames(bool Ascending, bool IgnoreCase, int LowCol, int LowRow, int HighCol,
+    bool SortRowNames(bool Ascending, bool IgnoreCase, int LowCol, int LowRow, int HighCol,
                       int HighRow);
     /// The first column (row) named Name (cut to MaxNameLength characters); 0 when none
     /// is.
@@ -240,9 +248,9 @@ private:
     // Rebuilds the cell blocks in the new layout (sizes and where old cells land).
     void Relayout(const Layout& layout);
     // Orders the columns (rows) of a block by a stable comparison of their indices.
-    void SortColumnsBy(const std::function<bool(int, int)>& less, int LowCol, int LowRow,
+    bool SortColumnsBy(const std::function<bool(int, int)>& less, int LowCol, int LowRow,
                        int HighCol, int HighRow, bool IncludeHeaders);
-    void SortRowsBy(const std::function<bool(int, int)>& less, int LowCol, int LowRow,
+    bool SortRowsBy(const std::function<bool(int, int)>& less, int LowCol, int LowRow,
                     int HighCol, int HighRow, bool IncludeHeaders);
     // The sort order of two cells (by their index in the blocks).
     bool CellLess(std::size_t a, std::size_t b, bool ascending) const;

@@ -64,12 +64,12 @@ Qt::CaseSensitivity Sensitivity(bool ignoreCase)
 
 } // namespace
 
-void TDataTable::SortColumnsBy(const std::function<bool(int, int)>& less, int LowCol, int LowRow,
+bool TDataTable::SortColumnsBy(const std::function<bool(int, int)>& less, int LowCol, int LowRow,
                                int HighCol, int HighRow, bool IncludeHeaders)
 {
     const Range cols(LowCol, HighCol, FNrCols), rows(LowRow, HighRow, FNrRows);
     if (cols.Empty())
-        return;
+        return false;
     PercentDone(0);
     const std::vector<int> order = SortedIndices(cols.Low, cols.High, less);
     PercentDone(50);
@@ -83,14 +83,15 @@ void TDataTable::SortColumnsBy(const std::function<bool(int, int)>& less, int Lo
     Changed();
     if (IncludeHeaders)
         SetupChanged();
+    return true;
 }
 
-void TDataTable::SortRowsBy(const std::function<bool(int, int)>& less, int LowCol, int LowRow,
+bool TDataTable::SortRowsBy(const std::function<bool(int, int)>& less, int LowCol, int LowRow,
                             int HighCol, int HighRow, bool IncludeHeaders)
 {
     const Range cols(LowCol, HighCol, FNrCols), rows(LowRow, HighRow, FNrRows);
     if (rows.Empty() || cols.Empty())
-        return;
+        return false;
     PercentDone(0);
     const std::vector<int> order = SortedIndices(rows.Low, rows.High, less);
     PercentDone(50);
@@ -104,6 +105,7 @@ void TDataTable::SortRowsBy(const std::function<bool(int, int)>& less, int LowCo
     Changed();
     if (IncludeHeaders)
         SetupChanged();
+    return true;
 }
 
 bool TDataTable::CellLess(std::size_t a, std::size_t b, bool ascending) const
@@ -114,30 +116,30 @@ bool TDataTable::CellLess(std::size_t a, std::size_t b, bool ascending) const
     return NumberKeyLess(FValues[a], isNumber(a), FValues[b], isNumber(b), ascending);
 }
 
-void TDataTable::SortCols(int SortRow, bool Ascending, int LowCol, int LowRow, int HighCol,
+bool TDataTable::SortCols(int SortRow, bool Ascending, int LowCol, int LowRow, int HighCol,
                           int HighRow, bool IncludeHeaders)
 {
     if (!ContainsRow(SortRow))
-        return;
-    SortColumnsBy(
+        return false;
+    return SortColumnsBy(
         [&](int a, int b) { return CellLess(Index(a, SortRow), Index(b, SortRow), Ascending); },
         LowCol, LowRow, HighCol, HighRow, IncludeHeaders);
 }
 
-void TDataTable::SortRows(int SortCol, bool Ascending, int LowCol, int LowRow, int HighCol,
+bool TDataTable::SortRows(int SortCol, bool Ascending, int LowCol, int LowRow, int HighCol,
                           int HighRow, bool IncludeHeaders)
 {
     if (!ContainsColumn(SortCol))
-        return;
-    SortRowsBy(
+        return false;
+    return SortRowsBy(
         [&](int a, int b) { return CellLess(Index(SortCol, a), Index(SortCol, b), Ascending); },
         LowCol, LowRow, HighCol, HighRow, IncludeHeaders);
 }
 
-void TDataTable::SortColAttributes(bool Ascending, int LowCol, int LowRow, int HighCol,
+bool TDataTable::SortColAttributes(bool Ascending, int LowCol, int LowRow, int HighCol,
                                    int HighRow)
 {
-    SortColumnsBy(
+    return SortColumnsBy(
         [&](int a, int b) {
             const quint8 x = GetColAttrib(a), y = GetColAttrib(b);
             return Ascending ? x < y : y < x;
@@ -145,10 +147,10 @@ void TDataTable::SortColAttributes(bool Ascending, int LowCol, int LowRow, int H
         LowCol, LowRow, HighCol, HighRow, true);
 }
 
-void TDataTable::SortRowAttributes(bool Ascending, int LowCol, int LowRow, int HighCol,
+bool TDataTable::SortRowAttributes(bool Ascending, int LowCol, int LowRow, int HighCol,
                                    int HighRow)
 {
-    SortRowsBy(
+    return SortRowsBy(
         [&](int a, int b) {
             const quint8 x = GetRowAttrib(a), y = GetRowAttrib(b);
             return Ascending ? x < y : y < x;
@@ -156,10 +158,10 @@ void TDataTable::SortRowAttributes(bool Ascending, int LowCol, int LowRow, int H
         LowCol, LowRow, HighCol, HighRow, true);
 }
 
-void TDataTable::SortColNames(bool Ascending, bool IgnoreCase, int LowCol, int LowRow,
+bool TDataTable::SortColNames(bool Ascending, bool IgnoreCase, int LowCol, int LowRow,
                               int HighCol, int HighRow)
 {
-    SortColumnsBy(
+    return SortColumnsBy(
         [&](int a, int b) {
             const int order = GetColName(a).compare(GetColName(b), Sensitivity(IgnoreCase));
             return Ascending ? order < 0 : order > 0;
@@ -167,10 +169,10 @@ void TDataTable::SortColNames(bool Ascending, bool IgnoreCase, int LowCol, int L
         LowCol, LowRow, HighCol, HighRow, true);
 }
 
-void TDataTable::SortRowNames(bool Ascending, bool IgnoreCase, int LowCol, int LowRow,
+bool TDataTable::SortRowNames(bool Ascending, bool IgnoreCase, int LowCol, int LowRow,
                               int HighCol, int HighRow)
 {
-    SortRowsBy(
+    return SortRowsBy(
         [&](int a, int b) {
             const int order = GetRowName(a).compare(GetRowName(b), Sensitivity(IgnoreCase));
             return Ascending ? order < 0 : order > 0;
