@@ -38,10 +38,10 @@ void TNTabEd::PopupMenuClickCopy(TObject*)
         buffer->Resize(right - left + 1, bottom - top + 1);
         for (int r = top; r <= bottom; ++r) {
             for (int c = left; c <= right; ++c) {
-                const int precision = d->precisions[std::size_t(c - 1)];
                 text += c == left ? u' ' : u'\t';
                 text += ntabed::ClipCellText(table.GetElem(c, r), table.GetIsNumber(c, r),
-                                             d->clipboardUseFullPrec, precision, d->numWidth);
+                                             d->clipboardUseFullPrec, d->ShownPrecision(c),
+                                             d->numWidth);
                 buffer->SetElem(c - left + 1, r - top + 1, table.GetElem(c, r));
                 buffer->SetCellState(c - left + 1, r - top + 1, table.GetCellState(c, r));
             }

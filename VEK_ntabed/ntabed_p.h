@@ -120,6 +120,13 @@ struct TNTabEd::Private {
 
     // ---- clipboard, sorting and other tables (ntabed_clipboard.cpp, ntabed_sorting.cpp,
     // ntabed_tables.cpp)
+    // The precision data column C is shown and copied in. A table grown from outside
+    // whose precisions could not follow shows the default.
+    int ShownPrecision(int C) const
+    {
+        const auto column = std::size_t(C - 1);
+        return column < precisions.size() ? precisions[column] : DefaultPrecision;
+    }
     // Selects the block of cols x rows data cells from grid cell (left, top), as far as
     // the grid reaches; the current cell stays at (left, top).
     void SelectBlock(int left, int top, qsizetype cols, qsizetype rows);

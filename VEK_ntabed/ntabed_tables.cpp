@@ -29,7 +29,12 @@ void TNTabEd::Redimension(int NrCols, int NrRows)
     {
         const Suppression quiet(d.get());
         d->ReservePrecisions(NrCols); // fails before anything changed
-        d->table->Resize(NrCols, NrRows);
+        try {
+            d->table->Resize(NrCols, NrRows);
+        } catch (const EVEKError&) {
+            d->precisions.shrink_to_fit(); // no room kept for a size the table refused
+            throw;
+        }
     }
     ChangedSetup();
 }
