@@ -247,13 +247,17 @@ private:
     [[noreturn]] void RaiseSize(const char* reason) const;
     // Rebuilds the cell blocks in the new layout (sizes and where old cells land).
     void Relayout(const Layout& layout);
-    // Orders the columns (rows) of a block by a stable comparison of their indices.
-    bool SortColumnsBy(const std::function<bool(int, int)>& less, int LowCol, int LowRow,
-                       int HighCol, int HighRow, bool IncludeHeaders);
-    bool SortRowsBy(const std::function<bool(int, int)>& less, int LowCol, int LowRow,
-                    int HighCol, int HighRow, bool IncludeHeaders);
-    // The sort order of two cells (by their index in the blocks).
-    bool CellLess(std::size_t a, std::size_t b, bool ascending) const;
+    // The new order of the indices Low..High of a block's columns (rows): entry k is the
+    // index that ends at Low + k.
+    using TOrderOf = std::function<std::vector<int>(int Low, int High)>;
+    // Reorders the columns (rows) of a block into the order orderOf gives.
+    bool SortColumnsBy(const TOrderOf& orderOf, int LowCol, int LowRow, int HighCol,
+                       int HighRow, bool IncludeHeaders);
+    bool SortRowsBy(const TOrderOf& orderOf, int LowCol, int LowRow, int HighCol, int HighRow,
+                    bool IncludeHeaders);
+    // The order of the cells first, first + stride, ... of indices Low..High by value.
+    std::vector<int> ValueOrder(std::size_t first, std::size_t stride, int Low, int High,
+                                bool Ascending) const;
     void ExchangeColumns(int a, int b, int LowRow, int HighRow, bool headers);
     void ExchangeRows(int a, int b, int LowCol, int HighCol, bool headers);
 

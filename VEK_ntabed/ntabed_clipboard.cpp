@@ -36,6 +36,10 @@ void TNTabEd::PopupMenuClickCopy(TObject*)
     try {
         buffer = std::make_unique<TDataTable>(nullptr);
         buffer->Resize(right - left + 1, bottom - top + 1);
+        // Room for the usual text at once: a block of a million cells grows no 40 MB
+        // string step by step.
+        const qsizetype cells = qsizetype(right - left + 1) * (bottom - top + 1);
+        text.reserve(cells * (d->clipboardUseFullPrec ? 23 : 10) + 2 * (bottom - top + 1));
         for (int r = top; r <= bottom; ++r) {
             for (int c = left; c <= right; ++c) {
                 text += c == left ? u' ' : u'\t';

@@ -1,5 +1,7 @@
 #include "rtl_floattext_p.h"
 
+#include <QVarLengthArray>
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -78,40 +80,53 @@ DecimalDigits RoundToDigits(const DecimalDigits& d, int count)
     return r;
 }
 
-QString SignText(const DecimalDigits& d)
+bool ShowsMinus(const DecimalDigits& d) { return d.negative && !d.IsZero(); }
+
+// The texts are put together character by character in a buffer on the stack and become
+// a QString in one step: copying a table to the clipboard writes a million of them.
+using TextBuffer = QVarLengthArray<QChar, 64>;
+
+QString ToQString(const TextBuffer& text) { return QString(text.constData(), text.size()); }
+
+void AppendLatin1(TextBuffer& text, const char* begin, const char* end)
 {
-    return d.negative && !d.IsZero() ? QStringLiteral("-") : QString();
+    for (; begin != end; ++begin)
+        text.append(QLatin1Char(*begin));
 }
 
 // Every place from the highest integer place (at least the units) down to 10^-decimals.
-QString LayOutFixed(const DecimalDigits& rounded, int decimals, QChar separator)
+void AppendFixed(TextBuffer& text, const DecimalDigits& rounded, int decimals, QChar separator)
 {
-    QString text;
     for (int power = std::max(rounded.exponent, 0); power >= 0; --power)
-        text += QLatin1Char(rounded.DigitAt(power));
+        text.append(QLatin1Char(rounded.DigitAt(power)));
     if (decimals > 0) {
-        text += separator;
+        text.append(separator);
         for (int power = -1; power >= -decimals; --power)
-            text += QLatin1Char(rounded.DigitAt(power));
+            text.append(QLatin1Char(rounded.DigitAt(power)));
     }
-    return text;
 }
 
-QString Mantissa(const std::string& digits, QChar separator)
+void AppendMantissa(TextBuffer& text, const std::string& digits, QChar separator)
 {
-    QString text(QLatin1Char(digits.front()));
-    if (digits.size() > 1)
-        text += separator + QString::fromLatin1(digits.data() + 1, qsizetype(digits.size() - 1));
-    return text;
+    text.append(QLatin1Char(digits.front()));
+    if (digits.size() > 1) {
+        text.append(separator);
+        AppendLatin1(text, digits.data() + 1, digits.data() + digits.size());
+    }
 }
 
-QString ExponentText(int exponent, bool plusSign, int minDigits)
+void AppendExponent(TextBuffer& text, int exponent, bool plusSign, int minDigits)
 {
-    const QString digits = QString::number(std::abs(exponent));
-    const QString sign = exponent < 0 ? QStringLiteral("-")
-                         : plusSign   ? QStringLiteral("+")
-                                      : QString();
-    return sign + digits.rightJustified(minDigits, QLatin1Char('0'));
+    text.append(QLatin1Char('E'));
+    if (exponent < 0)
+        text.append(QLatin1Char('-'));
+    else if (plusSign)
+        text.append(QLatin1Char('+'));
+    char digits[16];
+    const auto end = std::to_chars(digits, digits + sizeof digits, std::abs(exponent)).ptr;
+    for (auto count = end - digits; count < minDigits; ++count)
+        text.append(QLatin1Char('0'));
+    AppendLatin1(text, digits, end);
 }
 
 std::string WithoutTrailingZeros(std::string digits)
@@ -145,15 +160,25 @@ QString FixedText(double value, int decimals, QChar separator)
 {
     const DecimalDigits d = ToDecimal(value);
     const DecimalDigits rounded = RoundToDigits(d, d.exponent + 1 + decimals);
-    return SignText(rounded) + LayOutFixed(rounded, decimals, separator);
+    TextBuffer text;
+    if (ShowsMinus(rounded))
+        text.append(QLatin1Char('-'));
+    AppendFixed(text, rounded, decimals, separator);
+    return ToQString(text);
 }
 
 QString ScientificText(double value, int significantDigits, QChar separator,
-                       int exponentDigits)
+                       int exponentDigits, bool signSlot)
 {
     const DecimalDigits rounded = RoundToDigits(ToDecimal(value), significantDigits);
-    return SignText(rounded) + Mantissa(rounded.digits, separator) + QLatin1Char('E')
-           + ExponentText(rounded.exponent, true, exponentDigits);
+    TextBuffer text;
+    if (ShowsMinus(rounded))
+        text.append(QLatin1Char('-'));
+    else if (signSlot)
+        text.append(QLatin1Char(' '));
+    AppendMantissa(text, rounded.digits, separator);
+    AppendExponent(text, rounded.exponent, true, exponentDigits);
+    return ToQString(text);
 }
 
 QString GeneralText(double value, int significantDigits, QChar separator)
@@ -161,13 +186,16 @@ QString GeneralText(double value, int significantDigits, QChar separator)
     const DecimalDigits rounded = RoundToDigits(ToDecimal(value), significantDigits);
     if (rounded.IsZero())
         return QStringLiteral("0");
+    const QString sign = rounded.negative ? QStringLiteral("-") : QString();
+    TextBuffer text;
     const int pointPosition = rounded.exponent + 1;
     if (pointPosition >= -4 && pointPosition <= significantDigits) {
-        const QString fixed = LayOutFixed(rounded, significantDigits - pointPosition, separator);
-        return SignText(rounded) + WithoutTrailingZeros(fixed, separator);
+        AppendFixed(text, rounded, significantDigits - pointPosition, separator);
+        return sign + WithoutTrailingZeros(ToQString(text), separator);
     }
-    return SignText(rounded) + Mantissa(WithoutTrailingZeros(rounded.digits), separator)
-           + QLatin1Char('E') + ExponentText(rounded.exponent, false, 1);
+    AppendMantissa(text, WithoutTrailingZeros(rounded.digits), separator);
+    AppendExponent(text, rounded.exponent, false, 1);
+    return sign + ToQString(text);
 }
 
 } // namespace vek::floattext
