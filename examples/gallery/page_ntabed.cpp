@@ -111,16 +111,16 @@ QPushButton* Button(const QString& text, const std::function<void()>& action)
     return button;
 }
 
-// Sorts of the whole table with its headers, by the current cell's column or row or by
-// the row names, ascending unless asked otherwise.
+// Sorts of the whole table with its headers, by the column or row of the selection's
+// top-left cell (the one the corner names and the headers highlight) or by the row
+// names, ascending unless asked otherwise.
 QLayout* SortButtons(TNTabEd* tab)
 {
     auto* row = new QHBoxLayout;
     auto* descending = new QCheckBox("Descending");
     auto ascending = [descending] { return !descending->isChecked(); };
-    // The current cell in data indices.
-    auto column = [tab] { return tab->Col() - (tab->AttribRowVisible() ? 1 : 0); };
-    auto line = [tab] { return tab->Row() - (tab->AttribColVisible() ? 1 : 0); };
+    auto column = [tab] { return tab->Selection().Left - (tab->AttribRowVisible() ? 1 : 0); };
+    auto line = [tab] { return tab->Selection().Top - (tab->AttribColVisible() ? 1 : 0); };
     row->addWidget(Button("Sort rows by current column", [=] {
         tab->SortRows(column(), ascending(), 1, 1, tab->NrOfColumns(), tab->NrOfRows(), true);
     }));
