@@ -5,23 +5,27 @@
 
 #include <QStringList>
 
+#include <utility>
+
 namespace ntabedtest {
 
 struct EventLog {
     QStringList events;
     explicit EventLog(vek::TNTabEd& tab)
     {
-        auto log = [this](const char* name) {
-            return [this, name](vek::TObject*) { events << QString::fromLatin1(name); };
+        using Event = vek::TNotifyEvent vek::TNTabEd::*;
+        const std::pair<Event, const char*> logged[] = {
+            {&vek::TNTabEd::OnChange, "OnChange"},
+            {&vek::TNTabEd::OnChangeSetup, "OnChangeSetup"},
+            {&vek::TNTabEd::OnHeadingChanged, "OnHeadingChanged"},
+            {&vek::TNTabEd::OnAttributeChanged, "OnAttributeChanged"},
+            {&vek::TNTabEd::OnCellStateChanged, "OnCellStateChanged"},
+            {&vek::TNTabEd::OnLayoutChanged, "OnLayoutChanged"},
+            {&vek::TNTabEd::OnSelectionChanged, "OnSelectionChanged"},
+            {&vek::TNTabEd::OnPaste, "OnPaste"},
         };
-        tab.OnChange = log("OnChange");
-        tab.OnChangeSetup = log("OnChangeSetup");
-        tab.OnHeadingChanged = log("OnHeadingChanged");
-        tab.OnAttributeChanged = log("OnAttributeChanged");
-        tab.OnCellStateChanged = log("OnCellStateChanged");
-        tab.OnLayoutChanged = log("OnLayoutChanged");
-        tab.OnSelectionChanged = log("OnSelectionChanged");
-        tab.OnPaste = log("OnPaste");
+        for (const auto& [event, name] : logged)
+            tab.*event = [this, name](vek::TObject*) { events << QString::fromLatin1(name); };
     }
     // The events since the last call, then forgets them.
     QStringList Take() { return std::exchange(events, {}); }
