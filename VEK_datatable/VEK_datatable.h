@@ -260,6 +260,12 @@ private:
                                 bool Ascending) const;
     void ExchangeColumns(int a, int b, int LowRow, int HighRow, bool headers);
     void ExchangeRows(int a, int b, int LowCol, int HighCol, bool headers);
+    // Room for one column or row beside the table while a sort moves the others round.
+    struct Spare;
+    // Moves the cells of column (row) from into column (row) to, in the block's rows
+    // (columns), and with headers its headers; 0 names the spare.
+    void MoveColumn(Spare& spare, int from, int to, int LowRow, int HighRow, bool headers);
+    void MoveRow(Spare& spare, int from, int to, int LowCol, int HighCol, bool headers);
 
     // Cells stay in the object rather than behind a private pointer: every paint and
     // sort reads them, and a million rows should not pay an extra indirection per cell.

@@ -1,7 +1,7 @@
 // TDataTable: stable sorts of the columns and rows of a block, and the search by name.
-// A sort orders the indices first and then exchanges columns (rows) along the cycles of
-// that permutation, so each column moves at most once per cycle step and the exchange
-// hook hears of every exchange it makes.
+// A sort orders the indices first and then moves the columns (rows) round the cycles of
+// that permutation, so that each one is read and written once; the exchange hook hears
+// of each step as an exchange of two columns (rows).
 #include "datatable_p.h"
 
 #include <algorithm>
@@ -29,19 +29,31 @@ std::vector<int> StableOrder(int low, int high, Less less)
     return order;
 }
 
-// Walks the cycles of the permutation (order[k] is the index that ends at low + k) and
-// exchanges along them: afterwards every index holds what order asked for.
-void ApplyOrder(const std::vector<int>& order, int low, const std::function<void(int, int)>& exchange)
+// Rotates along the cycles of the permutation (order[k] is the index that ends at
+// low + k): the first index of a cycle steps aside into the spare (index 0), every other
+// one moves into the place it ends at, and the first comes back into the last place
+// freed. report hears each move as the exchange of the two places; exchanging them in
+// that order gives the same arrangement.
+template <typename Move, typename Report>
+void ApplyOrder(const std::vector<int>& order, int low, Move move, Report report)
 {
     std::vector<bool> done(order.size(), false);
     for (std::size_t start = 0; start < order.size(); ++start) {
-        std::size_t at = start;
-        while (!done[at]) {
-            done[at] = true;
+        if (done[start])
+            continue;
+        done[start] = true;
+        if (std::size_t(order[start] - low) == start)
+            continue;
+        move(low + int(start), 0);
+        for (std::size_t at = start;;) {
             const std::size_t from = std::size_t(order[at] - low);
-            if (from == start)
+            if (from == start) {
+                move(0, low + int(at));
                 break;
-            exchange(low + int(at), low + int(from));
+            }
+            move(low + int(from), low + int(at));
+            report(low + int(at), low + int(from));
+            done[from] = true;
             at = from;
         }
     }
@@ -64,11 +76,16 @@ bool TDataTable::SortColumnsBy(const TOrderOf& orderOf, int LowCol, int LowRow, 
     const std::vector<int> order = orderOf(cols.Low, cols.High);
     PercentDone(50);
     const int kind = IncludeHeaders ? ekColumnsWithHeaders : ekColumns;
-    ApplyOrder(order, cols.Low, [&](int a, int b) {
-        ExchangeColumns(a, b, rows.Low, rows.High, IncludeHeaders);
-        if (OnSortExchange)
-            OnSortExchange(this, kind, rows.Low, rows.High, a, b);
-    });
+    Spare spare;
+    spare.Values.resize(std::size_t(std::max(0, rows.High - rows.Low + 1)));
+    spare.States.resize(spare.Values.size());
+    ApplyOrder(
+        order, cols.Low,
+        [&](int from, int to) { MoveColumn(spare, from, to, rows.Low, rows.High, IncludeHeaders); },
+        [&](int a, int b) {
+            if (OnSortExchange)
+                OnSortExchange(this, kind, rows.Low, rows.High, a, b);
+        });
     PercentDone(100);
     Changed();
     if (IncludeHeaders)
@@ -86,16 +103,52 @@ bool TDataTable::SortRowsBy(const TOrderOf& orderOf, int LowCol, int LowRow, int
     const std::vector<int> order = orderOf(rows.Low, rows.High);
     PercentDone(50);
     const int kind = IncludeHeaders ? ekRowsWithHeaders : ekRows;
-    ApplyOrder(order, rows.Low, [&](int a, int b) {
-        ExchangeRows(a, b, cols.Low, cols.High, IncludeHeaders);
-        if (OnSortExchange)
-            OnSortExchange(this, kind, cols.Low, cols.High, a, b);
-    });
+    Spare spare;
+    spare.Values.resize(std::size_t(cols.High - cols.Low + 1));
+    spare.States.resize(spare.Values.size());
+    ApplyOrder(
+        order, rows.Low,
+        [&](int from, int to) { MoveRow(spare, from, to, cols.Low, cols.High, IncludeHeaders); },
+        [&](int a, int b) {
+            if (OnSortExchange)
+                OnSortExchange(this, kind, cols.Low, cols.High, a, b);
+        });
     PercentDone(100);
     Changed();
     if (IncludeHeaders)
         SetupChanged();
     return true;
+}
+
+void TDataTable::MoveColumn(Spare& spare, int from, int to, int LowRow, int HighRow, bool headers)
+{
+    for (int r = LowRow; r <= HighRow; ++r) {
+        const std::size_t k = std::size_t(r - LowRow);
+        double& source = from ? FValues[Index(from, r)] : spare.Values[k];
+        quint8& sourceState = from ? FStates[Index(from, r)] : spare.States[k];
+        (to ? FValues[Index(to, r)] : spare.Values[k]) = source;
+        (to ? FStates[Index(to, r)] : spare.States[k]) = sourceState;
+    }
+    if (headers)
+        (to ? FColumns[std::size_t(to - 1)] : spare.Header) =
+            std::move(from ? FColumns[std::size_t(from - 1)] : spare.Header);
+}
+
+void TDataTable::MoveRow(Spare& spare, int from, int to, int LowCol, int HighCol, bool headers)
+{
+    const auto count = std::size_t(HighCol - LowCol + 1);
+    auto values = [&](int r) { return r ? FValues.data() + Index(LowCol, r) : spare.Values.data(); };
+    auto states = [&](int r) { return r ? FStates.data() + Index(LowCol, r) : spare.States.data(); };
+    std::copy_n(values(from), count, values(to));
+    std::copy_n(states(from), count, states(to));
+    if (!headers)
+        return;
+    auto attrib = [&](int r) -> quint8& { return r ? FRowAttribs[std::size_t(r - 1)] : spare.RowAttrib; };
+    attrib(to) = attrib(from);
+    if (!FRowNames.empty()) {
+        auto name = [&](int r) -> QString& { return r ? FRowNames[std::size_t(r - 1)] : spare.RowName; };
+        name(to) = std::move(name(from));
+    }
 }
 
 // Numbers come first, by value in the asked direction and by index among equal values

@@ -4,6 +4,10 @@
 #include "event_log.h"
 #include "ntabed_fixture.h"
 
+#include <QRandomGenerator>
+
+#include <algorithm>
+
 using namespace vek;
 using namespace ntabedtest;
 
@@ -104,6 +108,41 @@ TEST_F(Sorting, PrecisionsFollowColumnsThatMoveWithTheirHeaders)
     EXPECT_EQ(tab.ColAttrib(1), 9);
     EXPECT_EQ(tab.ColName(1), "b");
     EXPECT_EQ(tab.Precision(1), 2);
+}
+
+// Long cycles of the permutation: every column must end where a stable sort puts it,
+// with its own name and precision.
+TEST_F(Sorting, ManyColumnsAndRowsEndInStableOrder)
+{
+    constexpr int Cols = 60, Rows = 500;
+    tab.Redimension(Cols, Rows);
+    tab.Clear(); // names C-1.., R-1..
+    QRandomGenerator random(5);
+    auto byKey = [](const auto& a, const auto& b) { return a.first < b.first; };
+    std::vector<std::pair<double, int>> expected; // key, original index
+    for (int c = 1; c <= Cols; ++c) {
+        tab.SetPrecision(c, c % 12 - 1);
+        tab.SetElem(c, 1, random.bounded(8));
+        expected.push_back({tab.Elem(c, 1), c});
+    }
+    std::stable_sort(expected.begin(), expected.end(), byKey);
+    tab.SortCols(1, true, 1, 1, Cols, Rows, true);
+    for (int c = 1; c <= Cols; ++c) {
+        const int from = expected[std::size_t(c - 1)].second;
+        EXPECT_EQ(tab.ColName(c), "C-" + QString::number(from));
+        EXPECT_EQ(qint8(tab.Precision(c)), from % 12 - 1);
+    }
+
+    expected.clear();
+    for (int r = 1; r <= Rows; ++r) {
+        tab.SetElem(2, r, random.bounded(30));
+        tab.SetIsEmpty(2, r, r % 7 == 0); // no number: after all numbers
+        expected.push_back({r % 7 ? tab.Elem(2, r) : 1e300, r});
+    }
+    std::stable_sort(expected.begin(), expected.end(), byKey);
+    tab.SortRows(2, true, 1, 1, Cols, Rows, true);
+    for (int r = 1; r <= Rows; ++r)
+        EXPECT_EQ(tab.RowName(r), "R-" + QString::number(expected[std::size_t(r - 1)].second));
 }
 
 TEST_F(Sorting, FindReturnsTheFirstIndexOrZero)
