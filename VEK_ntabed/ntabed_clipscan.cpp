@@ -42,13 +42,12 @@ QString ClipCellText(double value, bool isNumber, bool fullPrecision, int precis
 
 // The text ends in a blank of its own, so that the last number always has a character
 // that ends it and the walk a place to stop.
-ClipNumbers::ClipNumbers(const QString& text) : FText(text)
+ClipNumbers::ClipNumbers(const QString& text) : FText(text.size() + 1, u' ')
 {
-    for (QChar& c : FText)
-        if (c == u'\t' || c == u'\r')
-            c = u' ';
-    FText.append(u' ');
-    const qsizetype last = FText.size() - 1;
+    const qsizetype last = text.size();
+    std::transform(text.cbegin(), text.cend(), FText.begin(), [](QChar c) {
+        return c == u'\t' || c == u'\r' ? QChar(u' ') : c;
+    });
     while (FPos < last && !CanStartNumber(FText[FPos]))
         ++FPos;
 }
