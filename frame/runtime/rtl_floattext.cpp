@@ -5,28 +5,41 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <string>
 
 namespace vek::floattext {
 
 namespace {
 
+// Digit characters; a double's 18 digits and their rounding stay on the stack, which
+// matters when a table of a million numbers is written as text.
+using Digits = QVarLengthArray<char, 32>;
+
 // A finite value as value = d0.d1d2... x 10^exponent. Zero may have any number of zero
 // digits.
 struct DecimalDigits {
     bool negative = false;
-    std::string digits;
+    Digits digits;
     int exponent = 0;
 
-    bool IsZero() const { return digits.find_first_not_of('0') == std::string::npos; }
+    bool IsZero() const
+    {
+        return std::all_of(digits.cbegin(), digits.cend(), [](char c) { return c == '0'; });
+    }
 
     // The digit in the 10^power place ('0' outside the stored digits).
     char DigitAt(int power) const
     {
         const int index = exponent - power;
-        return index >= 0 && index < int(digits.size()) ? digits[size_t(index)] : '0';
+        return index >= 0 && index < int(digits.size()) ? digits[index] : '0';
     }
 };
+
+DecimalDigits Zero(bool negative)
+{
+    DecimalDigits zero{negative, {}, 0};
+    zero.digits.append('0');
+    return zero;
+}
 
 // to_chars is locale-independent and correctly rounded, unlike snprintf, whose decimal
 // point follows LC_NUMERIC (which QCoreApplication sets from the environment).
@@ -41,7 +54,7 @@ DecimalDigits ToDecimal(double value)
     d.negative = *p == '-';
     for (; p != end && *p != 'e'; ++p)
         if (*p >= '0' && *p <= '9')
-            d.digits += *p;
+            d.digits.append(*p);
     if (p != end && *++p == '+')
         ++p;
     std::from_chars(p, end, d.exponent);
@@ -58,7 +71,7 @@ void IncrementLastDigit(DecimalDigits& d)
         }
         *it = '0';
     }
-    d.digits.insert(d.digits.begin(), '1');
+    d.digits.insert(d.digits.cbegin(), '1');
     if (d.digits.size() > 1)
         d.digits.pop_back();
     ++d.exponent;
@@ -70,13 +83,16 @@ void IncrementLastDigit(DecimalDigits& d)
 DecimalDigits RoundToDigits(const DecimalDigits& d, int count)
 {
     if (count < 0)
-        return {d.negative, "0", 0};
-    DecimalDigits r{d.negative, d.digits.substr(0, size_t(count)), d.exponent};
-    r.digits.resize(size_t(count), '0');
-    if (size_t(count) < d.digits.size() && d.digits[size_t(count)] >= '5')
+        return Zero(d.negative);
+    DecimalDigits r{d.negative, {}, d.exponent};
+    const qsizetype kept = std::min<qsizetype>(count, d.digits.size());
+    r.digits.append(d.digits.constData(), kept);
+    r.digits.resize(count);
+    std::fill(r.digits.begin() + kept, r.digits.end(), '0');
+    if (count < d.digits.size() && d.digits[count] >= '5')
         IncrementLastDigit(r);
-    if (r.digits.empty())
-        return {d.negative, "0", 0};
+    if (r.digits.isEmpty())
+        return Zero(d.negative);
     return r;
 }
 
@@ -106,12 +122,12 @@ void AppendFixed(TextBuffer& text, const DecimalDigits& rounded, int decimals, Q
     }
 }
 
-void AppendMantissa(TextBuffer& text, const std::string& digits, QChar separator)
+void AppendMantissa(TextBuffer& text, const Digits& digits, QChar separator)
 {
     text.append(QLatin1Char(digits.front()));
     if (digits.size() > 1) {
         text.append(separator);
-        AppendLatin1(text, digits.data() + 1, digits.data() + digits.size());
+        AppendLatin1(text, digits.constData() + 1, digits.constData() + digits.size());
     }
 }
 
@@ -129,10 +145,10 @@ void AppendExponent(TextBuffer& text, int exponent, bool plusSign, int minDigits
     AppendLatin1(text, digits, end);
 }
 
-std::string WithoutTrailingZeros(std::string digits)
+Digits WithoutTrailingZeros(Digits digits)
 {
-    const size_t last = digits.find_last_not_of('0');
-    digits.resize(last == std::string::npos ? 1 : last + 1);
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
     return digits;
 }
 
