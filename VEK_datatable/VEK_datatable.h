@@ -48,9 +48,10 @@ enum TMScaleType : quint8 {
 /// "ratio"; "" for other values.
 VEK_EXPORT QString MScaleTypeNames(int Type);
 
-/// Reports one exchange of two columns or two rows while a sort reorders them (Kind
-/// below); Low and High are the range of the other axis that moved, I and J the two
-/// exchanged columns (rows).
+/// Reports one step of a sort that reorders columns or rows (Kind below) as the exchange
+/// of two of them: exchanging I and J, step by step in the order reported, arranges
+/// whatever a handler keeps per column (row) as the sort arranged the table. Low and High
+/// are the range of the other axis that moved.
 using TSortExchangeEvent =
     std::function<void(TObject* Sender, int Kind, int Low, int High, int I, int J)>;
 
@@ -220,7 +221,7 @@ public:
     TOnPercentDoneEvent OnPercentDone;
     /// The size changed.
     TDTResizeEvent OnResize;
-    /// Two columns or rows were exchanged during a sort (no signal).
+    /// A step of a sort, as an exchange of two columns or rows (no signal).
     TSortExchangeEvent OnSortExchange;
 
 Q_SIGNALS:

@@ -2,6 +2,7 @@
 // the numbers of any text, GetClipMatrixSize, and texts that must neither crash, hang
 // nor touch cells outside the block.
 #include "event_log.h"
+#include "failing_allocation.h"
 #include "ntabed_fixture.h"
 
 #include <frame/baselib/mathlib.h>
@@ -75,6 +76,24 @@ TEST_F(Clipboard, CopyWritesTheCellsInTheColumnPrecisionOrInFull)
     Select(1, 1, 3, 1);
     tab.PopupMenuClickCopy(nullptr);
     EXPECT_EQ(Text(), "  1.5000000000000E+0000\t####\t-1.2345000000000E+0003\r\n");
+}
+
+TEST_F(Clipboard, CopyWithoutMemoryRaisesTheHeapMessageAndKeepsTheBuffer)
+{
+    tab.SetName("Tab1");
+    tab.Redimension(50, 40);
+    SetText("before");
+    Select(1, 1, 50, 40);
+    failingallocation::FailNextAllocationOf(50 * 40 * sizeof(double)); // the buffer's values
+    try {
+        tab.PopupMenuClickCopy(nullptr);
+        FAIL() << "no exception";
+    } catch (const EVEKNTabedError& e) {
+        EXPECT_EQ(e.Message(), "Component \"Tab1\": not enough memory on heap");
+    }
+    failingallocation::Disarm();
+    EXPECT_FALSE(tab.CopyBufferFilled());
+    EXPECT_EQ(Text(), "before");
 }
 
 // ---- Paste
