@@ -157,6 +157,40 @@ void TDataTable::Clear()
     SetupChanged();
 }
 
+// The copies are made before the first member changes, so a table that runs out of
+// memory stays as it was.
+void TDataTable::Assign(const TPersistent* Source)
+{
+    const auto* source = dynamic_cast<const TDataTable*>(Source);
+    if (!source) {
+        TComponent::Assign(Source);
+        return;
+    }
+    if (source == this)
+        return;
+    const int oldCols = FNrCols, oldRows = FNrRows;
+    try {
+        std::vector<double> values = source->FValues;
+        std::vector<quint8> states = source->FStates;
+        std::vector<Column> columns = source->FColumns;
+        std::vector<QString> rowNames = source->FRowNames;
+        std::vector<quint8> rowAttribs = source->FRowAttribs;
+        FValues.swap(values);
+        FStates.swap(states);
+        FColumns.swap(columns);
+        FRowNames.swap(rowNames);
+        FRowAttribs.swap(rowAttribs);
+    } catch (const std::bad_alloc&) {
+        RaiseSize("not enough memory on heap");
+    }
+    FNrCols = source->FNrCols;
+    FNrRows = source->FNrRows;
+    FComment = source->FComment;
+    ReportResize(oldCols, oldRows);
+    Changed();
+    SetupChanged();
+}
+
 std::size_t TDataTable::MemoryUsed() const
 {
     auto text = [](const QString& s) { return std::size_t(s.capacity()) * sizeof(QChar); };

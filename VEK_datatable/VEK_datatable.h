@@ -48,9 +48,10 @@ enum TMScaleType : quint8 {
 /// "ratio"; "" for other values.
 VEK_EXPORT QString MScaleTypeNames(int Type);
 
-/// Reports one exchange of two columns or two rows while a sort reorders them (Kind
-/// below); Low and High are the range of the other axis that moved, I and J the two
-/// exchanged columns (rows).
+/// Reports one step of a sort that reorders columns or rows (Kind below) as the exchange
+/// of two of them: exchanging I and J, step by step in the order reported, arranges
+/// whatever a handler keeps per column (row) as the sort arranged the table. Low and High
+/// are the range of the other axis that moved.
 using TSortExchangeEvent =
     std::function<void(TObject* Sender, int Kind, int Low, int High, int I, int J)>;
 
@@ -105,6 +106,12 @@ public:
     /// Every value 0, every state 0, names, attributes, scale types, nominal IDs and the
     /// comment empty; the size stays. Calls OnChange and OnSetupChange.
     void Clear();
+    /// Copies the contents of another TDataTable: size, values, states, names,
+    /// attributes, scale types, nominal IDs and the comment (not the Name, not the
+    /// notification slots). Calls OnResize when the size changed, then OnChange and
+    /// OnSetupChange. Raises EVEKError when memory runs out (the table is then unchanged);
+    /// other sources go to TPersistent::Assign.
+    void Assign(const TPersistent* Source) override;
 
     // ---- cells
     /// The value of a cell (0 outside). A write calls OnChange; the state stays.
@@ -177,23 +184,25 @@ public:
     // the table. Sorts are stable: cells holding numbers come in value order (ascending
     // or descending), cells that hold no number (state dtsNotANumber or dtsEmpty, or a
     // NaN) come after all numbers in either direction, and equal keys keep their order.
+    // Each returns whether it ran: false, with nothing changed and nothing reported, for
+    // a block outside the table or a key row (column) outside it.
     /// Reorders the columns of the block by their values in row SortRow; only the
     /// block's rows move. With IncludeHeaders the columns' names, attributes, scale types
     /// and nominal IDs move along.
-    void SortCols(int SortRow, bool Ascending, int LowCol, int LowRow, int HighCol,
+    bool SortCols(int SortRow, bool Ascending, int LowCol, int LowRow, int HighCol,
                   int HighRow, bool IncludeHeaders);
     /// Reorders the rows of the block by their values in column SortCol; only the
     /// block's columns move. With IncludeHeaders the rows' names and attributes move.
-    void SortRows(int SortCol, bool Ascending, int LowCol, int LowRow, int HighCol,
+    bool SortRows(int SortCol, bool Ascending, int LowCol, int LowRow, int HighCol,
                   int HighRow, bool IncludeHeaders);
     /// Reorders the columns (rows) of the block by their attribute bytes, headers
     /// included.
-    void SortColAttributes(bool Ascending, int LowCol, int LowRow, int HighCol, int HighRow);
-    void SortRowAttributes(bool Ascending, int LowCol, int LowRow, int HighCol, int HighRow);
+    bool SortColAttributes(bool Ascending, int LowCol, int LowRow, int HighCol, int HighRow);
+    bool SortRowAttributes(bool Ascending, int LowCol, int LowRow, int HighCol, int HighRow);
     /// Reorders the columns (rows) of the block by their names, headers included.
-    void SortColNames(bool Ascending, bool IgnoreCase, int LowCol, int LowRow, int HighCol,
+    bool SortColNames(bool Ascending, bool IgnoreCase, int LowCol, int LowRow, int HighCol,
                       int HighRow);
-    void SortRowNames(bool Ascending, bool IgnoreCase, int LowCol, int LowRow, int HighCol,
+    bool SortRowNames(bool Ascending, bool IgnoreCase, int LowCol, int LowRow, int HighCol,
                       int HighRow);
     /// The first column (row) named Name (cut to MaxNameLength characters); 0 when none
     /// is.
@@ -212,7 +221,7 @@ public:
     TOnPercentDoneEvent OnPercentDone;
     /// The size changed.
     TDTResizeEvent OnResize;
-    /// Two columns or rows were exchanged during a sort (no signal).
+    /// A step of a sort, as an exchange of two columns or rows (no signal).
     TSortExchangeEvent OnSortExchange;
 
 Q_SIGNALS:
@@ -239,15 +248,25 @@ private:
     [[noreturn]] void RaiseSize(const char* reason) const;
     // Rebuilds the cell blocks in the new layout (sizes and where old cells land).
     void Relayout(const Layout& layout);
-    // Orders the columns (rows) of a block by a stable comparison of their indices.
-    void SortColumnsBy(const std::function<bool(int, int)>& less, int LowCol, int LowRow,
-                       int HighCol, int HighRow, bool IncludeHeaders);
-    void SortRowsBy(const std::function<bool(int, int)>& less, int LowCol, int LowRow,
-                    int HighCol, int HighRow, bool IncludeHeaders);
-    // The sort order of two cells (by their index in the blocks).
-    bool CellLess(std::size_t a, std::size_t b, bool ascending) const;
+    // The new order of the indices Low..High of a block's columns (rows): entry k is the
+    // index that ends at Low + k.
+    using TOrderOf = std::function<std::vector<int>(int Low, int High)>;
+    // Reorders the columns (rows) of a block into the order orderOf gives.
+    bool SortColumnsBy(const TOrderOf& orderOf, int LowCol, int LowRow, int HighCol,
+                       int HighRow, bool IncludeHeaders);
+    bool SortRowsBy(const TOrderOf& orderOf, int LowCol, int LowRow, int HighCol, int HighRow,
+                    bool IncludeHeaders);
+    // The order of the cells first, first + stride, ... of indices Low..High by value.
+    std::vector<int> ValueOrder(std::size_t first, std::size_t stride, int Low, int High,
+                                bool Ascending) const;
     void ExchangeColumns(int a, int b, int LowRow, int HighRow, bool headers);
     void ExchangeRows(int a, int b, int LowCol, int HighCol, bool headers);
+    // Room for one column or row beside the table while a sort moves the others round.
+    struct Spare;
+    // Moves the cells of column (row) from into column (row) to, in the block's rows
+    // (columns), and with headers its headers; 0 names the spare.
+    void MoveColumn(Spare& spare, int from, int to, int LowRow, int HighRow, bool headers);
+    void MoveRow(Spare& spare, int from, int to, int LowCol, int HighCol, bool headers);
 
     // Cells stay in the object rather than behind a private pointer: every paint and
     // sort reads them, and a million rows should not pay an extra indirection per cell.

@@ -15,6 +15,15 @@ struct TDataTable::Column {
     std::vector<QString> NominalIDs; // empty while the column has none, else 150
 };
 
+// One column or row of a block, and its headers, set aside while a sort moves the others.
+struct TDataTable::Spare {
+    std::vector<double> Values;
+    std::vector<quint8> States;
+    Column Header;
+    QString RowName;
+    quint8 RowAttrib = 0;
+};
+
 namespace datatable {
 
 // Where the indices of one axis go when the table changes shape: indices below At stay,

@@ -1,7 +1,7 @@
 // TDataTable: stable sorts of the columns and rows of a block, and the search by name.
-// A sort orders the indices first and then exchanges columns (rows) along the cycles of
-// that permutation, so each column moves at most once per cycle step and the exchange
-// hook hears of every exchange it makes.
+// A sort orders the indices first and then moves the columns (rows) round the cycles of
+// that permutation, so that each one is read and written once; the exchange hook hears
+// of each step as an exchange of two columns (rows).
 #include "datatable_p.h"
 
 #include <algorithm>
@@ -19,19 +19,9 @@ struct Range {
     bool Empty() const { return Low > High; }
 };
 
-// The order of cell keys: numbers by value in the asked direction, then everything that
-// is no number (in either direction), so that empty and invalid cells gather at the end.
-bool NumberKeyLess(double a, bool aNumber, double b, bool bNumber, bool ascending)
-{
-    if (aNumber != bNumber)
-        return aNumber;
-    if (!aNumber)
-        return false;
-    return ascending ? a < b : b < a;
-}
-
 // Indices low..high, stably sorted by less; entry k is the index that ends at low + k.
-std::vector<int> SortedIndices(int low, int high, const std::function<bool(int, int)>& less)
+template <typename Less>
+std::vector<int> StableOrder(int low, int high, Less less)
 {
     std::vector<int> order(std::size_t(high - low + 1));
     std::iota(order.begin(), order.end(), low);
@@ -39,19 +29,31 @@ std::vector<int> SortedIndices(int low, int high, const std::function<bool(int, 
     return order;
 }
 
-// Walks the cycles of the permutation (order[k] is the index that ends at low + k) and
-// exchanges along them: afterwards every index holds what order asked for.
-void ApplyOrder(const std::vector<int>& order, int low, const std::function<void(int, int)>& exchange)
+// Rotates along the cycles of the permutation (order[k] is the index that ends at
+// low + k): the first index of a cycle steps aside into the spare (index 0), every other
+// one moves into the place it ends at, and the first comes back into the last place
+// freed. report hears each move as the exchange of the two places; exchanging them in
+// that order gives the same arrangement.
+template <typename Move, typename Report>
+void ApplyOrder(const std::vector<int>& order, int low, Move move, Report report)
 {
     std::vector<bool> done(order.size(), false);
     for (std::size_t start = 0; start < order.size(); ++start) {
-        std::size_t at = start;
-        while (!done[at]) {
-            done[at] = true;
+        if (done[start])
+            continue;
+        done[start] = true;
+        if (std::size_t(order[start] - low) == start)
+            continue;
+        move(low + int(start), 0);
+        for (std::size_t at = start;;) {
             const std::size_t from = std::size_t(order[at] - low);
-            if (from == start)
+            if (from == start) {
+                move(0, low + int(at));
                 break;
-            exchange(low + int(at), low + int(from));
+            }
+            move(low + int(from), low + int(at));
+            report(low + int(at), low + int(from));
+            done[from] = true;
             at = from;
         }
     }
@@ -64,116 +66,197 @@ Qt::CaseSensitivity Sensitivity(bool ignoreCase)
 
 } // namespace
 
-void TDataTable::SortColumnsBy(const std::function<bool(int, int)>& less, int LowCol, int LowRow,
-                               int HighCol, int HighRow, bool IncludeHeaders)
+bool TDataTable::SortColumnsBy(const TOrderOf& orderOf, int LowCol, int LowRow, int HighCol,
+                               int HighRow, bool IncludeHeaders)
 {
     const Range cols(LowCol, HighCol, FNrCols), rows(LowRow, HighRow, FNrRows);
     if (cols.Empty())
-        return;
+        return false;
     PercentDone(0);
-    const std::vector<int> order = SortedIndices(cols.Low, cols.High, less);
+    const std::vector<int> order = orderOf(cols.Low, cols.High);
     PercentDone(50);
     const int kind = IncludeHeaders ? ekColumnsWithHeaders : ekColumns;
-    ApplyOrder(order, cols.Low, [&](int a, int b) {
-        ExchangeColumns(a, b, rows.Low, rows.High, IncludeHeaders);
-        if (OnSortExchange)
-            OnSortExchange(this, kind, rows.Low, rows.High, a, b);
-    });
+    Spare spare;
+    spare.Values.resize(std::size_t(std::max(0, rows.High - rows.Low + 1)));
+    spare.States.resize(spare.Values.size());
+    ApplyOrder(
+        order, cols.Low,
+        [&](int from, int to) { MoveColumn(spare, from, to, rows.Low, rows.High, IncludeHeaders); },
+        [&](int a, int b) {
+            if (OnSortExchange)
+                OnSortExchange(this, kind, rows.Low, rows.High, a, b);
+        });
     PercentDone(100);
     Changed();
     if (IncludeHeaders)
         SetupChanged();
+    return true;
 }
 
-void TDataTable::SortRowsBy(const std::function<bool(int, int)>& less, int LowCol, int LowRow,
-                            int HighCol, int HighRow, bool IncludeHeaders)
+bool TDataTable::SortRowsBy(const TOrderOf& orderOf, int LowCol, int LowRow, int HighCol,
+                            int HighRow, bool IncludeHeaders)
 {
     const Range cols(LowCol, HighCol, FNrCols), rows(LowRow, HighRow, FNrRows);
     if (rows.Empty() || cols.Empty())
-        return;
+        return false;
     PercentDone(0);
-    const std::vector<int> order = SortedIndices(rows.Low, rows.High, less);
+    const std::vector<int> order = orderOf(rows.Low, rows.High);
     PercentDone(50);
     const int kind = IncludeHeaders ? ekRowsWithHeaders : ekRows;
-    ApplyOrder(order, rows.Low, [&](int a, int b) {
-        ExchangeRows(a, b, cols.Low, cols.High, IncludeHeaders);
-        if (OnSortExchange)
-            OnSortExchange(this, kind, cols.Low, cols.High, a, b);
-    });
+    Spare spare;
+    spare.Values.resize(std::size_t(cols.High - cols.Low + 1));
+    spare.States.resize(spare.Values.size());
+    ApplyOrder(
+        order, rows.Low,
+        [&](int from, int to) { MoveRow(spare, from, to, cols.Low, cols.High, IncludeHeaders); },
+        [&](int a, int b) {
+            if (OnSortExchange)
+                OnSortExchange(this, kind, cols.Low, cols.High, a, b);
+        });
     PercentDone(100);
     Changed();
     if (IncludeHeaders)
         SetupChanged();
+    return true;
 }
 
-bool TDataTable::CellLess(std::size_t a, std::size_t b, bool ascending) const
+void TDataTable::MoveColumn(Spare& spare, int from, int to, int LowRow, int HighRow, bool headers)
 {
-    auto isNumber = [this](std::size_t i) {
-        return (FStates[i] & (dtsNotANumber | dtsEmpty)) == 0 && !std::isnan(FValues[i]);
-    };
-    return NumberKeyLess(FValues[a], isNumber(a), FValues[b], isNumber(b), ascending);
+    for (int r = LowRow; r <= HighRow; ++r) {
+        const std::size_t k = std::size_t(r - LowRow);
+        double& source = from ? FValues[Index(from, r)] : spare.Values[k];
+        quint8& sourceState = from ? FStates[Index(from, r)] : spare.States[k];
+        (to ? FValues[Index(to, r)] : spare.Values[k]) = source;
+        (to ? FStates[Index(to, r)] : spare.States[k]) = sourceState;
+    }
+    if (headers)
+        (to ? FColumns[std::size_t(to - 1)] : spare.Header) =
+            std::move(from ? FColumns[std::size_t(from - 1)] : spare.Header);
 }
 
-void TDataTable::SortCols(int SortRow, bool Ascending, int LowCol, int LowRow, int HighCol,
+void TDataTable::MoveRow(Spare& spare, int from, int to, int LowCol, int HighCol, bool headers)
+{
+    const auto count = std::size_t(HighCol - LowCol + 1);
+    auto values = [&](int r) { return r ? FValues.data() + Index(LowCol, r) : spare.Values.data(); };
+    auto states = [&](int r) { return r ? FStates.data() + Index(LowCol, r) : spare.States.data(); };
+    std::copy_n(values(from), count, values(to));
+    std::copy_n(states(from), count, states(to));
+    if (!headers)
+        return;
+    auto attrib = [&](int r) -> quint8& { return r ? FRowAttribs[std::size_t(r - 1)] : spare.RowAttrib; };
+    attrib(to) = attrib(from);
+    if (!FRowNames.empty()) {
+        auto name = [&](int r) -> QString& { return r ? FRowNames[std::size_t(r - 1)] : spare.RowName; };
+        name(to) = std::move(name(from));
+    }
+}
+
+// Numbers come first, by value in the asked direction and by index among equal values
+// (which makes the plain sort stable); everything that is no number follows in its
+// former order, in either direction. The keys are gathered first: the cells of one
+// column lie a whole row apart, and a million rows should not be compared through the
+// cache misses of reading them in place.
+std::vector<int> TDataTable::ValueOrder(std::size_t first, std::size_t stride, int Low, int High,
+                                        bool Ascending) const
+{
+    struct Key {
+        double Value;
+        int Index;
+    };
+    const auto count = std::size_t(High - Low + 1);
+    std::vector<Key> numbers;
+    std::vector<int> others;
+    numbers.reserve(count);
+    std::size_t cell = first;
+    for (int i = Low; i <= High; ++i, cell += stride) {
+        if ((FStates[cell] & (dtsNotANumber | dtsEmpty)) == 0 && !std::isnan(FValues[cell]))
+            numbers.push_back({FValues[cell], i});
+        else
+            others.push_back(i);
+    }
+    std::sort(numbers.begin(), numbers.end(), [Ascending](const Key& a, const Key& b) {
+        if (a.Value != b.Value)
+            return Ascending ? a.Value < b.Value : b.Value < a.Value;
+        return a.Index < b.Index;
+    });
+    std::vector<int> order;
+    order.reserve(count);
+    for (const Key& key : numbers)
+        order.push_back(key.Index);
+    order.insert(order.end(), others.begin(), others.end());
+    return order;
+}
+
+bool TDataTable::SortCols(int SortRow, bool Ascending, int LowCol, int LowRow, int HighCol,
                           int HighRow, bool IncludeHeaders)
 {
     if (!ContainsRow(SortRow))
-        return;
-    SortColumnsBy(
-        [&](int a, int b) { return CellLess(Index(a, SortRow), Index(b, SortRow), Ascending); },
+        return false;
+    return SortColumnsBy(
+        [&](int low, int high) { return ValueOrder(Index(low, SortRow), 1, low, high, Ascending); },
         LowCol, LowRow, HighCol, HighRow, IncludeHeaders);
 }
 
-void TDataTable::SortRows(int SortCol, bool Ascending, int LowCol, int LowRow, int HighCol,
+bool TDataTable::SortRows(int SortCol, bool Ascending, int LowCol, int LowRow, int HighCol,
                           int HighRow, bool IncludeHeaders)
 {
     if (!ContainsColumn(SortCol))
-        return;
-    SortRowsBy(
-        [&](int a, int b) { return CellLess(Index(SortCol, a), Index(SortCol, b), Ascending); },
+        return false;
+    return SortRowsBy(
+        [&](int low, int high) {
+            return ValueOrder(Index(SortCol, low), std::size_t(FNrCols), low, high, Ascending);
+        },
         LowCol, LowRow, HighCol, HighRow, IncludeHeaders);
 }
 
-void TDataTable::SortColAttributes(bool Ascending, int LowCol, int LowRow, int HighCol,
+bool TDataTable::SortColAttributes(bool Ascending, int LowCol, int LowRow, int HighCol,
                                    int HighRow)
 {
-    SortColumnsBy(
-        [&](int a, int b) {
-            const quint8 x = GetColAttrib(a), y = GetColAttrib(b);
-            return Ascending ? x < y : y < x;
+    return SortColumnsBy(
+        [&](int low, int high) {
+            return StableOrder(low, high, [&](int a, int b) {
+                const quint8 x = GetColAttrib(a), y = GetColAttrib(b);
+                return Ascending ? x < y : y < x;
+            });
         },
         LowCol, LowRow, HighCol, HighRow, true);
 }
 
-void TDataTable::SortRowAttributes(bool Ascending, int LowCol, int LowRow, int HighCol,
+bool TDataTable::SortRowAttributes(bool Ascending, int LowCol, int LowRow, int HighCol,
                                    int HighRow)
 {
-    SortRowsBy(
-        [&](int a, int b) {
-            const quint8 x = GetRowAttrib(a), y = GetRowAttrib(b);
-            return Ascending ? x < y : y < x;
+    return SortRowsBy(
+        [&](int low, int high) {
+            return StableOrder(low, high, [&](int a, int b) {
+                const quint8 x = GetRowAttrib(a), y = GetRowAttrib(b);
+                return Ascending ? x < y : y < x;
+            });
         },
         LowCol, LowRow, HighCol, HighRow, true);
 }
 
-void TDataTable::SortColNames(bool Ascending, bool IgnoreCase, int LowCol, int LowRow,
+bool TDataTable::SortColNames(bool Ascending, bool IgnoreCase, int LowCol, int LowRow,
                               int HighCol, int HighRow)
 {
-    SortColumnsBy(
-        [&](int a, int b) {
-            const int order = GetColName(a).compare(GetColName(b), Sensitivity(IgnoreCase));
-            return Ascending ? order < 0 : order > 0;
+    return SortColumnsBy(
+        [&](int low, int high) {
+            return StableOrder(low, high, [&](int a, int b) {
+                const int order = GetColName(a).compare(GetColName(b), Sensitivity(IgnoreCase));
+                return Ascending ? order < 0 : order > 0;
+            });
         },
         LowCol, LowRow, HighCol, HighRow, true);
 }
 
-void TDataTable::SortRowNames(bool Ascending, bool IgnoreCase, int LowCol, int LowRow,
+bool TDataTable::SortRowNames(bool Ascending, bool IgnoreCase, int LowCol, int LowRow,
                               int HighCol, int HighRow)
 {
-    SortRowsBy(
-        [&](int a, int b) {
-            const int order = GetRowName(a).compare(GetRowName(b), Sensitivity(IgnoreCase));
-            return Ascending ? order < 0 : order > 0;
+    return SortRowsBy(
+        [&](int low, int high) {
+            return StableOrder(low, high, [&](int a, int b) {
+                const int order = GetRowName(a).compare(GetRowName(b), Sensitivity(IgnoreCase));
+                return Ascending ? order < 0 : order > 0;
+            });
         },
         LowCol, LowRow, HighCol, HighRow, true);
 }

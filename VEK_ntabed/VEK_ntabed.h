@@ -261,16 +261,101 @@ public:
     /// sets every precision back to 3. Repaints once.
     void Clear();
 
+    // ---- resizing, sorting, search and other tables
+    /// Makes the table NrCols x NrRows (each at least 1) in one step: new columns take
+    /// the width of the former last column and its precision. Emits setupChanged. Raises
+    /// EVEKError when the table refuses the size and EVEKNTabedError when the precisions
+    /// cannot follow; either way the editor keeps its size.
+    void Redimension(int NrCols, int NrRows);
+    /// Sorts the columns (rows) of the block LowCol..HighCol x LowRow..HighRow (data
+    /// indices, clamped to the table) by their values in row SortRowIx (column
+    /// SortColIx); only the block's cells move. The sort is stable; cells that hold no
+    /// number come last in either direction. With IncludeHeaders the names and
+    /// attributes move with their columns (rows), and for columns also the scale types,
+    /// nominal IDs and precisions; without, they stay where they are. Fires OnChange and
+    /// OnCellStateChanged (states move with their cells), with IncludeHeaders also
+    /// OnHeadingChanged and OnAttributeChanged, and for columns OnLayoutChanged; nothing
+    /// when the block or the key lies outside the table. OnPercentDone reports progress.
+    void SortCols(int SortRowIx, bool Ascending, int LowCol, int LowRow, int HighCol,
+                  int HighRow, bool IncludeHeaders);
+    void SortRows(int SortColIx, bool Ascending, int LowCol, int LowRow, int HighCol,
+                  int HighRow, bool IncludeHeaders);
+    /// Sorts the columns (rows) of a block by their attributes, headers included, with
+    /// the notifications of SortCols (SortRows) with IncludeHeaders.
+    void SortColAttributes(bool Ascending, int LowCol, int LowRow, int HighCol, int HighRow);
+    void SortRowAttributes(bool Ascending, int LowCol, int LowRow, int HighCol, int HighRow);
+    /// Sorts the columns (rows) of a block by their names, headers included, case
+    /// sensitive (rows: unless IgnoreCase), with the notifications of SortCols (SortRows)
+    /// with IncludeHeaders.
+    void SortColNames(bool Ascending, int LowCol, int LowRow, int HighCol, int HighRow);
+    void SortRowNames(bool Ascending, bool IgnoreCase, int LowCol, int LowRow, int HighCol,
+                      int HighRow);
+    /// The first data column (row) named ColID (RowID), compared exactly; 0 when none is.
+    int FindColIndex(const TDTNameStr& ColID) const;
+    int FindRowIndex(const TDTNameStr& RowID) const;
+    /// Shows NewDTab, a table the program keeps owning, instead of the current one (a
+    /// table of the editor's own is freed). The grid takes the table's size, every
+    /// precision goes back to 3; fires OnChangeSetup, OnChange and OnLayoutChanged. A
+    /// table serves one editor at a time: binding takes over its notification slots,
+    /// and the editor clears them when it is destroyed or binds another table. When
+    /// the program destroys the table first, the editor goes on with a table of its own
+    /// of the same size, holding zeros. nullptr and the table shown are ignored.
+    void AssignAnotherDataMatrix(TDataTable* NewDTab);
+    /// Takes over the contents of another editor's table (size, values, states, names,
+    /// attributes, scale types, nominal IDs, comment) and its precisions; not its look.
+    /// Fires OnChangeSetup, OnChange and OnLayoutChanged. Raises EVEKError or
+    /// EVEKNTabedError when memory runs out (the editor keeps its contents).
+    void CopyContentsFrom(const TNTabEd* ExtTab);
+    /// Takes over the state bytes of another editor's cells where both tables have
+    /// cells; the others keep theirs. Fires OnCellStateChanged.
+    void CopyCellStatesFrom(const TNTabEd* ExtTab);
+    /// Writes the whole state byte of a cell (TDTCellState bits; bits 2 to 5 are the
+    /// program's). Fires OnCellStateChanged; writes outside the table are ignored.
+    void SetCellState(int C, int R, quint8 Value);
+
     // ---- clipboard (the data popup's Copy, Paste and Extract from Clipboard)
-    /// Copies the selected cells to the clipboard as text and into the copy buffer.
+    /// Copies the selected cells into the copy buffer (values and state bytes) and to the
+    /// clipboard as text: one line per row ending in CR LF, a blank before the first
+    /// cell and a TAB before each further one. A cell that holds no number (empty or
+    /// invalid) writes "####"; a number writes, with ClipboardUseFullPrec, 22 characters
+    /// of scientific form with a four-digit exponent (" 1.5000000000000E+0000"), else its
+    /// column's precision: 0..10 fixed with that many decimals ("1.500"), exponent form
+    /// the digits the cell shows ("1.5E+0000"). Raises EVEKNTabedError "Component
+    /// "<Name>": not enough memory on heap" when the block does not fit in memory
+    /// (nothing changes then).
     void PopupMenuClickCopy(TObject* Sender);
-    /// Writes the copy buffer at the selection's top-left cell.
+    /// Writes the copy buffer, values and state bytes, at the selection's top-left cell;
+    /// what falls outside the table is left out. Selects the cells written (the current
+    /// cell stays) and fires OnChange, OnCellStateChanged, OnPaste and, when the
+    /// selection changed, OnSelectionChanged. Does nothing before the first copy and
+    /// while DataReadOnly is set.
     void PopupMenuClickPaste(TObject* Sender);
-    /// Reads the numbers of the clipboard text into the table from the selection's
-    /// top-left cell.
+    /// Reads the numbers of the clipboard text into the cells from the selection's
+    /// top-left cell on, a line of the text to a row; the cells keep their state bytes
+    /// (an empty cell stays empty). Any text is read: TAB, CR, blanks and every
+    /// character that cannot start a number separate numbers; each line feed after a
+    /// number starts a new row (CR LF or LF line ends); "-" alone or a malformed number
+    /// reads 0; exponents beyond the double range give the largest double. Numbers that
+    /// fall outside the table are left out. Selects the block read (the current cell
+    /// stays) and fires OnChange, OnPaste and, when the selection changed,
+    /// OnSelectionChanged. Does nothing when the clipboard holds no number and while
+    /// DataReadOnly is set.
     void PopupMenuClickExtClip(TObject* Sender);
     /// Whether a copy filled the copy buffer, so that Paste has something to write.
     bool CopyBufferFilled() const;
+    /// The size of the block of numbers on the clipboard, as PopupMenuClickExtClip would
+    /// read it: NCols the most numbers of a line, NRows the lines up to the last one with
+    /// a number (a text ending in a line break, as Copy writes it, holds exactly its
+    /// rows). Returns whether the clipboard text holds a number; without one NCols and
+    /// NRows are 1.
+    bool GetClipMatrixSize(int& NCols, int& NRows) const;
+    /// After Paste and Extract from Clipboard, and after a range was cleared; before
+    /// pasted.
+    TNotifyEvent OnPaste;
+Q_SIGNALS:
+    void pasted();
+
+public:
 
     // ---- look
     /// Background of the data cells (the control's Color); default clWindow.

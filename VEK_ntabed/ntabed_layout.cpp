@@ -66,27 +66,8 @@ void TNTabEd::Private::FollowTableSize(int oldCols, int newCols, int newRows)
     precisions.resize(std::size_t(newCols), last);
 }
 
-void TNTabEd::SetNrOfColumns(int value)
-{
-    value = std::max(1, value);
-    if (value == NrOfColumns())
-        return;
-    {
-        const Suppression quiet(d.get());
-        d->ReservePrecisions(value); // fails before anything changed
-        d->table->Resize(value, NrOfRows());
-    }
-    ChangedSetup();
-}
-
-void TNTabEd::SetNrOfRows(int value)
-{
-    value = std::max(1, value);
-    if (value == NrOfRows())
-        return;
-    d->table->Resize(NrOfColumns(), value);
-    ChangedSetup();
-}
+void TNTabEd::SetNrOfColumns(int value) { Redimension(value, NrOfRows()); }
+void TNTabEd::SetNrOfRows(int value) { Redimension(NrOfColumns(), value); }
 
 // ---- header lines
 

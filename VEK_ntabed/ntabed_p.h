@@ -33,6 +33,19 @@ int WidestText(const QFontMetrics& font, int count, const std::function<QString(
 // name, ":" and the rounded value when the value has no ID.
 QString NominalText(const TDataTable& table, int C, double value);
 
+// How the editor lets go of its table: a table of its own is freed; a table bound with
+// AssignAnotherDataMatrix stays alive and only loses the editor's handlers, so that it
+// never calls into an editor that is gone.
+struct TableRelease {
+    TableRelease() = default;
+    TableRelease(std::default_delete<TDataTable>) {} // a table of the editor's own
+    TableRelease(bool owned, QMetaObject::Connection watch) : Owned(owned), Watch(watch) {}
+    void operator()(TDataTable* table) const;
+
+    bool Owned = true;
+    QMetaObject::Connection Watch; // to the destroyed signal of a table not owned
+};
+
 } // namespace ntabed
 
 struct TNTabEd::Private {
@@ -124,7 +137,7 @@ struct TNTabEd::Private {
 
     TNTabEd* const q;
     TCanvas* canvas = nullptr; // the back buffer's canvas, taken when painting starts
-    std::unique_ptr<TDataTable> table;
+    std::unique_ptr<TDataTable, ntabed::TableRelease> table;
     std::vector<qint8> precisions; // one per data column
     int colOffset = 1, rowOffset = 0;
     int attribColWidth = DefaultAttribColWidth;
@@ -144,6 +157,30 @@ struct TNTabEd::Private {
     bool commentEditingAllowed = true, clipboardUseFullPrec = true;
     TOrientation autoAdvanceDir = orVertical;
     int nomEditDropDownCount = 8;
+
+    // ---- clipboard, sorting and other tables (ntabed_clipboard.cpp, ntabed_sorting.cpp,
+    // ntabed_tables.cpp)
+    // The precision data column C is shown and copied in. A table grown from outside
+    // whose precisions could not follow shows the default.
+    int ShownPrecision(int C) const
+    {
+        const auto column = std::size_t(C - 1);
+        return column < precisions.size() ? precisions[column] : DefaultPrecision;
+    }
+    // Selects the block of cols x rows data cells from grid cell (left, top), as far as
+    // the grid reaches; the current cell stays at (left, top).
+    void SelectBlock(int left, int top, qsizetype cols, qsizetype rows);
+    // Runs a sort of the table and reports what it moved.
+    void RunSort(const std::function<bool()>& sort, bool headers, bool columns);
+    // Takes table as the one shown, owned or not, and fits the grid to it.
+    void BindTable(TDataTable* newTable, bool owned);
+    // A bound table of the program's was destroyed: the editor goes on with a table of
+    // its own of the same size.
+    void BoundTableDestroyed();
+    // Reports a table taken over as a whole.
+    void ReportNewTable();
+
+    std::unique_ptr<TDataTable> copyBuffer; // the block copied last; none before a copy
 };
 
 // Holds the editor's own suppression: no paint and no notification until the last guard

@@ -76,10 +76,7 @@ QString TNTabEd::Private::CellText(int C, int R, quint8 state) const
     const quint8 scale = table->GetMScaleType(C);
     if (scale == mstNominal || scale == mstOrdinal)
         return ntabed::NominalText(*table, C, value);
-    // A table grown from outside whose precisions could not follow shows the default.
-    const auto column = std::size_t(C - 1);
-    const int precision = column < precisions.size() ? precisions[column] : DefaultPrecision;
-    return FormatCellNumber(value, numWidth, precision);
+    return FormatCellNumber(value, numWidth, ShownPrecision(C));
 }
 
 void TNTabEd::Private::DrawDataCell(int ACol, int ARow, const TRect& Rect, TGridDrawState State)

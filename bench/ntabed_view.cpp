@@ -6,6 +6,7 @@
 // "rss_MB" from the process).
 #include <VEK_ntabed.h>
 
+#include "support/demo_values.h"
 #include "support/rendering.h"
 #include "support/text_table_model.h"
 
@@ -26,19 +27,7 @@ namespace {
 
 constexpr int kWidth = 1000, kHeight = 800;
 
-// Values of many magnitudes and both signs, so that every precision shows fixed and
-// exponent forms.
-double DemoValue(int c, int r)
-{
-    return double((qint64(r) * 7919 + c * 104729) % 200001 - 100000) * 0.0137 * c;
-}
-
-void FillDemo(TDataTable& data)
-{
-    for (int r = 1; r <= data.NrOfRows(); ++r)
-        for (int c = 1; c <= data.NrOfColumns(); ++c)
-            data.SetElem(c, r, DemoValue(c, r));
-}
+using benchdemo::FillDemo;
 
 // An editor of cols x rows demo numbers, built once per size.
 TNTabEd& Editor(int cols, int rows)

@@ -1,6 +1,7 @@
 // Gallery page of the table editor: a small measurement table with named columns and
-// rows, a nominal column (the color of each sample), marked, empty and invalid cells, and
-// switches for the attribute lines, read-only data and the precision of each column.
+// rows, a nominal column (the color of each sample), marked, empty and invalid cells,
+// switches for the attribute lines, read-only data and the precision of each column,
+// buttons that sort, and a line that tells the editor's last event.
 #include "editors.h"
 #include "pages.h"
 
@@ -10,7 +11,10 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QVBoxLayout>
+
+#include <memory>
 
 using namespace vek;
 
@@ -89,10 +93,69 @@ QWidget* PrecisionEditor(TNTabEd* tab)
         const int value = tab->Precision(column->currentData().toInt());
         precision->setValue(value == 255 ? -1 : value);
     });
+    // Column sorts move the names: the chooser follows them.
+    QObject::connect(tab, &TNTabEd::headingChanged, column, [tab, column] {
+        for (int i = 0; i < column->count(); ++i)
+            column->setItemText(i, tab->ColName(column->itemData(i).toInt()));
+    });
     layout->addWidget(new QLabel("Precision of"));
     layout->addWidget(column);
     layout->addWidget(precision);
     return editor;
+}
+
+QPushButton* Button(const QString& text, const std::function<void()>& action)
+{
+    auto* button = new QPushButton(text);
+    QObject::connect(button, &QPushButton::clicked, button, action);
+    return button;
+}
+
+// Sorts of the whole table with its headers, by the column or row of the selection's
+// top-left cell (the one the corner names and the headers highlight) or by the row
+// names, ascending unless asked otherwise.
+QLayout* SortButtons(TNTabEd* tab)
+{
+    auto* row = new QHBoxLayout;
+    auto* descending = new QCheckBox("Descending");
+    auto ascending = [descending] { return !descending->isChecked(); };
+    auto column = [tab] { return tab->Selection().Left - (tab->AttribRowVisible() ? 1 : 0); };
+    auto line = [tab] { return tab->Selection().Top - (tab->AttribColVisible() ? 1 : 0); };
+    row->addWidget(Button("Sort rows by current column", [=] {
+        tab->SortRows(column(), ascending(), 1, 1, tab->NrOfColumns(), tab->NrOfRows(), true);
+    }));
+    row->addWidget(Button("Sort columns by current row", [=] {
+        tab->SortCols(line(), ascending(), 1, 1, tab->NrOfColumns(), tab->NrOfRows(), true);
+    }));
+    row->addWidget(Button("Sort row names", [=] {
+        tab->SortRowNames(ascending(), true, 1, 1, tab->NrOfColumns(), tab->NrOfRows());
+    }));
+    row->addWidget(descending);
+    row->addStretch();
+    return row;
+}
+
+// Every event of the editor, by name, with a running count so that repeats show.
+void ReportEvents(TNTabEd* tab, QLabel* line)
+{
+    auto count = std::make_shared<int>(0);
+    auto show = [line, count](const QString& text) {
+        line->setText(QString("Last event: %1 (#%2)").arg(text).arg(++*count));
+    };
+    auto report = [show](const char* name) {
+        return [show, name](TObject*) { show(QString::fromLatin1(name)); };
+    };
+    tab->OnChange = report("OnChange");
+    tab->OnChangeSetup = report("OnChangeSetup");
+    tab->OnHeadingChanged = report("OnHeadingChanged");
+    tab->OnAttributeChanged = report("OnAttributeChanged");
+    tab->OnCellStateChanged = report("OnCellStateChanged");
+    tab->OnLayoutChanged = report("OnLayoutChanged");
+    tab->OnSelectionChanged = report("OnSelectionChanged");
+    tab->OnPaste = report("OnPaste");
+    tab->OnPercentDone = [show](TObject*, int percent) {
+        show(QString("OnPercentDone %1 %").arg(percent));
+    };
 }
 
 QWidget* CreatePage(QWidget* parent)
@@ -113,6 +176,10 @@ QWidget* CreatePage(QWidget* parent)
     controls->addWidget(PrecisionEditor(tab));
     controls->addStretch();
     layout->addLayout(controls);
+    layout->addLayout(SortButtons(tab));
+    auto* events = new QLabel("Edit, sort or use the popup menus: the last event shows here.");
+    layout->addWidget(events);
+    ReportEvents(tab, events);
     return page;
 }
 

@@ -1,30 +1,45 @@
 #include "rtl_floattext_p.h"
 
+#include <QVarLengthArray>
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <string>
 
 namespace vek::floattext {
 
 namespace {
 
+// Digit characters; a double's 18 digits and their rounding stay on the stack, which
+// matters when a table of a million numbers is written as text.
+using Digits = QVarLengthArray<char, 32>;
+
 // A finite value as value = d0.d1d2... x 10^exponent. Zero may have any number of zero
 // digits.
 struct DecimalDigits {
     bool negative = false;
-    std::string digits;
+    Digits digits;
     int exponent = 0;
 
-    bool IsZero() const { return digits.find_first_not_of('0') == std::string::npos; }
+    bool IsZero() const
+    {
+        return std::all_of(digits.cbegin(), digits.cend(), [](char c) { return c == '0'; });
+    }
 
     // The digit in the 10^power place ('0' outside the stored digits).
     char DigitAt(int power) const
     {
         const int index = exponent - power;
-        return index >= 0 && index < int(digits.size()) ? digits[size_t(index)] : '0';
+        return index >= 0 && index < int(digits.size()) ? digits[index] : '0';
     }
 };
+
+DecimalDigits Zero(bool negative)
+{
+    DecimalDigits zero{negative, {}, 0};
+    zero.digits.append('0');
+    return zero;
+}
 
 // to_chars is locale-independent and correctly rounded, unlike snprintf, whose decimal
 // point follows LC_NUMERIC (which QCoreApplication sets from the environment).
@@ -39,7 +54,7 @@ DecimalDigits ToDecimal(double value)
     d.negative = *p == '-';
     for (; p != end && *p != 'e'; ++p)
         if (*p >= '0' && *p <= '9')
-            d.digits += *p;
+            d.digits.append(*p);
     if (p != end && *++p == '+')
         ++p;
     std::from_chars(p, end, d.exponent);
@@ -56,7 +71,7 @@ void IncrementLastDigit(DecimalDigits& d)
         }
         *it = '0';
     }
-    d.digits.insert(d.digits.begin(), '1');
+    d.digits.insert(d.digits.cbegin(), '1');
     if (d.digits.size() > 1)
         d.digits.pop_back();
     ++d.exponent;
@@ -68,56 +83,72 @@ void IncrementLastDigit(DecimalDigits& d)
 DecimalDigits RoundToDigits(const DecimalDigits& d, int count)
 {
     if (count < 0)
-        return {d.negative, "0", 0};
-    DecimalDigits r{d.negative, d.digits.substr(0, size_t(count)), d.exponent};
-    r.digits.resize(size_t(count), '0');
-    if (size_t(count) < d.digits.size() && d.digits[size_t(count)] >= '5')
+        return Zero(d.negative);
+    DecimalDigits r{d.negative, {}, d.exponent};
+    const qsizetype kept = std::min<qsizetype>(count, d.digits.size());
+    r.digits.append(d.digits.constData(), kept);
+    r.digits.resize(count);
+    std::fill(r.digits.begin() + kept, r.digits.end(), '0');
+    if (count < d.digits.size() && d.digits[count] >= '5')
         IncrementLastDigit(r);
-    if (r.digits.empty())
-        return {d.negative, "0", 0};
+    if (r.digits.isEmpty())
+        return Zero(d.negative);
     return r;
 }
 
-QString SignText(const DecimalDigits& d)
+bool ShowsMinus(const DecimalDigits& d) { return d.negative && !d.IsZero(); }
+
+// The texts are put together character by character in a buffer on the stack and become
+// a QString in one step: copying a table to the clipboard writes a million of them.
+using TextBuffer = QVarLengthArray<QChar, 64>;
+
+QString ToQString(const TextBuffer& text) { return QString(text.constData(), text.size()); }
+
+void AppendLatin1(TextBuffer& text, const char* begin, const char* end)
 {
-    return d.negative && !d.IsZero() ? QStringLiteral("-") : QString();
+    for (; begin != end; ++begin)
+        text.append(QLatin1Char(*begin));
 }
 
 // Every place from the highest integer place (at least the units) down to 10^-decimals.
-QString LayOutFixed(const DecimalDigits& rounded, int decimals, QChar separator)
+void AppendFixed(TextBuffer& text, const DecimalDigits& rounded, int decimals, QChar separator)
 {
-    QString text;
     for (int power = std::max(rounded.exponent, 0); power >= 0; --power)
-        text += QLatin1Char(rounded.DigitAt(power));
+        text.append(QLatin1Char(rounded.DigitAt(power)));
     if (decimals > 0) {
-        text += separator;
+        text.append(separator);
         for (int power = -1; power >= -decimals; --power)
-            text += QLatin1Char(rounded.DigitAt(power));
+            text.append(QLatin1Char(rounded.DigitAt(power)));
     }
-    return text;
 }
 
-QString Mantissa(const std::string& digits, QChar separator)
+void AppendMantissa(TextBuffer& text, const Digits& digits, QChar separator)
 {
-    QString text(QLatin1Char(digits.front()));
-    if (digits.size() > 1)
-        text += separator + QString::fromLatin1(digits.data() + 1, qsizetype(digits.size() - 1));
-    return text;
+    text.append(QLatin1Char(digits.front()));
+    if (digits.size() > 1) {
+        text.append(separator);
+        AppendLatin1(text, digits.constData() + 1, digits.constData() + digits.size());
+    }
 }
 
-QString ExponentText(int exponent, bool plusSign, int minDigits)
+void AppendExponent(TextBuffer& text, int exponent, bool plusSign, int minDigits)
 {
-    const QString digits = QString::number(std::abs(exponent));
-    const QString sign = exponent < 0 ? QStringLiteral("-")
-                         : plusSign   ? QStringLiteral("+")
-                                      : QString();
-    return sign + digits.rightJustified(minDigits, QLatin1Char('0'));
+    text.append(QLatin1Char('E'));
+    if (exponent < 0)
+        text.append(QLatin1Char('-'));
+    else if (plusSign)
+        text.append(QLatin1Char('+'));
+    char digits[16];
+    const auto end = std::to_chars(digits, digits + sizeof digits, std::abs(exponent)).ptr;
+    for (auto count = end - digits; count < minDigits; ++count)
+        text.append(QLatin1Char('0'));
+    AppendLatin1(text, digits, end);
 }
 
-std::string WithoutTrailingZeros(std::string digits)
+Digits WithoutTrailingZeros(Digits digits)
 {
-    const size_t last = digits.find_last_not_of('0');
-    digits.resize(last == std::string::npos ? 1 : last + 1);
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
     return digits;
 }
 
@@ -145,15 +176,25 @@ QString FixedText(double value, int decimals, QChar separator)
 {
     const DecimalDigits d = ToDecimal(value);
     const DecimalDigits rounded = RoundToDigits(d, d.exponent + 1 + decimals);
-    return SignText(rounded) + LayOutFixed(rounded, decimals, separator);
+    TextBuffer text;
+    if (ShowsMinus(rounded))
+        text.append(QLatin1Char('-'));
+    AppendFixed(text, rounded, decimals, separator);
+    return ToQString(text);
 }
 
 QString ScientificText(double value, int significantDigits, QChar separator,
-                       int exponentDigits)
+                       int exponentDigits, bool signSlot)
 {
     const DecimalDigits rounded = RoundToDigits(ToDecimal(value), significantDigits);
-    return SignText(rounded) + Mantissa(rounded.digits, separator) + QLatin1Char('E')
-           + ExponentText(rounded.exponent, true, exponentDigits);
+    TextBuffer text;
+    if (ShowsMinus(rounded))
+        text.append(QLatin1Char('-'));
+    else if (signSlot)
+        text.append(QLatin1Char(' '));
+    AppendMantissa(text, rounded.digits, separator);
+    AppendExponent(text, rounded.exponent, true, exponentDigits);
+    return ToQString(text);
 }
 
 QString GeneralText(double value, int significantDigits, QChar separator)
@@ -161,13 +202,16 @@ QString GeneralText(double value, int significantDigits, QChar separator)
     const DecimalDigits rounded = RoundToDigits(ToDecimal(value), significantDigits);
     if (rounded.IsZero())
         return QStringLiteral("0");
+    const QString sign = rounded.negative ? QStringLiteral("-") : QString();
+    TextBuffer text;
     const int pointPosition = rounded.exponent + 1;
     if (pointPosition >= -4 && pointPosition <= significantDigits) {
-        const QString fixed = LayOutFixed(rounded, significantDigits - pointPosition, separator);
-        return SignText(rounded) + WithoutTrailingZeros(fixed, separator);
+        AppendFixed(text, rounded, significantDigits - pointPosition, separator);
+        return sign + WithoutTrailingZeros(ToQString(text), separator);
     }
-    return SignText(rounded) + Mantissa(WithoutTrailingZeros(rounded.digits), separator)
-           + QLatin1Char('E') + ExponentText(rounded.exponent, false, 1);
+    AppendMantissa(text, WithoutTrailingZeros(rounded.digits), separator);
+    AppendExponent(text, rounded.exponent, false, 1);
+    return sign + ToQString(text);
 }
 
 } // namespace vek::floattext

@@ -21,9 +21,9 @@ QString FixedText(double value, int decimals, QChar separator);
 
 // "d.ddd" with significantDigits digits in all (no separator for one digit), "E", the
 // exponent sign and at least exponentDigits exponent digits; "-" in front for negative
-// values that do not round to zero.
+// values that do not round to zero, and with signSlot a blank in front of the others.
 QString ScientificText(double value, int significantDigits, QChar separator,
-                       int exponentDigits);
+                       int exponentDigits, bool signSlot = false);
 
 // The value rounded to significantDigits digits, in fixed notation while the decimal
 // point lies from 4 places before the first digit to significantDigits places after it,

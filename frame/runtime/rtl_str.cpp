@@ -22,10 +22,8 @@ QString StrScientific(double value, int width)
         return floattext::NonFiniteText(value).rightJustified(width);
     const int fractionDigits =
         std::clamp(width - ScientificOverhead, 1, floattext::MaxSignificantDigits - 1);
-    QString text = floattext::ScientificText(value, fractionDigits + 1, QLatin1Char('.'),
-                                             ExponentDigits);
-    if (!text.startsWith(QLatin1Char('-')))
-        text.prepend(QLatin1Char(' '));
+    const QString text = floattext::ScientificText(value, fractionDigits + 1, QLatin1Char('.'),
+                                                   ExponentDigits, true);
     return text.rightJustified(width);
 }
 
