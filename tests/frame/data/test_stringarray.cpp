@@ -1,5 +1,6 @@
 // The string array: cells, attributes, rows, numbers and sorting as a permutation.
 #include <frame/core/errors.h>
+#include <frame/data/rowbuilder.h>
 #include <frame/data/stringarray.h>
 
 #include <gtest/gtest.h>
@@ -134,6 +135,33 @@ TEST(StringArrayRows, InsertAndRemoveMoveCellsAndAttributes)
     EXPECT_EQ(a.GetRowAttrib(2), 7);
     a.RemoveRow(9);
     EXPECT_EQ(a.NrOfRows(), 3);
+}
+
+TEST(StringArrayRows, SetRowReplacesTheRowAsPresented)
+{
+    TStringArray a;
+    a.Resize(3, 2);
+    FillColumn(a, 1, {"b", "a"});
+    a.SetString(3, 1, "old");
+    a.Sort(1, -1, true); // row 1 presents stored row 2
+    TRowBuilder cells;
+    cells.Start(3);
+    cells.SetCell(2, u"two");
+    cells.SetCell(1, u"ignored: before column 2");
+    cells.SetCell(4, u"ignored: no column 4");
+    cells.SetCell(3, QString(300, u'x'));
+    a.SetRow(1, cells);
+    EXPECT_EQ(ColumnOf(a, 1), QStringList({"", "b"}));
+    EXPECT_EQ(ColumnOf(a, 2), QStringList({"two", ""}));
+    EXPECT_EQ(a.GetString(3, 1).size(), TStringArray::MaxCellLength);
+    EXPECT_EQ(a.GetString(3, 2), "old");
+
+    cells.Start(2); // another width: ignored
+    a.SetRow(2, cells);
+    EXPECT_EQ(a.GetString(3, 2), "old");
+    cells.Start(3); // all empty: the row holds nothing
+    a.SetRow(2, cells);
+    EXPECT_EQ(ColumnOf(a, 3), QStringList({QString(TStringArray::MaxCellLength, u'x'), ""}));
 }
 
 TEST(StringArrayNumbers, GetAsNumber)
