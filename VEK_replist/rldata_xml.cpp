@@ -1,6 +1,7 @@
 // TRLData: report list documents, written and read with QXmlStreamWriter/Reader. The
 // layout is documented in VEK_replist.h.
 #include "rldata_p.h"
+#include "rldata_xmlrows_p.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -9,6 +10,7 @@
 #include <QXmlStreamWriter>
 
 #include <array>
+#include <functional>
 
 namespace vek {
 
@@ -34,27 +36,6 @@ const std::array<QString, 9>& TagNames()
 // fixed allowance.
 constexpr qint64 kStorageBytesPerInputChar = 64;
 constexpr qint64 kStorageAllowance = 64 * 1024 * 1024;
-
-// Whether XML 1.0 can carry text as character data unchanged (carriage returns would
-// come back as line feeds).
-bool IsXmlSafe(QStringView text)
-{
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i].unicode();
-        if (c < 0x20 && c != u'\t' && c != u'\n')
-            return false;
-        if (c == 0xFFFE || c == 0xFFFF)
-            return false;
-        if (QChar::isHighSurrogate(c)) {
-            if (i + 1 >= text.size() || !text[i + 1].isLowSurrogate())
-                return false;
-            ++i;
-        } else if (QChar::isLowSurrogate(c)) {
-            return false;
-        }
-    }
-    return true;
-}
 
 QString ToHex(QStringView text)
 {
@@ -86,7 +67,7 @@ void WriteTextElement(QXmlStreamWriter& w, TRepListXmlTag tag, QStringView text,
     w.writeStartElement(RepListXmlTagName(tag));
     if (col >= 0)
         w.writeAttribute(QStringLiteral("col"), QString::number(col));
-    if (IsXmlSafe(text)) {
+    if (xmlrows::IsXmlSafe(text)) {
         w.writeCharacters(text.toString());
     } else {
         w.writeAttribute(QStringLiteral("hex"), QStringLiteral("1"));
@@ -119,15 +100,25 @@ TRepListXmlTag RepListXmlTagOf(QStringView Name)
 // Writing and reading of one document; a friend of TRLData.
 class TRLDataDocument {
 public:
-    static void Write(TRLData& data, QXmlStreamWriter& w, bool createHeader, const QString& id);
-    static bool Read(QXmlStreamReader& r, const QString& id, TRLData& target);
+    // Takes the rows' bytes, which bypass the XML writer; false when it could not.
+    using TRowSink = std::function<bool(const char* bytes, qsizetype size)>;
+    // The writer's own errors are the caller's to check.
+    static bool Write(TRLData& data, QXmlStreamWriter& w, const TRowSink& rows, bool createHeader,
+                      const QString& id);
+    // A whole document's bytes; fromText: the bytes are a text's UTF-8, whatever
+    // encoding the document declares.
+    static bool Read(const QByteArray& document, bool fromText, const QString& id, TRLData& target);
 
 private:
-    TRLDataDocument(QXmlStreamReader& r, TRLData& staging) : R(r), D(staging) {}
+    TRLDataDocument(QXmlStreamReader& r, TRLData& staging, const QByteArray& document);
 
     bool ReadRoot(const QString& id);
     bool ReadChild(TRepListXmlTag tag);
     bool ReadRow();
+    bool CanReadRow() const;
+    bool StoreRow(quint8 attrib, bool hasCells);
+    bool ReadRowsAfterHead();
+    qint64 InputOffset() const;
     bool ReadText(QString& text, int maxLength);
     bool ReadCount(int& value, int maximum);
     bool ReadColumnAttribute(int& col, int lowest);
@@ -136,6 +127,12 @@ private:
 
     QXmlStreamReader& R;
     TRLData& D;
+    // The document; the reader gets its head (up to the first row) first, when the rows
+    // can be scanned without it, and the rest after the scan.
+    const QByteArray& FDocument;
+    qsizetype FRowsStart = -1;
+    qsizetype FScanned = 0; // bytes of rows the scan read, which the reader never sees
+    TRowBuilder FCells;
     int FDeclaredCols = -1;
     int FDeclaredRows = -1;
     int FNamedCols = 0;
@@ -149,7 +146,8 @@ private:
     std::vector<bool> FSeenCheck;
 };
 
-void TRLDataDocument::Write(TRLData& data, QXmlStreamWriter& w, bool createHeader, const QString& id)
+bool TRLDataDocument::Write(TRLData& data, QXmlStreamWriter& w, const TRowSink& rows, bool createHeader,
+                            const QString& id)
 {
     w.setAutoFormatting(true);
     w.setAutoFormattingIndent(1);
@@ -174,7 +172,7 @@ void TRLDataDocument::Write(TRLData& data, QXmlStreamWriter& w, bool createHeade
         w.writeAttribute(QStringLiteral("col"), QString::number(c));
         if (cells.GetColAttrib(c) != 0)
             w.writeAttribute(QStringLiteral("attr"), QString::number(cells.GetColAttrib(c)));
-        if (IsXmlSafe(column.Name)) {
+        if (xmlrows::IsXmlSafe(column.Name)) {
             w.writeCharacters(column.Name);
         } else {
             w.writeAttribute(QStringLiteral("hex"), QStringLiteral("1"));
@@ -184,30 +182,44 @@ void TRLDataDocument::Write(TRLData& data, QXmlStreamWriter& w, bool createHeade
         if (!column.Format.isEmpty())
             WriteTextElement(w, xmlColumnFormat, column.Format, c);
         if (column.CheckMode != cmNone) {
-            w.writeEmptyElement(RepListXmlTagName(xmlCheckedColumn));
+            // closed with writeEndElement, which writes the same "/>" at once: an empty
+            // element's end stays pending until the next write, and the rows come next
+            w.writeStartElement(RepListXmlTagName(xmlCheckedColumn));
             w.writeAttribute(QStringLiteral("col"), QString::number(c));
             w.writeAttribute(QStringLiteral("mode"), column.CheckMode == cmBox ? QStringLiteral("box")
                                                                              : QStringLiteral("radio"));
+            w.writeEndElement();
         }
     }
+    // The writer has no pending output after an end tag (which the head ends with): the
+    // rows go straight to the output between its writes.
+    constexpr qsizetype kFlushBytes = 1 << 20;
     const qint64 cellsPerRow = data.d->nrOfCols + 1;
+    xmlrows::TRowWriter rowWriter;
     for (int r = 1; r <= data.d->nrOfRows; ++r) {
-        w.writeStartElement(kRow);
-        if (cells.GetRowAttrib(r) != 0)
-            w.writeAttribute(QStringLiteral("attr"), QString::number(cells.GetRowAttrib(r)));
-        for (int c = 0; c <= data.d->nrOfCols; ++c) {
-            const QStringView text = cells.CellView(c, r);
-            if (!text.isEmpty())
-                WriteTextElement(w, xmlCell, text, c);
+        rowWriter.Append(cells, r);
+        if (rowWriter.Size() >= kFlushBytes || r == data.d->nrOfRows) {
+            if (!rows(rowWriter.Data(), rowWriter.Size()))
+                return false;
+            rowWriter.Clear();
         }
-        w.writeEndElement();
         data.ReportProgress(r * cellsPerRow);
     }
     w.writeEmptyElement(RepListXmlTagName(xmlEndReplist));
     w.writeEndElement();
     if (createHeader)
         w.writeEndDocument();
+    return true;
 }
+
+namespace {
+
+TRLDataDocument::TRowSink DeviceSink(QIODevice* device)
+{
+    return [device](const char* bytes, qsizetype size) { return device->write(bytes, size) == size; };
+}
+
+} // namespace
 
 bool TRLData::WriteToXMLStream(QIODevice* OutStream, bool CreateHeader, const QString& DataID)
 {
@@ -215,8 +227,8 @@ bool TRLData::WriteToXMLStream(QIODevice* OutStream, bool CreateHeader, const QS
         return false;
     QXmlStreamWriter writer(OutStream);
     StartProgress();
-    TRLDataDocument::Write(*this, writer, CreateHeader, DataID);
-    return !writer.hasError();
+    return TRLDataDocument::Write(*this, writer, DeviceSink(OutStream), CreateHeader, DataID)
+           && !writer.hasError();
 }
 
 bool TRLData::SaveAsXMLFile(const QString& FName, const QString& DataID)
@@ -238,28 +250,41 @@ bool TRLData::WriteToOpenXMLFile(QTextStream& F, bool CreateHeader, const QStrin
     if (device && F.encoding() == QStringConverter::Utf8) {
         F.flush();
         QXmlStreamWriter writer(device);
-        TRLDataDocument::Write(*this, writer, CreateHeader, DataID);
+        const bool written = TRLDataDocument::Write(*this, writer, DeviceSink(device), CreateHeader, DataID);
         device->write("\n");
-        return !writer.hasError() && F.status() == QTextStream::Ok;
+        return written && !writer.hasError() && F.status() == QTextStream::Ok;
     }
     QString text;
     QXmlStreamWriter writer(&text);
-    TRLDataDocument::Write(*this, writer, CreateHeader, DataID);
+    const auto appendRows = [&text](const char* bytes, qsizetype size) {
+        text += QString::fromUtf8(bytes, size);
+        return true;
+    };
+    TRLDataDocument::Write(*this, writer, appendRows, CreateHeader, DataID);
     F << text << '\n';
     return !writer.hasError() && F.status() == QTextStream::Ok;
 }
 
 // ---- reading ---------------------------------------------------------------------------
 
-bool TRLDataDocument::Read(QXmlStreamReader& r, const QString& id, TRLData& target)
+TRLDataDocument::TRLDataDocument(QXmlStreamReader& r, TRLData& staging, const QByteArray& document)
+    : R(r), D(staging), FDocument(document), FRowsStart(xmlrows::RowsStart(document))
+{
+    R.addData(FRowsStart < 0 ? document : QByteArray::fromRawData(document.constData(), FRowsStart));
+}
+
+bool TRLDataDocument::Read(const QByteArray& document, bool fromText, const QString& id, TRLData& target)
 {
     try {
+        QXmlStreamReader reader;
+        if (fromText)
+            reader.addData(QString()); // takes all data as UTF-8, as for a QString
         TRLData staging;
-        TRLDataDocument document(r, staging);
-        if (!document.ReadRoot(id))
+        TRLDataDocument reading(reader, staging, document);
+        if (!reading.ReadRoot(id))
             return false;
-        staging.d->nrOfRows = document.FRowsRead;
-        target.AdoptDocument(staging, document.FDocumentId);
+        staging.d->nrOfRows = reading.FRowsRead;
+        target.AdoptDocument(staging, reading.FDocumentId);
         return true;
     } catch (const std::exception&) {
         return false; // out of memory while staging: the target is untouched
@@ -324,8 +349,12 @@ bool TRLDataDocument::ReadRoot(const QString& id)
     FDocumentId = attributes.value(QStringLiteral("id")).toString();
     for (;;) {
         bool ended = false;
-        if (!NextChild(ended))
-            return false;
+        if (!NextChild(ended)) {
+            // the reader ran out of the head it was given: the rows come next
+            if (R.error() != QXmlStreamReader::PrematureEndOfDocumentError || !ReadRowsAfterHead())
+                return false;
+            continue;
+        }
         if (ended)
             break;
         if (FEnded)
@@ -447,21 +476,68 @@ bool TRLDataDocument::ReadChild(TRepListXmlTag tag)
     }
 }
 
+// Input characters read so far; bytes of the scanned rows count as characters.
+qint64 TRLDataDocument::InputOffset() const
+{
+    return R.characterOffset() + FScanned;
+}
+
 bool TRLDataDocument::StorageWithinBounds() const
 {
-    return FStorageBytes <= kStorageBytesPerInputChar * R.characterOffset() + kStorageAllowance;
+    return FStorageBytes <= kStorageBytesPerInputChar * InputOffset() + kStorageAllowance;
+}
+
+bool TRLDataDocument::CanReadRow() const
+{
+    return FDeclaredRows >= 0 && FNamedCols == FDeclaredCols && FRowsRead < FDeclaredRows;
+}
+
+// Stores the row in FCells as the next row; false when it would take more memory than
+// the input allows.
+bool TRLDataDocument::StoreRow(quint8 attrib, bool hasCells)
+{
+    if (hasCells) {
+        FStorageBytes += qint64(FDeclaredCols + 1) * 2 + 32;
+        if (!StorageWithinBounds())
+            return false;
+    }
+    const int row = ++FRowsRead;
+    if (row > 1)
+        D.Strings->InsertRow(row);
+    D.Strings->SetRow(row, FCells);
+    D.Strings->SetRowAttrib(row, attrib);
+    return true;
+}
+
+// Scans the rows that follow the head, as far as they are laid out as this library
+// writes them, then hands the rest of the document to the reader. Once only: later, the
+// reader running out of input means a truncated document.
+bool TRLDataDocument::ReadRowsAfterHead()
+{
+    if (FRowsStart < 0)
+        return false;
+    xmlrows::TRowScanner scanner(FDocument.constData() + FRowsStart,
+                                 FDocument.constData() + FDocument.size());
+    quint8 attrib = 0;
+    bool hasCells = false;
+    while (!FEnded && CanReadRow() && scanner.Peek(FDeclaredCols, FCells, attrib, hasCells)) {
+        scanner.Accept();
+        FScanned = scanner.Position() - (FDocument.constData() + FRowsStart);
+        if (!StoreRow(attrib, hasCells))
+            return false;
+    }
+    const qsizetype rest = FRowsStart + FScanned;
+    FRowsStart = -1;
+    R.addData(QByteArray::fromRawData(FDocument.constData() + rest, FDocument.size() - rest));
+    return true;
 }
 
 bool TRLDataDocument::ReadRow()
 {
-    quint8 attr = 0;
-    if (FDeclaredRows < 0 || FNamedCols != FDeclaredCols || FRowsRead >= FDeclaredRows
-        || !ReadAttributeByte(R.attributes(), QStringLiteral("attr"), attr))
+    quint8 attrib = 0;
+    if (!CanReadRow() || !ReadAttributeByte(R.attributes(), QStringLiteral("attr"), attrib))
         return false;
-    const int row = ++FRowsRead;
-    if (row > 1)
-        D.Strings->InsertRow(row);
-    D.Strings->SetRowAttrib(row, attr);
+    FCells.Start(FDeclaredCols);
     int lastCol = -1;
     QString text;
     for (;;) {
@@ -469,33 +545,36 @@ bool TRLDataDocument::ReadRow()
         if (!NextChild(ended))
             return false;
         if (ended)
-            return true;
+            return StoreRow(attrib, lastCol >= 0);
         int col = 0;
         if (R.name() != RepListXmlTagName(xmlCell) || !ReadColumnAttribute(col, 0) || col <= lastCol
             || !ReadText(text, TStringArray::MaxCellLength))
             return false;
-        if (lastCol < 0) {
-            FStorageBytes += qint64(FDeclaredCols + 1) * 2 + 32;
-            if (!StorageWithinBounds())
-                return false;
-        }
         lastCol = col;
-        D.Strings->SetString(col, row, text);
+        FCells.SetCell(col, text);
     }
 }
 
+// The readers take the whole document into memory (a file is mapped), so that the rows
+// can be scanned in place.
 bool TRLData::ReadFromXMLStream(QIODevice* InStream, const QString& DataID)
 {
     if (!InStream || !InStream->isReadable())
         return false;
-    QXmlStreamReader reader(InStream);
-    return TRLDataDocument::Read(reader, DataID, *this);
+    try {
+        return TRLDataDocument::Read(InStream->readAll(), false, DataID, *this);
+    } catch (const std::exception&) {
+        return false; // the document does not fit into memory
+    }
 }
 
 bool TRLData::ReadFromXMLString(const QString& InString, const QString& DataID)
 {
-    QXmlStreamReader reader(InString);
-    return TRLDataDocument::Read(reader, DataID, *this);
+    try {
+        return TRLDataDocument::Read(InString.toUtf8(), true, DataID, *this);
+    } catch (const std::exception&) {
+        return false;
+    }
 }
 
 bool TRLData::LoadFromXMLFile(const QString& FName, const QString& DataID)
@@ -503,6 +582,11 @@ bool TRLData::LoadFromXMLFile(const QString& FName, const QString& DataID)
     QFile file(FName);
     if (!file.open(QIODevice::ReadOnly))
         return false;
+    const qint64 size = file.size();
+    if (const uchar* mapped = size > 0 ? file.map(0, size) : nullptr) {
+        const QByteArray document = QByteArray::fromRawData(reinterpret_cast<const char*>(mapped), size);
+        return TRLDataDocument::Read(document, false, DataID, *this);
+    }
     return ReadFromXMLStream(&file, DataID);
 }
 

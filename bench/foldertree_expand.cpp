@@ -1,12 +1,16 @@
 // Expanding a folder of the folder tree: reading a folder of N subfolders (each with one
 // subfolder of its own, so that every one is probed and gets an expand button), sorting
 // them and showing them, from the click to the painted rows. N is the argument; the time
-// should grow as N log N at most.
+// should grow as N log N at most. Beside it, a QTreeView on a QFileSystemModel shows the
+// same folder: from the expansion to the painted rows, its loader thread included.
 #include <VEK_FolderTree.h>
 
 #include <benchmark/benchmark.h>
 
 #include <QDir>
+#include <QFileSystemModel>
+#include <QTest>
+#include <QTreeView>
 #include <QTemporaryDir>
 
 #include <map>
@@ -54,6 +58,38 @@ BENCHMARK(BM_FolderTreeExpand)
     ->Arg(10000)
     ->Arg(100000)
     ->Unit(benchmark::kMillisecond)
-    ->Iterations(5);
+    ->Iterations(5)
+    ->UseRealTime();
+
+// A fresh model each time: QFileSystemModel keeps what it read and watches it.
+void BM_QTreeViewFileSystemExpand(benchmark::State& state)
+{
+    const int count = int(state.range(0));
+    const QString big = FolderOf(count).filePath("big");
+    for (auto _ : state) {
+        state.PauseTiming();
+        QFileSystemModel model;
+        model.setFilter(QDir::Dirs | QDir::NoDotAndDotDot);
+        QTreeView view;
+        view.setAttribute(Qt::WA_DontShowOnScreen);
+        view.resize(300, 600);
+        view.setModel(&model);
+        const QModelIndex root = model.setRootPath(FolderOf(count).path());
+        view.setRootIndex(root);
+        view.show();
+        if (!QTest::qWaitFor([&] { return model.rowCount(root) == 1; }, 10000))
+            state.SkipWithError("the parent folder did not load");
+        view.viewport()->repaint();
+        state.ResumeTiming();
+        const QModelIndex folder = model.index(big);
+        view.expand(folder);
+        const bool loaded = QTest::qWaitFor([&] { return model.rowCount(folder) == count; }, 60000);
+        view.viewport()->repaint();
+        if (!loaded)
+            state.SkipWithError("the folder did not load");
+    }
+    state.counters["folders"] = double(count);
+}
+BENCHMARK(BM_QTreeViewFileSystemExpand)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
 
 } // namespace

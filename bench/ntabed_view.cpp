@@ -1,8 +1,8 @@
 // The table editor over large tables: repainting a 1000 x 800 editor over 20 x 1,000,000
-// numbers (at the top and scrolled to the middle) and over 10 x 10, side by side with a
-// QTableView over a model that serves the same texts; growing NrOfRows from 4 to a
-// million with 10 columns; AutoColWidth of a million-row column; and the memory a
-// 20 x 1,000,000 table takes (counters "table_MB" from the table's own count and
+// numbers (at the top and scrolled to the middle) and over 10 x 10, and scrolling it by
+// one row, side by side with a QTableView over a model that serves the same texts;
+// growing NrOfRows from 4 to a million with 10 columns; AutoColWidth of a million-row
+// column; and the memory a 20 x 1,000,000 table takes (counters "table_MB" from the table's own count and
 // "rss_MB" from the process).
 #include <VEK_ntabed.h>
 
@@ -14,6 +14,7 @@
 
 #include <QFile>
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QTableView>
 
 #include <map>
@@ -103,6 +104,25 @@ BENCHMARK(BM_QTableViewRepaint)
     ->Args({20, 1000000, 0})
     ->Args({20, 1000000, 1})
     ->Unit(benchmark::kMillisecond);
+
+// Scrolling down one row per repaint over 20 x 1,000,000, so that every repaint meets
+// new numbers.
+void BM_TableEditorScrollByRow(benchmark::State& state)
+{
+    TNTabEd& tab = Editor(20, 1000000);
+    tab.SetTopRow(1);
+    MeasureRendering(state, tab, [&tab] { tab.SetTopRow(tab.TopRow() + 1); });
+}
+BENCHMARK(BM_TableEditorScrollByRow)->Unit(benchmark::kMillisecond);
+
+void BM_QTableViewScrollByRow(benchmark::State& state)
+{
+    QTableView& view = *Table(20, 1000000).view;
+    view.scrollToTop();
+    QScrollBar& bar = *view.verticalScrollBar();
+    MeasureRendering(state, view, [&bar] { bar.setValue(bar.value() + 1); });
+}
+BENCHMARK(BM_QTableViewScrollByRow)->Unit(benchmark::kMillisecond);
 
 void BM_NrOfRowsFourToAMillion(benchmark::State& state)
 {

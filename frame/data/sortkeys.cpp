@@ -10,12 +10,15 @@
 #include <cstring>
 #include <limits>
 #include <string>
+#include <string_view>
 
 namespace vek::sortkeys {
 
 namespace {
 
 constexpr char32_t kCodePoints = 0x110000;
+// Texts read before a sort judges whether the column repeats its texts.
+constexpr int kTextsBeforeJudging = 1 << 18;
 
 bool IsAsciiDigit(char32_t c)
 {
@@ -59,6 +62,17 @@ bool ToAscii(QStringView s, char16_t decimalSeparator, std::string& out)
         out.push_back(char(c));
     }
     return true;
+}
+
+// A number's IEEE bits, ordered as the numbers: all bits of negatives flipped, the sign
+// of others; -0 as 0.
+std::uint64_t OrderedBits(double value)
+{
+    if (value == 0)
+        value = 0.0;
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    return (bits >> 63) ? ~bits : bits | (std::uint64_t(1) << 63);
 }
 
 // The character without accents: the first code point of its compatibility
@@ -112,57 +126,74 @@ bool ReadNumber(QStringView s, double& value)
 
 void TColumnKeys::Build(int RowCount, const TTextSource& Text)
 {
-    FKeys.assign(std::size_t(RowCount), Key{0, 0, 0, 0, kEmpty});
-    FTokens.clear();
-    std::vector<bool> seen(kCodePoints, false);
-    std::vector<char32_t> characters{U'0'};
-    seen[U'0'] = true;
+    FKinds.assign(std::size_t(RowCount), kEmpty);
+    FOrders.assign(std::size_t(RowCount), 0);
+    FSeen.assign(kCodePoints, false);
+    FCharacters.assign(1, U'0');
+    FSeen[U'0'] = true;
     QString scratch;
-    std::vector<int> textRows;
+    TSequenceSet<char16_t> texts;
+    int textRows = 0;
     for (int row = 0; row < RowCount; ++row) {
         const QStringView text = Text(row, scratch);
-        Key& key = FKeys[std::size_t(row)];
         if (text.isEmpty())
             continue;
-        if (ReadNumber(text, key.Number)) {
-            key.KeyKind = kNumber;
+        double number = 0;
+        if (ReadNumber(text, number)) {
+            FKinds[std::size_t(row)] = kNumber;
+            FOrders[std::size_t(row)] = OrderedBits(number);
             continue;
         }
-        key.KeyKind = kText;
-        textRows.push_back(row);
-        CodePoints it(text);
-        while (it.HasNext()) {
-            const char32_t c = it.Next();
-            if (seen[c])
-                continue;
-            seen[c] = true;
-            characters.push_back(c);
-            const char32_t base = BaseLetter(c);
-            if (!seen[base]) {
-                seen[base] = true;
-                characters.push_back(base);
-            }
-        }
+        FKinds[std::size_t(row)] = kText;
+        // a column whose first texts hardly repeat is not worth looking texts up in
+        if (++textRows == kTextsBeforeJudging && 2 * texts.Count() > std::size_t(textRows))
+            texts.StopLooking();
+        const std::size_t known = texts.Count();
+        FOrders[std::size_t(row)] = texts.Add(text.utf16(), std::size_t(text.size()));
+        if (texts.Count() > known)
+            CollectCharacters(text);
     }
-    if (textRows.empty())
+    if (texts.Count() == 0)
         return;
-    RankCharacters(characters);
-    for (int row : textRows) {
-        Key& key = FKeys[std::size_t(row)];
-        const QStringView text = Text(row, scratch);
-        key.Offset = std::uint32_t(FTokens.size());
-        AppendTokens(text, FBaseRank);
-        FTokens.push_back(0);
-        AppendTokens(text, FRank);
-        key.Length = std::uint16_t(FTokens.size() - key.Offset);
-        key.Hash = 14695981039346656037ull; // FNV-1a over the tokens
-        for (std::uint32_t i = key.Offset; i < FTokens.size(); ++i)
-            key.Hash = (key.Hash ^ FTokens[i]) * 1099511628211ull;
+    RankCharacters();
+    // the key of each text stored (texts that differ may have equal keys: "a", "A")
+    TTokenSet keys;
+    keys.StopLooking();
+    std::vector<std::uint32_t> tokens;
+    for (std::uint32_t t = 0; t < texts.Count(); ++t) {
+        const QStringView text(texts.Items().data() + texts.Start(t), texts.Length(t));
+        tokens.clear();
+        AppendTokens(text, FBaseRank, tokens);
+        tokens.push_back(0);
+        AppendTokens(text, FRank, tokens);
+        keys.Add(tokens.data(), tokens.size());
+    }
+    const std::vector<std::uint32_t> rankOfKey = RankKeys(keys);
+    for (std::size_t row = 0; row < FKinds.size(); ++row)
+        if (FKinds[row] == kText)
+            FOrders[row] = rankOfKey[FOrders[row]];
+}
+
+void TColumnKeys::CollectCharacters(QStringView text)
+{
+    CodePoints it(text);
+    while (it.HasNext()) {
+        const char32_t c = it.Next();
+        if (FSeen[c])
+            continue;
+        FSeen[c] = true;
+        FCharacters.push_back(c);
+        const char32_t base = BaseLetter(c);
+        if (!FSeen[base]) {
+            FSeen[base] = true;
+            FCharacters.push_back(base);
+        }
     }
 }
 
-void TColumnKeys::RankCharacters(const std::vector<char32_t>& characters)
+void TColumnKeys::RankCharacters()
 {
+    const std::vector<char32_t>& characters = FCharacters;
     QCollator collator{QLocale()};
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     const auto textOf = [](char32_t c) { return QString::fromUcs4(&c, 1); };
@@ -188,78 +219,86 @@ void TColumnKeys::RankCharacters(const std::vector<char32_t>& characters)
     FDigitRank = FRank[U'0'];
     // digit counts and digits stay below 256 as well
     FTokenBits = rank < 256 ? 8 : 16;
-    FRankCount = rank;
     FBaseRank.assign(kCodePoints, 0);
     for (char32_t c : characters)
         FBaseRank[c] = FRank[BaseLetter(c)];
 }
 
-void TColumnKeys::AppendTokens(QStringView text, const std::vector<std::uint32_t>& rank)
+void TColumnKeys::AppendTokens(QStringView text, const std::vector<std::uint32_t>& rank,
+                               std::vector<std::uint32_t>& tokens) const
 {
     CodePoints it(text);
     while (it.HasNext()) {
         const char32_t c = it.Next();
         if (!IsAsciiDigit(c)) {
-            FTokens.push_back(rank[c]);
+            tokens.push_back(rank[c]);
             continue;
         }
         // a digit run: [rank of '0', number of significant digits, digits...]
-        FTokens.push_back(FDigitRank);
-        const std::size_t countAt = FTokens.size();
-        FTokens.push_back(0);
+        tokens.push_back(FDigitRank);
+        const std::size_t countAt = tokens.size();
+        tokens.push_back(0);
         char32_t d = c;
         for (;;) {
-            if (FTokens.size() > countAt + 1 || d != '0')
-                FTokens.push_back(d - '0');
+            if (tokens.size() > countAt + 1 || d != '0')
+                tokens.push_back(d - '0');
             if (!it.HasNext() || !IsAsciiDigit(it.PeekNext()))
                 break;
             d = it.Next();
         }
-        FTokens[countAt] = std::uint32_t(FTokens.size() - countAt - 1);
+        tokens[countAt] = std::uint32_t(tokens.size() - countAt - 1);
     }
 }
 
-std::uint64_t TColumnKeys::Chunk(int row, int level) const
+// The ranks of keys in key order, equal keys sharing one. Keys are ordered by their
+// first two chunks (cheap, and enough for most), then token by token.
+std::vector<std::uint32_t> TColumnKeys::RankKeys(const TTokenSet& keys) const
 {
-    const Key& key = FKeys[std::size_t(row)];
-    if (key.KeyKind == kNumber) {
-        if (level > 0)
-            return 0;
-        // IEEE bits ordered as the numbers: flip all bits of negatives, the sign of others
-        const double value = key.Number == 0 ? 0.0 : key.Number; // -0 sorts as 0
-        std::uint64_t bits = 0;
-        std::memcpy(&bits, &value, sizeof bits);
-        return (bits >> 63) ? ~bits : bits | (std::uint64_t(1) << 63);
+    struct Entry {
+        std::uint64_t First;
+        std::uint64_t Second;
+        std::uint32_t Key;
+    };
+    std::vector<Entry> entries(keys.Count());
+    for (std::uint32_t k = 0; k < keys.Count(); ++k)
+        entries[k] = Entry{Chunk(keys, k, 0), Chunk(keys, k, 1), k};
+    const auto tokensOf = [&keys](std::uint32_t key) {
+        const std::uint32_t* first = keys.Items().data() + keys.Start(key);
+        return std::basic_string_view<std::uint32_t>(first, keys.Length(key));
+    };
+    const auto compare = [&](const Entry& a, const Entry& b) {
+        if (a.First != b.First)
+            return a.First < b.First ? -1 : 1;
+        if (a.Second != b.Second)
+            return a.Second < b.Second ? -1 : 1;
+        return tokensOf(a.Key).compare(tokensOf(b.Key));
+    };
+    std::sort(entries.begin(), entries.end(),
+              [&](const Entry& a, const Entry& b) { return compare(a, b) < 0; });
+    std::vector<std::uint32_t> rank(keys.Count());
+    std::uint32_t r = 0;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (i > 0 && compare(entries[i - 1], entries[i]) != 0)
+            ++r;
+        rank[entries[i].Key] = r;
     }
-    // tokens too large for the width are cut to its maximum: still in order, and ties go
-    // on to the next chunk
+    return rank;
+}
+
+// Tokens level * n .. level * n + n - 1 of a key in one number (n = 8 tokens of 8 bits
+// when the column has fewer than 256 character ranks, else 4 of 16; 0 past the end).
+// Tokens too large for the width are cut to its maximum: chunks never order two keys
+// against their tokens, they only tie more often.
+std::uint64_t TColumnKeys::Chunk(const TTokenSet& keys, std::uint32_t key, int level) const
+{
     const int perChunk = 64 / FTokenBits;
     const std::uint32_t maximum = (1u << FTokenBits) - 1;
+    const std::uint32_t* tokens = keys.Items().data() + keys.Start(key);
+    const int length = int(keys.Length(key));
     std::uint64_t chunk = 0;
-    for (int i = perChunk * level; i < perChunk * level + perChunk; ++i) {
-        const std::uint32_t token = i < key.Length ? FTokens[key.Offset + std::uint32_t(i)] : 0;
-        chunk = (chunk << FTokenBits) | std::min(token, maximum);
-    }
+    for (int i = perChunk * level; i < perChunk * level + perChunk; ++i)
+        chunk = (chunk << FTokenBits) | std::min(i < length ? tokens[i] : 0u, maximum);
     return chunk;
-}
-
-int TColumnKeys::Compare(int a, int b) const
-{
-    const Key& x = FKeys[std::size_t(a)];
-    const Key& y = FKeys[std::size_t(b)];
-    if (x.KeyKind != y.KeyKind)
-        return x.KeyKind < y.KeyKind ? -1 : 1;
-    if (x.KeyKind == kNumber)
-        return x.Number < y.Number ? -1 : (y.Number < x.Number ? 1 : 0);
-    if (x.KeyKind == kEmpty)
-        return 0;
-    const std::uint32_t* p = FTokens.data() + x.Offset;
-    const std::uint32_t* q = FTokens.data() + y.Offset;
-    const int n = std::min(x.Length, y.Length);
-    for (int i = 0; i < n; ++i)
-        if (p[i] != q[i])
-            return p[i] < q[i] ? -1 : 1;
-    return int(x.Length) - int(y.Length);
 }
 
 } // namespace vek::sortkeys

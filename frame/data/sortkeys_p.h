@@ -1,7 +1,9 @@
 // Sort keys of TStringArray: each cell of a sort column is turned once into a key, so that
-// sorting a million rows costs O(n log n) cheap key comparisons instead of locale
+// sorting a million rows costs O(n log n) integer comparisons instead of locale
 // comparisons of texts.
 #pragma once
+
+#include "sequenceset_p.h"
 
 #include <QStringView>
 
@@ -25,6 +27,11 @@ bool ReadNumber(QStringView s, double& value);
 // Every distinct character of the column is ranked once by a case-insensitive QCollator
 // (characters that compare equal share a rank, ranks start at 1), and a digit run becomes
 // [rank of '0', digit count, digits...] with its leading zeros dropped.
+//
+// Most columns repeat their texts (names, places, states): each distinct text is turned
+// into tokens once, equal keys are kept once, and the distinct keys are sorted once. A
+// row then carries one number that orders it among the rows of its kind, so sorting a
+// million rows compares integers only.
 class TColumnKeys {
 public:
     // Text(i, scratch) gives the sort text of row i (0-based); it may point into scratch.
@@ -32,47 +39,31 @@ public:
 
     void Build(int RowCount, const TTextSource& Text);
 
-    // <0, 0 or >0 as row a sorts before, with or after row b.
-    int Compare(int a, int b) const;
-
-    // Sorting by whole keys would jump through the token store at every comparison. The
-    // sort instead works on fixed-size pieces: the kind, then chunk 0, 1, ... of a row's
-    // key. Rows with different (kind, chunk 0) order as those do; rows equal there order
-    // by their next chunks, and rows equal in every chunk have equal keys.
-    std::uint8_t KindOf(int row) const { return FKeys[std::size_t(row)].KeyKind; }
-    // A number's order-preserving bits, or the text tokens of chunk level (8 tokens of 8
-    // bits when the column has fewer than 256 character ranks, else 4 of 16; 0 past the
-    // end).
-    std::uint64_t Chunk(int row, int level) const;
-    // Whether equal chunks mean equal keys (no token had to be cut to the chunk width).
-    bool ChunksExact() const { return FRankCount < (1u << FTokenBits); }
-    // Whether a key with Length tokens has none from chunk level on.
-    bool Exhausted(std::uint16_t length, int level) const { return (64 / FTokenBits) * level >= length; }
-    // Number of tokens of a text key (0 for numbers and empties).
-    std::uint16_t LengthOf(int row) const { return FKeys[std::size_t(row)].Length; }
-    // Equal keys have equal hashes (a quick test for runs of duplicates).
-    std::uint64_t HashOf(int row) const { return FKeys[std::size_t(row)].Hash; }
+    // The kind of a row's key: numbers (0) before texts (1) before empty cells (2).
+    std::uint8_t KindOf(int row) const { return FKinds[std::size_t(row)]; }
+    // Orders the rows of one kind exactly as their keys: a number's order-preserving bits,
+    // a text key's rank among the column's distinct text keys (equal keys, equal ranks).
+    std::uint64_t OrderOf(int row) const { return FOrders[std::size_t(row)]; }
 
 private:
     enum Kind : std::uint8_t { kNumber = 0, kText = 1, kEmpty = 2 };
-    struct Key {
-        double Number;
-        std::uint64_t Hash;
-        std::uint32_t Offset; // into FTokens
-        std::uint16_t Length;
-        Kind KeyKind;
-    };
+    using TTokenSet = TSequenceSet<std::uint32_t>;
 
-    void RankCharacters(const std::vector<char32_t>& characters);
-    void AppendTokens(QStringView text, const std::vector<std::uint32_t>& rank);
+    void CollectCharacters(QStringView text);
+    void RankCharacters();
+    void AppendTokens(QStringView text, const std::vector<std::uint32_t>& rank,
+                      std::vector<std::uint32_t>& tokens) const;
+    std::vector<std::uint32_t> RankKeys(const TTokenSet& keys) const;
+    std::uint64_t Chunk(const TTokenSet& keys, std::uint32_t key, int level) const;
 
-    std::vector<Key> FKeys;
-    std::vector<std::uint32_t> FTokens;
+    std::vector<std::uint8_t> FKinds;
+    std::vector<std::uint64_t> FOrders; // while building, a text row's distinct text
+    std::vector<bool> FSeen;            // by code point: among FCharacters
+    std::vector<char32_t> FCharacters;  // of the texts, and their base letters
     std::vector<std::uint32_t> FRank;     // by code point
     std::vector<std::uint32_t> FBaseRank; // rank of the base letter, by code point
     std::uint32_t FDigitRank = 0;
     int FTokenBits = 16;
-    std::uint32_t FRankCount = 0; // ranks in use, 1..FRankCount
 };
 
 } // namespace vek::sortkeys

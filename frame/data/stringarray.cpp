@@ -2,6 +2,7 @@
 
 #include <frame/core/errors.h>
 #include "rowblock_p.h"
+#include "rowbuilder.h"
 #include "sortkeys_p.h"
 
 #include <algorithm>
@@ -11,17 +12,6 @@ namespace vek {
 
 namespace {
 
-// s cut to the cell limit without splitting a surrogate pair.
-QStringView CellText(QStringView s)
-{
-    if (s.size() <= TStringArray::MaxCellLength)
-        return s;
-    qsizetype n = TStringArray::MaxCellLength;
-    if (s[n - 1].isHighSurrogate())
-        --n;
-    return s.first(n);
-}
-
 EVEKError ResizeError(int cols, int rows)
 {
     return EVEKError(QStringLiteral("Cannot resize the string array to %1 columns by %2 rows")
@@ -30,6 +20,16 @@ EVEKError ResizeError(int cols, int rows)
 }
 
 } // namespace
+
+QStringView TStringArray::CellText(QStringView s)
+{
+    if (s.size() <= MaxCellLength)
+        return s;
+    qsizetype n = MaxCellLength;
+    if (s[n - 1].isHighSurrogate())
+        --n;
+    return s.first(n);
+}
 
 TStringArray::TStringArray(QObject* owner)
     : QObject(owner)
@@ -217,6 +217,18 @@ void TStringArray::SetString(int Col, int Row, const QString& s)
     char16_t* changed = rowblock::WithCell(block, FNrCols + 1, Col, text);
     rowblock::Free(block);
     block = changed;
+    Changed();
+}
+
+void TStringArray::SetRow(int Row, const TRowBuilder& Cells)
+{
+    if (!ContainsRow(Row) || Cells.NrOfColumns() != FNrCols)
+        return;
+    // the cells not set yet are empty: Resized appends them as such
+    char16_t* filled = rowblock::Resized(Cells.FUnits.data(), Cells.FNextCol, FNrCols + 1);
+    char16_t*& block = FRows[std::size_t(StoredIndex(Row))];
+    rowblock::Free(block);
+    block = filled;
     Changed();
 }
 

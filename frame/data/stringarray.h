@@ -31,6 +31,8 @@
 
 namespace vek {
 
+class TRowBuilder;
+
 /// Progress of a long operation, Percent 0..100.
 using TOnPercentDoneEvent = std::function<void(TObject* Sender, int Percent)>;
 
@@ -82,6 +84,13 @@ public:
     QStringView CellView(int Col, int Row) const;
     /// Stores s, cut to MaxCellLength code units (never inside a surrogate pair).
     void SetString(int Col, int Row, const QString& s);
+    /// Replaces every cell of Row by the cells of a builder started with this array's
+    /// NrOfColumns (a builder of another width is ignored). Throws std::bad_alloc when
+    /// memory runs out (the row is then unchanged).
+    void SetRow(int Row, const TRowBuilder& Cells);
+    /// s as a cell stores it: cut to MaxCellLength code units, never inside a surrogate
+    /// pair.
+    static QStringView CellText(QStringView s);
 
     /// The attribute byte of a row (it travels with the row); 0 outside, default 0.
     quint8 GetRowAttrib(int Row) const;

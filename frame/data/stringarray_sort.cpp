@@ -6,97 +6,84 @@
 #include "sortkeys_p.h"
 
 #include <algorithm>
+#include <array>
 
 namespace vek {
 
 namespace {
 
 struct Item {
-    std::uint64_t Chunk;
-    std::uint64_t Next; // the following chunk, read with the first one while that is cheap
-    std::uint64_t Hash;
+    std::uint64_t Order;
     int Row;
-    std::uint16_t Length;
     std::uint8_t Kind;
 };
 using Items = std::vector<Item>;
-using Run = std::pair<std::size_t, std::size_t>; // [first, last)
 
-// Runs of at least two items with equal kind and chunk in [first, last).
-void CollectRuns(const Items& items, std::size_t first, std::size_t last, std::vector<Run>& runs)
+// Stable sort of items of one kind by Order. Text ranks stay below the number of rows:
+// those are counted into place in two passes, far quicker than a merge sort of a
+// million items; numbers' bits are merge sorted.
+void SortByOrder(Items::iterator first, Items::iterator last, bool ascending)
 {
-    for (std::size_t b = first; b < last;) {
-        std::size_t e = b + 1;
-        while (e < last && items[e].Kind == items[b].Kind && items[e].Chunk == items[b].Chunk
-               && items[e].Next == items[b].Next)
-            ++e;
-        if (e - b > 1)
-            runs.emplace_back(b, e);
-        b = e;
+    const std::size_t count = std::size_t(last - first);
+    if (count < 2)
+        return;
+    const auto highest = std::max_element(first, last, [](const Item& a, const Item& b) { return a.Order < b.Order; });
+    if (highest->Order >= 2 * count) {
+        std::stable_sort(first, last, [ascending](const Item& a, const Item& b) {
+            return ascending ? a.Order < b.Order : a.Order > b.Order;
+        });
+        return;
+    }
+    const std::size_t top = std::size_t(highest->Order);
+    const auto slot = [&](const Item& item) { return ascending ? std::size_t(item.Order) : top - std::size_t(item.Order); };
+    std::vector<std::size_t> start(top + 2, 0);
+    for (auto it = first; it != last; ++it)
+        ++start[slot(*it) + 1];
+    for (std::size_t i = 1; i < start.size(); ++i)
+        start[i] += start[i - 1];
+    Items sorted(count);
+    for (auto it = first; it != last; ++it)
+        sorted[start[slot(*it)]++] = *it;
+    std::copy(sorted.begin(), sorted.end(), first);
+}
+
+// Stable sort of items by kind (numbers, texts, empty cells), then Order.
+void SortItems(Items::iterator first, Items::iterator last, bool ascending)
+{
+    constexpr int kKinds = 3;
+    std::array<Items, kKinds> byKind;
+    for (auto it = first; it != last; ++it)
+        byKind[std::size_t(std::min<int>(it->Kind, kKinds - 1))].push_back(*it);
+    auto at = first;
+    for (int k = 0; k < kKinds; ++k) {
+        Items& group = byKind[std::size_t(ascending ? k : kKinds - 1 - k)];
+        const auto begin = at;
+        at = std::copy(group.begin(), group.end(), at);
+        group = {};
+        SortByOrder(begin, at, ascending);
     }
 }
 
-// Stable sort of rows (indices of the keys) by their keys, chunk by chunk: each pass
-// sorts only the runs still tied, and reads each row's next chunk once per pass instead
-// of once per comparison. Rows with equal primary keys are ordered by the secondary keys.
+// Stable sort of rows (indices of the keys) by their keys. Rows with equal primary keys
+// are ordered by the secondary keys.
 void SortRows(std::vector<int>& rows, const sortkeys::TColumnKeys& primary,
               const sortkeys::TColumnKeys* secondary, bool ascending)
 {
-    const auto before = [ascending](const Item& a, const Item& b) {
-        if (a.Kind != b.Kind)
-            return ascending ? a.Kind < b.Kind : a.Kind > b.Kind;
-        if (a.Chunk != b.Chunk)
-            return ascending ? a.Chunk < b.Chunk : a.Chunk > b.Chunk;
-        return ascending ? a.Next < b.Next : a.Next > b.Next;
-    };
-    // read the keys in their own order, then arrange the items as the rows are given
-    Items byKey(rows.size());
-    for (int k = 0; k < int(rows.size()); ++k)
-        byKey[std::size_t(k)] = Item{primary.Chunk(k, 0), primary.Chunk(k, 1), primary.HashOf(k), k,
-                                     primary.LengthOf(k), primary.KindOf(k)};
     Items items(rows.size());
     for (std::size_t i = 0; i < rows.size(); ++i)
-        items[i] = byKey[std::size_t(rows[i])];
-    byKey = {};
-    std::stable_sort(items.begin(), items.end(), before);
-
-    std::vector<Run> tied;
-    std::vector<Run> runs;
-    CollectRuns(items, 0, items.size(), runs);
-    for (int level = 2; !runs.empty(); ++level) {
-        std::vector<Run> next;
-        for (const auto& [b, e] : runs) {
-            const auto first = items.begin() + b, last = items.begin() + e;
-            const bool exhausted = std::all_of(first, last, [&](const Item& it) {
-                return primary.Exhausted(it.Length, level);
+        items[i] = Item{primary.OrderOf(rows[i]), rows[i], primary.KindOf(rows[i])};
+    SortItems(items.begin(), items.end(), ascending);
+    if (secondary) {
+        for (auto b = items.begin(); b != items.end();) {
+            const auto e = std::find_if(b, items.end(), [&](const Item& item) {
+                return item.Kind != b->Kind || item.Order != b->Order;
             });
-            // duplicates are common: one look at every key settles a run of them
-            const bool duplicates = !exhausted && std::all_of(first, last, [&](const Item& it) {
-                return it.Hash == first->Hash && primary.Compare(it.Row, first->Row) == 0;
-            });
-            if (exhausted || duplicates) {
-                tied.emplace_back(b, e);
-                continue;
-            }
-            for (std::size_t i = b; i < e; ++i) {
-                items[i].Chunk = primary.Chunk(items[i].Row, level);
-                items[i].Next = 0;
-            }
-            std::stable_sort(items.begin() + b, items.begin() + e, before);
-            CollectRuns(items, b, e, next);
+            for (auto it = b; it != e && e - b > 1; ++it)
+                *it = Item{secondary->OrderOf(it->Row), it->Row, secondary->KindOf(it->Row)};
+            if (e - b > 1)
+                SortItems(b, e, ascending);
+            b = e;
         }
-        runs = std::move(next);
-    }
-    // chunks with cut tokens may tie keys that differ: those runs need the whole keys
-    const bool wholeKeys = !primary.ChunksExact();
-    if (secondary || wholeKeys) {
-        for (const auto& [b, e] : tied)
-            std::stable_sort(items.begin() + b, items.begin() + e, [&](const Item& x, const Item& y) {
-                int c = wholeKeys ? primary.Compare(x.Row, y.Row) : 0;
-                if (c == 0 && secondary)
-                    c = secondary->Compare(x.Row, y.Row);
-                return ascending ? c < 0 : c > 0;
-            });
     }
     for (std::size_t i = 0; i < rows.size(); ++i)
         rows[i] = items[i].Row;

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <QXmlStreamReader>
 
 using namespace vek;
 using namespace rldatatest;
@@ -99,6 +100,33 @@ TEST(RLDataXml, RoundTripLosesNothing)
     EXPECT_EQ(copy.DataID(), "MyData");
     EXPECT_TRUE(copy.ElemChecked(2, 2));
     EXPECT_EQ(copy.Elem(2, 3), "unchecked value");
+}
+
+TEST(RLDataXml, WrittenRowsArePlainXml)
+{
+    // any XML reader sees the cells: the rows are written without the XML writer
+    TRLData source;
+    MakeRichList(source);
+    QXmlStreamReader reader(DocumentOf(source, "x"));
+    int row = 0;
+    while (!reader.atEnd()) {
+        if (reader.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (reader.name() == u"row") {
+            ++row;
+            EXPECT_EQ(reader.attributes().value("attr").toInt(), source.Strings->GetRowAttrib(row));
+        } else if (reader.name() == u"cell") {
+            const int col = reader.attributes().value("col").toInt();
+            const bool hex = reader.attributes().hasAttribute("hex");
+            const QString text = reader.readElementText();
+            const QString expected = source.Strings->GetString(col, row);
+            EXPECT_EQ(hex ? text.size() : 0, hex ? expected.size() * 4 : 0) << col << "," << row;
+            if (!hex)
+                EXPECT_EQ(text, expected) << col << "," << row;
+        }
+    }
+    EXPECT_FALSE(reader.hasError()) << reader.errorString().toStdString();
+    EXPECT_EQ(row, source.NrOfRows());
 }
 
 TEST(RLDataXml, FileRoundTripAndRowsInPresentedOrder)

@@ -1,5 +1,6 @@
 // The string array: cells, attributes, rows, numbers and sorting as a permutation.
 #include <frame/core/errors.h>
+#include <frame/data/rowbuilder.h>
 #include <frame/data/stringarray.h>
 
 #include <gtest/gtest.h>
@@ -10,6 +11,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <random>
 
 using namespace vek;
 
@@ -136,6 +138,33 @@ TEST(StringArrayRows, InsertAndRemoveMoveCellsAndAttributes)
     EXPECT_EQ(a.NrOfRows(), 3);
 }
 
+TEST(StringArrayRows, SetRowReplacesTheRowAsPresented)
+{
+    TStringArray a;
+    a.Resize(3, 2);
+    FillColumn(a, 1, {"b", "a"});
+    a.SetString(3, 1, "old");
+    a.Sort(1, -1, true); // row 1 presents stored row 2
+    TRowBuilder cells;
+    cells.Start(3);
+    cells.SetCell(2, u"two");
+    cells.SetCell(1, u"ignored: before column 2");
+    cells.SetCell(4, u"ignored: no column 4");
+    cells.SetCell(3, QString(300, u'x'));
+    a.SetRow(1, cells);
+    EXPECT_EQ(ColumnOf(a, 1), QStringList({"", "b"}));
+    EXPECT_EQ(ColumnOf(a, 2), QStringList({"two", ""}));
+    EXPECT_EQ(a.GetString(3, 1).size(), TStringArray::MaxCellLength);
+    EXPECT_EQ(a.GetString(3, 2), "old");
+
+    cells.Start(2); // another width: ignored
+    a.SetRow(2, cells);
+    EXPECT_EQ(a.GetString(3, 2), "old");
+    cells.Start(3); // all empty: the row holds nothing
+    a.SetRow(2, cells);
+    EXPECT_EQ(ColumnOf(a, 3), QStringList({QString(TStringArray::MaxCellLength, u'x'), ""}));
+}
+
 TEST(StringArrayNumbers, GetAsNumber)
 {
     TStringArray a;
@@ -164,6 +193,34 @@ TEST(StringArraySort, TextsNaturalAndCaseInsensitive)
     EXPECT_EQ(SortedColumn({"zulu", "\u00e9clair", "eagle", "ecru"}, true),
               QStringList({"eagle", "\u00e9clair", "ecru", "zulu"}));
     EXPECT_EQ(SortedColumn({"x007", "x7", "x08"}, true), QStringList({"x007", "x7", "x08"}));
+}
+
+TEST(StringArraySort, ColumnsOfMostlyDistinctTextsStayExactAndStable)
+{
+    // enough distinct texts that the sort stops looking texts up, then equal keys
+    // ("x", "X") stored apart: they must still tie, in their present order
+    constexpr int kDistinct = 300000, kTied = 6;
+    std::vector<int> numbers(kDistinct);
+    for (int i = 0; i < kDistinct; ++i)
+        numbers[std::size_t(i)] = i;
+    std::shuffle(numbers.begin(), numbers.end(), std::mt19937(7));
+    TStringArray a;
+    a.Resize(2, kDistinct + kTied);
+    for (int r = 1; r <= kDistinct + kTied; ++r) {
+        const bool tied = r > kDistinct;
+        a.SetString(1, r, tied ? (r % 2 ? "x" : "X") : "u" + QString::number(numbers[std::size_t(r - 1)]));
+        a.SetString(2, r, QString::number(r));
+    }
+    for (const bool ascending : {true, false}) {
+        a.Sort(1, -1, ascending);
+        const int firstTied = ascending ? kDistinct + 1 : 1;
+        for (int i = 0; i < kDistinct; i += 997) {
+            const int row = ascending ? i + 1 : kTied + kDistinct - i;
+            ASSERT_EQ(a.GetString(1, row), "u" + QString::number(i)) << ascending;
+        }
+        for (int i = 0; i < kTied; ++i)
+            EXPECT_EQ(a.GetString(2, firstTied + i), QString::number(kDistinct + 1 + i)) << ascending;
+    }
 }
 
 TEST(StringArraySort, StableWithEmptiesLastAndDescendingReversed)
