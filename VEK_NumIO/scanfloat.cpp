@@ -1,4 +1,9 @@
-// ScanFloat and IsValidExpText: one state machine over the characters of the text.
+// ScanFloat and IsValidExpText: one pass over the characters of a number, coded as its
+// phases (blanks, sign, integer digits, separator, fraction digits, exponent), that
+// gathers the digits into an integer on the way. Numbers as people type them (up to 19
+// significant digits, a small decimal exponent) then convert with one exact
+// multiplication or division, which rounds as std::from_chars does; the others are
+// handed to std::from_chars.
 #include "VEK_NumIO.h"
 #include "parsing_p.h"
 
@@ -6,143 +11,153 @@
 
 #include <algorithm>
 #include <charconv>
-#include <string>
+#include <iterator>
+#include <string_view>
+
+#include <QVarLengthArray>
 
 namespace vek {
 
 namespace {
 
-enum CharClass { ccSeparator, ccBlank, ccSign, ccDigit, ccExponent, ccOther };
-
-constexpr int ErrorState = -1;
-constexpr int DoneState = 9;
-constexpr int ExponentState = 6;
 constexpr int MaxExponent = 4200;
+// 10^19 - 1 is the largest run of nines an unsigned 64-bit integer holds.
+constexpr int MaxMantissaDigits = 19;
+// Integers up to 2^53 and the powers of ten up to 10^22 are exact doubles, so their
+// product or quotient is the correctly rounded value of the text.
+constexpr quint64 MaxExactMantissa = quint64(1) << 53;
+constexpr int MaxExactPower = 22;
+constexpr double ExactPowersOfTen[MaxExactPower + 1] = {
+    1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
-// Next state by current state (1..8) and character class. The exponent column holds 6
-// where an "E" may start an exponent; without exponents those entries end the number.
-constexpr int Transitions[8][6] = {
-    // sep blank sign digit  E  other
-    {4, 1, 2, 3, -1, -1},     // 1 start
-    {4, -1, -1, 3, -1, -1},   // 2 after sign
-    {4, 9, 9, 3, 6, 9},       // 3 integer digits
-    {-1, 9, 9, 5, 6, 9},      // 4 after separator
-    {-1, 9, 9, 5, 6, 9},      // 5 fraction digits
-    {-1, -1, 7, 8, -1, 9},    // 6 after "E"
-    {-1, -1, -1, 8, -1, 9},   // 7 after exponent sign
-    {9, 9, 9, 8, 9, 9},       // 8 exponent digits
+// What a scan found; the digit runs are 0-based index ranges of the text.
+struct ScannedNumber {
+    bool negative = false;
+    qsizetype integerBegin = 0, integerEnd = 0;
+    qsizetype fractionBegin = 0, fractionEnd = 0;
+    bool hasExponent = false; // "E" with at least one digit; a bare "E" or "E+" adds nothing
+    int exponent = 0;         // the longest prefix of the exponent digits up to 4200, signed
+    bool exponentTooLarge = false;
+    quint64 mantissa = 0;      // the significant digits, when there are at most 19
+    int significantDigits = 0; // digits from the first non-zero one on (any count above
+                               // 19 only says there are too many)
 };
 
-constexpr CharClass AsciiClassOf(char16_t c, int separatorMode)
-{
-    if ((c == u'.' && (separatorMode & smPoint)) || (c == u',' && (separatorMode & smComma)))
-        return ccSeparator;
-    if (c >= u'0' && c <= u'9')
-        return ccDigit;
-    switch (c) {
-    case u' ': return ccBlank;
-    case u'+':
-    case u'-': return ccSign;
-    case u'e':
-    case u'E': return ccExponent;
-    default: return ccOther;
-    }
-}
-
-// Classes of the ASCII characters per separator mode, so the scan loop looks them up.
-struct ClassTables {
-    CharClass table[4][128];
-    constexpr ClassTables() : table()
-    {
-        for (int mode = 0; mode < 4; ++mode)
-            for (char16_t c = 0; c < 128; ++c)
-                table[mode][c] = AsciiClassOf(c, mode);
-    }
-};
-constexpr ClassTables Classes;
-
-CharClass ClassOf(char16_t c, int separatorMode)
-{
-    return c < 128 ? Classes.table[separatorMode & smBoth][c] : ccOther;
-}
-
-// Ignores the characters of a number; used where only the syntax matters.
-struct NoText {
-    void Append(char16_t, int) {}
-};
-
-// Collects the number text as ASCII for the conversion: sign, digits, ".", "E" and the
-// exponent digits, without the leading blanks. Typical numbers stay in a fixed buffer;
-// only texts of many digits take the heap.
-class NumberText {
+class NumberScanner {
 public:
-    void Append(char16_t c, int state)
+    // Reads from the 1-based position on.
+    NumberScanner(QStringView text, int separatorMode, qsizetype position)
+        : FText(text.utf16()), FLength(text.size()), FSeparatorMode(separatorMode),
+          FIndex(position - 1)
     {
-        if (state == 1)
-            return; // leading blank
-        const char ascii = c == u',' ? '.' : c == u'e' ? 'E' : char(c);
-        if (FSize < sizeof FShort)
-            FShort[FSize] = ascii;
-        else
-            Spill(ascii);
-        ++FSize;
     }
-    double Value() const;
+
+    // Reads the number; false when it is malformed.
+    bool Scan(bool exponentAllowed);
+    // The 1-based position of the character that ended the number or made it malformed.
+    qsizetype Position() const { return FIndex + 1; }
+    const ScannedNumber& Number() const { return FNumber; }
 
 private:
-    void Spill(char ascii)
+    // Past the end an ordinary character ends the number.
+    char16_t At(qsizetype i) const { return i < FLength ? FText[i] : u'Z'; }
+    char16_t Next() { return At(++FIndex); }
+    static bool IsDigit(char16_t c) { return char16_t(c - u'0') < 10; }
+    static bool IsSign(char16_t c) { return c == u'+' || c == u'-'; }
+    static bool IsExponentMark(char16_t c) { return c == u'E' || c == u'e'; }
+    bool IsSeparator(char16_t c) const
     {
-        if (FLong.empty())
-            FLong.assign(FShort, sizeof FShort);
-        FLong.push_back(ascii);
+        return (c == u'.' && (FSeparatorMode & smPoint)) ||
+               (c == u',' && (FSeparatorMode & smComma));
     }
-    std::string_view Text() const
+    // A character with no part in a number ends one after an exponent mark.
+    bool IsForeign(char16_t c) const
     {
-        return FSize <= sizeof FShort ? std::string_view(FShort, FSize) : std::string_view(FLong);
+        return !IsDigit(c) && !IsSign(c) && !IsExponentMark(c) && c != u' ' && !IsSeparator(c);
     }
+    void MantissaDigits();
+    bool ExponentPart();
 
-    char FShort[40];
-    size_t FSize = 0;
-    std::string FLong;
+    const char16_t* FText;
+    qsizetype FLength;
+    int FSeparatorMode;
+    qsizetype FIndex;
+    ScannedNumber FNumber;
 };
 
-// Runs the machine from position to state 9 or -1 and leaves position on the character
-// that ended the number. exponentTooLarge reports an exponent above 4200.
-template <typename Sink>
-int RunMachine(QStringView text, bool exponentAllowed, int separatorMode, qsizetype& position,
-               Sink& sink, bool& exponentTooLarge)
+void NumberScanner::MantissaDigits()
 {
-    int state = 1;
-    int exponent = 0;
-    exponentTooLarge = false;
-    const qsizetype length = text.size();
-    qsizetype index = position - 1;
-    while (state != DoneState && state != ErrorState) {
-        // Past the end an ordinary "other" character ends the number.
-        const char16_t c = index < length ? text[index].unicode() : u'Z';
-        ++index;
-        const CharClass cls = ClassOf(c, separatorMode);
-        const int previous = state;
-        state = Transitions[state - 1][cls];
-        if (state == ExponentState && !exponentAllowed && previous >= 3 && previous <= 5)
-            state = DoneState;
-        if (state < 1 || state > 8)
-            continue;
-        if (cls == ccDigit && (previous == 6 || previous == 7 || previous == 8)) {
-            // Saturating: the exponent text may be thousands of digits long.
-            const int start = previous == 8 ? exponent : 0;
-            exponent = std::min(start * 10 + (c - u'0'), MaxExponent * 10);
-            if (exponent > MaxExponent) {
-                exponentTooLarge = true;
-                continue;
-            }
-        }
-        sink.Append(c, state);
+    qsizetype i = FIndex;
+    if (FNumber.significantDigits == 0) {
+        while (i < FLength && FText[i] == u'0')
+            ++i; // leading zeros
     }
-    // index is 0-based and one past the character that ended the number: as a 1-based
-    // position it is that character itself.
-    position = index;
-    return state;
+    const qsizetype first = i;
+    // Past 19 digits the mantissa wraps around; the digit count tells it is not used then.
+    quint64 mantissa = FNumber.mantissa;
+    for (; i < FLength && IsDigit(FText[i]); ++i)
+        mantissa = mantissa * 10 + (FText[i] - u'0');
+    FNumber.mantissa = mantissa;
+    FNumber.significantDigits += int(std::min<qsizetype>(i - first, MaxMantissaDigits + 1));
+    FIndex = i;
+}
+
+// From the exponent mark on; false when the number is malformed there (a separator,
+// blank or second mark after "E", a sign after "E+").
+bool NumberScanner::ExponentPart()
+{
+    char16_t c = Next();
+    bool negative = false;
+    if (IsSign(c)) {
+        negative = c == u'-';
+        c = Next();
+    }
+    if (!IsDigit(c))
+        return IsForeign(c);
+    // Saturating: the exponent text may be thousands of digits long; digits that would
+    // take it above 4200 are skipped.
+    int value = 0;
+    for (; IsDigit(c); c = Next()) {
+        const int next = value * 10 + (c - u'0');
+        if (FNumber.exponentTooLarge || next > MaxExponent)
+            FNumber.exponentTooLarge = true;
+        else
+            value = next;
+    }
+    FNumber.hasExponent = true;
+    FNumber.exponent = negative ? -value : value;
+    return true;
+}
+
+bool NumberScanner::Scan(bool exponentAllowed)
+{
+    while (At(FIndex) == u' ')
+        ++FIndex;
+    char16_t c = At(FIndex);
+    if (IsSign(c)) {
+        FNumber.negative = c == u'-';
+        c = Next();
+    }
+    if (IsDigit(c)) {
+        FNumber.integerBegin = FIndex;
+        MantissaDigits();
+        FNumber.integerEnd = FIndex;
+        c = At(FIndex);
+    } else if (!IsSeparator(c)) {
+        return false; // nothing that starts a number (after the sign)
+    }
+    if (IsSeparator(c)) {
+        FNumber.fractionBegin = ++FIndex;
+        MantissaDigits();
+        FNumber.fractionEnd = FIndex;
+        c = At(FIndex);
+        if (IsSeparator(c))
+            return false;
+    }
+    if (IsExponentMark(c) && exponentAllowed)
+        return ExponentPart();
+    return true;
 }
 
 // Whether the digits of text (before any exponent) put the number above 1: the decimal
@@ -154,8 +169,7 @@ bool AboveOne(std::string_view text)
     const std::string_view mantissa = text.substr(0, e);
     int exponent = 0;
     if (e != std::string_view::npos)
-        std::from_chars(text.data() + e + 1 + (text[e + 1] == '+'), text.data() + text.size(),
-                        exponent);
+        std::from_chars(text.data() + e + 1, text.data() + text.size(), exponent);
     const size_t point = std::min(mantissa.find('.'), mantissa.size());
     const size_t first = mantissa.find_first_of("123456789");
     if (first == std::string_view::npos)
@@ -165,27 +179,52 @@ bool AboveOne(std::string_view text)
     return magnitude + exponent > 0;
 }
 
-double NumberText::Value() const
+bool ExactMagnitude(const ScannedNumber& number, double& magnitude)
 {
-    std::string_view text = Text();
-    // An exponent mark without digits ("1E", "1E+") adds nothing to the number.
-    while (!text.empty() && (text.back() == 'E' || text.back() == '+' || text.back() == '-')
-           && text.find('E') != std::string_view::npos)
-        text.remove_suffix(1);
-    const bool negative = !text.empty() && text.front() == '-';
-    if (!text.empty() && (text.front() == '-' || text.front() == '+'))
-        text.remove_prefix(1);
-    if (text.empty() || text == ".")
-        return negative ? -0.0 : 0.0;
+    if (number.significantDigits > MaxMantissaDigits || number.mantissa > MaxExactMantissa)
+        return false;
+    const qsizetype power = number.exponent - (number.fractionEnd - number.fractionBegin);
+    if (power < -MaxExactPower || power > MaxExactPower)
+        return false;
+    const double mantissa = double(number.mantissa);
+    magnitude = power < 0 ? mantissa / ExactPowersOfTen[-power] : mantissa * ExactPowersOfTen[power];
+    return true;
+}
+
+// The digits as ASCII text for std::from_chars; far outside the double range the
+// magnitude of the digits decides between the largest double and 0.
+double ConvertedMagnitude(const ScannedNumber& number, QStringView text)
+{
+    QVarLengthArray<char, 64> ascii; // on the stack unless the text is long
+    const auto appendDigits = [&](qsizetype begin, qsizetype end) {
+        for (qsizetype i = begin; i < end; ++i)
+            ascii.append(char(text[i].unicode()));
+    };
+    appendDigits(number.integerBegin, number.integerEnd);
+    if (number.fractionEnd > number.fractionBegin) {
+        ascii.append('.');
+        appendDigits(number.fractionBegin, number.fractionEnd);
+    }
+    if (number.hasExponent) {
+        char exponent[8] = {'E'}; // "E-4200" at most
+        const char* end = std::to_chars(exponent + 1, std::end(exponent), number.exponent).ptr;
+        ascii.append(exponent, end - exponent);
+    }
+    const std::string_view digits(ascii.data(), ascii.size());
     double value = 0;
-    const auto [end, error] =
-        std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);
-    if (error == std::errc::result_out_of_range)
-        value = AboveOne(text) ? uc_MaxDouble : 0.0;
-    else if (error != std::errc())
-        value = 0;
-    value = std::clamp(value, -uc_MaxDouble, uc_MaxDouble);
-    return negative ? -value : value;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(),
+                                              value, std::chars_format::general);
+    if (error != std::errc())
+        return AboveOne(digits) ? uc_MaxDouble : 0.0;
+    return value;
+}
+
+double ValueOf(const ScannedNumber& number, QStringView text)
+{
+    double magnitude = 0; // no digit but zeros (or none at all: ".")
+    if (number.significantDigits > 0 && !ExactMagnitude(number, magnitude))
+        magnitude = ConvertedMagnitude(number, text);
+    return number.negative ? -magnitude : magnitude;
 }
 
 } // namespace
@@ -201,25 +240,20 @@ qsizetype ClampPosition(QStringView text, qsizetype position)
 
 double ScanFloat(QStringView text, bool exponentAllowed, int separatorMode, qsizetype& position)
 {
-    position = parsing::ClampPosition(text, position);
-    NumberText number;
-    bool exponentTooLarge = false;
-    const int state =
-        RunMachine(text, exponentAllowed, separatorMode, position, number, exponentTooLarge);
-    return state == DoneState ? number.Value() : 0.0;
+    NumberScanner scanner(text, separatorMode, parsing::ClampPosition(text, position));
+    const bool complete = scanner.Scan(exponentAllowed);
+    position = scanner.Position();
+    return complete ? ValueOf(scanner.Number(), text) : 0.0;
 }
 
 bool IsValidExpText(QStringView text, bool exponentAllowed, TDecPSep separator)
 {
     if (text.isEmpty())
         return false;
-    qsizetype position = 1;
-    NoText sink;
-    bool exponentTooLarge = false;
-    const int state = RunMachine(text, exponentAllowed, SeparatorModeOf(separator), position,
-                                 sink, exponentTooLarge);
+    NumberScanner scanner(text, SeparatorModeOf(separator), 1);
     // The number must end at the end of the text, not at a character inside it.
-    return state == DoneState && !exponentTooLarge && position == text.size() + 1;
+    return scanner.Scan(exponentAllowed) && !scanner.Number().exponentTooLarge &&
+           scanner.Position() == text.size() + 1;
 }
 
 } // namespace vek

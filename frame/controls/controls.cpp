@@ -149,8 +149,11 @@ void TControl::Paint()
 
 void TControl::PaintGuarded()
 {
-    FDirty = false;
+    // Window creation may invalidate and a missing or resized buffer marks the control
+    // dirty: both happen before the paint that follows, so neither may ask for another.
     EnsureWindowCreated();
+    EnsureBuffer();
+    FDirty = false;
     RunGuarded(this, [this] { Paint(); });
 }
 

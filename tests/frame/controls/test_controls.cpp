@@ -33,6 +33,7 @@ public:
     TShiftState lastShift;
     int paints = 0, creations = 0;
     TColor fill = clRed;
+    bool invalidateOnCreate = false;
 
     using TControl::Invalidate;
     using TControl::SetGrayWhenDisabled;
@@ -44,7 +45,12 @@ public:
     }
 
 protected:
-    void CreateWnd() override { ++creations; }
+    void CreateWnd() override
+    {
+        ++creations;
+        if (invalidateOnCreate)
+            Invalidate();
+    }
     void MouseDown(TMouseButton b, TShiftState s, int x, int y) override
     {
         lastShift = s;
@@ -117,6 +123,27 @@ TEST(ControlPainting, GrabOfANeverShownControlCreatesAndPaintsIt)
     EXPECT_EQ(vektest::ColorAt(image, 20, 15), clRed);
     vektest::Render(&control);
     EXPECT_EQ(control.creations, 1);
+}
+
+// A control paints its first face once: neither the back buffer created on the way nor
+// a window creation that invalidates may ask for a second Paint.
+TEST(ControlPainting, FirstFaceIsPaintedOnce)
+{
+    ProbeControl grabbed;
+    vektest::Render(&grabbed);
+    EXPECT_EQ(grabbed.paints, 1) << "first grab";
+
+    ProbeControl refreshed;
+    refreshed.Refresh();
+    EXPECT_EQ(refreshed.paints, 1) << "refresh before any paint event";
+    vektest::Render(&refreshed);
+    EXPECT_EQ(refreshed.paints, 1) << "grab after a refresh";
+
+    ProbeControl invalidating;
+    invalidating.invalidateOnCreate = true;
+    invalidating.Refresh();
+    vektest::Render(&invalidating);
+    EXPECT_EQ(invalidating.paints, 1) << "window creation that invalidates";
 }
 
 TEST(ControlPainting, BufferFollowsTheSize)
