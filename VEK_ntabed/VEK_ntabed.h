@@ -540,15 +540,10 @@ public:
     TCustomDrawGrid::TGetEditEvent OnGetEditText;
     /// Called after an edited text was stored (grid coordinates); before cellEdited.
     TCustomDrawGrid::TSetEditEvent OnSetEditText;
-    /// Cells were written in a block (Clear of the data menu, paste, extraction from
-    /// the clipboard); before pasted.
-    TNotifyEvent OnPaste;
 
 Q_SIGNALS:
     /// The text of cell (col, row) (grid coordinates) was edited and stored.
     void cellEdited(int col, int row, const QString& text);
-    /// Cells were written in a block (see OnPaste).
-    void pasted();
 
 public:
     bool EditorKey(int Key, TShiftState Shift) override;
