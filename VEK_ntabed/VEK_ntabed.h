@@ -345,8 +345,8 @@ public:
     /// rows). Returns whether the clipboard text holds a number; without one NCols and
     /// NRows are 1.
     bool GetClipMatrixSize(int& NCols, int& NRows) const;
-    /// After Paste and Extract from Clipboard, and after a range was cleared; before
-    /// pasted.
+    /// After Paste and Extract from Clipboard, and after a range was cleared (unless
+    /// painting is suppressed); before pasted.
     TNotifyEvent OnPaste;
 Q_SIGNALS:
     void pasted();
