@@ -251,11 +251,9 @@ private:
     // The new order of the indices Low..High of a block's columns (rows): entry k is the
     // index that ends at Low + k.
     using TOrderOf = std::function<std::vector<int>(int Low, int High)>;
-    // Reorders the columns (rows) of a block into the order orderOf gives.
-    bool SortColumnsBy(const TOrderOf& orderOf, int LowCol, int LowRow, int HighCol,
-                       int HighRow, bool IncludeHeaders);
-    bool SortRowsBy(const TOrderOf& orderOf, int LowCol, int LowRow, int HighCol, int HighRow,
-                    bool IncludeHeaders);
+    // Reorders the columns (or the rows) of a block into the order orderOf gives.
+    bool SortLinesBy(bool columns, const TOrderOf& orderOf, int LowCol, int LowRow,
+                     int HighCol, int HighRow, bool IncludeHeaders);
     // The order of the cells first, first + stride, ... of indices Low..High by value.
     std::vector<int> ValueOrder(std::size_t first, std::size_t stride, int Low, int High,
                                 bool Ascending) const;

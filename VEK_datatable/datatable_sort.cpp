@@ -59,6 +59,19 @@ void ApplyOrder(const std::vector<int>& order, int low, Move move, Report report
     }
 }
 
+// The order maker for a sort by compare(a, b) (negative, zero or positive) in the asked
+// direction; equal indices keep their order.
+template <typename Compare>
+auto StableOrderBy(Compare compare, bool ascending)
+{
+    return [compare, ascending](int low, int high) {
+        return StableOrder(low, high, [&](int a, int b) {
+            const int order = compare(a, b);
+            return ascending ? order < 0 : order > 0;
+        });
+    };
+}
+
 Qt::CaseSensitivity Sensitivity(bool ignoreCase)
 {
     return ignoreCase ? Qt::CaseInsensitive : Qt::CaseSensitive;
@@ -66,52 +79,33 @@ Qt::CaseSensitivity Sensitivity(bool ignoreCase)
 
 } // namespace
 
-bool TDataTable::SortColumnsBy(const TOrderOf& orderOf, int LowCol, int LowRow, int HighCol,
-                               int HighRow, bool IncludeHeaders)
+bool TDataTable::SortLinesBy(bool columns, const TOrderOf& orderOf, int LowCol, int LowRow,
+                             int HighCol, int HighRow, bool IncludeHeaders)
 {
     const Range cols(LowCol, HighCol, FNrCols), rows(LowRow, HighRow, FNrRows);
-    if (cols.Empty())
+    const Range& moved = columns ? cols : rows;
+    const Range& across = columns ? rows : cols;
+    if (cols.Empty() || rows.Empty())
         return false;
     PercentDone(0);
-    const std::vector<int> order = orderOf(cols.Low, cols.High);
+    const std::vector<int> order = orderOf(moved.Low, moved.High);
     PercentDone(50);
-    const int kind = IncludeHeaders ? ekColumnsWithHeaders : ekColumns;
+    const int kind = columns ? (IncludeHeaders ? ekColumnsWithHeaders : ekColumns)
+                             : (IncludeHeaders ? ekRowsWithHeaders : ekRows);
     Spare spare;
-    spare.Values.resize(std::size_t(std::max(0, rows.High - rows.Low + 1)));
+    spare.Values.resize(std::size_t(across.High - across.Low + 1));
     spare.States.resize(spare.Values.size());
     ApplyOrder(
-        order, cols.Low,
-        [&](int from, int to) { MoveColumn(spare, from, to, rows.Low, rows.High, IncludeHeaders); },
+        order, moved.Low,
+        [&](int from, int to) {
+            if (columns)
+                MoveColumn(spare, from, to, across.Low, across.High, IncludeHeaders);
+            else
+                MoveRow(spare, from, to, across.Low, across.High, IncludeHeaders);
+        },
         [&](int a, int b) {
             if (OnSortExchange)
-                OnSortExchange(this, kind, rows.Low, rows.High, a, b);
-        });
-    PercentDone(100);
-    Changed();
-    if (IncludeHeaders)
-        SetupChanged();
-    return true;
-}
-
-bool TDataTable::SortRowsBy(const TOrderOf& orderOf, int LowCol, int LowRow, int HighCol,
-                            int HighRow, bool IncludeHeaders)
-{
-    const Range cols(LowCol, HighCol, FNrCols), rows(LowRow, HighRow, FNrRows);
-    if (rows.Empty() || cols.Empty())
-        return false;
-    PercentDone(0);
-    const std::vector<int> order = orderOf(rows.Low, rows.High);
-    PercentDone(50);
-    const int kind = IncludeHeaders ? ekRowsWithHeaders : ekRows;
-    Spare spare;
-    spare.Values.resize(std::size_t(cols.High - cols.Low + 1));
-    spare.States.resize(spare.Values.size());
-    ApplyOrder(
-        order, rows.Low,
-        [&](int from, int to) { MoveRow(spare, from, to, cols.Low, cols.High, IncludeHeaders); },
-        [&](int a, int b) {
-            if (OnSortExchange)
-                OnSortExchange(this, kind, cols.Low, cols.High, a, b);
+                OnSortExchange(this, kind, across.Low, across.High, a, b);
         });
     PercentDone(100);
     Changed();
@@ -137,8 +131,8 @@ void TDataTable::MoveColumn(Spare& spare, int from, int to, int LowRow, int High
 void TDataTable::MoveRow(Spare& spare, int from, int to, int LowCol, int HighCol, bool headers)
 {
     const auto count = std::size_t(HighCol - LowCol + 1);
-    auto values = [&](int r) { return r ? FValues.data() + Index(LowCol, r) : spare.Values.data(); };
-    auto states = [&](int r) { return r ? FStates.data() + Index(LowCol, r) : spare.States.data(); };
+    auto values = [&](int r) { return r ? &FValues[Index(LowCol, r)] : spare.Values.data(); };
+    auto states = [&](int r) { return r ? &FStates[Index(LowCol, r)] : spare.States.data(); };
     std::copy_n(values(from), count, values(to));
     std::copy_n(states(from), count, states(to));
     if (!headers)
@@ -192,7 +186,8 @@ bool TDataTable::SortCols(int SortRow, bool Ascending, int LowCol, int LowRow, i
 {
     if (!ContainsRow(SortRow))
         return false;
-    return SortColumnsBy(
+    return SortLinesBy(
+        true,
         [&](int low, int high) { return ValueOrder(Index(low, SortRow), 1, low, high, Ascending); },
         LowCol, LowRow, HighCol, HighRow, IncludeHeaders);
 }
@@ -202,7 +197,8 @@ bool TDataTable::SortRows(int SortCol, bool Ascending, int LowCol, int LowRow, i
 {
     if (!ContainsColumn(SortCol))
         return false;
-    return SortRowsBy(
+    return SortLinesBy(
+        false,
         [&](int low, int high) {
             return ValueOrder(Index(SortCol, low), std::size_t(FNrCols), low, high, Ascending);
         },
@@ -212,53 +208,37 @@ bool TDataTable::SortRows(int SortCol, bool Ascending, int LowCol, int LowRow, i
 bool TDataTable::SortColAttributes(bool Ascending, int LowCol, int LowRow, int HighCol,
                                    int HighRow)
 {
-    return SortColumnsBy(
-        [&](int low, int high) {
-            return StableOrder(low, high, [&](int a, int b) {
-                const quint8 x = GetColAttrib(a), y = GetColAttrib(b);
-                return Ascending ? x < y : y < x;
-            });
-        },
-        LowCol, LowRow, HighCol, HighRow, true);
+    const auto compare = [this](int a, int b) { return GetColAttrib(a) - GetColAttrib(b); };
+    return SortLinesBy(true, StableOrderBy(compare, Ascending), LowCol, LowRow, HighCol, HighRow,
+                       true);
 }
 
 bool TDataTable::SortRowAttributes(bool Ascending, int LowCol, int LowRow, int HighCol,
                                    int HighRow)
 {
-    return SortRowsBy(
-        [&](int low, int high) {
-            return StableOrder(low, high, [&](int a, int b) {
-                const quint8 x = GetRowAttrib(a), y = GetRowAttrib(b);
-                return Ascending ? x < y : y < x;
-            });
-        },
-        LowCol, LowRow, HighCol, HighRow, true);
+    const auto compare = [this](int a, int b) { return GetRowAttrib(a) - GetRowAttrib(b); };
+    return SortLinesBy(false, StableOrderBy(compare, Ascending), LowCol, LowRow, HighCol,
+                       HighRow, true);
 }
 
 bool TDataTable::SortColNames(bool Ascending, bool IgnoreCase, int LowCol, int LowRow,
                               int HighCol, int HighRow)
 {
-    return SortColumnsBy(
-        [&](int low, int high) {
-            return StableOrder(low, high, [&](int a, int b) {
-                const int order = GetColName(a).compare(GetColName(b), Sensitivity(IgnoreCase));
-                return Ascending ? order < 0 : order > 0;
-            });
-        },
-        LowCol, LowRow, HighCol, HighRow, true);
+    const auto compare = [this, cs = Sensitivity(IgnoreCase)](int a, int b) {
+        return GetColName(a).compare(GetColName(b), cs);
+    };
+    return SortLinesBy(true, StableOrderBy(compare, Ascending), LowCol, LowRow, HighCol, HighRow,
+                       true);
 }
 
 bool TDataTable::SortRowNames(bool Ascending, bool IgnoreCase, int LowCol, int LowRow,
                               int HighCol, int HighRow)
 {
-    return SortRowsBy(
-        [&](int low, int high) {
-            return StableOrder(low, high, [&](int a, int b) {
-                const int order = GetRowName(a).compare(GetRowName(b), Sensitivity(IgnoreCase));
-                return Ascending ? order < 0 : order > 0;
-            });
-        },
-        LowCol, LowRow, HighCol, HighRow, true);
+    const auto compare = [this, cs = Sensitivity(IgnoreCase)](int a, int b) {
+        return GetRowName(a).compare(GetRowName(b), cs);
+    };
+    return SortLinesBy(false, StableOrderBy(compare, Ascending), LowCol, LowRow, HighCol,
+                       HighRow, true);
 }
 
 int TDataTable::FindColIndex(const TDTNameStr& Name) const

@@ -40,7 +40,8 @@ using TBeforeRenderCellEvent =
 /// "*" instead.
 VEK_EXPORT QString FormatCellNumber(double Value, int Width, int Precision);
 
-/// A table editor: a grid over a TDataTable it creates and owns.
+/// A table editor: a grid over a TDataTable it creates and owns (or one the program owns,
+/// AssignAnotherDataMatrix).
 ///
 ///     row 0 (names)        [1:1]      [Attrib]  [column name] [column name] ...
 ///     row 1 (attributes)   [Attribute] [      ]  [attribute]   [attribute]   ...
@@ -124,9 +125,10 @@ public:
     explicit TNTabEd(QWidget* parent = nullptr);
     ~TNTabEd() override;
 
-    /// The table shown, owned by the editor. Changes made through it reach the editor
-    /// through its notifications (values and states repaint and fire OnChange, a new size
-    /// adapts the grid).
+    /// The table shown, owned by the editor unless the program bound one of its own
+    /// (AssignAnotherDataMatrix). Changes made through it reach the editor through its
+    /// notifications (values and states repaint and fire OnChange, a new size adapts the
+    /// grid).
     TDataTable* Data() const;
 
     // ---- size
@@ -349,8 +351,8 @@ public:
     /// rows). Returns whether the clipboard text holds a number; without one NCols and
     /// NRows are 1.
     bool GetClipMatrixSize(int& NCols, int& NRows) const;
-    /// After Paste and Extract from Clipboard, and after a range was cleared; before
-    /// pasted.
+    /// After Paste and Extract from Clipboard, and after a range was cleared (unless
+    /// painting is suppressed); before pasted.
     TNotifyEvent OnPaste;
 Q_SIGNALS:
     void pasted();

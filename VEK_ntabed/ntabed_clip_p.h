@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <algorithm>
+
 namespace vek::ntabed {
 
 /// What a copied cell writes: "####" when it holds no number; else the value with every
@@ -50,6 +52,12 @@ private:
 /// without numbers.
 struct ClipBlock {
     qsizetype Cols = 0, Rows = 0;
+    // Grows the block to hold the number read last.
+    void Include(const ClipNumbers& number)
+    {
+        Cols = std::max(Cols, number.Place() + 1);
+        Rows = number.Line() + 1;
+    }
 };
 ClipBlock MeasureClipText(const QString& text);
 

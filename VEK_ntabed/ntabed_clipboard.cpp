@@ -83,9 +83,7 @@ void TNTabEd::PopupMenuClickPaste(TObject*)
     }
     ChangedData();
     ChangedCellStates();
-    if (OnPaste)
-        OnPaste(this);
-    emit pasted();
+    d->Fire(OnPaste, &TNTabEd::pasted);
     d->SelectBlock(s.Left, s.Top, buffer.NrOfColumns(), buffer.NrOfRows());
 }
 
@@ -105,8 +103,7 @@ void TNTabEd::PopupMenuClickExtClip(TObject*)
         const qsizetype cols = NrOfColumns() - left + 1, rows = NrOfRows() - top + 1;
         ntabed::ClipNumbers numbers(Clipboard()->AsText());
         while (numbers.Next()) {
-            block.Cols = std::max(block.Cols, numbers.Place() + 1);
-            block.Rows = numbers.Line() + 1;
+            block.Include(numbers);
             // Only cells of the table are written, however long the text's lines.
             if (numbers.Place() < cols && numbers.Line() < rows)
                 table.SetElem(int(left + numbers.Place()), int(top + numbers.Line()),
@@ -116,9 +113,7 @@ void TNTabEd::PopupMenuClickExtClip(TObject*)
     if (block.Rows == 0)
         return;
     ChangedData();
-    if (OnPaste)
-        OnPaste(this);
-    emit pasted();
+    d->Fire(OnPaste, &TNTabEd::pasted);
     d->SelectBlock(s.Left, s.Top, block.Cols, block.Rows);
 }
 

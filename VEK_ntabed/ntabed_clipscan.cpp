@@ -86,10 +86,8 @@ ClipBlock MeasureClipText(const QString& text)
 {
     ClipBlock block;
     ClipNumbers numbers(text);
-    while (numbers.Next()) {
-        block.Cols = std::max(block.Cols, numbers.Place() + 1);
-        block.Rows = numbers.Line() + 1;
-    }
+    while (numbers.Next())
+        block.Include(numbers);
     return block;
 }
 

@@ -172,7 +172,8 @@ struct TNTabEd::Private {
     void SelectBlock(int left, int top, qsizetype cols, qsizetype rows);
     // Runs a sort of the table and reports what it moved.
     void RunSort(const std::function<bool()>& sort, bool headers, bool columns);
-    // Takes table as the one shown, owned or not, and fits the grid to it.
+    // Shows newTable, owned or not, with the editor's handlers on it (the grid's size
+    // is the caller's to fit).
     void BindTable(TDataTable* newTable, bool owned);
     // A bound table of the program's was destroyed: the editor goes on with a table of
     // its own of the same size.

@@ -63,6 +63,8 @@ TEST_F(Sorting, RowSortsMoveTheBlockAndTheHeadersAsAsked)
     EXPECT_TRUE(tab.IsEmpty(1, 2));
     EXPECT_EQ(RowNames(), (QStringList{"R-1", "R-3", "R-2", "R-4"}));
     EXPECT_EQ(tab.RowAttrib(3), 7);
+    EXPECT_EQ(tab.FindRowIndex("R-2"), 3);
+    EXPECT_EQ(tab.FindRowIndex("r-2"), 0);
     EXPECT_EQ(log.Take(), (QStringList{"OnChange", "OnCellStateChanged", "OnHeadingChanged",
                                        "OnAttributeChanged"}));
 
@@ -108,6 +110,8 @@ TEST_F(Sorting, PrecisionsFollowColumnsThatMoveWithTheirHeaders)
     EXPECT_EQ(tab.ColAttrib(1), 9);
     EXPECT_EQ(tab.ColName(1), "b");
     EXPECT_EQ(tab.Precision(1), 2);
+    EXPECT_EQ(tab.FindColIndex("a"), 3);
+    EXPECT_EQ(tab.FindColIndex("d"), 0);
 }
 
 // Long cycles of the permutation: every column must end where a stable sort puts it,
@@ -143,17 +147,6 @@ TEST_F(Sorting, ManyColumnsAndRowsEndInStableOrder)
     tab.SortRows(2, true, 1, 1, Cols, Rows, true);
     for (int r = 1; r <= Rows; ++r)
         EXPECT_EQ(tab.RowName(r), "R-" + QString::number(expected[std::size_t(r - 1)].second));
-}
-
-TEST_F(Sorting, FindReturnsTheFirstIndexOrZero)
-{
-    tab.Clear(); // C-1.., R-1..
-    tab.SetColName(3, "C-1");
-    EXPECT_EQ(tab.FindColIndex("C-1"), 1);
-    EXPECT_EQ(tab.FindColIndex("C-2"), 2);
-    EXPECT_EQ(tab.FindColIndex("c-2"), 0);
-    EXPECT_EQ(tab.FindRowIndex("R-4"), 4);
-    EXPECT_EQ(tab.FindRowIndex("R-5"), 0);
 }
 
 // ---- sizes

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QSignalSpy>
 
 using namespace vek;
@@ -67,4 +69,16 @@ TEST(NTabEdSignals, ReportChangesByCodeAndByTheTable)
     EXPECT_EQ(heading.count(), 1);
     EXPECT_EQ(attribute.count(), 1);
     EXPECT_EQ(changed.count(), 2);
+}
+
+TEST(NTabEdSignals, PasteIsReportedAfterTheData)
+{
+    TNTabEd tab;
+    QStringList order;
+    QObject::connect(&tab, &TNTabEd::changed, [&] { order << "changed"; });
+    QObject::connect(&tab, &TNTabEd::pasted, [&] { order << "pasted"; });
+    QGuiApplication::clipboard()->setText("7 8");
+    tab.PopupMenuClickExtClip(nullptr);
+    EXPECT_EQ(order, (QStringList{"changed", "pasted"}));
+    EXPECT_EQ(tab.Elem(2, 1), 8);
 }
