@@ -1,5 +1,6 @@
-// TRLData: report list documents, written and read with QXmlStreamWriter/Reader. The
-// layout is documented in VEK_replist.h.
+// TRLData: report list documents, written and read with QXmlStreamWriter/Reader, the
+// rows in our own layout by rldata_xmlrows.cpp. The layout is documented in
+// VEK_replist.h.
 #include "rldata_p.h"
 #include "rldata_xmlrows_p.h"
 
@@ -555,8 +556,9 @@ bool TRLDataDocument::ReadRow()
     }
 }
 
-// The readers take the whole document into memory (a file is mapped), so that the rows
-// can be scanned in place.
+// The readers take the whole document into memory, so that the rows can be scanned in
+// place. A file is read rather than mapped: a mapped file cut short by another program
+// while we read it would end this one.
 bool TRLData::ReadFromXMLStream(QIODevice* InStream, const QString& DataID)
 {
     if (!InStream || !InStream->isReadable())
@@ -582,11 +584,6 @@ bool TRLData::LoadFromXMLFile(const QString& FName, const QString& DataID)
     QFile file(FName);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    const qint64 size = file.size();
-    if (const uchar* mapped = size > 0 ? file.map(0, size) : nullptr) {
-        const QByteArray document = QByteArray::fromRawData(reinterpret_cast<const char*>(mapped), size);
-        return TRLDataDocument::Read(document, false, DataID, *this);
-    }
     return ReadFromXMLStream(&file, DataID);
 }
 

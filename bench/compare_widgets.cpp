@@ -24,11 +24,19 @@ using namespace vek;
 
 namespace {
 
-// Both of a pair take the size of ours.
-template <typename Ours, typename Theirs>
-void SameSize(const Ours& ours, Theirs& theirs)
+// Renders our control, invalidated each time so that it paints anew.
+void MeasureOurs(benchmark::State& state, TControl& ours)
 {
+    MeasureRendering(state, ours, [&ours] { ours.Invalidate(); });
+}
+
+// Renders the Qt widget of a pair at the default size of our control Ours.
+template <typename Ours>
+void MeasureTheirs(benchmark::State& state, QWidget& theirs, const std::function<void()>& prepare = {})
+{
+    const Ours ours;
     theirs.resize(ours.size());
+    MeasureRendering(state, theirs, prepare);
 }
 
 void BM_SevenSegRepaint(benchmark::State& state)
@@ -36,17 +44,15 @@ void BM_SevenSegRepaint(benchmark::State& state)
     TSevenSeg seg;
     seg.SetNumDigits(6);
     seg.SetCaption(QStringLiteral("-12.345"));
-    MeasureRendering(state, seg, [&seg] { seg.Invalidate(); });
+    MeasureOurs(state, seg);
 }
 BENCHMARK(BM_SevenSegRepaint)->Unit(benchmark::kMicrosecond);
 
 void BM_QLCDNumberRepaint(benchmark::State& state)
 {
-    TSevenSeg seg;
     QLCDNumber lcd(6);
-    SameSize(seg, lcd);
     lcd.display(QStringLiteral("-12.345"));
-    MeasureRendering(state, lcd);
+    MeasureTheirs<TSevenSeg>(state, lcd);
 }
 BENCHMARK(BM_QLCDNumberRepaint)->Unit(benchmark::kMicrosecond);
 
@@ -54,17 +60,15 @@ void BM_ProgBarRepaint(benchmark::State& state)
 {
     TProgBar bar;
     bar.SetValue(60);
-    MeasureRendering(state, bar, [&bar] { bar.Invalidate(); });
+    MeasureOurs(state, bar);
 }
 BENCHMARK(BM_ProgBarRepaint)->Unit(benchmark::kMicrosecond);
 
 void BM_QProgressBarRepaint(benchmark::State& state)
 {
-    TProgBar bar;
-    QProgressBar qbar;
-    SameSize(bar, qbar);
-    qbar.setValue(60);
-    MeasureRendering(state, qbar);
+    QProgressBar bar;
+    bar.setValue(60);
+    MeasureTheirs<TProgBar>(state, bar);
 }
 BENCHMARK(BM_QProgressBarRepaint)->Unit(benchmark::kMicrosecond);
 
@@ -72,41 +76,31 @@ void BM_MiniCalRepaint(benchmark::State& state)
 {
     TMiniCal calendar;
     calendar.SetDate(EncodeDate(2024, 5, 17));
-    MeasureRendering(state, calendar, [&calendar] { calendar.Invalidate(); });
+    MeasureOurs(state, calendar);
 }
 BENCHMARK(BM_MiniCalRepaint)->Unit(benchmark::kMicrosecond);
 
 void BM_QCalendarWidgetRepaint(benchmark::State& state)
 {
-    TMiniCal calendar;
-    QCalendarWidget qcalendar;
-    SameSize(calendar, qcalendar);
-    qcalendar.setSelectedDate(QDate(2024, 5, 17));
-    MeasureRendering(state, qcalendar);
+    QCalendarWidget calendar;
+    calendar.setSelectedDate(QDate(2024, 5, 17));
+    MeasureTheirs<TMiniCal>(state, calendar);
 }
 BENCHMARK(BM_QCalendarWidgetRepaint)->Unit(benchmark::kMicrosecond);
-
-// The numeric field as a QDoubleSpinBox shows it: a value with two decimals.
-void Prepare(TNumIO2& field)
-{
-    field.SetValue(42.5);
-}
 
 void BM_NumIO2Repaint(benchmark::State& state)
 {
     TNumIO2 field;
-    Prepare(field);
-    MeasureRendering(state, field, [&field] { field.Invalidate(); });
+    field.SetValue(42.5);
+    MeasureOurs(state, field);
 }
 BENCHMARK(BM_NumIO2Repaint)->Unit(benchmark::kMicrosecond);
 
 void BM_QDoubleSpinBoxRepaint(benchmark::State& state)
 {
-    TNumIO2 field;
     QDoubleSpinBox box;
-    SameSize(field, box);
     box.setValue(42.5);
-    MeasureRendering(state, box);
+    MeasureTheirs<TNumIO2>(state, box);
 }
 BENCHMARK(BM_QDoubleSpinBoxRepaint)->Unit(benchmark::kMicrosecond);
 
@@ -122,19 +116,16 @@ void TypeAndDelete(QWidget& target)
 void BM_NumIO2Keystroke(benchmark::State& state)
 {
     TNumIO2 field;
-    Prepare(field);
+    field.SetValue(42.5);
     MeasureRendering(state, field, [&field] { TypeAndDelete(field); });
 }
 BENCHMARK(BM_NumIO2Keystroke)->Unit(benchmark::kMicrosecond);
 
 void BM_QDoubleSpinBoxKeystroke(benchmark::State& state)
 {
-    TNumIO2 field;
     QDoubleSpinBox box;
-    SameSize(field, box);
     box.setValue(42.5);
-    box.setFocus();
-    MeasureRendering(state, box, [&box] { TypeAndDelete(box); });
+    MeasureTheirs<TNumIO2>(state, box, [&box] { TypeAndDelete(box); });
 }
 BENCHMARK(BM_QDoubleSpinBoxKeystroke)->Unit(benchmark::kMicrosecond);
 
