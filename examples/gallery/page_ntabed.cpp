@@ -153,6 +153,9 @@ void ReportEvents(TNTabEd* tab, QLabel* line)
     tab->OnLayoutChanged = report("OnLayoutChanged");
     tab->OnSelectionChanged = report("OnSelectionChanged");
     tab->OnPaste = report("OnPaste");
+    tab->OnTopLeftChanged = report("OnTopLeftChanged");
+    tab->OnSetEditText = [show](TObject*, int, int, const QString&) { show("OnSetEditText"); };
+    tab->OnBeforePopup = [show](TObject*, TPopupMenu*) { show("OnBeforePopup"); };
     tab->OnPercentDone = [show](TObject*, int percent) {
         show(QString("OnPercentDone %1 %").arg(percent));
     };

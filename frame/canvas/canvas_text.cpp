@@ -138,7 +138,10 @@ void TCanvas::DrawTextCell(QPainter* p, int X, int Y, const QString& Text, bool 
     }
     p->setPen(ToQColor(FFont.Color()));
     if (!glyphprobe::GlyphsHidden()) {
-        if (const QStaticText* layout = face.Layout(Text))
+        // Kept layouts give drawText's pixels at ratio 1 only; at other ratios Qt places
+        // their glyphs a little differently.
+        const QStaticText* layout = DevicePixelRatio() == 1 ? face.Layout(Text) : nullptr;
+        if (layout)
             p->drawStaticText(QPoint(X, Y), *layout);
         else
             p->drawText(QPoint(X, Y + face.ascent), Text);
