@@ -46,31 +46,42 @@ TMeter::TMeter(QWidget* parent) : TGraphicControl(parent), d(std::make_unique<Pr
     d->needle.OnChange = [this](TObject*) { Paint(); };
     d->needleSec.OnChange = [this](TObject*) { Paint(); };
     d->fontCaption.Assign(Font());
-    d->fontCaption.OnChange = [this] { Paint(); };
+    d->fontCaption.OnChange = [this] { d->RepaintFace(); };
     SetDefaultSize(297, 209);
     d->CalcGeometry();
 }
 
 TMeter::~TMeter() = default;
 
+void TMeter::Private::RepaintFace()
+{
+    face.reset();
+    q->Paint();
+}
+
 // ---- settings that act when they change ------------------------------------------------
+//
+// Settings of the face (dial, bands, scale, caption) repaint it; the others only repaint
+// what lies over it.
 
 VEK_METER_SETTING(TMeter, bool, AnchorCovered, anchorCovered, value, Paint())
-VEK_METER_SETTING(TMeter, TColor, ColorBakG, colorBakG, value, Paint())
+VEK_METER_SETTING(TMeter, TColor, ColorBakG, colorBakG, value, d->RepaintFace())
 VEK_METER_SETTING(TMeter, TColor, ColorCover, colorCover, value, Paint())
-VEK_METER_SETTING(TMeter, TColor, ColorScale, colorScale, value, Paint())
-VEK_METER_SETTING(TMeter, TColor, ColorSclBkLow, colorSclBkLow, value, Paint())
-VEK_METER_SETTING(TMeter, TColor, ColorSclBkNorm, colorSclBkNorm, value, Paint())
-VEK_METER_SETTING(TMeter, TColor, ColorSclBkHigh, colorSclBkHigh, value, Paint())
+VEK_METER_SETTING(TMeter, TColor, ColorScale, colorScale, value, d->RepaintFace())
+VEK_METER_SETTING(TMeter, TColor, ColorSclBkLow, colorSclBkLow, value, d->RepaintFace())
+VEK_METER_SETTING(TMeter, TColor, ColorSclBkNorm, colorSclBkNorm, value, d->RepaintFace())
+VEK_METER_SETTING(TMeter, TColor, ColorSclBkHigh, colorSclBkHigh, value, d->RepaintFace())
 VEK_METER_SETTING(TMeter, TFrameStyle, FrameStyle, frameStyle, value, Paint())
 VEK_METER_SETTING(TMeter, bool, LimWatchHighOn, limWatchHighOn, value, Paint())
 VEK_METER_SETTING(TMeter, bool, LimWatchLowOn, limWatchLowOn, value, Paint())
 VEK_METER_SETTING(TMeter, TColor, LimWatchActColor, limWatchActColor, value, Paint())
 VEK_METER_SETTING(TMeter, TColor, LimWatchPsvColor, limWatchPsvColor, value, Paint())
-VEK_METER_SETTING(TMeter, bool, MeterScaleLine, meterScaleLine, value, Paint())
-VEK_METER_SETTING(TMeter, bool, MeterShortTicks, meterShortTicks, value, Paint())
-VEK_METER_SETTING(TMeter, int, MeterDecPlaces, meterDecPlaces, std::clamp(value, 0, 4), Paint())
-VEK_METER_SETTING(TMeter, int, MeterNrTicks, meterNrTicks, std::clamp(value, 2, 21), Paint())
+VEK_METER_SETTING(TMeter, bool, MeterScaleLine, meterScaleLine, value, d->RepaintFace())
+VEK_METER_SETTING(TMeter, bool, MeterShortTicks, meterShortTicks, value, d->RepaintFace())
+VEK_METER_SETTING(TMeter, int, MeterDecPlaces, meterDecPlaces, std::clamp(value, 0, 4),
+                  d->RepaintFace())
+VEK_METER_SETTING(TMeter, int, MeterNrTicks, meterNrTicks, std::clamp(value, 2, 21),
+                  d->RepaintFace())
 // The hub and the rims decide the smallest useful size as well.
 VEK_METER_SETTING(TMeter, int, AnchorSize, anchorSize, value, d->NaturalSizeChanged())
 VEK_METER_SETTING(TMeter, int, RimBottom, rimBottom, value, d->NaturalSizeChanged())
@@ -101,28 +112,28 @@ TBkgFill TMeter::BkgndFillMode() const { return d->bkgndFillMode; }
 void TMeter::SetBkgndFillMode(TBkgFill value)
 {
     d->bkgndFillMode = value;
-    Paint();
+    d->RepaintFace();
 }
 
 QString TMeter::Caption() const { return d->caption; }
 void TMeter::SetCaption(const QString& value)
 {
     d->caption = value;
-    Paint();
+    d->RepaintFace();
 }
 
 bool TMeter::ScaleBkVisible() const { return d->scaleBkVisible; }
 void TMeter::SetScaleBkVisible(bool value)
 {
     d->scaleBkVisible = value;
-    Paint();
+    d->RepaintFace();
 }
 
 bool TMeter::ScaleVisible() const { return d->scaleVisible; }
 void TMeter::SetScaleVisible(bool value)
 {
     d->scaleVisible = value;
-    Paint();
+    d->RepaintFace();
 }
 
 double TMeter::ScaleBkWidth() const { return d->scaleBkWidth; }
@@ -131,7 +142,7 @@ void TMeter::SetScaleBkWidth(double value)
     if (std::isnan(value))
         return;
     d->scaleBkWidth = std::clamp(value, 0.0, 100.0);
-    Paint();
+    d->RepaintFace();
 }
 
 TFont* TMeter::FontCaption() { return &d->fontCaption; }
@@ -191,6 +202,12 @@ void TMeter::PaletteChanged()
     TGraphicControl::PaletteChanged();
 }
 
+void TMeter::EnabledChanged()
+{
+    d->face.reset();
+    TGraphicControl::EnabledChanged();
+}
+
 void TMeter::MouseMove(TShiftState Shift, int X, int Y)
 {
     TGraphicControl::MouseMove(Shift, X, Y);
@@ -209,7 +226,7 @@ void TMeter::Loaded()
         d->LoadBackgroundQuietly();
     if (!d->anchorImage.isEmpty())
         d->LoadAnchorImage();
-    Paint();
+    d->RepaintFace();
 }
 
 } // namespace vek

@@ -410,6 +410,8 @@ protected:
     void FontChanged() override;
     /// Drops the kept face: system colors resolve differently now.
     void PaletteChanged() override;
+    /// Drops the kept face: its texts are engraved while the meter is disabled.
+    void EnabledChanged() override;
     void MouseMove(TShiftState Shift, int X, int Y) override;
 
 private:

@@ -1,9 +1,11 @@
-// Paint and the partial repaint after a value change. A full paint composes the face
-// that does not depend on the values (background, bands, scale, labels, caption) in its
-// own bitmap, kept until the next full paint, copies it into the back buffer and draws
-// needles, cover, hub, lamps and frame over it. A value change copies the kept face back
-// only where the old and new needles (and a lamp that changed) lie and redraws the
-// overlay clipped to there, which gives the same pixels as a full paint.
+// Paint and the partial repaint after a value change. The face that does not depend on
+// the values (background, bands, scale, labels, caption) is drawn in its own bitmap and
+// kept until one of its settings, the geometry, the palette, the font or the enabled
+// state changes: it costs most of a paint, the range bands alone a fifth. A full paint
+// copies the kept face into the back buffer and draws needles, cover, hub, lamps and
+// frame over it. A value change copies the kept face back only where the old and new
+// needles (and a lamp that changed) lie and redraws the overlay clipped to there, which
+// gives the same pixels as a full paint.
 #include "VEK_Meter.h"
 #include "meter_p.h"
 
@@ -49,15 +51,20 @@ void TMeter::Paint()
         d->face.reset();
         return; // a control too small for its rims shows nothing
     }
-    d->face = std::make_unique<TBitmap>(Width(), Height());
-    PrepareOffscreen(*d->face);
-    d->PaintFace(d->face->Canvas());
+    if (!d->FaceKept()) {
+        d->face = std::make_unique<TBitmap>(Width(), Height());
+        PrepareOffscreen(*d->face);
+        d->PaintFace(d->face->Canvas());
+    }
     TCanvas* c = Canvas();
     c->ResetClip();
     c->SetCopyMode(cmSrcCopy);
     c->Draw(0, 0, d->face.get());
     d->PrepareOverlayCanvas(c);
     d->PaintOverlay(c);
+    // A label hook may draw other labels on every call: what it drew is not kept.
+    if (OnBeforeDrawScaleLabel)
+        d->face.reset();
     d->RememberPaintedState();
 }
 
@@ -94,7 +101,14 @@ bool TMeter::Private::CacheUsable()
     if (!Paints())
         return false;
     EnsureGeometry();
-    return face && face->Width() == q->Width() && face->Height() == q->Height() &&
+    return FaceKept();
+}
+
+// A screen of another scale or a new size needs a face of its own.
+bool TMeter::Private::FaceKept() const
+{
+    return face && !q->OnBeforeDrawScaleLabel && face->Width() == q->Width() &&
+           face->Height() == q->Height() &&
            face->DevicePixelRatio() == q->Canvas()->DevicePixelRatio();
 }
 

@@ -76,6 +76,7 @@ void TMeter::Private::EnsureGeometry()
 // 4 pixels beyond it) and the cover strips; 16 is that margin above and below.
 void TMeter::Private::CalcGeometry()
 {
+    face.reset(); // drawn for the old geometry
     geometrySize = q->size();
     const int W = q->Width();
     const int H = q->Height();

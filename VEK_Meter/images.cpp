@@ -33,7 +33,7 @@ void TMeter::SetBackGroundImg(const QString& value)
         d->LoadBackground(value);
         d->backGroundImg = value;
     }
-    Paint();
+    d->RepaintFace();
 }
 
 QString TMeter::AnchorImage() const { return d->anchorImage; }

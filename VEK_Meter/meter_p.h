@@ -108,8 +108,9 @@ struct TMeter::Private {
     TBitmap auxACBmp{10, 10};
     TBitmap auxACMaskBmp{10, 10};
 
-    // The value-independent face (steps up to the caption) of the last full paint, and
-    // what the needles covered then, so that a value change repaints only there.
+    // The value-independent face (steps up to the caption), kept until a setting it
+    // shows changes, and what the needles covered at the last paint, so that a value
+    // change repaints only there.
     std::unique_ptr<TBitmap> face;
     TRect paintedNeedles;
     bool paintedOverLimit = false;
@@ -120,6 +121,8 @@ struct TMeter::Private {
     bool Paints() const;
     // A setting that decides the minimum size changed: tell the layout, repaint.
     void NaturalSizeChanged();
+    // A setting the face shows changed: drop the kept face and paint everything.
+    void RepaintFace();
 
     // values.cpp
     // The first step of the numeric setters: a non-finite number is ignored, and while
@@ -196,6 +199,7 @@ struct TMeter::Private {
     // A value change: redraws only what the needles and lamps cover when it can.
     void RepaintValues();
     bool CacheUsable();
+    bool FaceKept() const;
     TRect NeedleBounds() const;
     TRect LampRect(bool upper) const;
     void PrepareOverlayCanvas(TCanvas* c);

@@ -65,7 +65,7 @@ void TMeter::Private::ScaleChanged()
     const double oldValue = value;
     const double oldValueSec = valueSec;
     ClampIntoScale();
-    q->Paint();
+    RepaintFace();
     if (value != oldValue)
         emit q->valueChanged(value);
     if (valueSec != oldValueSec)
@@ -140,7 +140,7 @@ void TMeter::SetThresholdLow(double value)
     d->underLimit = d->value <= d->thresholdLow;
     if (d->underLimit)
         d->Fire(OnUnderFlow, &TMeter::underFlow);
-    Paint();
+    d->RepaintFace();
 }
 
 double TMeter::ThresholdHigh() const { return d->thresholdHigh; }
@@ -153,7 +153,7 @@ void TMeter::SetThresholdHigh(double value)
     d->overLimit = d->value >= d->thresholdHigh;
     if (d->overLimit)
         d->Fire(OnOverFlow, &TMeter::overFlow);
-    Paint();
+    d->RepaintFace();
 }
 
 bool TMeter::Logarithmic() const { return d->logarithmic; }
@@ -166,7 +166,7 @@ void TMeter::SetLogarithmic(bool value)
     if (value == d->logarithmic)
         return;
     d->logarithmic = value && d->meterMinValue > LogGuard && d->meterMaxValue > LogGuard;
-    Paint();
+    d->RepaintFace();
 }
 
 // Stored settings arrive unchecked; put them back into a state every setter keeps:

@@ -121,10 +121,7 @@ void TThumbnails::Private::ClickSelect(int n, TShiftState Shift)
             return;
         if (Shift.testFlag(ssShift) && IsSlide(lastClicked)) {
             const auto [from, to] = std::minmax(n, lastClicked);
-            EditSelection([&] {
-                for (int k = from; k <= to; ++k)
-                    selection.SetBit(k - min, true);
-            });
+            EditSelection([&] { selection.SetBits(from - min, to - min, true); });
         } else {
             EditSelection([&] { selection.SetBit(n - min, !selection.GetBit(n - min)); });
             lastClicked = n;

@@ -22,7 +22,8 @@ struct TThumbnails::Private {
     void ScrollRows(int rows);
 
     // ---- selection and hover
-    // The selection holds one bit per slide of Min..Max.
+    // The selection holds bit n - Min for slide n of Min..Max; it keeps runs of selected
+    // slides, so a range of a hundred million slides costs no memory.
     void ResizeSelection();
     // Runs edit on the selection and emits selectionChanged when the set of selected
     // slides differs afterwards. Every edit here only adds bits, only removes bits, leaves

@@ -1,7 +1,8 @@
-// Painting cost of the analog meter at its default size (297 x 209): a full repaint,
-// and a value change that repaints only around the needle over the kept face. A no-op
-// OnMeterRendered hook turns the kept face off, which gives the value change at the
-// cost of a full repaint for comparison.
+// Painting cost of the analog meter at its default size (297 x 209): a full repaint over
+// the kept face, a repaint after a setting of the face changed (which draws the face
+// again), and a value change that repaints only around the needle. A no-op
+// OnMeterRendered hook turns the partial repaint off, which gives the value change at
+// the cost of a full repaint for comparison.
 #include <VEK_Meter.h>
 
 #include <benchmark/benchmark.h>
@@ -33,6 +34,18 @@ void BM_MeterFullRepaint(benchmark::State& state)
 }
 BENCHMARK(BM_MeterFullRepaint)->Unit(benchmark::kMicrosecond);
 
+void BM_MeterFaceSettingChange(benchmark::State& state)
+{
+    TMeter meter;
+    Configure(meter);
+    int i = 0;
+    for (auto _ : state) {
+        meter.SetColorSclBkNorm(i++ % 2 ? 0x0080FF : 0x0060E0);
+        benchmark::DoNotOptimize(meter.Canvas()->Target());
+    }
+}
+BENCHMARK(BM_MeterFaceSettingChange)->Unit(benchmark::kMicrosecond);
+
 void ValueChanges(benchmark::State& state, TMeter& meter)
 {
     int i = 0;
@@ -50,13 +63,13 @@ void BM_MeterValueChange(benchmark::State& state)
 }
 BENCHMARK(BM_MeterValueChange)->Unit(benchmark::kMicrosecond);
 
-void BM_MeterValueChangeWithoutKeptFace(benchmark::State& state)
+void BM_MeterValueChangeFullRepaint(benchmark::State& state)
 {
     TMeter meter;
     Configure(meter);
     meter.OnMeterRendered = [](TObject*, TCanvas*) {};
     ValueChanges(state, meter);
 }
-BENCHMARK(BM_MeterValueChangeWithoutKeptFace)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_MeterValueChangeFullRepaint)->Unit(benchmark::kMicrosecond);
 
 } // namespace

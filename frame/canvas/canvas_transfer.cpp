@@ -59,7 +59,9 @@ void TCanvas::StretchBlt(const TRect& Dest, const QImage& Source, const TRect& S
                          TCopyMode Rop)
 {
     const QRect part = deviceunits::Box(SourceRect.ToQRect().normalized(), Source.devicePixelRatio());
-    Compose(Dest, Oriented(Source.copy(part), SourceRect), Rop, std::nullopt);
+    // The whole picture (the usual case) needs no copy of its pixels.
+    const QImage whole = part == Source.rect() ? Source : Source.copy(part);
+    Compose(Dest, Oriented(whole, SourceRect), Rop, std::nullopt);
 }
 
 QImage TCanvas::ReadRect(const TRect& r)

@@ -1,7 +1,8 @@
 #include "containers.h"
 
 #include <algorithm>
-#include <bit>
+#include <iterator>
+#include <utility>
 
 namespace vek {
 
@@ -14,53 +15,70 @@ TBitFld::TBitFld(int Size)
 
 void TBitFld::SetSize(int Size)
 {
-    FSize = std::max(Size, 0);
-    FWords.resize(size_t((FSize + kWordBits - 1) / kWordBits), 0);
-    ClearBitsBeyondSize();
-}
-
-// Shrinking leaves stale bits in the last word; clearing them keeps the counting and
-// searching simple and makes bits that come back by growing read false.
-void TBitFld::ClearBitsBeyondSize()
-{
-    const int usedInLastWord = FSize % kWordBits;
-    if (usedInLastWord != 0)
-        FWords.back() &= (Word(1) << usedInLastWord) - 1;
+    const int size = std::max(Size, 0);
+    if (size < FSize)
+        SetBits(size, FSize - 1, false);
+    FSize = size;
 }
 
 void TBitFld::Clear()
 {
-    std::fill(FWords.begin(), FWords.end(), 0);
+    FRuns.clear();
+    FTrueBits = 0;
 }
 
 bool TBitFld::GetBit(int Index) const
 {
-    return Contains(Index) && (FWords[size_t(Index / kWordBits)] >> (Index % kWordBits)) & 1;
+    auto run = FRuns.upper_bound(Index);
+    if (run == FRuns.begin())
+        return false;
+    --run;
+    return Index < run->second;
 }
 
 void TBitFld::SetBit(int Index, bool Value)
 {
-    if (!Contains(Index))
-        return;
-    const Word mask = Word(1) << (Index % kWordBits);
-    Word& word = FWords[size_t(Index / kWordBits)];
-    word = Value ? word | mask : word & ~mask;
+    SetBits(Index, Index, Value);
 }
 
-int TBitFld::CountTrueBits() const
+// The runs that overlap or touch [from, end) are taken out, which leaves [first, last)
+// free of runs: setting puts back one run over all of it, clearing the parts of it on
+// either side of [from, end).
+void TBitFld::SetBits(int From, int To, bool Value)
 {
-    int count = 0;
-    for (Word word : FWords)
-        count += std::popcount(word);
-    return count;
+    if (From > To)
+        std::swap(From, To);
+    const int from = std::max(From, 0);
+    const int end = int(std::min<qint64>(qint64(To) + 1, FSize));
+    if (from >= end)
+        return;
+    auto run = FRuns.upper_bound(from);
+    if (run != FRuns.begin() && std::prev(run)->second >= from)
+        --run;
+    int first = from, last = end;
+    while (run != FRuns.end() && run->first <= end) {
+        first = std::min(first, run->first);
+        last = std::max(last, run->second);
+        FTrueBits -= run->second - run->first;
+        run = FRuns.erase(run);
+    }
+    const auto add = [this](int begin, int stop) {
+        if (begin < stop) {
+            FRuns.emplace(begin, stop);
+            FTrueBits += stop - begin;
+        }
+    };
+    if (Value) {
+        add(first, last);
+    } else {
+        add(first, from);
+        add(end, last);
+    }
 }
 
 int TBitFld::FirstTrueBit() const
 {
-    const auto it = std::find_if(FWords.begin(), FWords.end(), [](Word w) { return w != 0; });
-    if (it == FWords.end())
-        return -1;
-    return int(it - FWords.begin()) * kWordBits + std::countr_zero(*it);
+    return FRuns.empty() ? -1 : FRuns.begin()->first;
 }
 
 // ---- TIntMatrix ----

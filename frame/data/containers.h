@@ -9,13 +9,16 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <vector>
 
 namespace vek {
 
 /// A resizable set of bits with indices 0..Size()-1. Reads outside the size give false and
 /// writes outside it are ignored, so callers need not check indices they derive from
-/// mouse positions or scroll offsets.
+/// mouse positions or scroll offsets. The set keeps its runs of true bits, not a bit per
+/// index: its memory grows with the number of runs, whatever the size, so a selection
+/// among a hundred million slides costs as little as one among a hundred.
 class VEK_EXPORT TBitFld {
 public:
     explicit TBitFld(int Size = 0);
@@ -32,22 +35,22 @@ public:
     /// One bit; false outside the size (writes there are ignored).
     bool GetBit(int Index) const;
     void SetBit(int Index, bool Value);
+    /// Bits From..To (both included, in either order) at once; the part outside the size
+    /// is ignored. Takes as long as one SetBit (and the runs it merges), however many
+    /// bits it covers.
+    void SetBits(int From, int To, bool Value);
 
     /// Number of bits that are true.
-    int CountTrueBits() const;
+    int CountTrueBits() const { return int(FTrueBits); }
 
     /// Index of the lowest true bit, or -1 when no bit is true.
     int FirstTrueBit() const;
 
 private:
-    using Word = std::uint64_t;
-    static constexpr int kWordBits = 64;
-
-    bool Contains(int index) const { return index >= 0 && index < FSize; }
-    void ClearBitsBeyondSize();
-
+    /// Runs of true bits: first index -> one past the last, apart and not touching.
+    std::map<int, int> FRuns;
+    qint64 FTrueBits = 0;
     int FSize = 0;
-    std::vector<Word> FWords; // bits at or beyond FSize are always zero
 };
 
 /// A matrix of ints addressed 1-based as (column, row), column 1..NrOfColumns() and row

@@ -11,6 +11,9 @@
 #include <QTemporaryDir>
 
 #include <cmath>
+#include <functional>
+#include <utility>
+#include <vector>
 
 using namespace vek;
 using metertest::Current;
@@ -425,6 +428,68 @@ TEST(MeterPainting, KeptFaceIsDroppedOnPaletteAndFontChanges)
     configure(createdLarge);
     createdLarge.SetValue(0.4);
     EXPECT_EQ(Current(meter), Face(createdLarge));
+}
+
+// Full paints reuse the kept face: every setting the face shows must drop it, or the
+// meter would go on showing the old dial.
+TEST(MeterPainting, KeptFaceFollowsEverySettingItShows)
+{
+    using Setting = std::function<void(TMeter&)>;
+    const std::vector<std::pair<const char*, Setting>> settings = {
+        {"ColorBakG", [](TMeter& m) { m.SetColorBakG(clYellow); }},
+        {"ColorScale", [](TMeter& m) { m.SetColorScale(clRed); }},
+        {"ColorSclBkLow", [](TMeter& m) { m.SetColorSclBkLow(clBlue); }},
+        {"ColorSclBkNorm", [](TMeter& m) { m.SetColorSclBkNorm(clBlue); }},
+        {"ColorSclBkHigh", [](TMeter& m) { m.SetColorSclBkHigh(clBlue); }},
+        {"MeterScaleLine", [](TMeter& m) { m.SetMeterScaleLine(false); }},
+        {"MeterShortTicks", [](TMeter& m) { m.SetMeterShortTicks(false); }},
+        {"MeterDecPlaces", [](TMeter& m) { m.SetMeterDecPlaces(3); }},
+        {"MeterNrTicks", [](TMeter& m) { m.SetMeterNrTicks(7); }},
+        {"MeterLayout", [](TMeter& m) { m.SetMeterLayout(TMeter::mlCirc180); }},
+        {"Caption", [](TMeter& m) { m.SetCaption("mA"); }},
+        {"FontCaption", [](TMeter& m) { m.FontCaption()->SetSize(14); }},
+        {"ScaleBkVisible", [](TMeter& m) { m.SetScaleBkVisible(false); }},
+        {"ScaleBkWidth", [](TMeter& m) { m.SetScaleBkWidth(30); }},
+        {"ScaleVisible", [](TMeter& m) { m.SetScaleVisible(false); }},
+        {"MeterMaxValue", [](TMeter& m) { m.SetMeterMaxValue(5); }},
+        {"Thresholds", [](TMeter& m) { m.SetThresholdLow(0.4); m.SetThresholdHigh(0.6); }},
+        {"Logarithmic", [](TMeter& m) { m.SetMeterMinValue(0.01); m.SetLogarithmic(true); }},
+        {"Enabled", [](TMeter& m) { m.setEnabled(false); }},
+        {"Smoothing", [](TMeter& m) { m.SetSmoothing(false); }},
+        {"Size", [](TMeter& m) { m.resize(330, 240); }},
+    };
+    auto configure = [](TMeter& meter) {
+        meter.SetThresholdLow(0.2);
+        meter.SetThresholdHigh(0.8);
+        meter.SetScaleBkWidth(10);
+        meter.SetScaleBkVisible(true);
+        meter.SetCaption("V");
+        meter.SetValue(0.5);
+    };
+    for (const auto& [name, apply] : settings) {
+        TMeter kept;
+        configure(kept);
+        Face(kept);
+        apply(kept);
+        TMeter fresh;
+        fresh.SetVisible(false); // a hidden meter paints nothing, so keeps no face yet
+        configure(fresh);
+        apply(fresh);
+        fresh.SetVisible(true);
+        EXPECT_EQ(Face(kept), Face(fresh)) << name;
+    }
+}
+
+TEST(MeterPainting, FaceDrawnWithALabelHookIsNotKept)
+{
+    TMeter hooked;
+    hooked.OnBeforeDrawScaleLabel = [](TObject*, TCanvas*, QString& label, int, int) {
+        label = "x";
+    };
+    Face(hooked);
+    hooked.OnBeforeDrawScaleLabel = nullptr;
+    TMeter plain;
+    EXPECT_EQ(Face(hooked), Face(plain));
 }
 
 TEST(MeterImages, MissingAndCorruptFiles)

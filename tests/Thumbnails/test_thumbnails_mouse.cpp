@@ -75,6 +75,17 @@ TEST(ThumbnailsClicks, MultipleModeTogglesAndShiftSelectsARange)
     EXPECT_EQ(grid.NumSlidesSelected(), 6);
     EXPECT_EQ(grid.FirstSelectedSlide(), 1);
     EXPECT_TRUE(grid.SlideSelected(6));
+
+    // A range over most of two billion slides, then one slide out of its middle.
+    grid.SetMax(2'000'000'000);
+    grid.SetFirstThumbIdx(1'500'000'001);
+    Click(grid, QPoint(50, 50), Qt::ShiftModifier);
+    EXPECT_EQ(grid.NumSlidesSelected(), 1'500'000'001);
+    grid.SetFirstThumbIdx(1'000'000'001);
+    Click(grid, QPoint(50, 50));
+    EXPECT_FALSE(grid.SlideSelected(1'000'000'001));
+    EXPECT_TRUE(grid.SlideSelected(1'000'000'002));
+    EXPECT_EQ(grid.NumSlidesSelected(), 1'500'000'000);
 }
 
 TEST(ThumbnailsClicks, DisabledModeOnlyReports)

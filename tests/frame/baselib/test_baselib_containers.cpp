@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <climits>
+#include <random>
+#include <vector>
+
 using namespace vek;
 
 TEST(TBitFld, EmptySet)
@@ -76,6 +81,48 @@ TEST(TBitFld, ClearKeepsSize)
     EXPECT_EQ(bits.FirstTrueBit(), -1);
     bits.SetBit(64, true);
     EXPECT_EQ(bits.FirstTrueBit(), 64);
+}
+
+// The runs of true bits merge, split and count as a plain array of bits would.
+TEST(TBitFld, RunsBehaveAsPlainBits)
+{
+    constexpr int Size = 200;
+    TBitFld bits(Size);
+    std::vector<bool> plain(Size);
+    std::mt19937 random(17);
+    for (int step = 0; step < 20000; ++step) {
+        const int from = int(random() % (Size + 20)) - 10;
+        const int to = random() % 4 == 0 ? from + int(random() % 60) - 30 : from;
+        const bool value = random() % 2 == 0;
+        bits.SetBits(from, to, value);
+        for (int i = std::max(std::min(from, to), 0); i <= std::min(std::max(from, to), Size - 1); ++i)
+            plain[size_t(i)] = value;
+        if (step % 97 == 0) {
+            const int size = 150 + int(random() % 50);
+            bits.SetSize(size);
+            bits.SetSize(Size);
+            std::fill(plain.begin() + size, plain.end(), false);
+        }
+        const int count = int(std::count(plain.begin(), plain.end(), true));
+        ASSERT_EQ(bits.CountTrueBits(), count) << "step " << step;
+        const auto first = std::find(plain.begin(), plain.end(), true);
+        ASSERT_EQ(bits.FirstTrueBit(), first == plain.end() ? -1 : int(first - plain.begin()));
+        for (int i = -1; i <= Size; ++i)
+            ASSERT_EQ(bits.GetBit(i), i >= 0 && i < Size && plain[size_t(i)]) << "bit " << i;
+    }
+}
+
+TEST(TBitFld, HugeSizesCostNothing)
+{
+    TBitFld bits(INT_MAX);
+    bits.SetBits(INT_MAX, 0, true);
+    EXPECT_EQ(bits.CountTrueBits(), INT_MAX);
+    bits.SetBit(1000000000, false);
+    EXPECT_EQ(bits.CountTrueBits(), INT_MAX - 1);
+    EXPECT_FALSE(bits.GetBit(1000000000));
+    EXPECT_TRUE(bits.GetBit(INT_MAX - 1));
+    bits.SetSize(10);
+    EXPECT_EQ(bits.CountTrueBits(), 10);
 }
 
 TEST(TIntMatrix, OneBasedCellsStartAtZero)
