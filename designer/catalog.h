@@ -1,0 +1,37 @@
+// The controls the Designer plugin offers: one entry per control, with what the widget
+// box shows about it and how to make one.
+#pragma once
+
+#include <QSize>
+#include <QString>
+
+#include <span>
+
+class QWidget;
+
+namespace vekdesigner {
+
+struct TControlEntry {
+    /// The class as it appears in .ui files and in generated code ("vek::TNumIO2").
+    const char* className;
+    /// The public header that declares it.
+    const char* header;
+    const char* toolTip;
+    const char* whatsThis;
+    /// Creates the control with the given parent.
+    QWidget* (*create)(QWidget* parent);
+    /// The size at which the control draws its widget-box icon; the picture is scaled
+    /// down to the icon. Wide controls draw a cut-out that still shows what they are.
+    QSize iconSize;
+    /// Optional: settings that make the icon tell the control apart (a value, a caption).
+    void (*prepareIcon)(QWidget* control) = nullptr;
+};
+
+/// Every control of the library that is a widget, in widget-box order.
+std::span<const TControlEntry> Controls();
+
+/// The name Designer gives the first control of a class on a form: the class name
+/// without namespace and "T", with a lower-case first letter ("numIO2").
+QString DefaultObjectName(const char* className);
+
+} // namespace vekdesigner
