@@ -54,8 +54,10 @@ install(FILES "${CMAKE_CURRENT_BINARY_DIR}/vekcontrols.pc"
 if(TARGET vekcontrols_designer)
   set(VEK_DESIGNER_PLUGIN_DIR "${QT6_INSTALL_PLUGINS}/designer" CACHE STRING
       "Install folder of the Designer plugin, relative to the prefix")
-  file(RELATIVE_PATH _vek_plugin_to_lib "/root/${VEK_DESIGNER_PLUGIN_DIR}" "/root/${CMAKE_INSTALL_LIBDIR}")
-  set_target_properties(vekcontrols_designer PROPERTIES INSTALL_RPATH "$ORIGIN/${_vek_plugin_to_lib}")
+  file(RELATIVE_PATH _vek_plugin_to_lib
+       "/root/${VEK_DESIGNER_PLUGIN_DIR}" "/root/${CMAKE_INSTALL_LIBDIR}")
+  set_target_properties(vekcontrols_designer PROPERTIES
+    INSTALL_RPATH "$ORIGIN/${_vek_plugin_to_lib}")
   install(TARGETS vekcontrols_designer
     LIBRARY DESTINATION "${VEK_DESIGNER_PLUGIN_DIR}" COMPONENT Designer)
 endif()

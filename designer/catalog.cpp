@@ -18,6 +18,8 @@
 #include <VEK_repsbut.h>
 #include <VEK_sevenseg.h>
 
+#include <frame/baselib/mathlib.h>
+
 #include <array>
 
 namespace vekdesigner {
@@ -36,13 +38,24 @@ void As(QWidget* control, Prepare prepare)
     prepare(static_cast<Control*>(control));
 }
 
+// A TNumIO created designing accepts any number. A form keeps only the settings made
+// on it, and a program's TNumIO starts with the range 0 .. 0: without these the field
+// would accept nothing but 0 once the program runs.
+QString AnyNumber()
+{
+    return QStringLiteral("<property name=\"RangeLow\" stdset=\"0\"><double>%1</double></property>\n"
+                          "<property name=\"RangeHigh\" stdset=\"0\"><double>%2</double></property>\n")
+        .arg(QString::number(-vek::uc_MaxDouble, 'g', 17), QString::number(vek::uc_MaxDouble, 'g', 17));
+}
+
 const std::array<TControlEntry, 18> controls{{
     {"vek::TNumIO", "VEK_NumIO.h", "Numeric edit field",
      "A line edit for numbers: it refuses keystrokes that would not give a number of its "
      "input format (floating point, fixed point, integer, hexadecimal, octal, binary) and "
      "keeps the value inside RangeLow .. RangeHigh.",
      &Create<vek::TNumIO>, {60, 30},
-     [](QWidget* c) { As<vek::TNumIO>(c, [](auto* f) { f->SetText(QStringLiteral("42")); }); }},
+     [](QWidget* c) { As<vek::TNumIO>(c, [](auto* f) { f->SetText(QStringLiteral("42")); }); },
+     &AnyNumber},
     {"vek::TNumIO2", "VEK_NumIO.h", "Numeric field with captions, spin buttons and gauge",
      "A drawn numeric entry field with a caption on either side, spin buttons and an "
      "optional gauge; values outside the range show in the warning colors.",
@@ -105,7 +118,9 @@ const std::array<TControlEntry, 18> controls{{
      "A speed button that keeps clicking while it is held down, after a start delay and at "
      "a repeat interval.",
      &Create<vek::TRepSpeedButton>, {},
-     [](QWidget* c) { As<vek::TRepSpeedButton>(c, [](auto* b) { b->SetCaption(QStringLiteral("+")); }); }},
+     [](QWidget* c) {
+         As<vek::TRepSpeedButton>(c, [](auto* b) { b->SetCaption(QStringLiteral("+")); });
+     }},
     {"vek::TColSel", "VEK_Colsel.h", "Color selector",
      "A drop-down list of named colors from predefined palettes; the user may edit colors "
      "that allow it.",

@@ -25,6 +25,9 @@ struct TControlEntry {
     QSize iconSize;
     /// Optional: settings that make the icon tell the control apart (a value, a caption).
     void (*prepareIcon)(QWidget* control) = nullptr;
+    /// Optional: <property> elements a control dropped on a form starts with, for
+    /// settings whose design-time value differs from the one a program's control has.
+    QString (*designProperties)() = nullptr;
 };
 
 /// Every control of the library that is a widget, in widget-box order.

@@ -36,11 +36,13 @@ QString TControlInterface::domXml() const
                "  <property name=\"geometry\">\n"
                "   <rect><x>0</x><y>0</y><width>%3</width><height>%4</height></rect>\n"
                "  </property>\n"
+               "%5"
                " </widget>\n"
                "</ui>\n")
         .arg(name(), DefaultObjectName(FEntry.className))
         .arg(size.width())
-        .arg(size.height());
+        .arg(size.height())
+        .arg(FEntry.designProperties ? FEntry.designProperties() : QString());
 }
 
 QWidget* TControlInterface::createWidget(QWidget* parent)

@@ -31,9 +31,11 @@ QPixmap FitIntoSquare(const QPixmap& picture, int side, qreal ratio)
 {
     QPixmap icon(side * ratio, side * ratio);
     icon.fill(Qt::transparent);
-    const QPixmap scaled = picture.scaled(icon.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    const QPixmap scaled =
+        picture.scaled(icon.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    const QSize margin = (icon.size() - scaled.size()) / 2;
     QPainter painter(&icon);
-    painter.drawPixmap((icon.width() - scaled.width()) / 2, (icon.height() - scaled.height()) / 2, scaled);
+    painter.drawPixmap(margin.width(), margin.height(), scaled);
     painter.end();
     icon.setDevicePixelRatio(ratio);
     return icon;

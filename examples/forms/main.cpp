@@ -56,8 +56,8 @@ int main(int argc, char** argv)
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("A Designer form with VekControls"));
     parser.addHelpOption();
-    const QCommandLineOption runtime(QStringLiteral("runtime"),
-                                     QStringLiteral("Read the form with QUiLoader instead of uic's code."));
+    const QCommandLineOption runtime(
+        QStringLiteral("runtime"), QStringLiteral("Read the form with QUiLoader instead of uic's code."));
     const QCommandLineOption screenshot(QStringLiteral("screenshot"),
                                         QStringLiteral("Render the form into <file> and exit."),
                                         QStringLiteral("file"));

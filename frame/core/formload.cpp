@@ -1,8 +1,11 @@
 #include "formload.h"
 
+#include "application.h"
+
 #include <QPointer>
 
 #include <algorithm>
+#include <exception>
 #include <vector>
 
 namespace vek {
@@ -45,7 +48,8 @@ TFormLoad::TFormLoad() : d(std::make_unique<Private>())
 
 TFormLoad::~TFormLoad()
 {
-    End();
+    // A destructor must not throw: a failing Loaded is reported like one in an event.
+    RunGuarded(nullptr, [this] { End(); });
 }
 
 void TFormLoad::End()
@@ -59,11 +63,22 @@ void TFormLoad::End()
             *link = d->outer;
             break;
         }
-    // Loaded may create components of its own; they are not part of this load.
+    // Loaded may create components of its own; they are not part of this load. One that
+    // fails does not keep the others from loading.
     const auto members = std::move(d->members);
-    for (const auto& member : members)
-        if (member.component)
+    std::exception_ptr firstError;
+    for (const auto& member : members) {
+        if (!member.component)
+            continue;
+        try {
             member.loaded();
+        } catch (...) {
+            if (!firstError)
+                firstError = std::current_exception();
+        }
+    }
+    if (firstError)
+        std::rethrow_exception(firstError);
 }
 
 bool TFormLoad::Enroll(QObject* component, QObject* owner, std::function<void()> loaded)

@@ -30,12 +30,14 @@ namespace vek {
 class VEK_EXPORT TFormLoad {
 public:
     TFormLoad();
-    /// Ends the load if End() has not.
+    /// Ends the load if End() has not; an exception from a Loaded goes to
+    /// Application()->HandleException.
     ~TFormLoad();
     TFormLoad(const TFormLoad&) = delete;
     TFormLoad& operator=(const TFormLoad&) = delete;
 
-    /// Ends the load now: Loaded for every component of it, in creation order. Later
+    /// Ends the load now: Loaded for every component of it, in creation order. When a
+    /// Loaded throws, the others still run and the first exception is thrown on. Later
     /// calls do nothing.
     void End();
 

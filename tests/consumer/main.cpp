@@ -70,10 +70,13 @@ int main(int argc, char** argv)
     Check(ui.label->DisplayText() == QStringLiteral("7.5"), "the form's label shows its value");
 #endif
 
-    // --plugin FILE: the installed Designer plugin loads as Designer and QUiLoader load it.
-    if (const qsizetype at = app.arguments().indexOf(QStringLiteral("--plugin")); at > 0) {
-        QPluginLoader plugin(app.arguments().value(at + 1));
-        Check(plugin.instance() != nullptr, qPrintable(QStringLiteral("the plugin loads: ") + plugin.errorString()));
+    // --designer-plugin FILE: the installed Designer plugin loads as Designer and
+    // QUiLoader load it. (Qt takes "--plugin" for itself.)
+    const QStringList arguments = app.arguments();
+    if (const qsizetype at = arguments.indexOf(QStringLiteral("--designer-plugin")); at > 0) {
+        QPluginLoader plugin(arguments.value(at + 1));
+        const bool loaded = plugin.instance() != nullptr;
+        Check(loaded, qPrintable(QStringLiteral("the plugin loads: ") + plugin.errorString()));
         Check(plugin.metaData().value(QStringLiteral("IID")).toString() ==
                   QStringLiteral("org.qt-project.Qt.QDesignerCustomWidgetCollectionInterface"),
               "the plugin is a widget collection");

@@ -40,7 +40,8 @@ TEST_F(DesignerEditor, OpensTheFormWithDesigningControls)
     const auto controls = vektest::FormControls(window->mainContainer());
     EXPECT_EQ(controls.size(), 18u);
     for (const auto* control : controls) {
-        EXPECT_TRUE(control->ComponentState().testFlag(vek::csDesigning)) << qPrintable(control->Name());
+        EXPECT_TRUE(control->ComponentState().testFlag(vek::csDesigning))
+            << qPrintable(control->Name());
         EXPECT_FALSE(vektest::Loading(control)) << qPrintable(control->Name());
     }
 }

@@ -5,12 +5,13 @@
 #include "plugin_access.h"
 #include "qstring_printer.h"
 
-#include <frame/controls/widgetcomponent.h>
+#include <VEK_NumIO.h>
 
 #include <gtest/gtest.h>
 
 #include <QFile>
 #include <QImage>
+#include <QMap>
 #include <QSet>
 #include <QUiLoader>
 #include <QXmlStreamReader>
@@ -28,6 +29,7 @@ struct TDomWidget {
     QString className;
     QString objectName;
     QSize size;
+    QMap<QString, QString> properties; // name -> value text, for the control's own ones
 };
 
 // The <widget> of a domXml with its geometry; an empty class name when it does not parse.
@@ -41,6 +43,11 @@ TDomWidget ReadDomXml(const QString& xml)
         if (reader.readNext() != QXmlStreamReader::StartElement)
             continue;
         element = reader.name().toString();
+        if (element == u"property" && reader.attributes().value(QLatin1String("stdset")) == u"0") {
+            const QString name = reader.attributes().value(QLatin1String("name")).toString();
+            reader.readNextStartElement();
+            result.properties[name] = reader.readElementText();
+        }
         if (element == u"widget") {
             result.className = reader.attributes().value(QLatin1String("class")).toString();
             result.objectName = reader.attributes().value(QLatin1String("name")).toString();
@@ -62,7 +69,8 @@ std::unique_ptr<QWidget> Create(const QString& className, QWidget* parent = null
 
 bool IsDesigning(const QWidget* widget)
 {
-    return dynamic_cast<const vek::TWidgetComponent*>(widget)->ComponentState().testFlag(vek::csDesigning);
+    const auto* control = dynamic_cast<const vek::TWidgetComponent*>(widget);
+    return control->ComponentState().testFlag(vek::csDesigning);
 }
 
 } // namespace
@@ -124,6 +132,18 @@ TEST(DesignerPlugin, DomXmlNamesTheClassAndItsNaturalSize)
         EXPECT_EQ(dom.objectName, objectName);
         EXPECT_EQ(dom.size, Create(widget->name())->sizeHint()) << qPrintable(widget->name());
     }
+}
+
+// A TNumIO designing accepts any number; a program's starts with 0 .. 0. A TNumIO dropped
+// on a form must bring the wide range into the form, or it would refuse all input later.
+TEST(DesignerPlugin, DroppedNumIOKeepsItsDesignTimeRangeInTheForm)
+{
+    QWidget designerForm;
+    designerForm.setProperty(vek::TComponentCore::DesigningProperty, true);
+    vek::TNumIO designed(&designerForm);
+    const TDomWidget dom = ReadDomXml(DesignerWidget("vek::TNumIO")->domXml());
+    EXPECT_EQ(dom.properties.value("RangeLow").toDouble(), designed.RangeLow());
+    EXPECT_EQ(dom.properties.value("RangeHigh").toDouble(), designed.RangeHigh());
 }
 
 TEST(DesignerPlugin, CreatesLoadingWidgetsOfItsClasses)

@@ -3,6 +3,7 @@
 // for itself stay out of the load. A control a plugin makes outside any load loads until
 // its first polish or the next turn of the event loop, whichever comes first.
 #include <frame/controls/controls.h>
+#include <frame/core/application.h>
 #include <frame/core/formload.h>
 
 #include <gtest/gtest.h>
@@ -11,6 +12,7 @@
 #include <QStringList>
 
 #include <memory>
+#include <stdexcept>
 
 using namespace vek;
 
@@ -26,13 +28,21 @@ public:
     }
 
     // A part the control makes for itself, as a report list makes its data.
-    std::unique_ptr<LoggingControl> MakePart() { return std::make_unique<LoggingControl>(Name() + ".part", FLog, this); }
+    std::unique_ptr<LoggingControl> MakePart()
+    {
+        return std::make_unique<LoggingControl>(Name() + ".part", FLog, this);
+    }
+
+    // Loaded throws after logging, as a control whose stored settings do not work.
+    bool FailToLoad = false;
 
 protected:
     void Loaded() override
     {
         *FLog << Name() + (ComponentState().testFlag(csLoading) ? "" : " (not loading)");
         TCustomControl::Loaded();
+        if (FailToLoad)
+            throw std::runtime_error(Name().toStdString() + " cannot load");
     }
 
 private:
@@ -79,6 +89,32 @@ TEST(FormLoad, ControlsDeletedDuringTheLoadAreSkipped)
         load.End();
     }
     EXPECT_EQ(log, QStringList({"kept"}));
+}
+
+TEST(FormLoad, AFailingLoadedKeepsNoOtherControlFromLoading)
+{
+    QStringList log;
+    TFormLoad load;
+    LoggingControl broken("broken", &log);
+    LoggingControl fine("fine", &log);
+    broken.FailToLoad = true;
+    EXPECT_THROW(load.End(), std::runtime_error);
+    EXPECT_EQ(log, QStringList({"broken", "fine"}));
+}
+
+TEST(FormLoad, AFailureAtTheEndOfTheScopeIsReported)
+{
+    QStringList log;
+    QString reported;
+    Application()->OnException = [&](TObject*, const QString& message) { reported = message; };
+    std::unique_ptr<LoggingControl> broken;
+    {
+        TFormLoad load;
+        broken = std::make_unique<LoggingControl>("broken", &log);
+        broken->FailToLoad = true;
+    }
+    Application()->OnException = nullptr;
+    EXPECT_EQ(reported, "broken cannot load");
 }
 
 TEST(FormLoad, InnerLoadEndsItsOwnControlsOnly)
