@@ -19,6 +19,7 @@
 #include <VEK_sevenseg.h>
 
 #include <frame/baselib/mathlib.h>
+#include <frame/core/component.h>
 
 #include <array>
 
@@ -164,6 +165,17 @@ const std::array<TControlEntry, 18> controls{{
 std::span<const TControlEntry> Controls()
 {
     return controls;
+}
+
+QWidget* CreateDesigning(const TControlEntry& entry, QWidget* parent)
+{
+    // A component is created designing when its owner is marked designing; Designer's
+    // own widgets must not carry the mark (Designer would save it with the form).
+    QWidget designingOwner;
+    designingOwner.setProperty(vek::TComponentCore::DesigningProperty, true);
+    QWidget* control = entry.create(&designingOwner);
+    control->setParent(parent);
+    return control;
 }
 
 QString DefaultObjectName(const char* className)

@@ -33,6 +33,10 @@ struct TControlEntry {
 /// Every control of the library that is a widget, in widget-box order.
 std::span<const TControlEntry> Controls();
 
+/// A control that is designing from its constructor on (which some constructors read),
+/// then given to parent (nullptr: a top-level widget).
+QWidget* CreateDesigning(const TControlEntry& entry, QWidget* parent);
+
 /// The name Designer gives the first control of a class on a form: the class name
 /// without namespace and "T", with a lower-case first letter ("numIO2").
 QString DefaultObjectName(const char* className);

@@ -47,13 +47,11 @@ QString TControlInterface::domXml() const
 
 QWidget* TControlInterface::createWidget(QWidget* parent)
 {
-    QWidget* widget = FEntry.create(parent);
-    auto* control = dynamic_cast<vek::TWidgetComponent*>(widget);
     // Designer's preview builds the form outside any form window: there the controls
     // run as they will in the program.
-    if (FCore && QDesignerFormWindowInterface::findFormWindow(parent))
-        control->SetDesigning(true);
-    control->LoadUntilPolished();
+    const bool designing = FCore && QDesignerFormWindowInterface::findFormWindow(parent);
+    QWidget* widget = designing ? CreateDesigning(FEntry, parent) : FEntry.create(parent);
+    dynamic_cast<vek::TWidgetComponent*>(widget)->LoadUntilPolished();
     return widget;
 }
 

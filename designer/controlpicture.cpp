@@ -1,7 +1,5 @@
 #include "controlpicture.h"
 
-#include <frame/core/component.h>
-
 #include <QPainter>
 #include <QPixmap>
 #include <QWidget>
@@ -15,17 +13,11 @@ namespace {
 constexpr int IconSide = 22;
 
 // A control made only to be measured or drawn: designing, so that it starts no timer
-// and reads no folder, on a holder that is never shown.
-struct TSampleControl {
-    QWidget holder;
-    QWidget* control;
-
-    explicit TSampleControl(const TControlEntry& entry)
-    {
-        holder.setProperty(vek::TComponentCore::DesigningProperty, true);
-        control = entry.create(&holder);
-    }
-};
+// and reads no folder, and never shown.
+std::unique_ptr<QWidget> SampleControl(const TControlEntry& entry)
+{
+    return std::unique_ptr<QWidget>(CreateDesigning(entry, nullptr));
+}
 
 QPixmap FitIntoSquare(const QPixmap& picture, int side, qreal ratio)
 {
@@ -45,16 +37,16 @@ QPixmap FitIntoSquare(const QPixmap& picture, int side, qreal ratio)
 
 QSize DefaultSize(const TControlEntry& entry)
 {
-    return TSampleControl(entry).control->sizeHint();
+    return SampleControl(entry)->sizeHint();
 }
 
 QIcon ControlIcon(const TControlEntry& entry)
 {
-    TSampleControl sample(entry);
+    const auto sample = SampleControl(entry);
     if (entry.prepareIcon)
-        entry.prepareIcon(sample.control);
-    sample.control->resize(entry.iconSize.isValid() ? entry.iconSize : sample.control->sizeHint());
-    const QPixmap picture = sample.control->grab();
+        entry.prepareIcon(sample.get());
+    sample->resize(entry.iconSize.isValid() ? entry.iconSize : sample->sizeHint());
+    const QPixmap picture = sample->grab();
     QIcon icon;
     icon.addPixmap(FitIntoSquare(picture, IconSide, 1));
     icon.addPixmap(FitIntoSquare(picture, IconSide, 2));
