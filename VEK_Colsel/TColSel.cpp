@@ -4,6 +4,9 @@
 #include <frame/canvas/colors.h>
 #include <frame/core/change.h>
 
+#include <algorithm>
+#include <utility>
+
 namespace vek {
 
 namespace {
@@ -35,7 +38,10 @@ TColSel::~TColSel() = default;
 void TColSel::Loaded()
 {
     TCustomComboBox::Loaded();
+    d->selColorIx = std::min(d->selColorIx, d->numColors);
     ReloadList();
+    if (const auto color = std::exchange(d->loadedSelColor, std::nullopt))
+        SetSelColor(*color);
 }
 
 int TColSel::ColorBarWidth() const { return d->colorBarWidth; }
@@ -91,7 +97,9 @@ void TColSel::SetNumColors(int value)
     if (value < 1 || value > MaxColors)
         return;
     d->numColors = value;
-    d->selColorIx = 1;
+    // A form may set the selection before the number of entries; Loaded checks it.
+    if (!(ComponentState() & csLoading))
+        d->selColorIx = 1;
     ReloadList();
 }
 
@@ -190,6 +198,11 @@ void TColSel::ResetAllColorEditFlags()
 
 void TColSel::SetSelColor(TColor value)
 {
+    // Which entry holds the color depends on NumColors, which a form may set later.
+    if (ComponentState() & csLoading) {
+        d->loadedSelColor = value;
+        return;
+    }
     const TColor wanted = ColorToRGB(value);
     for (int i = 1; i <= d->numColors; ++i) {
         const TColor color = d->colors[size_t(i)];

@@ -36,6 +36,7 @@ namespace vek {
 /// Called with every generated color name; the handler may rewrite ColorName.
 using TOnColorNameChangeEvent = std::function<void(TObject* Sender, QString& ColorName)>;
 
+/// A drop-down list of named colors (see the top of this header).
 class VEK_EXPORT TColSel : public TCustomComboBox {
     Q_OBJECT
     Q_PROPERTY(int ColorBarWidth READ ColorBarWidth WRITE SetColorBarWidth)
@@ -56,12 +57,14 @@ public:
     int ColorBarWidth() const;
     void SetColorBarWidth(int value);
     /// Entries in use, 1..47 (default 20); other values are ignored. Setting it selects
-    /// entry 1.
+    /// entry 1, except while a form is being read (csLoading): the form's selection
+    /// stays.
     int NumColors() const;
     void SetNumColors(int value);
     /// The color of the selected entry (default clBlack, entry 1); see the class
     /// comment for setting it. Resetting sets the first predefined color. Emits
-    /// selColorChanged.
+    /// selColorChanged. Set while a form is being read (csLoading), the color is looked
+    /// up when Loaded runs, among the entries the form leaves.
     TColor SelColor() const;
     void SetSelColor(TColor value);
     VEK_COLOR_PROPERTY(SelColor, PredefinedColor(1))

@@ -4,6 +4,7 @@
 #include "VEK_Colsel.h"
 
 #include <array>
+#include <optional>
 
 namespace vek {
 
@@ -18,6 +19,8 @@ struct TColSel::Private {
     bool reloading = false;
     // The SelColor selColorChanged reported last.
     TColor notifiedSelColor = 0;
+    // SelColor as a form sets it: chosen once Loaded has the form's entries in place.
+    std::optional<TColor> loadedSelColor;
     // Index 0 is unused so that entries keep their 1-based numbers.
     std::array<TColor, MaxColors + 1> colors{};
     std::array<QString, MaxColors + 1> names;

@@ -32,7 +32,10 @@ void TFolderTree::Loaded()
     TCustomTreeView::Loaded();
     if (Color() == clBlack)
         SetColor(clWhite);
-    FullCollapse();
+    // A form made in Qt Designer holds the nodes the tree showed there (Designer writes
+    // the items of every tree widget), and reading the form added them again. The
+    // tree's nodes come from the file system: it starts over from its collapsed roots.
+    Reset();
 }
 
 // ---- the tree's content --------------------------------------------------------------

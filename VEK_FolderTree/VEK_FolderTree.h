@@ -108,7 +108,8 @@ Q_SIGNALS:
 
 protected:
     /// Clears csLoading; a Color of exactly clBlack becomes clWhite (black was never
-    /// meant as the tree's background); collapses the tree.
+    /// meant as the tree's background); the tree starts over from its collapsed roots
+    /// (Reset), without the nodes a form's items added.
     void Loaded() override;
     /// OnClick, the new Directory, OnChange, then OnDirChanged (see the class comment).
     void Change(TTreeNode* Node) override;

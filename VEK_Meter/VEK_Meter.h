@@ -59,6 +59,7 @@ class VEK_EXPORT TNeedleLayout : public QObject, public TPersistent {
     Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
 
 public:
+    /// A needle layout with the default settings, owned by owner.
     explicit TNeedleLayout(QObject* owner = nullptr);
     ~TNeedleLayout() override;
 
@@ -121,6 +122,7 @@ private:
     std::unique_ptr<Private> d;
 };
 
+/// An analog panel meter (see the top of this header).
 class VEK_EXPORT TMeter : public TGraphicControl {
     Q_OBJECT
     Q_PROPERTY(bool AnchorCovered READ AnchorCovered WRITE SetAnchorCovered)
@@ -190,6 +192,7 @@ public:
     using TMouseMoveInMeterEvent = std::function<void(
         TObject* Sender, bool WithinRange, TShiftState Shift, double MeterValue)>;
 
+    /// A control with the default settings; parent is its owner and Qt parent.
     explicit TMeter(QWidget* parent = nullptr);
     ~TMeter() override;
 

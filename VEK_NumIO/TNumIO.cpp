@@ -7,6 +7,7 @@
 #include <frame/runtime/rtl.h>
 
 #include <algorithm>
+#include <utility>
 
 namespace vek {
 
@@ -53,6 +54,12 @@ void TNumIO::SetFixPointDecPlaces(int value)
 
 void TNumIO::SetRangeLow(double value)
 {
+    // While a form is read the other bound may still be on its way: each is stored as
+    // given, and Loaded puts the two in order.
+    if (ComponentState() & csLoading) {
+        d->minimum = value;
+        return;
+    }
     if (value >= d->maximum) {
         d->minimum = d->maximum;
         d->maximum = value;
@@ -64,6 +71,10 @@ void TNumIO::SetRangeLow(double value)
 
 void TNumIO::SetRangeHigh(double value)
 {
+    if (ComponentState() & csLoading) {
+        d->maximum = value;
+        return;
+    }
     if (value > d->minimum) {
         d->maximum = value;
     } else {
@@ -169,6 +180,8 @@ void TNumIO::Loaded()
 {
     TCustomEdit::Loaded();
     // Checks were held back while the stored settings arrived in arbitrary order.
+    if (d->minimum > d->maximum)
+        std::swap(d->minimum, d->maximum);
     d->Recheck();
 }
 

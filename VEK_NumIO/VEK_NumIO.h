@@ -168,7 +168,8 @@ public:
     void SetFixPointDecPlaces(int value);
     /// Lower end of the accepted range (default 0, see the constructor). A bound set
     /// beyond the other one swaps roles with it (RangeLow 50 while RangeHigh is 20 gives
-    /// 20 .. 50). Every assignment re-checks the text.
+    /// 20 .. 50). Every assignment re-checks the text. While a form is being read
+    /// (csLoading) both bounds are stored as given; Loaded orders them.
     double RangeLow() const;
     void SetRangeLow(double value);
     /// Upper end of the accepted range (default 0); as RangeLow.

@@ -38,6 +38,7 @@ public:
     using EVEKError::EVEKError;
 };
 
+/// A progress bar (see the top of this header).
 class VEK_EXPORT TProgBar : public TGraphicControl {
     Q_OBJECT
     Q_PROPERTY(bool AutoInc READ AutoInc WRITE SetAutoInc)
@@ -86,6 +87,7 @@ public:
     /// Called with the value text before it is measured and drawn; may replace it.
     using TBeforeShowValueEvent = std::function<void(TObject* Sender, QString& ValueText)>;
 
+    /// A control with the default settings; parent is its owner and Qt parent.
     explicit TProgBar(QWidget* parent = nullptr);
     ~TProgBar() override;
 

@@ -28,10 +28,11 @@ namespace vek {
 struct TRDCharMatrix {
     qint32 FontWidth = 0;  ///< widest glyph in columns (the cell width of fixed spacing)
     qint32 FontHeight = 0; ///< rows in use, at most 32
-    std::array<quint8, 256> LeftMostBit{};
-    std::array<quint8, 256> RightMostBit{};
-    std::array<std::array<quint32, 32>, 256> BitData{};
+    std::array<quint8, 256> LeftMostBit{};  ///< per character: its first used column
+    std::array<quint8, 256> RightMostBit{}; ///< per character: its last used column
+    std::array<std::array<quint32, 32>, 256> BitData{}; ///< per character: its rows of dots
 
+    /// Same font, dot for dot.
     bool operator==(const TRDCharMatrix&) const = default;
 };
 

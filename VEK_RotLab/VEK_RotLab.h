@@ -20,6 +20,7 @@
 
 namespace vek {
 
+/// A label whose caption is drawn at any angle (see the top of this header).
 class VEK_EXPORT TRotLab : public TCustomLabel {
     Q_OBJECT
     Q_PROPERTY(bool AntiAlias READ AntiAlias WRITE SetAntiAlias)

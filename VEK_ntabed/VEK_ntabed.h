@@ -13,8 +13,8 @@
 
 namespace vek {
 
-/// Failures of TNTabEd: "Component "<Name>": failed to initialize table editor (out of
-/// memory)" from the constructor and "Component "<Name>": not enough memory on heap" when
+/// Failures of TNTabEd: "Component "\<Name\>": failed to initialize table editor (out of
+/// memory)" from the constructor and "Component "\<Name\>": not enough memory on heap" when
 /// the precisions cannot follow a new column count.
 class VEK_EXPORT EVEKNTabedError : public EVEKError {
 public:

@@ -42,6 +42,7 @@
 
 namespace vek {
 
+/// A two-state button drawn from small bitmaps (see the top of this header).
 class VEK_EXPORT TOnOffBut : public TGraphicControl {
     Q_OBJECT
     Q_PROPERTY(bool AllowAllOff READ AllowAllOff WRITE SetAllowAllOff)
@@ -193,9 +194,9 @@ public:
     /// quadrants, top left on and enabled, top right off and enabled, bottom left on
     /// and disabled, bottom right off and disabled, pixels of TransparentKey
     /// transparent. The glyph size becomes half the image's width and height. No image,
-    /// or one smaller than 2 x 2, raises EVEKError ("Component "<Name>": user glyph
+    /// or one smaller than 2 x 2, raises EVEKError ("Component "\<Name\>": user glyph
     /// image is too small"); a file that cannot be read raises EInvalidGraphic ("Bitmap
-    /// file "<name>" cannot be opened" or "... is not a valid image"). The images are
+    /// file "\<name\>" cannot be opened" or "... is not a valid image"). The images are
     /// unchanged after a failure. Until then a cross (off) and a circle (on), 20 x 20.
     void SetUserGlyph(const TBitmap* Img);
     void LoadUserGlyph(const QString& FName);

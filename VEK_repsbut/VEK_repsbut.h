@@ -13,19 +13,21 @@
 
 namespace vek {
 
-/// Raised when the repeat timer cannot be started ("Component "<Name>": no timer
+/// Raised when the repeat timer cannot be started ("Component "\<Name\>": no timer
 /// available").
 class VEK_EXPORT EVEKRepSpeedButton : public EVEKError {
 public:
     using EVEKError::EVEKError;
 };
 
+/// A speed button that repeats while held (see the top of this header).
 class VEK_EXPORT TRepSpeedButton : public TSpeedButton {
     Q_OBJECT
     Q_PROPERTY(int RepeatClickInterval READ RepeatClickInterval WRITE SetRepeatClickInterval)
     Q_PROPERTY(int StartClickInterval READ StartClickInterval WRITE SetStartClickInterval)
 
 public:
+    /// A control with the default settings; parent is its owner and Qt parent.
     explicit TRepSpeedButton(QWidget* parent = nullptr);
     ~TRepSpeedButton() override;
 

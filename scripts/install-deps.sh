@@ -2,8 +2,12 @@
 # Installs the Debian packages the build needs, only those that are missing.
 set -euo pipefail
 
+# qt6-tools-dev brings uic's companions for Designer: the plugin interface, QUiLoader
+# and Designer's libraries; doxygen builds the API reference, pkgconf checks the
+# installed pkg-config file.
 packages=(cmake ninja-build g++ qt6-base-dev libqt6opengl6-dev qt6-tools-dev
-          libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core ccache)
+          libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core ccache
+          doxygen pkgconf)
 missing=()
 for pkg in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" || missing+=("$pkg")

@@ -39,6 +39,8 @@ VEK_EXPORT void DrawFrame(TCanvas* Canvas, TFrameStyle Style, int Left, int Top,
 /// The frame line colors a color scheme stands for: fixed gray and white, or the theme's
 /// button shadow and highlight.
 struct TSchemeLineColors {
+    /// The dark line ($808080 or clBtnShadow) and the light one ($FFFFFF or
+    /// clBtnHighlight).
     TColor Gray;
     TColor White;
 };
@@ -77,8 +79,10 @@ VEK_EXPORT TColor TextColorOn(TColor Text, TColor Surface);
 VEK_EXPORT void DrawEngravedTextOn(TCanvas* Canvas, int X, int Y, const QString& Text, TColor Ink,
                                    int ShadowX, TColor Surface);
 
-//// The captions left and right of a value box, as numeric labels and fields show them.
+/// The captions left and right of a value box, as numeric labels and fields show them.
 struct TSideTexts {
+    /// The captions and their alignment in their cells (left caption right-justified,
+    /// right caption left-justified by default, both next to the box).
     QString Left;
     QString Right;
     TAlignment LeftAlignment = taRightJustify;

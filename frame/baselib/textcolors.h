@@ -18,6 +18,7 @@ VEK_EXPORT double ContrastRatio(TColor A, TColor B);
 
 /// A text color and the background it is painted on.
 struct TTextColors {
+    /// The text color and the surface color.
     TColor Text;
     TColor Background;
 };

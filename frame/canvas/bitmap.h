@@ -15,12 +15,15 @@ namespace vek {
 enum TPixelFormat { pfDevice, pf1bit, pf4bit, pf8bit, pf15bit, pf16bit, pf24bit, pf32bit };
 enum TTransparentMode { tmAuto, tmFixed };
 
+/// An off-screen image with its own canvas (see the top of this header).
 class VEK_EXPORT TBitmap : public TPersistent {
 public:
+    /// An empty bitmap, or a white one of the given logical size and device pixel ratio.
     TBitmap();
     TBitmap(int Width, int Height, qreal DevicePixelRatio = 1.0);
     ~TBitmap() override;
 
+    /// The logical size; setting one side keeps the other (see SetSize).
     int Width() const;
     int Height() const;
     void SetWidth(int value) { SetSize(value, Height()); }

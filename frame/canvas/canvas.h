@@ -53,8 +53,11 @@ enum TStretchMode { smBlackOnWhite = 1, smWhiteOnBlack = 2, smColorOnColor = 3, 
 
 enum TFillStyle { fsSurface = 0, fsBorder = 1 };
 
+/// The drawing surface of a control, a bitmap or a Qt paint event, with the host's pixel
+/// rules (see the top of this header).
 class VEK_EXPORT TCanvas {
 public:
+    /// A canvas that draws nowhere until it is bound, or one that draws into an image.
     TCanvas();
     explicit TCanvas(QImage* target);
     ~TCanvas();

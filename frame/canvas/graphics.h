@@ -15,22 +15,30 @@ namespace vek {
 
 /// A rectangle whose Right and Bottom lie just outside it (Left..Right-1, Top..Bottom-1).
 struct TRect {
-    int Left = 0, Top = 0, Right = 0, Bottom = 0;
+    int Left = 0;   ///< first column inside
+    int Top = 0;    ///< first row inside
+    int Right = 0;  ///< first column outside, to the right
+    int Bottom = 0; ///< first row outside, below
 
+    /// The empty rectangle at (0, 0), or the one with the given edges.
     constexpr TRect() = default;
     constexpr TRect(int l, int t, int r, int b) : Left(l), Top(t), Right(r), Bottom(b) {}
+    /// The size; empty when either is 0 or less.
     constexpr int Width() const { return Right - Left; }
     constexpr int Height() const { return Bottom - Top; }
     constexpr bool IsEmpty() const { return Right <= Left || Bottom <= Top; }
+    /// Whether the pixel (x, y) is inside.
     constexpr bool Contains(int x, int y) const
     {
         return x >= Left && x < Right && y >= Top && y < Bottom;
     }
+    /// The same pixels as a Qt rectangle, or from one.
     QRect ToQRect() const { return QRect(Left, Top, Right - Left, Bottom - Top); }
     static TRect FromQRect(const QRect& r)
     {
         return TRect(r.left(), r.top(), r.left() + r.width(), r.top() + r.height());
     }
+    /// Equal edges.
     friend constexpr bool operator==(const TRect&, const TRect&) = default;
 };
 
@@ -44,9 +52,11 @@ using TPoint = QPoint;
 /// Base of TFont, TPen and TBrush: OnChange fires after every effective change.
 class VEK_EXPORT TGraphicsObject : public TPersistent {
 public:
+    /// Called after every change that takes effect.
     std::function<void()> OnChange;
 
 protected:
+    /// Raises OnChange; every setter that changed something calls it.
     void Changed();
 };
 
@@ -66,11 +76,17 @@ enum TFontQuality {
 /// Orientation is the escapement in tenths of a degree, counterclockwise.
 class VEK_EXPORT TFont : public TGraphicsObject {
 public:
+    /// The resolution that converts Size (points) into Height (pixels).
     static constexpr int PixelsPerInch = 96;
 
+    /// The application's default font, or the family, size and style of a Qt font;
+    /// black, upright.
     TFont();
     explicit TFont(const QFont& font);
 
+    /// The family name, the height in pixels (negative: Qt's pixel size) or the size in points,
+    /// the color, bold/italic/underline/strike-out, the escapement in tenths of a degree,
+    /// the pitch and the rendering quality. Each setter raises OnChange when the value changes.
     QString Name() const { return FName; }
     void SetName(const QString& value);
     int Height() const { return FHeight; }
@@ -135,8 +151,11 @@ enum TPenMode {
     pmNotXor,
 };
 
+/// The canvas pen: how lines and outlines are drawn.
 class VEK_EXPORT TPen : public TGraphicsObject {
 public:
+    /// The line color (default clBlack), width in pixels (1), style (psSolid) and raster
+    /// mode (pmCopy).
     TColor Color() const { return FColor; }
     void SetColor(TColor value);
     int Width() const { return FWidth; }
@@ -169,6 +188,7 @@ enum TBrushStyle {
 /// Hatched brushes draw their lines in Color and leave the gaps untouched.
 class VEK_EXPORT TBrush : public TGraphicsObject {
 public:
+    /// The fill color (default clWhite) and style (bsSolid; bsClear fills nothing).
     TColor Color() const { return FColor; }
     void SetColor(TColor value);
     TBrushStyle Style() const { return FStyle; }

@@ -9,6 +9,7 @@ namespace vek {
 /// draw with a solid one-pixel pen of the caller's color (a clear pen stays clear).
 class ThinPen {
 public:
+    /// Makes the canvas's pen thin and solid until the ThinPen goes out of scope.
     explicit ThinPen(TCanvas* canvas) : FCanvas(canvas)
     {
         FSaved.Assign(canvas->Pen());

@@ -15,6 +15,7 @@ namespace vek {
 /// Sender to each of its siblings. A short-lived event object, like Qt's own input events.
 class VEK_EXPORT TButtonPressedEvent : public QEvent {
 public:
+    /// The notification of group groupIndex from sender.
     TButtonPressedEvent(int groupIndex, QWidget* sender);
 
     /// The event type all group notifications use (registered once).

@@ -11,6 +11,8 @@ class QWidget;
 
 namespace vek {
 
+/// The color dialog the controls open (a QColorDialog unless a test or an application
+/// puts its own executor in place).
 class VEK_EXPORT TColorDialog {
 public:
     /// Receives the preset color, writes the chosen one into it and returns whether the

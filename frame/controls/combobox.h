@@ -46,6 +46,8 @@ using TOwnerDrawState = int;
 using TDrawItemEvent =
     std::function<void(TObject* Sender, int Index, const TRect& Rect, TOwnerDrawState State)>;
 
+/// A drop-down list on QComboBox with the component model, input events and owner-drawn
+/// entries (DrawItem on the box's Canvas()).
 class VEK_EXPORT TCustomComboBox : public QComboBox, public TWidgetComponent, public TInputEvents {
     Q_OBJECT
     // QComboBox's currentIndex is the same state and carries the NOTIFY

@@ -24,6 +24,8 @@
 
 namespace vek {
 
+/// The base of the drawn controls: a QWidget with the component model, input events, a
+/// back buffer as its Canvas() and the Paint() it draws with (see the top of this header).
 class VEK_EXPORT TControl : public QWidget,
                             public TWidgetComponent,
                             public TPersistent,
@@ -33,6 +35,7 @@ class VEK_EXPORT TControl : public QWidget,
     Q_PROPERTY(bool Smoothing READ Smoothing WRITE SetSmoothing)
 
 public:
+    /// A control whose owner and Qt parent is parent.
     explicit TControl(QWidget* parent = nullptr);
     ~TControl() override;
 
@@ -150,6 +153,7 @@ class VEK_EXPORT TGraphicControl : public TControl {
     Q_OBJECT
 
 public:
+    /// A control whose owner and Qt parent is parent.
     explicit TGraphicControl(QWidget* parent = nullptr);
 };
 
@@ -159,6 +163,7 @@ class VEK_EXPORT TCustomControl : public TControl {
     Q_PROPERTY(bool TabStop READ TabStop WRITE SetTabStop)
 
 public:
+    /// A control whose owner and Qt parent is parent.
     explicit TCustomControl(QWidget* parent = nullptr);
 
     /// Whether Tab reaches the control (default false).

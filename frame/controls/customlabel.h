@@ -31,6 +31,8 @@ constexpr int DT_EXPANDTABS = 0x0040;
 constexpr int DT_CALCRECT = 0x0400;
 constexpr int DT_NOPREFIX = 0x0800;
 
+/// A drawn label: Caption in the control's font, aligned, optionally word-wrapped, sized
+/// to its text (AutoSize) and transparent.
 class VEK_EXPORT TCustomLabel : public TGraphicControl {
     Q_OBJECT
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)

@@ -25,6 +25,8 @@ enum TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
 /// The face a speed button shows.
 enum TButtonState { bsUp, bsDisabled, bsDown, bsExclusive };
 
+/// A flat-capable push button with a caption and a glyph that never takes the focus;
+/// buttons with the same GroupIndex act as radio buttons.
 class VEK_EXPORT TSpeedButton : public TGraphicControl {
     Q_OBJECT
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)

@@ -2,10 +2,49 @@
 
 #include <frame/core/application.h>
 
+#include <QEvent>
+
+#include <utility>
+
 namespace vek {
 
+namespace {
+
+// Ends a control's load at its first polish or at the next turn of the event loop,
+// whichever comes first, and then goes away.
+class TLoadEndAtPolish : public QObject {
+public:
+    TLoadEndAtPolish(QWidget* control, std::function<void()> end)
+        : QObject(control), FEnd(std::move(end))
+    {
+        control->installEventFilter(this);
+        QMetaObject::invokeMethod(this, [this] { Finish(); }, Qt::QueuedConnection);
+    }
+
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Polish)
+            Finish();
+        return false;
+    }
+
+private:
+    void Finish()
+    {
+        if (!FEnd)
+            return;
+        parent()->removeEventFilter(this);
+        std::exchange(FEnd, nullptr)();
+        deleteLater();
+    }
+
+    std::function<void()> FEnd;
+};
+
+} // namespace
+
 TWidgetComponent::TWidgetComponent(QWidget* self, QObject* owner)
-    : FSelf(self), FCore(self, owner)
+    : FSelf(self), FCore(self, owner, [this] { Loaded(); })
 {
     FFont.SetFromQFont(self->font());
     FFont.OnChange = [this] {
@@ -16,6 +55,18 @@ TWidgetComponent::TWidgetComponent(QWidget* self, QObject* owner)
         FApplyingFont = false;
         FontChanged();
     };
+}
+
+void TWidgetComponent::LoadUntilPolished()
+{
+    if (ComponentState() & csLoading)
+        return;
+    BeginLoading();
+    // Loaded runs from the event loop here, where no exception may pass.
+    new TLoadEndAtPolish(FSelf, [this] {
+        if (ComponentState() & csLoading)
+            RunGuarded(FSelf, [this] { EndLoading(); });
+    });
 }
 
 void TWidgetComponent::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)

@@ -18,6 +18,7 @@
 
 namespace vek {
 
+/// What every control shares on top of its Qt widget (see the top of this header).
 class VEK_EXPORT TWidgetComponent {
 public:
     virtual ~TWidgetComponent() = default;
@@ -38,6 +39,12 @@ public:
     void BeginLoading() { FCore.SetLoading(true); }
     /// Ends reading stored settings: calls Loaded.
     void EndLoading() { Loaded(); }
+    /// Loading from now until the control is first polished (shown, grabbed, rendered) or
+    /// the event loop next runs, whichever comes first; then Loaded once. For a factory
+    /// whose caller sets the stored settings right after creating the control, outside a
+    /// TFormLoad (a designer plugin's createWidget, called by QUiLoader or the designer).
+    /// Does nothing while the control is loading already.
+    void LoadUntilPolished();
 
     // ---- bounds (pixels, relative to the parent)
     /// The left edge (QWidget::x).
@@ -94,6 +101,7 @@ public:
     const TFont* Font() const { return &FFont; }
 
 protected:
+    /// The component part of the widget self, owned by owner.
     TWidgetComponent(QWidget* self, QObject* owner);
 
     /// Stored settings have been read; clears csLoading.

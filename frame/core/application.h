@@ -10,6 +10,8 @@
 
 namespace vek {
 
+/// The application services the controls use: exception reporting and event
+/// processing (Application()).
 class VEK_EXPORT TApplication {
 public:
     /// Reports an exception that escaped an event handler or a timer tick. Calls
@@ -18,6 +20,7 @@ public:
     /// Processes pending events (repaints, timers, input) and returns.
     void ProcessMessages();
 
+    /// Receives the exceptions HandleException reports, with the message as UTF-8 text.
     std::function<void(TObject* Sender, const QString& Message)> OnException;
 };
 
@@ -42,6 +45,8 @@ VEK_EXPORT QCursor ToQCursor(TCursor cursor);
 /// until SetCursor(crDefault).
 class VEK_EXPORT TScreen {
 public:
+    /// The cursor shown over the whole application; crDefault (the default) lets each
+    /// widget show its own.
     TCursor Cursor() const { return FCursor; }
     void SetCursor(TCursor value);
 
@@ -56,6 +61,7 @@ VEK_EXPORT TScreen* Screen();
 /// ends the scope.
 class TScopedScreenCursor {
 public:
+    /// Shows cursor until the end of the scope.
     explicit TScopedScreenCursor(TCursor cursor) : FSaved(Screen()->Cursor())
     {
         Screen()->SetCursor(cursor);
@@ -71,11 +77,15 @@ private:
 /// Clipboard format numbers understood by HasFormat.
 enum TClipboardFormat : unsigned { CF_TEXT = 1, CF_BITMAP = 2, CF_UNICODETEXT = 13 };
 
+/// The system clipboard (Clipboard()), on QClipboard.
 class VEK_EXPORT TClipboard {
 public:
+    /// The clipboard's text ("" when it holds none), or puts text there.
     QString AsText() const;
     void SetAsText(const QString& text);
+    /// Whether the clipboard holds data of a TClipboardFormat.
     bool HasFormat(unsigned format) const;
+    /// Empties the clipboard.
     void Clear();
 };
 

@@ -1,16 +1,21 @@
 #include "component.h"
 
+#include "formload.h"
+
 #include <QVariant>
 
 namespace vek {
 
-TComponentCore::TComponentCore(QObject* self, QObject* owner) : FSelf(self)
+TComponentCore::TComponentCore(QObject* self, QObject* owner, const std::function<void()>& loaded)
+    : FSelf(self)
 {
     for (QObject* o = owner; o; o = o->parent())
         if (o->property(DesigningProperty).toBool()) {
             SetDesigning(true);
             break;
         }
+    if (TFormLoad::Enroll(self, owner, loaded))
+        SetLoading(true);
 }
 
 void TComponentCore::SetDesigning(bool designing)
@@ -25,7 +30,7 @@ void TComponentCore::SetLoading(bool loading)
     FState.setFlag(csLoading, loading);
 }
 
-TComponent::TComponent(QObject* owner) : QObject(owner), FCore(this, owner) {}
+TComponent::TComponent(QObject* owner) : QObject(owner), FCore(this, owner, [this] { Loaded(); }) {}
 
 namespace {
 constexpr const char* TagProperty = "Tag";

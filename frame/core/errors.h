@@ -10,8 +10,11 @@
 
 namespace vek {
 
+/// The library's failures: the message names the component (ComponentErrorText). Each
+/// unit's exception class derives from it.
 class VEK_EXPORT EVEKError : public std::runtime_error {
 public:
+    /// The failure with its message; Message() gives it back (what() as UTF-8).
     explicit EVEKError(const QString& message);
     QString Message() const { return QString::fromUtf8(what()); }
 };
@@ -20,6 +23,7 @@ public:
 /// incompatible Assign).
 class VEK_EXPORT EConvertError : public std::runtime_error {
 public:
+    /// As EVEKError's.
     explicit EConvertError(const QString& message);
     QString Message() const { return QString::fromUtf8(what()); }
 };
@@ -27,6 +31,7 @@ public:
 /// An image file that is missing, unreadable or not in a supported format.
 class VEK_EXPORT EInvalidGraphic : public std::runtime_error {
 public:
+    /// As EVEKError's.
     explicit EInvalidGraphic(const QString& message);
     QString Message() const { return QString::fromUtf8(what()); }
 };

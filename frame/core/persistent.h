@@ -7,6 +7,7 @@
 
 namespace vek {
 
+/// An object whose settings can be copied into another of its kind (Assign).
 class VEK_EXPORT TPersistent {
 public:
     virtual ~TPersistent() = default;

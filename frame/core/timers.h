@@ -10,11 +10,14 @@
 
 namespace vek {
 
+/// The hidden timer window of a control: numbered timers whose ticks call the control's
+/// handler on the GUI thread (see the top of this header).
 class VEK_EXPORT TTimerWindow : public QObject {
 public:
     /// Shortest interval in milliseconds; shorter requests are raised to it.
     static constexpr int MinimumInterval = 10;
 
+    /// A timer window owned by parent.
     explicit TTimerWindow(QObject* parent = nullptr);
     ~TTimerWindow() override;
 

@@ -11,18 +11,23 @@
 
 namespace vek {
 
+/// An event member whose owner learns when a handler is assigned (see the top of this
+/// header). It is assigned and called like the std::function it holds.
 template <typename Handler> class TWatchedEvent {
 public:
+    /// An unassigned event; assigned runs after every assignment.
     explicit TWatchedEvent(std::function<void()> assigned) : FAssigned(std::move(assigned)) {}
     TWatchedEvent(const TWatchedEvent&) = delete;
     TWatchedEvent& operator=(const TWatchedEvent&) = delete;
 
+    /// Replaces the handler (an empty one clears it) and tells the owner.
     TWatchedEvent& operator=(Handler handler)
     {
         FHandler = std::move(handler);
         FAssigned();
         return *this;
     }
+    /// Whether a handler is assigned, and the handler itself.
     explicit operator bool() const { return bool(FHandler); }
     const Handler& Get() const { return FHandler; }
 

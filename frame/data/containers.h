@@ -21,6 +21,7 @@ namespace vek {
 /// among a hundred million slides costs as little as one among a hundred.
 class VEK_EXPORT TBitFld {
 public:
+    /// Size bits, all false.
     explicit TBitFld(int Size = 0);
 
     /// Changes the number of bits; bits below the new size keep their values, new bits are
@@ -68,6 +69,7 @@ public:
     /// Changes the number of rows, keeping the columns and the values of remaining rows.
     void SetNRows(int NrRows);
 
+    /// The dimensions.
     int NrOfColumns() const { return FNrCols; }
     int NrOfRows() const { return FNrRows; }
 

@@ -57,17 +57,24 @@ enum TEditStyle { esSimple = 0, esPickList = 2 };
 
 /// A cell by column (X) and row (Y).
 struct TGridCoord {
-    int X = 0, Y = 0;
+    int X = 0; ///< the column
+    int Y = 0; ///< the row
+    /// Same cell.
     friend constexpr bool operator==(const TGridCoord&, const TGridCoord&) = default;
 };
 
 /// A block of cells by inclusive cell coordinates.
 struct TGridRect {
-    int Left = 0, Top = 0, Right = 0, Bottom = 0;
+    int Left = 0;   ///< first column
+    int Top = 0;    ///< first row
+    int Right = 0;  ///< last column
+    int Bottom = 0; ///< last row
+    /// Whether the cell is inside.
     constexpr bool Contains(int ACol, int ARow) const
     {
         return ACol >= Left && ACol <= Right && ARow >= Top && ARow <= Bottom;
     }
+    /// Same block.
     friend constexpr bool operator==(const TGridRect&, const TGridRect&) = default;
 };
 
@@ -94,6 +101,7 @@ public:
 class VEK_EXPORT TInplaceEdit : public QLineEdit, public TInplaceEditor {
     Q_OBJECT
 public:
+    /// The editor of grid's cells (a child of the grid).
     explicit TInplaceEdit(TCustomGrid* grid);
     QWidget* Widget() override { return this; }
     QString Text() const override { return text(); }
@@ -113,6 +121,7 @@ private:
 class VEK_EXPORT TInplaceEditList : public QComboBox, public TInplaceEditor {
     Q_OBJECT
 public:
+    /// The editor of grid's cells (a child of the grid).
     explicit TInplaceEditList(TCustomGrid* grid);
     QWidget* Widget() override { return this; }
     QString Text() const override { return currentText(); }
@@ -444,18 +453,25 @@ private:
 class VEK_EXPORT TCustomDrawGrid : public TCustomGrid {
     Q_OBJECT
 public:
+    /// Draws cell (ACol, ARow) into Rect of the grid's Canvas().
     using TDrawCellEvent = std::function<void(TObject* Sender, int ACol, int ARow,
                                               const TRect& Rect, TGridDrawState State)>;
+    /// Decides whether the cell may become the current one (CanSelect comes in true).
     using TSelectCellEvent =
         std::function<void(TObject* Sender, int ACol, int ARow, bool& CanSelect)>;
+    /// Gives the text an in-place editor starts with.
     using TGetEditEvent =
         std::function<void(TObject* Sender, int ACol, int ARow, QString& Value)>;
+    /// Receives the text of an in-place editor.
     using TSetEditEvent =
         std::function<void(TObject* Sender, int ACol, int ARow, const QString& Value)>;
+    /// Chooses the kind of in-place editor of a cell.
     using TGetEditStyleEvent =
         std::function<void(TObject* Sender, int ACol, int ARow, TEditStyle& Style)>;
+    /// Fills the list of a pick-list editor.
     using TGetPickListEvent =
         std::function<void(TObject* Sender, int ACol, int ARow, QStringList& Items)>;
+    /// A column or row moved from FromIndex to ToIndex.
     using TMovedEvent = std::function<void(TObject* Sender, int FromIndex, int ToIndex)>;
 
     /// As TCustomGrid; cells are drawn by OnDrawCell.

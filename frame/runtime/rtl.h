@@ -50,17 +50,22 @@ VEK_EXPORT int MulDiv(int a, int b, int c);
 /// string. Built implicitly, so calls read Format("%*.*f", {1, 2, value}).
 class VEK_EXPORT FormatArg {
 public:
+    /// The argument as it is held.
     using Value = std::variant<qint64, double, QString>;
 
+    /// An argument from an integer, a double, a string or UTF-8 text.
     template <typename T>
         requires(std::is_integral_v<T> && !std::is_same_v<T, bool>)
     FormatArg(T value) : FValue(static_cast<qint64>(value))
     {
     }
+    /// A floating-point argument.
     FormatArg(double value) : FValue(value) {}
+    /// A string argument, from a QString or from UTF-8 text.
     FormatArg(const QString& value) : FValue(value) {}
     FormatArg(const char* utf8) : FValue(QString::fromUtf8(utf8)) {}
 
+    /// The argument.
     const Value& Get() const { return FValue; }
 
 private:

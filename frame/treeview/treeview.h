@@ -152,6 +152,8 @@ private:
 using TTVExpandingEvent =
     std::function<void(TObject* Sender, TTreeNode* Node, bool& AllowExpansion)>;
 
+/// A tree view on QTreeWidget with the component model, input events and nodes
+/// (TTreeNode) that may load their children lazily (see the top of this header).
 class VEK_EXPORT TCustomTreeView : public QTreeWidget,
                                    public TWidgetComponent,
                                    public TInputEvents {

@@ -102,15 +102,19 @@ TEST_F(FolderTreeTest, DisabledTreeShowsTheButtonFace)
     EXPECT_EQ(background(), 0x00C0FFFFu);
 }
 
-TEST_F(FolderTreeTest, LoadedReplacesBlackAndCollapses)
+TEST_F(FolderTreeTest, LoadedReplacesBlackAndStartsOverFromTheRoots)
 {
     Make({"a"});
     ASSERT_TRUE(tree.SelectPath(Folder("a")));
+    const int roots = tree.topLevelItemCount();
     tree.BeginLoading();
     tree.SetColor(clBlack);
     tree.SetOldTreeStyle(false);
+    // A form from Qt Designer adds the items the tree showed there.
+    tree.Items()->AddChild(nullptr, QString())->AddChild(QString());
     tree.EndLoading();
     EXPECT_EQ(tree.Color(), clWhite);
+    EXPECT_EQ(tree.topLevelItemCount(), roots);
     EXPECT_FALSE(tree.Items()->GetFirstNode()->Expanded());
     EXPECT_FALSE(tree.OldTreeStyle());
     EXPECT_EQ(tree.ComponentState() & csLoading, 0);
