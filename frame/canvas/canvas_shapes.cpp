@@ -267,6 +267,7 @@ void TCanvas::DrawLineSegment(TPoint from, TPoint to)
     std::optional<QRegion> within;
     if (FPen.Width() <= 1)
         within = QRegion(bounds) - QRegion(to.x(), to.y(), 1, 1);
+    const bool slanted = from.x() != to.x() && from.y() != to.y();
     PaintShape(bounds, false, slanted ? Stroke::Curved : Stroke::Straight,
                [&](QPainter& p) { p.drawLine(from, to); }, within);
     Changed();
