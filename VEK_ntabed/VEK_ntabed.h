@@ -323,7 +323,7 @@ public:
     /// of scientific form with a four-digit exponent (" 1.5000000000000E+0000"), else its
     /// column's precision: 0..10 fixed with that many decimals ("1.500"), exponent form
     /// the digits the cell shows ("1.5E+0000"). Raises EVEKNTabedError "Component
-    /// "<Name>": not enough memory on heap" when the block does not fit in memory
+    /// "\<Name\>": not enough memory on heap" when the block does not fit in memory
     /// (nothing changes then).
     void PopupMenuClickCopy(TObject* Sender);
     /// Writes the copy buffer, values and state bytes, at the selection's top-left cell;

@@ -26,6 +26,7 @@ class VEK_EXPORT TMenuItem : public QAction {
     Q_OBJECT
 
 public:
+    /// An item without name, caption or handler.
     explicit TMenuItem(QObject* owner = nullptr);
     /// An item named Name showing Caption that calls OnClick.
     TMenuItem(const QString& Name, const QString& Caption, TNotifyEvent OnClick = {},
