@@ -122,7 +122,14 @@ qreal TCanvas::DevicePixelRatio() const
 
 QRect TCanvas::TargetRect() const
 {
-    const QPaintDevice* device = FBorrowed ? FBorrowed->device() : FTarget;
+    if (!FBorrowed) {
+        // Asked for on every drawing call: the image's own sizes, not its device metrics.
+        if (!FTarget)
+            return QRect();
+        const qreal ratio = FTarget->devicePixelRatio();
+        return QRect(0, 0, qRound(FTarget->width() / ratio), qRound(FTarget->height() / ratio));
+    }
+    const QPaintDevice* device = FBorrowed->device();
     if (!device)
         return QRect();
     // Widgets measure themselves in logical pixels, images and pixmaps in device pixels.

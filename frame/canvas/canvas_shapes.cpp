@@ -114,12 +114,40 @@ double Side(QPointF a, QPointF b, QPointF p)
 // frames and grid lines of every control many times cheaper. At a fractional device
 // pixel ratio the pen's edges fall inside device pixels, where only the line's own
 // rasterization decides.
-bool IsPixelRun(const TCanvas& canvas, QPoint from, QPoint to)
+bool HasPixelPen(const TCanvas& canvas)
 {
     const TPen* pen = canvas.Pen();
     const qreal ratio = canvas.DevicePixelRatio();
-    return (from.x() == to.x() || from.y() == to.y()) && pen->Width() <= 1 &&
-           pen->Style() == psSolid && pen->Mode() == pmCopy && ratio == std::floor(ratio);
+    return pen->Width() <= 1 && pen->Style() == psSolid && pen->Mode() == pmCopy &&
+           ratio == std::floor(ratio);
+}
+
+bool IsPixelRun(const TCanvas& canvas, QPoint from, QPoint to)
+{
+    return (from.x() == to.x() || from.y() == to.y()) && HasPixelPen(canvas);
+}
+
+// For the same reason a rectangle with such a pen and a plain or no fill is a few fills:
+// the frames, cards and boxes that controls draw by the hundred.
+bool IsPixelFrame(const TCanvas& canvas)
+{
+    const TBrushStyle fill = canvas.Brush()->Style();
+    return (fill == bsSolid || fill == bsClear) && HasPixelPen(canvas);
+}
+
+// The pixels of box: its border in the edge color, its inside filled when asked.
+void FillFrame(QPainter& p, const QRect& box, const QColor& edge,
+               const std::optional<QBrush>& inside)
+{
+    if (inside) {
+        p.fillRect(box, edge);
+        p.fillRect(box.adjusted(1, 1, -1, -1), *inside);
+        return;
+    }
+    p.fillRect(box.left(), box.top(), box.width(), 1, edge);
+    p.fillRect(box.left(), box.bottom(), box.width(), 1, edge);
+    p.fillRect(box.left(), box.top() + 1, 1, box.height() - 2, edge);
+    p.fillRect(box.right(), box.top() + 1, 1, box.height() - 2, edge);
 }
 
 // The pixels of a run from `from` up to, but not including, `to`.
@@ -308,6 +336,10 @@ void TCanvas::Rectangle(int Left, int Top, int Right, int Bottom)
         PaintShape(bounds, false, Stroke::None, [&](QPainter& p) {
             p.fillRect(outline.adjusted(0, 0, 1, 1), p.pen().color());
         });
+    } else if (IsPixelFrame(*this)) {
+        if (QPainter* p = Prepare(QPainter::CompositionMode_SourceOver))
+            FillFrame(*p, outline.adjusted(0, 0, 1, 1), QtPen().color(),
+                      FBrush.Style() == bsSolid ? std::optional(QtBrush()) : std::nullopt);
     } else {
         PaintShape(bounds, true, Stroke::Straight, [&](QPainter& p) { p.drawRect(outline); });
     }

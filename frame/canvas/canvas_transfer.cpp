@@ -85,19 +85,29 @@ void TCanvas::Compose(const TRect& Dest, const QImage& Source, TCopyMode Rop,
     if (Source.isNull() || Dest.Width() == 0 || Dest.Height() == 0)
         return;
     const QRect box = Dest.ToQRect().normalized();
+    if ((ClipRegion() & box).isEmpty())
+        return;
     // Sources are scaled to the device pixels they cover, so a picture made at the
     // target's ratio is copied pixel for pixel.
     const qreal ratio = DevicePixelRatio();
     const QRect deviceBox = deviceunits::Box(box, ratio);
     QImage source = Oriented(Source, Dest);
+    if (Rop == cmSrcCopy && !TransparentColor &&
+        (FStretchMode != smHalftone || source.size() == deviceBox.size())) {
+        // A plain copy is stretched by the painter on its way: for nearest-pixel
+        // stretching that gives the pixels of a stretched copy, without making one.
+        source = source.convertToFormat(QImage::Format_RGB32);
+        if (QPainter* p = Prepare(QPainter::CompositionMode_Source, QRegion(box)))
+            p->drawImage(box, source);
+        Changed();
+        return;
+    }
     if (source.size() != deviceBox.size())
         source = source.scaled(deviceBox.size(), Qt::IgnoreAspectRatio,
                                FStretchMode == smHalftone ? Qt::SmoothTransformation
                                                           : Qt::FastTransformation);
     source = source.convertToFormat(QImage::Format_RGB32);
     source.setDevicePixelRatio(ratio);
-    if ((ClipRegion() & box).isEmpty())
-        return;
     QImage* pixels = Rop == cmSrcCopy ? nullptr : PixelTarget();
     if (pixels) {
         ApplyRasterOp(*pixels, deviceBox.topLeft(), source,

@@ -67,6 +67,11 @@ TEST(CanvasRatio, StraightShapesAndPixelOperationsCoverWholeLogicalPixels)
 {
     const std::vector<std::pair<const char*, Drawing>> drawings = {
         {"Rectangle", [](TCanvas* c) { Ink(c, clRed, clBlue); c->Rectangle(2, 3, 12, 9); }},
+        {"hollow Rectangle", [](TCanvas* c) {
+             Ink(c, clRed, clBlue);
+             c->Brush()->SetStyle(bsClear);
+             c->Rectangle(3, 4, 11, 8);
+         }},
         {"horizontal LineTo", [](TCanvas* c) { c->MoveTo(1, 15); c->LineTo(25, 15); }},
         {"vertical LineTo", [](TCanvas* c) { c->MoveTo(27, 1); c->LineTo(27, 18); }},
         {"FillRect", [](TCanvas* c) { Ink(c, clRed, clBlue); c->FillRect(TRect(14, 2, 20, 6)); }},

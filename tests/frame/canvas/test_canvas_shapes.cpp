@@ -32,6 +32,20 @@ TEST_F(ShapeTest, RectangleOutlinesWithThePenAndFillsWithTheBrushUpToRightMinusO
     EXPECT_EQ(Count(clBlue), 8 * 4);
 }
 
+TEST_F(ShapeTest, RectangleWithClearBrushOutlinesAndKeepsTheInside)
+{
+    canvas->Brush()->SetColor(clGreen);
+    canvas->FillRect(TRect(0, 0, 20, 20));
+    UseBrush(clBlue, bsClear);
+    canvas->Rectangle(5, 6, 15, 12);
+    EXPECT_EQ(Row(6, 4, 15, clRed), ".##########.");
+    EXPECT_EQ(Row(11, 4, 15, clRed), ".##########.");
+    EXPECT_EQ(Column(5, 5, 12, clRed), ".######.");
+    EXPECT_EQ(Column(14, 5, 12, clRed), ".######.");
+    EXPECT_EQ(Row(8, 4, 15, clGreen), "#.########.#");
+    EXPECT_EQ(Count(clBlue), 0);
+}
+
 TEST_F(ShapeTest, RectangleWithSwappedCornersCoversTheSamePixels)
 {
     canvas->Rectangle(15, 12, 5, 6);
