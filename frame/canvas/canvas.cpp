@@ -47,6 +47,8 @@ TCanvas::TCanvas(QImage* target) : TCanvas()
 TCanvas::~TCanvas()
 {
     Flush();
+    for (auto face = FFaces.rbegin(); face != FFaces.rend(); ++face)
+        Face::GiveBack(std::move(*face));
 }
 
 void TCanvas::Bind(QImage* target)

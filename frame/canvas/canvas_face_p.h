@@ -6,6 +6,9 @@
 #include <QFontMetrics>
 #include <QStaticText>
 
+#include <memory>
+#include <vector>
+
 namespace vek {
 
 // Grids and lists draw the same cell texts in a few fonts on every repaint; measuring
@@ -34,6 +37,16 @@ struct TCanvas::Face {
     int lineHeight;
     QHash<QString, int> widths;
     QHash<QString, QStaticText> layouts;
+
+    // The faces that the canvases of this thread let go, lent to the next canvas that
+    // asks for the same font: controls that paint through a new bitmap each time find
+    // their texts measured and laid out. A lent face is a copy that shares the texts
+    // until the borrower adds its own.
+    static std::unique_ptr<Face> Borrow(const TFont& source);
+    static void GiveBack(std::unique_ptr<Face> face);
+
+private:
+    static std::vector<std::unique_ptr<Face>>& Pool();
 };
 
 } // namespace vek

@@ -3,7 +3,9 @@
 #include "canvas_face_p.h"
 #include "glyphprobe_p.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
+#include <QThread>
 
 #include <algorithm>
 
@@ -85,6 +87,49 @@ const QStaticText* TCanvas::Face::Layout(const QString& text)
     return &*layouts.insert(text, std::move(layout));
 }
 
+namespace {
+constexpr std::size_t MaxPooledFaces = 8;
+} // namespace
+
+// Cleared before the application goes, as fonts outliving it are not safe to destroy.
+std::vector<std::unique_ptr<TCanvas::Face>>& TCanvas::Face::Pool()
+{
+    thread_local std::vector<std::unique_ptr<Face>> pool;
+    thread_local const bool clearedAtExit = [] {
+        if (QCoreApplication* app = QCoreApplication::instance();
+            app && app->thread() == QThread::currentThread())
+            qAddPostRoutine([] { Pool().clear(); });
+        return true;
+    }();
+    Q_UNUSED(clearedAtExit);
+    return pool;
+}
+
+std::unique_ptr<TCanvas::Face> TCanvas::Face::Borrow(const TFont& source)
+{
+    const auto& pool = Pool();
+    for (const auto& face : pool)
+        if (face->Renders(source))
+            return std::make_unique<Face>(*face);
+    return std::make_unique<Face>(source);
+}
+
+void TCanvas::Face::GiveBack(std::unique_ptr<Face> face)
+{
+    auto& pool = Pool();
+    // The newer copy knows at least the texts the older one does.
+    auto same = std::find_if(pool.begin(), pool.end(), [&](const auto& kept) {
+        return kept->name == face->name && kept->height == face->height
+               && kept->style == face->style && kept->pitch == face->pitch
+               && kept->quality == face->quality;
+    });
+    if (same != pool.end())
+        pool.erase(same);
+    else if (pool.size() >= MaxPooledFaces)
+        pool.pop_back();
+    pool.insert(pool.begin(), std::move(face));
+}
+
 TCanvas::Face& TCanvas::CurrentFace()
 {
     if (FFaceValid)
@@ -95,9 +140,10 @@ TCanvas::Face& TCanvas::CurrentFace()
         if (FFaces.size() >= MaxKeptFaces) {
             if (FPainterFace == FFaces.back().get())
                 FPainterFace = nullptr;
+            Face::GiveBack(std::move(FFaces.back()));
             FFaces.pop_back();
         }
-        found = FFaces.insert(FFaces.begin(), std::make_unique<Face>(FFont));
+        found = FFaces.insert(FFaces.begin(), Face::Borrow(FFont));
     }
     std::rotate(FFaces.begin(), found, found + 1);
     FFace = FFaces.front().get();

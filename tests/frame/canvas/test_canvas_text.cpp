@@ -173,6 +173,22 @@ TEST_F(TextTest, EachFontKeepsItsOwnWidths)
     EXPECT_EQ(canvas->TextWidth("WWW"), bold);
 }
 
+// Canvases of bitmaps made for one paint take over what earlier ones measured, each in
+// its own font.
+TEST_F(TextTest, NewCanvasesMeasureInTheirOwnFontAfterOthersMeasuredTheText)
+{
+    for (const int height : {10, 20, 10, 13}) {
+        TBitmap scratch(50, 20);
+        TFont* font = scratch.Canvas()->Font();
+        font->SetHeight(height);
+        font->SetStyle(height == 13 ? TFontStyles(fsBold) : TFontStyles());
+        EXPECT_EQ(scratch.Canvas()->TextWidth("WWW"),
+                  QFontMetrics(font->ToQFont()).horizontalAdvance("WWW"))
+            << height;
+        EXPECT_EQ(scratch.Canvas()->TextHeight("W"), QFontMetrics(font->ToQFont()).height());
+    }
+}
+
 // A grid fills a cell and then draws its text on the same color; the text's own fill is
 // left out only when nothing was drawn in between.
 TEST_F(TextTest, TextRectFillsAgainAfterOtherDrawingOnTheCell)
