@@ -159,7 +159,12 @@ void TControl::PaintGuarded()
 
 void TControl::Invalidate()
 {
+    // A control told of many changes in a row (a table filled cell by cell) asks Qt once:
+    // until that paint event comes, further requests would only be merged into it.
+    if (FDirty && FUpdateRequested)
+        return;
     FDirty = true;
+    FUpdateRequested = true;
     QWidget::update();
 }
 
@@ -221,6 +226,7 @@ void TControl::changeEvent(QEvent* event)
 
 void TControl::paintEvent(QPaintEvent* event)
 {
+    FUpdateRequested = false;
     EnsureBuffer();
     FInPaintEvent = true;
     if (FDirty)

@@ -140,6 +140,8 @@ private:
     TCanvas FCanvas;
     bool FBufferTransparent = false;
     bool FDirty = true;
+    /// Qt was asked for a paint event that has not come yet.
+    bool FUpdateRequested = false;
     bool FInPaintEvent = false;
     bool FWindowCreated = false;
     bool FClickEvents = true;

@@ -115,6 +115,30 @@ TEST(ControlPainting, InvalidatePaintsOnTheNextUpdateOnly)
     EXPECT_EQ(control.paints, before + 2);
 }
 
+// Many changes in a row ask Qt for one paint event; one that comes while the control is
+// hidden is still painted when it shows.
+TEST(ControlPainting, InvalidationsBeforeThePaintEventPaintOnce)
+{
+    ProbeControl control;
+    control.Invalidate();
+    control.fill = clBlue;
+    control.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&control));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(control.Canvas()->Pixels(5, 5), clBlue);
+    const int before = control.paints;
+    control.fill = clGreen;
+    for (int i = 0; i < 1000; ++i)
+        control.Invalidate();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(control.paints, before + 1);
+    control.fill = clYellow;
+    control.Invalidate();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(control.paints, before + 2);
+    EXPECT_EQ(control.Canvas()->Pixels(5, 5), clYellow);
+}
+
 TEST(ControlPainting, GrabOfANeverShownControlCreatesAndPaintsIt)
 {
     ProbeControl control;
