@@ -3,6 +3,7 @@
 // limit, so nothing here costs O(RowCount) except the optional per-index size tables.
 #include "grid_p.h"
 
+#include <frame/core/application.h>
 #include <frame/core/errors.h>
 
 #include <QScrollBar>
@@ -98,9 +99,11 @@ TCustomGrid::TCustomGrid(QWidget* parent) : TCustomControl(parent), d(std::make_
         bar->setHidden(true);
         bar->setFocusPolicy(Qt::NoFocus);
         bar->setTracking(false);
+        // Scrolling reports the new top left cell to the application from Qt's event
+        // handling.
         connect(bar, &QScrollBar::valueChanged, this, [this] {
             if (!d->syncingBars)
-                SetFirst(d->horzBar->value(), d->vertBar->value());
+                RunGuarded(this, [this] { SetFirst(d->horzBar->value(), d->vertBar->value()); });
         });
     }
     // A scroll area: it takes the room a layout offers and scrolls what does not fit.
