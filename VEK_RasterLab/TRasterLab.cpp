@@ -15,6 +15,8 @@ TRasterLab::TRasterLab(QWidget* parent) : TGraphicControl(parent), d(std::make_u
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     SetDefaultSize(400, 68);
     SetGrayWhenDisabled(true);
+    // The control owns its timer window: a failing tick is reported as its own.
+    d->timer.setParent(this);
     d->timer.OnTimer = [this](int id) {
         if (id == 1)
             DoTimer();

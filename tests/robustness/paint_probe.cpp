@@ -4,13 +4,26 @@
 
 #include <gtest/gtest.h>
 
-#include <QElapsedTimer>
 #include <QPixmap>
 #include <QWidget>
 
+#include <ctime>
 #include <utility>
 
 namespace vektest {
+
+namespace {
+
+// Processor time rather than wall time: the machine running the tests may be busy with
+// other work.
+qint64 ProcessorTimeMs()
+{
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return qint64(now.tv_sec) * 1000 + now.tv_nsec / 1'000'000;
+}
+
+} // namespace
 
 PaintProbe::PaintProbe()
 {
@@ -27,11 +40,11 @@ PaintProbe::~PaintProbe()
 void PaintProbe::ExpectPaints(QWidget* control, const std::string& step)
 {
     SCOPED_TRACE(step);
-    QElapsedTimer clock;
-    clock.start();
+    const qint64 start = ProcessorTimeMs();
     const QPixmap picture = control->grab();
-    EXPECT_LT(clock.elapsed(), PaintLimitMs);
-    EXPECT_EQ(picture.size(), control->size().isEmpty() ? QSize() : control->size());
+    EXPECT_LT(ProcessorTimeMs() - start, PaintLimitMs);
+    if (!control->size().isEmpty())
+        EXPECT_EQ(picture.size(), control->size());
     const QStringList reported = TakeReported();
     EXPECT_TRUE(reported.isEmpty()) << reported.join(u'\n').left(500).toStdString();
 }

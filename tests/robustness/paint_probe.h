@@ -13,7 +13,8 @@ namespace vektest {
 
 class PaintProbe {
 public:
-    // One second is generous for any paint; sanitized code runs several times slower.
+    // One second of processor time is generous for any paint; sanitized code runs
+    // several times slower.
 #if defined(__SANITIZE_ADDRESS__)
     static constexpr qint64 PaintLimitMs = 6000;
 #else

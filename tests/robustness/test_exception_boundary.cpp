@@ -53,7 +53,6 @@ TEST(ExceptionBoundary, DefaultReportIsAWarningNamingTheControl)
 {
     TOnOffBut button;
     button.setObjectName("Switch1");
-    button.resize(60, 30);
     const bool initial = button.OnOff();
     int clicks = 0;
     button.OnClick = [&](TObject*) {
@@ -62,12 +61,12 @@ TEST(ExceptionBoundary, DefaultReportIsAWarningNamingTheControl)
     };
     WarningCatcher catcher;
     WarningCatcher::warnings.clear();
-    QTest::mouseClick(&button, Qt::LeftButton, {}, QPoint(30, 15));
+    QTest::mouseClick(&button, Qt::LeftButton, {}, QPoint(36, 20));
     ASSERT_EQ(WarningCatcher::warnings.size(), 1);
     EXPECT_EQ(WarningCatcher::warnings[0],
               "Unhandled exception in \"Switch1\" (vek::TOnOffBut): handler failed");
     // The button goes on taking clicks.
-    QTest::mouseClick(&button, Qt::LeftButton, {}, QPoint(30, 15));
+    QTest::mouseClick(&button, Qt::LeftButton, {}, QPoint(36, 20));
     EXPECT_EQ(clicks, 2);
     EXPECT_EQ(button.OnOff(), initial);
 }

@@ -2,7 +2,8 @@
 // hostile values (non-finite and extreme numbers, empty and 100,000-character texts,
 // enumeration ordinals that name nothing), then sized to nothing, to one pixel and to
 // 4000 x 3000: each step must paint, and paint in bounded time. A setter may refuse a
-// value with the library's EVEKError, but the control must paint afterwards.
+// value with the library's own errors (EVEKError, EConvertError for impossible dates),
+// but the control must paint afterwards.
 #include "paint_probe.h"
 
 #include <catalog.h>
@@ -78,6 +79,16 @@ std::string Describe(const QMetaProperty& property, const QVariant& value)
     return std::string(property.name()) + " = " + text.toStdString();
 }
 
+void WriteRefusable(QWidget* control, const QMetaProperty& property, const QVariant& value)
+{
+    try {
+        property.write(control, value);
+    } catch (const vek::EVEKError&) {
+        // Refused with the library's own error: the control must still paint.
+    } catch (const vek::EConvertError&) {
+    }
+}
+
 void WriteEachPropertyAtItsLimits(QWidget* control, PaintProbe& probe)
 {
     const QMetaObject* meta = control->metaObject();
@@ -88,17 +99,10 @@ void WriteEachPropertyAtItsLimits(QWidget* control, PaintProbe& probe)
         const QVariant original = property.read(control);
         for (const QVariant& value : HostileValues(property)) {
             const std::string step = Describe(property, value);
-            try {
-                property.write(control, value);
-            } catch (const vek::EVEKError&) {
-                // Refused with the library's own error: the control must still paint.
-            }
+            WriteRefusable(control, property, value);
             probe.ExpectPaints(control, step);
         }
-        try {
-            property.write(control, original);
-        } catch (const vek::EVEKError&) {
-        }
+        WriteRefusable(control, property, original);
     }
 }
 
