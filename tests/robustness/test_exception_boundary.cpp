@@ -10,7 +10,6 @@
 #include <VEK_onoffbut.h>
 #include <VEK_replist.h>
 
-#include <frame/controls/controls.h>
 #include <frame/core/application.h>
 #include <frame/core/errors.h>
 
@@ -145,34 +144,6 @@ TEST(ExceptionBoundary, PaintHooksThatThrowLeaveTheControlPainting)
             })
                                            : nullptr;
         });
-}
-
-// The library's own paint failing once: the next paint event draws the control again
-// instead of showing what the failed paint left.
-class FailingOncePaint : public TCustomControl {
-public:
-    FailingOncePaint() { resize(20, 10); }
-    bool failNext = true;
-
-protected:
-    void Paint() override
-    {
-        Canvas()->Brush()->SetColor(clRed);
-        Canvas()->FillRect(Rect(0, 0, 10, 10));
-        if (std::exchange(failNext, false))
-            throw EVEKError("paint failed");
-        Canvas()->Brush()->SetColor(clBlue);
-        Canvas()->FillRect(ClientRect());
-    }
-};
-
-TEST(ExceptionBoundary, AFailedPaintIsRepeatedByTheNextPaintEvent)
-{
-    FailingOncePaint control;
-    PaintProbe probe;
-    control.grab();
-    EXPECT_EQ(probe.TakeReported(), QStringList{"paint failed"});
-    EXPECT_EQ(Picture(&control).pixelColor(2, 2), QColor(Qt::blue));
 }
 
 TEST(ExceptionBoundary, ScrollBarDragsAreGuarded)
