@@ -5,6 +5,7 @@
 
 #include <frame/canvas/bitmap.h>
 #include <frame/core/change.h>
+#include <frame/core/pixelextent.h>
 
 namespace vek {
 
@@ -77,7 +78,7 @@ void TRasterLab::SetColorDotOff(TColor value)
 
 void TRasterLab::SetPosX(int value)
 {
-    if (!Change(d->posX, value))
+    if (!Change(d->posX, PixelPosition(value)))
         return;
     updateGeometry();
     Paint();
@@ -85,7 +86,7 @@ void TRasterLab::SetPosX(int value)
 
 void TRasterLab::SetPosY(int value)
 {
-    if (Change(d->posY, value))
+    if (Change(d->posY, PixelPosition(value)))
         Paint();
 }
 
@@ -365,7 +366,8 @@ void TRasterLab::SetScrollInterval(int value)
 
 void TRasterLab::SetScrollIncrement(int value)
 {
-    if (Change(d->scrollIncrement, value == 0 ? 1 : std::abs(value)))
+    const int step = std::abs(PixelPosition(value));
+    if (Change(d->scrollIncrement, step == 0 ? 1 : step))
         UpdateTimer();
 }
 

@@ -5,6 +5,7 @@
 
 #include <frame/core/application.h>
 #include <frame/core/errors.h>
+#include <frame/core/memory.h>
 
 #include <QScrollBar>
 
@@ -14,11 +15,25 @@ namespace vek {
 
 // ---- one axis
 
+namespace {
+
+// Sizes of their own cost 4 bytes for every index of the axis: a count near INT_MAX
+// would claim more memory than the machine has.
+void RequireRoomForSizes(int count)
+{
+    if (!FitsInMemory(qint64(count) * qint64(sizeof(int))))
+        throw EVEKError("Not enough memory for the grid's line sizes");
+}
+
+} // namespace
+
 bool TCustomGrid::Axis::SetCount(int value, int minimum)
 {
     value = std::max(minimum, value);
     if (value == Count)
         return false;
+    if (!Sizes.empty())
+        RequireRoomForSizes(value);
     Count = value;
     if (!Sizes.empty())
         Sizes.resize(std::size_t(value), Default);
@@ -33,8 +48,10 @@ bool TCustomGrid::Axis::SetSize(int index, int value)
     value = std::max(0, value);
     if (Size(index) == value)
         return false;
-    if (Sizes.empty())
+    if (Sizes.empty()) {
+        RequireRoomForSizes(Count);
         Sizes.assign(std::size_t(Count), Default);
+    }
     Sizes[std::size_t(index)] = value;
     return true;
 }
