@@ -2,6 +2,7 @@
 #include "numio2_p.h"
 
 #include <frame/core/change.h>
+#include <frame/core/pixelextent.h>
 #include <frame/core/timers.h>
 
 #include <QFontMetrics>
@@ -184,7 +185,7 @@ void TNumIO2::SetRightText(const QString& value)
 
 void TNumIO2::SetTextBoxWidth(int value)
 {
-    if (!Change(d->textBoxWidth, value))
+    if (!Change(d->textBoxWidth, PixelExtent(value)))
         return;
     updateGeometry();
     Paint();

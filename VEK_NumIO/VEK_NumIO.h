@@ -343,7 +343,7 @@ public:
     /// buttons and gauge still work: they are the means to change a read-only field.
     bool ReadOnly() const;
     void SetReadOnly(bool value);
-    /// Width of the text box (default 80; its frame adds 2 pixels).
+    /// Width of the text box (default 80, 0 .. MaxPixelExtent; its frame adds 2 pixels).
     int TextBoxWidth() const;
     void SetTextBoxWidth(int value);
 

@@ -3,6 +3,7 @@
 #include "valuetext.h"
 
 #include <frame/core/change.h>
+#include <frame/core/pixelextent.h>
 
 #include <QFontMetrics>
 
@@ -103,7 +104,7 @@ void TNumLab::SetColorScheme(TColorScheme value)
 
 void TNumLab::SetLabelWidth(int value)
 {
-    if (!Change(d->labelWidth, value))
+    if (!Change(d->labelWidth, PixelExtent(value)))
         return;
     updateGeometry();
     Paint();

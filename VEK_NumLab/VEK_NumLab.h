@@ -108,7 +108,7 @@ public:
     QString DisplayText() const;
 
     // ---- value box
-    /// Width of the value box in pixels (default 80); any value is taken.
+    /// Width of the value box in pixels (default 80), 0 .. MaxPixelExtent.
     int LabelWidth() const;
     void SetLabelWidth(int value);
     /// Alignment of the value in the box (default taCenter).

@@ -37,6 +37,8 @@ TProgBar::TProgBar(QWidget* parent) : TGraphicControl(parent), d(std::make_uniqu
     d->barColors.front() = clBlue;
     d->barColors.back() = clRed;
     d->RecomputeGradient();
+    // The control owns its timer window: a failing tick is reported as its own.
+    d->timerHandle.setParent(this);
     d->timerHandle.OnTimer = [this](int id) {
         if (id == 1)
             DoTimer();

@@ -5,6 +5,7 @@
 
 #include <frame/canvas/bitmap.h>
 #include <frame/core/change.h>
+#include <frame/core/pixelextent.h>
 
 namespace vek {
 
@@ -15,6 +16,8 @@ TRasterLab::TRasterLab(QWidget* parent) : TGraphicControl(parent), d(std::make_u
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     SetDefaultSize(400, 68);
     SetGrayWhenDisabled(true);
+    // The control owns its timer window: a failing tick is reported as its own.
+    d->timer.setParent(this);
     d->timer.OnTimer = [this](int id) {
         if (id == 1)
             DoTimer();
@@ -75,7 +78,7 @@ void TRasterLab::SetColorDotOff(TColor value)
 
 void TRasterLab::SetPosX(int value)
 {
-    if (!Change(d->posX, value))
+    if (!Change(d->posX, PixelPosition(value)))
         return;
     updateGeometry();
     Paint();
@@ -83,7 +86,7 @@ void TRasterLab::SetPosX(int value)
 
 void TRasterLab::SetPosY(int value)
 {
-    if (Change(d->posY, value))
+    if (Change(d->posY, PixelPosition(value)))
         Paint();
 }
 
@@ -363,7 +366,8 @@ void TRasterLab::SetScrollInterval(int value)
 
 void TRasterLab::SetScrollIncrement(int value)
 {
-    if (Change(d->scrollIncrement, value == 0 ? 1 : std::abs(value)))
+    const int step = std::abs(PixelPosition(value));
+    if (Change(d->scrollIncrement, step == 0 ? 1 : step))
         UpdateTimer();
 }
 

@@ -127,7 +127,8 @@ public:
     /// The frame around the panel. Default fsLowered.
     TFrameStyle FrameStyle() const;
     void SetFrameStyle(TFrameStyle value);
-    /// Top-left corner of the text in pixels. Default 1, 1.
+    /// Top-left corner of the text in pixels. Default 1, 1; -MaxPixelExtent ..
+    /// MaxPixelExtent.
     int PosX() const;
     void SetPosX(int value);
     int PosY() const;
@@ -135,7 +136,8 @@ public:
     /// Characters take their own width (true, the default) or the font's cell width.
     bool Proportional() const;
     void SetProportional(bool value);
-    /// Pixels per scroll step; stored as its absolute value, 0 becomes 1. Default 1.
+    /// Pixels per scroll step; stored as its absolute value, 0 becomes 1, at most
+    /// MaxPixelExtent. Default 1.
     int ScrollIncrement() const;
     void SetScrollIncrement(int value);
     /// Milliseconds between scroll steps, at least 10. Default 100.

@@ -167,7 +167,8 @@ void TRotLab::UseRotatedFont(TCanvas* canvas) const
 {
     canvas->Font()->Assign(Font());
     canvas->Font()->SetColor(CaptionColors().Text);
-    canvas->Font()->SetOrientation(d->textAngle * 10);
+    // Tenths of a degree of any angle, reduced first so that the product fits an int.
+    canvas->Font()->SetOrientation(d->textAngle % 360 * 10);
     canvas->Font()->SetQuality(d->antiAlias ? fqAntialiased : fqNonAntialiased);
     canvas->Brush()->SetStyle(bsClear);
 }

@@ -1,6 +1,8 @@
 // TDataTable: size, shape changes, Clear, notifications and memory use.
 #include "datatable_p.h"
 
+#include <frame/core/memory.h>
+
 #include <algorithm>
 #include <cstring>
 #include <new>
@@ -118,6 +120,8 @@ void TDataTable::Relayout(const Layout& layout)
     try {
         const std::size_t cells = std::size_t(layout.Cols.NewCount) * std::size_t(layout.Rows.NewCount);
         const auto newRows = std::size_t(layout.Rows.NewCount);
+        if (!FitsInMemory(qint64(cells * (sizeof(double) + sizeof(quint8)))))
+            throw std::bad_alloc();
         std::vector<double> values(cells, 0.0);
         std::vector<quint8> states(cells, 0);
         std::vector<quint8> rowAttribs(newRows, 0);

@@ -3,6 +3,7 @@
 
 #include <frame/controls/buttongroups.h>
 #include <frame/core/change.h>
+#include <frame/core/enumvalues.h>
 
 namespace vek {
 
@@ -71,7 +72,8 @@ void TOnOffBut::SetAutoCenter(bool value)
 
 void TOnOffBut::SetButtonStyle(TOnOffButStyle value)
 {
-    if (Change(d->looks.buttonStyle, value))
+    // Each style has its pictures in a table: an ordinal that names no style is ignored.
+    if (IsNamedValue(value) && Change(d->looks.buttonStyle, value))
         ShowStyleImages();
 }
 

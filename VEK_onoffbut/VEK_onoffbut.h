@@ -122,7 +122,7 @@ public:
     /// Keeps the glyph centred (see the class comment); default true.
     bool AutoCenter() const;
     void SetAutoCenter(bool value);
-    /// The image set; default oobsColSlideLR.
+    /// The image set; default oobsColSlideLR. An ordinal that names no style is ignored.
     TOnOffButStyle ButtonStyle() const;
     void SetButtonStyle(TOnOffButStyle value);
     /// Background of the control; default clBtnFace.

@@ -3,6 +3,7 @@
 #include "rldata_p.h"
 
 #include <frame/core/application.h>
+#include <frame/baselib/files.h>
 #include <frame/baselib/strutils.h>
 
 #include <QFile>
@@ -65,7 +66,7 @@ int TRLData::LoadLinesFromFile(int Column, int FirstRow, const QString& FName)
     if (Column < 0 || Column > d->nrOfCols)
         return -1;
     QFile file(FName);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+    if (!OpenRegularFileForReading(file, QIODevice::Text))
         return -1;
     QTextStream in(&file);
     QStringList lines;

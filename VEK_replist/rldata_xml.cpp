@@ -4,6 +4,8 @@
 #include "rldata_p.h"
 #include "rldata_xmlrows_p.h"
 
+#include <frame/baselib/files.h>
+
 #include <QFile>
 #include <QSaveFile>
 #include <QTextStream>
@@ -582,7 +584,7 @@ bool TRLData::ReadFromXMLString(const QString& InString, const QString& DataID)
 bool TRLData::LoadFromXMLFile(const QString& FName, const QString& DataID)
 {
     QFile file(FName);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!OpenRegularFileForReading(file))
         return false;
     return ReadFromXMLStream(&file, DataID);
 }

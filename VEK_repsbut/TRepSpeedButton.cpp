@@ -13,6 +13,8 @@ static constexpr int RepeatTimerId = 1;
 TRepSpeedButton::TRepSpeedButton(QWidget* parent)
     : TSpeedButton(parent), d(std::make_unique<Private>())
 {
+    // The control owns its timer window: a failing tick is reported as its own.
+    d->timer.setParent(this);
     d->timer.OnTimer = [this](int) { DoTimer(); };
 }
 

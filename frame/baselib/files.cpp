@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QIODevice>
 #include <QRandomGenerator>
@@ -84,6 +85,11 @@ QString ParentDir(const QString& Path)
     while (end > 0 && !IsDirSeparator(Path.at(end - 1)))
         --end;
     return Path.left(end);
+}
+
+bool OpenRegularFileForReading(QFile& File, QIODeviceBase::OpenMode Extra)
+{
+    return QFileInfo(File.fileName()).isFile() && File.open(QIODevice::ReadOnly | Extra);
 }
 
 QString InventPassword(int Length)

@@ -4,8 +4,10 @@
 
 #include <frame/core/vekglobal.h>
 
+#include <QIODeviceBase>
 #include <QString>
 
+class QFile;
 class QIODevice;
 
 namespace vek {
@@ -24,6 +26,11 @@ VEK_EXPORT bool DirExists(const QString& Path);
 /// ParentDir repeatedly always ends in "". Works on the text only (no file system access,
 /// no resolution of "." or "..").
 VEK_EXPORT QString ParentDir(const QString& Path);
+
+/// Opens File (its file name set) for reading, with the Extra flags (QIODevice::Text),
+/// when the name leads to a regular file. Folders, devices and pipes are refused: reading
+/// one may never end (/dev/zero, a pipe nobody closes). Returns whether File is open.
+VEK_EXPORT bool OpenRegularFileForReading(QFile& File, QIODeviceBase::OpenMode Extra = {});
 
 /// A random password of Length characters drawn from A-Z, a-z and 0-9 by the system's
 /// cryptographically secure generator. Length of 0 or less gives "".

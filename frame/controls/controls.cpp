@@ -154,7 +154,15 @@ void TControl::PaintGuarded()
     EnsureWindowCreated();
     EnsureBuffer();
     FDirty = false;
-    RunGuarded(this, [this] { Paint(); });
+    bool painted = false;
+    RunGuarded(this, [&] {
+        Paint();
+        painted = true;
+    });
+    // A paint that failed half-way left a half-drawn buffer: the next paint event draws
+    // again (without asking for one now, so a paint that always fails cannot loop).
+    if (!painted)
+        FDirty = true;
 }
 
 void TControl::Invalidate()

@@ -2,9 +2,8 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDebug>
 #include <QMimeData>
-
-#include <cstdio>
 
 namespace vek {
 
@@ -21,6 +20,17 @@ QString MessageOf(std::exception_ptr error)
     }
 }
 
+// "Name" (vek::TProgBar), so that the warning tells which control failed.
+QString SenderText(const TObject* sender)
+{
+    if (!sender)
+        return QStringLiteral("event handling");
+    const QString className = QString::fromLatin1(sender->metaObject()->className());
+    if (sender->objectName().isEmpty())
+        return QStringLiteral("a %1").arg(className);
+    return QStringLiteral("\"%1\" (%2)").arg(sender->objectName(), className);
+}
+
 } // namespace
 
 void TApplication::HandleException(TObject* Sender, std::exception_ptr error)
@@ -33,10 +43,11 @@ void TApplication::HandleException(TObject* Sender, std::exception_ptr error)
             OnException(Sender, message);
             return;
         } catch (...) {
-            // A failing handler must not take the application down; fall back to stderr.
+            // A failing handler must not take the application down; fall back to the
+            // warning.
         }
     }
-    std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+    qWarning().noquote() << "Unhandled exception in" << SenderText(Sender) + ":" << message;
 }
 
 void TApplication::ProcessMessages()

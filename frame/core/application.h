@@ -12,22 +12,35 @@ namespace vek {
 
 /// The application services the controls use: exception reporting and event
 /// processing (Application()).
+///
+/// Exceptions never cross Qt's event loop (letting one through a Qt event handler is
+/// undefined behaviour in Qt). Wherever Qt calls into the library (paint, input, focus,
+/// resize and change events, timer ticks, signals of Qt's own widgets) the library runs
+/// its code and the application's handlers (OnChange, OnBeforeDisplay, owner drawing,
+/// timer tick events, ...) through RunGuarded, which hands any exception to
+/// HandleException. The control stays usable: its next paint and input work.
 class VEK_EXPORT TApplication {
 public:
-    /// Reports an exception that escaped an event handler or a timer tick. Calls
-    /// OnException when assigned, otherwise writes the message to stderr. Never throws.
+    /// Reports an exception that escaped an event handler, a paint or a timer tick.
+    /// Calls OnException when assigned; otherwise, or when OnException throws itself,
+    /// writes a warning through qWarning that names the control (its Name and class)
+    /// and gives the message. Never throws.
     void HandleException(TObject* Sender, std::exception_ptr error);
     /// Processes pending events (repaints, timers, input) and returns.
     void ProcessMessages();
 
-    /// Receives the exceptions HandleException reports, with the message as UTF-8 text.
+    /// The one hook for exceptions that reach the library's event boundary: receives
+    /// the control whose event or handler failed (nullptr when none) and the message as
+    /// UTF-8 text (what() of a std::exception, "unknown exception" otherwise). Default
+    /// empty: the warning of HandleException.
     std::function<void(TObject* Sender, const QString& Message)> OnException;
 };
 
 VEK_EXPORT TApplication* Application();
 
-/// Runs action and hands any exception to Application()->HandleException: exceptions
-/// must never cross Qt's event loop.
+/// Runs action and hands any exception to Application()->HandleException with sender:
+/// the guard around every call from Qt's event handling into control code and the
+/// application's handlers.
 template <typename Action>
 void RunGuarded(TObject* sender, Action&& action)
 {

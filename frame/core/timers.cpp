@@ -51,7 +51,8 @@ void TTimerWindow::timerEvent(QTimerEvent* event)
     const int id = FQtTimers.key(event->timerId(), 0);
     if (id == 0 || !OnTimer)
         return;
-    RunGuarded(this, [&] { OnTimer(id); });
+    // The failure is the owning control's, not that of its hidden timer window.
+    RunGuarded(parent() ? parent() : this, [&] { OnTimer(id); });
 }
 
 } // namespace vek

@@ -68,7 +68,10 @@ char16_t* WithCell(const char16_t* block, int cellCount, int col, QStringView te
     for (int c = 0; c < cellCount; ++c) {
         const QStringView cell = c == col ? text : Cell(block, c);
         *out++ = static_cast<char16_t>(cell.size());
-        std::memcpy(out, cell.utf16(), std::size_t(cell.size()) * sizeof(char16_t));
+        // An empty cell may have no storage at all: memcpy from null is undefined even
+        // for no bytes.
+        if (!cell.isEmpty())
+            std::memcpy(out, cell.utf16(), std::size_t(cell.size()) * sizeof(char16_t));
         out += cell.size();
     }
     return result;

@@ -62,7 +62,7 @@ void TStringArray::Changed()
 
 void TStringArray::Resize(int Cols, int Rows)
 {
-    if (Cols < 0 || Rows < 0 || Cols > MaxColumns)
+    if (Cols < 0 || Rows < 0 || Cols > MaxColumns || Rows > MaxRows)
         throw ResizeError(Cols, Rows);
     if (std::size_t(Rows) < FRows.size() && !FOrder.empty())
         KeepPresentedRows(std::size_t(Rows));

@@ -44,6 +44,10 @@ class VEK_EXPORT TStringArray : public QObject {
 public:
     static constexpr int MaxCellLength = 255; ///< UTF-16 code units per cell
     static constexpr int MaxColumns = 65535;  ///< columns besides column 0
+    /// Rows at the most: each row costs its bookkeeping (up to 14 bytes) even while empty, and
+    /// the system hands out address space it may never back (a count near INT_MAX would
+    /// end in the out-of-memory killer, not in an error).
+    static constexpr int MaxRows = 100'000'000;
 
     /// An empty array: no columns besides column 0, no rows.
     explicit TStringArray(QObject* owner = nullptr);
@@ -64,7 +68,8 @@ public:
     /// lie inside both sizes. The rows that stay are the first Rows rows as presented, in
     /// their presented order: a sorted array stays sorted (new rows are presented last)
     /// and UnSort returns the remaining rows to their stored order. Raises EVEKError when the size is not possible
-    /// (negative, more than MaxColumns columns, out of memory); the array is then unchanged.
+    /// (negative, more than MaxColumns columns or MaxRows rows, out of memory); the array is
+    /// then unchanged.
     void Resize(int Cols, int Rows);
 
     /// Empties every cell; size, attributes and order stay.

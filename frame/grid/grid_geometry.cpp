@@ -3,7 +3,9 @@
 // limit, so nothing here costs O(RowCount) except the optional per-index size tables.
 #include "grid_p.h"
 
+#include <frame/core/application.h>
 #include <frame/core/errors.h>
+#include <frame/core/memory.h>
 
 #include <QScrollBar>
 
@@ -13,11 +15,25 @@ namespace vek {
 
 // ---- one axis
 
+namespace {
+
+// Sizes of their own cost 4 bytes for every index of the axis: a count near INT_MAX
+// would claim more memory than the machine has.
+void RequireRoomForSizes(int count)
+{
+    if (!FitsInMemory(qint64(count) * qint64(sizeof(int))))
+        throw EVEKError("Not enough memory for the grid's line sizes");
+}
+
+} // namespace
+
 bool TCustomGrid::Axis::SetCount(int value, int minimum)
 {
     value = std::max(minimum, value);
     if (value == Count)
         return false;
+    if (!Sizes.empty())
+        RequireRoomForSizes(value);
     Count = value;
     if (!Sizes.empty())
         Sizes.resize(std::size_t(value), Default);
@@ -32,8 +48,10 @@ bool TCustomGrid::Axis::SetSize(int index, int value)
     value = std::max(0, value);
     if (Size(index) == value)
         return false;
-    if (Sizes.empty())
+    if (Sizes.empty()) {
+        RequireRoomForSizes(Count);
         Sizes.assign(std::size_t(Count), Default);
+    }
     Sizes[std::size_t(index)] = value;
     return true;
 }
@@ -98,9 +116,11 @@ TCustomGrid::TCustomGrid(QWidget* parent) : TCustomControl(parent), d(std::make_
         bar->setHidden(true);
         bar->setFocusPolicy(Qt::NoFocus);
         bar->setTracking(false);
+        // Scrolling reports the new top left cell to the application from Qt's event
+        // handling.
         connect(bar, &QScrollBar::valueChanged, this, [this] {
             if (!d->syncingBars)
-                SetFirst(d->horzBar->value(), d->vertBar->value());
+                RunGuarded(this, [this] { SetFirst(d->horzBar->value(), d->vertBar->value()); });
         });
     }
     // A scroll area: it takes the room a layout offers and scrolls what does not fit.

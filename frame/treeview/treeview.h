@@ -35,6 +35,7 @@
 
 #include <QTreeWidget>
 
+#include <algorithm>
 #include <memory>
 
 namespace vek {
@@ -200,9 +201,12 @@ public:
     /// Underline the node under the mouse (default false).
     bool HotTrack() const;
     void SetHotTrack(bool value);
-    /// Indentation of each level in pixels (default 19); values below 0 become 0.
+    /// Indentation of each level in pixels (default 19), 0 .. MaxIndent; values outside
+    /// become the nearest end (deep trees multiply it: it must stay far from int's end).
     int Indent() const { return indentation(); }
-    void SetIndent(int value) { setIndentation(std::max(0, value)); }
+    void SetIndent(int value) { setIndentation(std::clamp(value, 0, MaxIndent)); }
+    /// The largest Indent.
+    static constexpr int MaxIndent = 1000;
     /// Expand buttons at nodes with children (default true). Without them nodes still
     /// expand by double click and keys.
     bool ShowButtons() const;

@@ -71,6 +71,19 @@ TEST(OnOffButGlyph, EveryStyleHasTheGlyphSizeOfItsImageSet)
     }
 }
 
+TEST(OnOffButGlyph, StyleOrdinalsThatNameNothingAreIgnored)
+{
+    // As a damaged form or a cast from an integer gives them; they used to index past
+    // the table of image sets.
+    TOnOffBut button;
+    button.SetButtonStyle(TOnOffBut::oobsBulb);
+    const QImage face = onoffbuttest::Face(button);
+    for (int ordinal : {24, 31})
+        button.SetButtonStyle(TOnOffBut::TOnOffButStyle(ordinal));
+    EXPECT_EQ(button.ButtonStyle(), TOnOffBut::oobsBulb);
+    EXPECT_EQ(onoffbuttest::Face(button), face);
+}
+
 TEST(OnOffButGlyph, EveryStateImageHasAGlyphOnATransparentGround)
 {
     // Every state image must have something to show and transparent surroundings.

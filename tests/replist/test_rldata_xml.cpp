@@ -155,26 +155,6 @@ TEST(RLDataXml, EmptyListRoundTrip)
     EXPECT_EQ(copy.Strings->GetString(1, 1), "");
 }
 
-TEST(RLDataXml, FailedSaveKeepsTheOldFile)
-{
-    QTemporaryDir dir;
-    const QString name = dir.filePath("keep.xml");
-    TRLData data;
-    FillColumns(data, {{"old"}});
-    ASSERT_TRUE(data.SaveAsXMLFile(name, ""));
-    EXPECT_FALSE(data.SaveAsXMLFile(dir.filePath("no/such/folder/x.xml"), ""));
-    const QByteArray before = [&] { QFile f(name); f.open(QIODevice::ReadOnly); return f.readAll(); }();
-    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner); // no new files
-    data.SetElem(1, 1, "new");
-    const bool saved = data.SaveAsXMLFile(name, "");
-    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    if (saved)
-        GTEST_SKIP() << "running with rights that ignore folder permissions";
-    QFile f(name);
-    f.open(QIODevice::ReadOnly);
-    EXPECT_EQ(f.readAll(), before);
-}
-
 TEST(RLDataXml, SmallHandWrittenDocumentIsRead)
 {
     TRLData data;

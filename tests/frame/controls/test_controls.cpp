@@ -15,6 +15,7 @@
 #include <QToolTip>
 
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
 using namespace vek;
@@ -37,9 +38,12 @@ public:
 
     using TControl::Invalidate;
     using TControl::SetGrayWhenDisabled;
+    bool failNextPaint = false;
     void Paint() override
     {
         ++paints;
+        if (std::exchange(failNextPaint, false))
+            throw EVEKError("paint failed");
         Canvas()->Brush()->SetColor(fill);
         Canvas()->FillRect(ClientRect());
     }
@@ -137,6 +141,22 @@ TEST(ControlPainting, InvalidationsBeforeThePaintEventPaintOnce)
     QCoreApplication::processEvents();
     EXPECT_EQ(control.paints, before + 2);
     EXPECT_EQ(control.Canvas()->Pixels(5, 5), clYellow);
+}
+
+TEST(ControlPainting, AFailedPaintIsRepeatedByTheNextPaintEvent)
+{
+    ProbeControl control;
+    control.fill = clBlue;
+    control.failNextPaint = true;
+    QStringList reported;
+    Application()->OnException = [&](TObject*, const QString& message) { reported << message; };
+    control.grab();
+    Application()->OnException = nullptr;
+    EXPECT_EQ(reported, QStringList{"paint failed"});
+    // No invalidation in between: the half-drawn face is not what the next paint shows.
+    control.grab();
+    EXPECT_EQ(control.paints, 2);
+    EXPECT_EQ(control.Canvas()->Pixels(5, 5), clBlue);
 }
 
 TEST(ControlPainting, GrabOfANeverShownControlCreatesAndPaintsIt)

@@ -2,6 +2,7 @@
 #include <frame/core/application.h>
 #include <frame/canvas/colors.h>
 #include <frame/core/errors.h>
+#include <frame/core/memory.h>
 #include <frame/core/timers.h>
 
 #include <gtest/gtest.h>
@@ -9,6 +10,8 @@
 #include <QApplication>
 #include <QPalette>
 #include <QTest>
+
+#include <limits>
 
 using namespace vek;
 
@@ -89,6 +92,14 @@ TEST(Timers, ExceptionsInTicksGoToTheApplication)
     timer.KillTimer(1);
     Application()->OnException = nullptr;
     EXPECT_EQ(reported, "Component \"Meter1\": no timer available");
+}
+
+TEST(Services, StructuresBeyondTheMemoryAreRefusedBeforehand)
+{
+    EXPECT_TRUE(FitsInMemory(0));
+    EXPECT_TRUE(FitsInMemory(1 << 20));
+    EXPECT_FALSE(FitsInMemory(std::numeric_limits<qint64>::max() / 2));
+    EXPECT_FALSE(FitsInMemory(-1));
 }
 
 TEST(Services, ClipboardText)

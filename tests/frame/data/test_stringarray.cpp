@@ -13,6 +13,8 @@
 #include <algorithm>
 #include <random>
 
+#include <limits>
+
 using namespace vek;
 
 namespace {
@@ -116,6 +118,9 @@ TEST(StringArrayRows, ResizeKeepsCellsAndRefusesImpossibleSizes)
     EXPECT_EQ(a.GetString(2, 2), ""); // shrunk cells are gone for good
     EXPECT_THROW(a.Resize(TStringArray::MaxColumns + 1, 1), EVEKError);
     EXPECT_THROW(a.Resize(1, -1), EVEKError);
+    // Refused before any memory is claimed: near INT_MAX rows would exhaust it.
+    EXPECT_THROW(a.Resize(1, TStringArray::MaxRows + 1), EVEKError);
+    EXPECT_THROW(a.Resize(1, std::numeric_limits<int>::max()), EVEKError);
     EXPECT_EQ(a.NrOfColumns(), 2);
     EXPECT_EQ(a.NrOfRows(), 2);
 }

@@ -11,6 +11,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <limits>
+
 using namespace vek;
 
 namespace {
@@ -267,4 +269,17 @@ TEST_F(TreeViewTest, HotTrackUnderlinesTheNodeUnderTheMouse)
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(&tree, &leave);
     EXPECT_EQ(events.join(", "), "enter, leave");
+}
+
+TEST_F(TreeViewTest, IndentStaysInItsRange)
+{
+    // A huge indent would have the branch lines painted dot by dot for billions of
+    // pixels, and cell positions overflow.
+    tree.SetIndent(std::numeric_limits<int>::max());
+    EXPECT_EQ(tree.Indent(), TCustomTreeView::MaxIndent);
+    tree.SetIndent(-5);
+    EXPECT_EQ(tree.Indent(), 0);
+    tree.SetIndent(TCustomTreeView::MaxIndent);
+    a->SetExpanded(true);
+    EXPECT_FALSE(Viewport().isNull());
 }
