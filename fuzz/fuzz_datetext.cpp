@@ -1,0 +1,71 @@
+// The date text parser of the row editor's date fields (ParseDateTime) and its writer
+// (DateTimeText), on any format and text. Property: the text DateTimeText writes for a
+// parsed value parses back to that value, for every format whose fields can be told
+// apart in its own texts (see Unambiguous).
+//
+// Input: the format, a line feed, the text (UTF-8).
+#include "fuzzinput.h"
+
+#include <frame/core/errors.h>
+#include <frame/runtime/rtl.h>
+#include <frame/runtime/rtl_datetext_p.h>
+
+namespace {
+
+using namespace vek;
+
+bool IsNumberField(const datetext::Token& token)
+{
+    return token.IsField() && token.letter != u't'
+           && !((token.letter == u'M' || token.letter == u'd') && token.count > 2);
+}
+
+// One-letter number fields read every digit that follows, so in "dM" or "m0" the digits
+// of the next field or literal run into them; such formats cannot read their own texts.
+bool Unambiguous(const QString& format)
+{
+    const QList<datetext::Token> tokens = datetext::Tokenize(format);
+    for (qsizetype i = 0; i + 1 < tokens.size(); ++i) {
+        if (!IsNumberField(tokens[i]) || tokens[i].count != 1)
+            continue;
+        const datetext::Token& next = tokens[i + 1];
+        if (IsNumberField(next) || (next.IsLiteral() && !next.literal.isEmpty() && next.literal[0].isDigit()))
+            return false;
+    }
+    return true;
+}
+
+std::optional<TDateTime> Parse(const QString& text, const QString& format)
+{
+    try {
+        return ParseDateTime(text, format);
+    } catch (const EConvertError&) {
+        return std::nullopt; // a date or time that does not exist, as documented
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    vekfuzz::FuzzInput input(data, size);
+    const QString format = input.Line();
+    const QString text = input.Rest();
+
+    const std::optional<TDateTime> value = Parse(text, format);
+    if (!value || !Unambiguous(format))
+        return 0;
+    const QString written = DateTimeText(format, *value);
+    std::optional<TDateTime> again;
+    try {
+        again = ParseDateTime(written, format);
+    } catch (const EConvertError& error) {
+        vekfuzz::Fail("written text reads back", QStringLiteral("\"%1\" by \"%2\": %3")
+                                                     .arg(written, format, QString::fromUtf8(error.what())));
+    }
+    VEK_FUZZ_REQUIRE(again && *again == *value,
+                     QStringLiteral("\"%1\" by \"%2\" is %3, its text \"%4\" reads %5")
+                         .arg(text, format).arg(*value, 0, 'g', 17).arg(written)
+                         .arg(again ? *again : qQNaN(), 0, 'g', 17));
+    return 0;
+}
