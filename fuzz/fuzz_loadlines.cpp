@@ -10,6 +10,7 @@
 #include <frame/baselib/files.h>
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 

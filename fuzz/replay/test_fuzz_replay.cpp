@@ -32,6 +32,11 @@ const FuzzTarget Targets[] = {
 };
 #undef VEK_FUZZ_TARGET
 
+void PrintTo(const FuzzTarget& target, std::ostream* out)
+{
+    *out << target.name;
+}
+
 class FuzzReplay : public testing::TestWithParam<FuzzTarget> {};
 
 TEST_P(FuzzReplay, EveryCorpusFilePasses)
