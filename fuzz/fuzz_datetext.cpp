@@ -1,7 +1,7 @@
 // The date text parser of the row editor's date fields (ParseDateTime) and its writer
 // (DateTimeText), on any format and text. Property: the text DateTimeText writes for a
-// parsed value parses back to that value, for every format whose fields can be told
-// apart in its own texts (see Unambiguous).
+// parsed value parses back to that value, for every format that can hold the value it
+// reads (see ReadsItsOwnTexts).
 //
 // Input: the format, a line feed, the text (UTF-8).
 #include "fuzzinput.h"
@@ -9,6 +9,8 @@
 #include <frame/core/errors.h>
 #include <frame/runtime/rtl.h>
 #include <frame/runtime/rtl_datetext_p.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -20,9 +22,18 @@ bool IsNumberField(const datetext::Token& token)
            && !((token.letter == u'M' || token.letter == u'd') && token.count > 2);
 }
 
-// One-letter number fields read every digit that follows, so in "dM" or "m0" the digits
-// of the next field or literal run into them; such formats cannot read their own texts.
-bool Unambiguous(const QString& format)
+bool HasField(const QList<datetext::Token>& tokens, QChar letter, int maxCount)
+{
+    return std::any_of(tokens.begin(), tokens.end(), [&](const datetext::Token& token) {
+        return token.IsField() && token.letter == letter && token.count <= maxCount;
+    });
+}
+
+// Two kinds of formats cannot read their own texts. One-letter number fields read every
+// digit that follows, so in "dM" or "m0" the digits of the next field or literal run
+// into them. And a date needs its year, month and day: "d" alone writes the day of a
+// value that, read back, asks for year 0 (which ParseDateTime refuses, as documented).
+bool ReadsItsOwnTexts(const QString& format)
 {
     const QList<datetext::Token> tokens = datetext::Tokenize(format);
     for (qsizetype i = 0; i + 1 < tokens.size(); ++i) {
@@ -32,7 +43,8 @@ bool Unambiguous(const QString& format)
         if (IsNumberField(next) || (next.IsLiteral() && !next.literal.isEmpty() && next.literal[0].isDigit()))
             return false;
     }
-    return true;
+    const bool wholeDate = HasField(tokens, u'y', 4) && HasField(tokens, u'M', 4) && HasField(tokens, u'd', 2);
+    return wholeDate || !datetext::HasDateField(tokens);
 }
 
 std::optional<TDateTime> Parse(const QString& text, const QString& format)
@@ -53,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QString text = input.Rest();
 
     const std::optional<TDateTime> value = Parse(text, format);
-    if (!value || !Unambiguous(format))
+    if (!value || !ReadsItsOwnTexts(format))
         return 0;
     const QString written = DateTimeText(format, *value);
     std::optional<TDateTime> again;

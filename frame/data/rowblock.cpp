@@ -1,5 +1,6 @@
 #include "rowblock_p.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #if defined(__GLIBC__)
@@ -68,8 +69,8 @@ char16_t* WithCell(const char16_t* block, int cellCount, int col, QStringView te
     for (int c = 0; c < cellCount; ++c) {
         const QStringView cell = c == col ? text : Cell(block, c);
         *out++ = static_cast<char16_t>(cell.size());
-        std::memcpy(out, cell.utf16(), std::size_t(cell.size()) * sizeof(char16_t));
-        out += cell.size();
+        // copy_n, not memcpy: an empty cell's view may hold no pointer at all.
+        out = std::copy_n(cell.utf16(), cell.size(), out);
     }
     return result;
 }

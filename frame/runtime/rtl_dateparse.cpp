@@ -48,8 +48,8 @@ public:
         int hour = FHour;
         if (FTwelveHour && !FAfternoon && hour == 12)
             hour = 0;
-        else if (FTwelveHour && FAfternoon && hour != 12)
-            hour += 12;
+        else if (FTwelveHour && FAfternoon && hour != 12 && hour < 24)
+            hour += 12; // hours from 24 on are refused below; adding could overflow
         const TDateTime time = EncodeTime(hour, FMinute, FSecond, 0);
         if (FYear == 0 && FMonth == 0 && FDay == 0)
             return time;

@@ -114,6 +114,7 @@ TEST(RtlParseDateTime, ImpossibleDatesRaiseTheConversionError)
         {"99999999999999.1.2023", "d.M.yyyy", date},
         {"25:00", "HH:mm", time},
         {"13:00 PM", "hh:mm tt", time},
+        {"99999999999999 PM", "h tt", time}, // the largest hour, not one wrapped by PM
     };
     for (const auto& c : cases)
         EXPECT_EQ(ConversionError(c.text, c.format), c.error) << c.text;
