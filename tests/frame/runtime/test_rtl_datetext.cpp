@@ -78,6 +78,10 @@ TEST(RtlParseDateTime, TwelveHourClock)
     EXPECT_EQ(ParseDateTime("3:07 a", "h:mm t"), TimeOf(3, 7));
     EXPECT_EQ(ParseDateTime("3:07 xx", "h:mm tt"), TimeOf(15, 7)) << "anything but am is PM";
     EXPECT_EQ(ParseDateTime("15:07 PM", "HH:mm tt"), TimeOf(15, 7)) << "H stays 24-hour";
+    // With both clocks in one format the hour field read last counts.
+    EXPECT_EQ(ParseDateTime("1 13 PM", "h H tt"), TimeOf(13, 0));
+    EXPECT_EQ(ParseDateTime("13 1 PM", "H h tt"), TimeOf(13, 0));
+    EXPECT_EQ(DateTimeText("h H tt", TimeOf(13, 0)), "1 13 PM");
     // Without a designator the hour is taken as written, so noon survives a round trip.
     EXPECT_EQ(ParseDateTime("12:30", "hh:mm"), TimeOf(12, 30));
 }
