@@ -52,13 +52,16 @@ for target in "${targets[@]}"; do
   work="build-fuzz/corpus/$target"
   seeds="fuzz/corpus/$target"
   mkdir -p "$work" "$seeds"
+  # A target's dictionary (the words of its input language) helps it past its syntax.
+  dict=()
+  [ -f "fuzz/$target.dict" ] && dict=(-dict="fuzz/$target.dict")
   echo "== $target: $seconds s"
   # One fuzzing process at a time, in this process (no -jobs: that would fork and log to
   # files), as the machine may be shared. Slow inputs (over 10 s) and memory beyond 2 GB
   # count as findings.
   if ! "build-fuzz/fuzz/$target" "$work" "$seeds" -max_total_time="$seconds" \
       -timeout=10 -rss_limit_mb=2048 -max_len=65536 \
-      -artifact_prefix="$seeds/" -print_final_stats=1; then
+      -artifact_prefix="$seeds/" -print_final_stats=1 "${dict[@]}"; then
     echo "== $target found a fault; the input is in $seeds/" >&2
     status=1
   fi
