@@ -34,14 +34,20 @@ QString Sexagesimal(double value, int decimals, bool withSeconds)
     const double scale = std::pow(10.0, decimals);
     const double unitsPerDegree = withSeconds ? 3600.0 : 60.0;
     const double total = std::round(std::fabs(value) * unitsPerDegree * scale) / scale;
+    if (!std::isfinite(total))
+        return Fixed(value, decimals); // "NAN", "INF", as the other display types write them
     const double degrees = std::floor(total / unitsPerDegree);
     double rest = total - degrees * unitsPerDegree;
+    // Beyond 2^53 units no fraction of a degree is left, and the difference above is a
+    // rounding error of any size.
+    if (!(rest >= 0 && rest < unitsPerDegree))
+        rest = 0;
     QString text = (value < 0 ? QStringLiteral("-") : QString()) +
-                   QString::number(qint64(degrees)) + Degree;
+                   QString::number(degrees, 'f', 0) + Degree;
     if (withSeconds) {
         const double minutes = std::floor(rest / 60.0);
         rest -= minutes * 60.0;
-        text += QString::number(qint64(minutes)).rightJustified(2, QLatin1Char('0')) +
+        text += QString::number(int(minutes)).rightJustified(2, QLatin1Char('0')) +
                 QLatin1Char('\'');
     }
     const int width = decimals > 0 ? decimals + 3 : 2; // two digits before the point

@@ -120,7 +120,9 @@ void TThumbnails::Private::ClickSelect(int n, TShiftState Shift)
         if (!IsSlide(n))
             return;
         if (Shift.testFlag(ssShift) && IsSlide(lastClicked)) {
-            const auto [from, to] = std::minmax(n, lastClicked);
+            // Plain variables rather than a structured binding: clang before 16 cannot
+            // capture bindings in a lambda, and the fuzz build uses clang 14.
+            const int from = std::min(n, lastClicked), to = std::max(n, lastClicked);
             EditSelection([&] { selection.SetBits(from - min, to - min, true); });
         } else {
             EditSelection([&] { selection.SetBit(n - min, !selection.GetBit(n - min)); });

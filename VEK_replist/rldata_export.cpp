@@ -75,6 +75,9 @@ int TRLData::LoadLinesFromFile(int Column, int FirstRow, const QString& FName)
         lines.append(line);
     if (in.status() != QTextStream::Ok)
         return -1;
+    // Rows are added for the lines read only: an empty file changes nothing.
+    if (lines.isEmpty())
+        return 0;
     const int first = std::max(FirstRow, 1);
     const qint64 lastRow = qint64(first) + lines.size() - 1;
     if (lastRow > INT_MAX - 1)

@@ -1,5 +1,6 @@
 #include "rowblock_p.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #if defined(__GLIBC__)

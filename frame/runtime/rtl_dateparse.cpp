@@ -31,7 +31,11 @@ public:
         case 'y': return Year(token.count);
         case 'M': return token.count <= 2 ? Number(token.count, FMonth) : MonthName(token.count);
         case 'd': return token.count <= 2 ? Number(token.count, FDay) : DayName(token.count);
-        case 'H': return Number(token.count, FHour);
+        // The hour field read last gives the hour and its clock, so "h H tt" reads
+        // "1 13 PM" (as DateTimeText writes 13:00) as 13:00.
+        case 'H':
+            FTwelveHour = false;
+            return Number(token.count, FHour);
         case 'h':
             // Without am/pm the hours are read as written (as DateTimeText writes them).
             FTwelveHour = hasAmPm;
@@ -48,8 +52,8 @@ public:
         int hour = FHour;
         if (FTwelveHour && !FAfternoon && hour == 12)
             hour = 0;
-        else if (FTwelveHour && FAfternoon && hour != 12)
-            hour += 12;
+        else if (FTwelveHour && FAfternoon && hour != 12 && hour < 24)
+            hour += 12; // hours from 24 on are refused below; adding could overflow
         const TDateTime time = EncodeTime(hour, FMinute, FSecond, 0);
         if (FYear == 0 && FMonth == 0 && FDay == 0)
             return time;

@@ -219,6 +219,23 @@ TEST(NumLabText, NonFiniteValuesDoNotBreakAnyDisplayType)
     }
 }
 
+TEST(NumLabText, DegreesOfNonFiniteAndHugeValues)
+{
+    TNumLab label;
+    label.SetPrecision(1);
+    label.SetDisplayType(TNumLab::dtDegMin);
+    label.SetValue(std::numeric_limits<double>::infinity());
+    EXPECT_EQ(ShownText(label), "INF");
+    label.SetValue(std::numeric_limits<double>::quiet_NaN());
+    EXPECT_EQ(ShownText(label), "NAN");
+    // Whole degrees only: a double this large holds no fraction of a degree.
+    label.SetDisplayType(TNumLab::dtDegMinSec);
+    label.SetValue(-1e300);
+    const QString text = ShownText(label);
+    EXPECT_TRUE(text.startsWith("-100000000000000")) << qPrintable(text);
+    EXPECT_TRUE(text.endsWith("\u00B000'00.0\"")) << qPrintable(text);
+}
+
 TEST(NumLabEvents, BeforeDisplayMayRewriteTheText)
 {
     TNumLab label;

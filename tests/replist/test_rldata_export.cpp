@@ -82,6 +82,17 @@ TEST(RLDataLines, LoadLinesFillsAColumnAndAddsRows)
     EXPECT_EQ(data.LoadLinesFromFile(1, 1, dir.filePath("missing")), -1);
 }
 
+TEST(RLDataLines, EmptyFileBelowTheLastRowAddsNoRows)
+{
+    QTemporaryDir dir;
+    const QString name = dir.filePath("empty.txt");
+    QFile(name).open(QIODevice::WriteOnly);
+    TRLData data;
+    FillColumns(data, {{"a", "b"}});
+    EXPECT_EQ(data.LoadLinesFromFile(1, 5, name), 0);
+    EXPECT_EQ(data.NrOfRows(), 2);
+}
+
 TEST(RLDataHtml, ValidDocumentWithEscapedCellsAndClasses)
 {
     QTemporaryDir dir;

@@ -78,6 +78,10 @@ TEST(RtlParseDateTime, TwelveHourClock)
     EXPECT_EQ(ParseDateTime("3:07 a", "h:mm t"), TimeOf(3, 7));
     EXPECT_EQ(ParseDateTime("3:07 xx", "h:mm tt"), TimeOf(15, 7)) << "anything but am is PM";
     EXPECT_EQ(ParseDateTime("15:07 PM", "HH:mm tt"), TimeOf(15, 7)) << "H stays 24-hour";
+    // With both clocks in one format the hour field read last counts.
+    EXPECT_EQ(ParseDateTime("1 13 PM", "h H tt"), TimeOf(13, 0));
+    EXPECT_EQ(ParseDateTime("13 1 PM", "H h tt"), TimeOf(13, 0));
+    EXPECT_EQ(DateTimeText("h H tt", TimeOf(13, 0)), "1 13 PM");
     // Without a designator the hour is taken as written, so noon survives a round trip.
     EXPECT_EQ(ParseDateTime("12:30", "hh:mm"), TimeOf(12, 30));
 }
@@ -114,6 +118,7 @@ TEST(RtlParseDateTime, ImpossibleDatesRaiseTheConversionError)
         {"99999999999999.1.2023", "d.M.yyyy", date},
         {"25:00", "HH:mm", time},
         {"13:00 PM", "hh:mm tt", time},
+        {"99999999999999 PM", "h tt", time}, // the largest hour, not one wrapped by PM
     };
     for (const auto& c : cases)
         EXPECT_EQ(ConversionError(c.text, c.format), c.error) << c.text;
