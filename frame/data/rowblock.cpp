@@ -1,6 +1,5 @@
 #include "rowblock_p.h"
 
-#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #if defined(__GLIBC__)
