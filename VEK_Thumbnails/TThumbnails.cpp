@@ -149,6 +149,7 @@ void TThumbnails::SetSlideSelectMode(TSlideSelectMode value)
 // A new range renumbers the selected slides or drops some.
 void TThumbnails::SetMin(int value)
 {
+    value = std::clamp(value, -MaxSlideNumber, MaxSlideNumber);
     if (d->min == value)
         return;
     d->EditSelection([this, value] {
@@ -160,7 +161,7 @@ void TThumbnails::SetMin(int value)
 
 void TThumbnails::SetMax(int value)
 {
-    value = std::max(value, 1);
+    value = std::clamp(value, 1, MaxSlideNumber);
     if (d->max == value)
         return;
     d->EditSelection([this, value] {
