@@ -149,7 +149,8 @@ void TThumbnails::SetSlideSelectMode(TSlideSelectMode value)
 // A new range renumbers the selected slides or drops some.
 void TThumbnails::SetMin(int value)
 {
-    value = std::clamp(value, -MaxSlideNumber, MaxSlideNumber);
+    // FirstSelectedSlide answers Min - 1 when none is selected: that must be an int.
+    value = std::max(value, INT_MIN + 1);
     if (d->min == value)
         return;
     d->EditSelection([this, value] {
@@ -161,7 +162,7 @@ void TThumbnails::SetMin(int value)
 
 void TThumbnails::SetMax(int value)
 {
-    value = std::clamp(value, 1, MaxSlideNumber);
+    value = std::max(value, 1);
     if (d->max == value)
         return;
     d->EditSelection([this, value] {

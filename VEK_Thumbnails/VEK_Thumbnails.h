@@ -121,14 +121,11 @@ public:
     /// Frame around each scaled image; default fsLowered.
     TFrameStyle InnerFrameStyle() const;
     void SetInnerFrameStyle(TFrameStyle value);
-    /// Slide numbers stay within +/- MaxSlideNumber, so that counts and Min - 1 fit an int.
-    static constexpr int MaxSlideNumber = (1 << 30) - 1;
-    /// Number of the last slide, default 100; 1 .. MaxSlideNumber (values outside become
-    /// the nearest end).
+    /// Number of the last slide, default 100; values below 1 become 1.
     int Max() const;
     void SetMax(int value);
-    /// Number of the first slide, default 1, -MaxSlideNumber .. MaxSlideNumber. With Min
-    /// greater than Max the grid is empty.
+    /// Number of the first slide, default 1; INT_MIN becomes INT_MIN + 1 (see
+    /// FirstSelectedSlide). With Min greater than Max the grid is empty.
     int Min() const;
     void SetMin(int value);
     /// Frame around each slide box; default fsRaised.
