@@ -3,6 +3,7 @@
 
 #include <frame/canvas/colors.h>
 #include <frame/core/change.h>
+#include <frame/core/pixelextent.h>
 
 #include <algorithm>
 #include <utility>
@@ -86,7 +87,7 @@ QString TColSel::SelColorID() const
 
 void TColSel::SetColorBarWidth(int value)
 {
-    if (value < 0 || !vek::Change(d->colorBarWidth, value))
+    if (value < 0 || !vek::Change(d->colorBarWidth, PixelExtent(value)))
         return;
     updateGeometry();
     Refresh();

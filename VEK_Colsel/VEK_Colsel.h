@@ -53,7 +53,8 @@ public:
     explicit TColSel(QWidget* parent = nullptr);
     ~TColSel() override;
 
-    /// Width of the color bar in pixels (default 30); negative values are ignored.
+    /// Width of the color bar in pixels (default 30, at most MaxPixelExtent); negative
+    /// values are ignored.
     int ColorBarWidth() const;
     void SetColorBarWidth(int value);
     /// Entries in use, 1..47 (default 20); other values are ignored. Setting it selects

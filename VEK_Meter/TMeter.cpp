@@ -2,6 +2,8 @@
 #include "VEK_Meter.h"
 #include "meter_p.h"
 
+#include <frame/core/pixelextent.h>
+
 #include <QFontMetrics>
 
 #include <algorithm>
@@ -82,11 +84,12 @@ VEK_METER_SETTING(TMeter, int, MeterDecPlaces, meterDecPlaces, std::clamp(value,
                   d->RepaintFace())
 VEK_METER_SETTING(TMeter, int, MeterNrTicks, meterNrTicks, std::clamp(value, 2, 21),
                   d->RepaintFace())
-// The hub and the rims decide the smallest useful size as well.
-VEK_METER_SETTING(TMeter, int, AnchorSize, anchorSize, value, d->NaturalSizeChanged())
-VEK_METER_SETTING(TMeter, int, RimBottom, rimBottom, value, d->NaturalSizeChanged())
-VEK_METER_SETTING(TMeter, int, RimSide, rimSide, value, d->NaturalSizeChanged())
-VEK_METER_SETTING(TMeter, int, RimTop, rimTop, value, d->NaturalSizeChanged())
+// The hub and the rims decide the smallest useful size as well; pixel sizes stay in
+// 0 .. MaxPixelExtent.
+VEK_METER_SETTING(TMeter, int, AnchorSize, anchorSize, PixelExtent(value), d->NaturalSizeChanged())
+VEK_METER_SETTING(TMeter, int, RimBottom, rimBottom, PixelExtent(value), d->NaturalSizeChanged())
+VEK_METER_SETTING(TMeter, int, RimSide, rimSide, PixelExtent(value), d->NaturalSizeChanged())
+VEK_METER_SETTING(TMeter, int, RimTop, rimTop, PixelExtent(value), d->NaturalSizeChanged())
 
 TColorScheme TMeter::ColorScheme() const { return d->colorScheme; }
 void TMeter::SetColorScheme(TColorScheme value)

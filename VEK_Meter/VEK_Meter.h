@@ -203,7 +203,7 @@ public:
     /// be read leaves the property empty.
     QString AnchorImage() const;
     void SetAnchorImage(const QString& value);
-    /// Hub radius in pixels; default 24.
+    /// Hub radius in pixels; default 24, 0 .. MaxPixelExtent.
     int AnchorSize() const;
     void SetAnchorSize(int value);
     /// Bitmap file used as dial background; default empty. A name that does not exist
@@ -308,9 +308,9 @@ public:
     /// The secondary needle (hidden by default), drawn under the primary one.
     TNeedleLayout* NeedleLayoutSec();
     void SetNeedleLayoutSec(const TNeedleLayout* value);
-    /// Cover strip sizes in pixels; defaults: bottom 10, sides 10, top 8. A change
-    /// repaints the strips at once; the scale geometry follows at the next resize or
-    /// MeterLayout change.
+    /// Cover strip sizes in pixels, 0 .. MaxPixelExtent; defaults: bottom 10, sides 10,
+    /// top 8. A change repaints the strips at once; the scale geometry follows at the
+    /// next resize or MeterLayout change.
     int RimBottom() const;
     void SetRimBottom(int value);
     int RimSide() const;

@@ -104,7 +104,7 @@ void TNumLab::SetColorScheme(TColorScheme value)
 
 void TNumLab::SetLabelWidth(int value)
 {
-    if (!Change(d->labelWidth, PixelExtent(value)))
+    if (!Change(d->labelWidth, PixelPosition(value)))
         return;
     updateGeometry();
     Paint();

@@ -108,7 +108,8 @@ public:
     QString DisplayText() const;
 
     // ---- value box
-    /// Width of the value box in pixels (default 80), 0 .. MaxPixelExtent.
+    /// Width of the value box in pixels (default 80); any value from -MaxPixelExtent to
+    /// MaxPixelExtent is taken (beyond, the nearer end).
     int LabelWidth() const;
     void SetLabelWidth(int value);
     /// Alignment of the value in the box (default taCenter).

@@ -6,6 +6,7 @@
 #include "bartext.h"
 
 #include <frame/core/change.h>
+#include <frame/core/pixelextent.h>
 
 #include <QFontMetrics>
 
@@ -52,13 +53,15 @@ TProgBar::~TProgBar() = default;
 
 // Defines the getter TProgBar::Name() and the setter TProgBar::SetName(value) of a setting
 // kept in d->field: the setter stores a changed value and then runs `changed`.
-#define VEK_PROGBAR_SETTING(Type, Name, field, changed)                                    \
+#define VEK_PROGBAR_SETTING_AS(Type, Name, field, stored, changed)                         \
     Type TProgBar::Name() const { return d->field; }                                       \
     void TProgBar::Set##Name(Type value)                                                   \
     {                                                                                      \
-        if (Change(d->field, value))                                                       \
+        if (Change(d->field, stored))                                                      \
             changed;                                                                       \
     }
+#define VEK_PROGBAR_SETTING(Type, Name, field, changed)                                    \
+    VEK_PROGBAR_SETTING_AS(Type, Name, field, value, changed)
 
 VEK_PROGBAR_SETTING(double, Min, min, Paint())
 VEK_PROGBAR_SETTING(double, Max, max, Paint())
@@ -71,13 +74,14 @@ VEK_PROGBAR_SETTING(int, GridDist, gridDist, Paint())
 VEK_PROGBAR_SETTING(TFrameStyle, FrameStyleInner, frameStyleInner, Paint())
 VEK_PROGBAR_SETTING(TFrameStyle, FrameStyleOuter, frameStyleOuter, Paint())
 VEK_PROGBAR_SETTING(TAlignment, TextAlignment, textAlignment, Paint())
-// The margins take part in the size hints.
-VEK_PROGBAR_SETTING(int, MarginLeft, marginLeft, d->NaturalSizeChanged())
-VEK_PROGBAR_SETTING(int, MarginTop, marginTop, d->NaturalSizeChanged())
-VEK_PROGBAR_SETTING(int, MarginRight, marginRight, d->NaturalSizeChanged())
-VEK_PROGBAR_SETTING(int, MarginBottom, marginBottom, d->NaturalSizeChanged())
+// The margins take part in the size hints; they stay in 0 .. MaxPixelExtent.
+VEK_PROGBAR_SETTING_AS(int, MarginLeft, marginLeft, PixelExtent(value), d->NaturalSizeChanged())
+VEK_PROGBAR_SETTING_AS(int, MarginTop, marginTop, PixelExtent(value), d->NaturalSizeChanged())
+VEK_PROGBAR_SETTING_AS(int, MarginRight, marginRight, PixelExtent(value), d->NaturalSizeChanged())
+VEK_PROGBAR_SETTING_AS(int, MarginBottom, marginBottom, PixelExtent(value), d->NaturalSizeChanged())
 
 #undef VEK_PROGBAR_SETTING
+#undef VEK_PROGBAR_SETTING_AS
 
 double TProgBar::Value() const { return d->value; }
 void TProgBar::SetValue(double value)

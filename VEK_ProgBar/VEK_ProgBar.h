@@ -155,7 +155,7 @@ public:
     int GridDist() const;
     void SetGridDist(int value);
     /// Widths of the margin between the control's edges and the inner area; default 4
-    /// each.
+    /// each, 0 .. MaxPixelExtent.
     int MarginLeft() const;
     void SetMarginLeft(int value);
     int MarginTop() const;

@@ -149,6 +149,8 @@ void TThumbnails::SetSlideSelectMode(TSlideSelectMode value)
 // A new range renumbers the selected slides or drops some.
 void TThumbnails::SetMin(int value)
 {
+    // FirstSelectedSlide answers Min - 1 when none is selected: that must be an int.
+    value = std::max(value, INT_MIN + 1);
     if (d->min == value)
         return;
     d->EditSelection([this, value] {

@@ -124,7 +124,8 @@ public:
     /// Number of the last slide, default 100; values below 1 become 1.
     int Max() const;
     void SetMax(int value);
-    /// Number of the first slide, default 1. With Min greater than Max the grid is empty.
+    /// Number of the first slide, default 1; INT_MIN becomes INT_MIN + 1 (see
+    /// FirstSelectedSlide). With Min greater than Max the grid is empty.
     int Min() const;
     void SetMin(int value);
     /// Frame around each slide box; default fsRaised.

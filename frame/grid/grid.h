@@ -185,7 +185,7 @@ public:
     int FixedRows() const;
     void SetFixedRows(int value);
 
-    // ---- sizes (pixels; negative values give 0)
+    // ---- sizes (pixels; negative values give 0, values above MaxPixelExtent that)
     /// Width of every column without a width of its own (default 64). Setting it resets
     /// every individual width.
     int DefaultColWidth() const;

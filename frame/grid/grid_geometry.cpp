@@ -6,6 +6,7 @@
 #include <frame/core/application.h>
 #include <frame/core/errors.h>
 #include <frame/core/memory.h>
+#include <frame/core/pixelextent.h>
 
 #include <QScrollBar>
 
@@ -45,7 +46,7 @@ bool TCustomGrid::Axis::SetSize(int index, int value)
 {
     if (index < 0 || index >= Count)
         throw EVEKError("Grid index out of range");
-    value = std::max(0, value);
+    value = PixelExtent(value);
     if (Size(index) == value)
         return false;
     if (Sizes.empty()) {
@@ -188,7 +189,7 @@ void TCustomGrid::SetFixedRows(int value)
 
 void TCustomGrid::SetDefaultColWidth(int value)
 {
-    d->cols.Default = std::max(0, value);
+    d->cols.Default = PixelExtent(value);
     d->cols.Sizes.clear();
     GeometryChanged();
     ColWidthsChanged();
@@ -196,7 +197,7 @@ void TCustomGrid::SetDefaultColWidth(int value)
 
 void TCustomGrid::SetDefaultRowHeight(int value)
 {
-    d->rows.Default = std::max(0, value);
+    d->rows.Default = PixelExtent(value);
     d->rows.Sizes.clear();
     GeometryChanged();
     RowHeightsChanged();
@@ -228,7 +229,7 @@ void TCustomGrid::SetRowHeights(int ARow, int value)
 
 void TCustomGrid::SetGridLineWidth(int value)
 {
-    d->gridLineWidth = std::max(0, value);
+    d->gridLineWidth = PixelExtent(value);
     GeometryChanged();
 }
 
