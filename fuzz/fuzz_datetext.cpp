@@ -35,12 +35,14 @@ bool HasField(const QList<datetext::Token>& tokens, QChar letter, int maxCount)
 // value that, read back, asks for year 0 (which ParseDateTime refuses, as documented).
 bool ReadsItsOwnTexts(const QString& format)
 {
-    const QList<datetext::Token> tokens = datetext::Tokenize(format);
+    QList<datetext::Token> tokens = datetext::Tokenize(format);
+    // An empty literal ("''") writes nothing, so it separates nothing either.
+    tokens.removeIf([](const datetext::Token& token) { return token.IsLiteral() && token.literal.isEmpty(); });
     for (qsizetype i = 0; i + 1 < tokens.size(); ++i) {
         if (!IsNumberField(tokens[i]) || tokens[i].count != 1)
             continue;
         const datetext::Token& next = tokens[i + 1];
-        if (IsNumberField(next) || (next.IsLiteral() && !next.literal.isEmpty() && next.literal[0].isDigit()))
+        if (IsNumberField(next) || (next.IsLiteral() && next.literal[0].isDigit()))
             return false;
     }
     const bool wholeDate = HasField(tokens, u'y', 4) && HasField(tokens, u'M', 4) && HasField(tokens, u'd', 2);

@@ -16,11 +16,15 @@ seconds="${1:-60}"
 shift || true
 
 bash scripts/install-deps.sh
-if ! command -v clang++ >/dev/null; then
+# clang, and its run-time libraries with libFuzzer (only recommended by Debian's clang).
+fuzzer_runtime() { echo "$(clang++ -print-resource-dir)/lib/linux/libclang_rt.fuzzer-x86_64.a"; }
+if ! command -v clang++ >/dev/null || [ ! -f "$(fuzzer_runtime)" ]; then
   SUDO=""
   [ "$(id -u)" -ne 0 ] && SUDO="sudo"
   $SUDO apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends clang
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends \
+    "libclang-rt-$(clang++ -dumpversion | cut -d. -f1)-dev"
 fi
 
 # ccache keys on paths relative to the checkout, so every clone shares one cache.
