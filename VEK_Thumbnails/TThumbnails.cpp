@@ -186,14 +186,14 @@ void TThumbnails::Private::ResizeSelection()
 
 bool TThumbnails::SlideSelected(int n) const
 {
-    return d->IsSlide(n) && d->selection.GetBit(n - d->min);
+    return d->Selectable(n) && d->selection.GetBit(d->Bit(n));
 }
 
 void TThumbnails::SetSlideSelected(int n, bool value)
 {
-    if (!d->IsSlide(n) || SlideSelected(n) == value)
+    if (!d->Selectable(n) || SlideSelected(n) == value)
         return;
-    d->selection.SetBit(n - d->min, value);
+    d->selection.SetBit(d->Bit(n), value);
     Paint();
     emit selectionChanged();
 }

@@ -111,21 +111,21 @@ void TThumbnails::Private::ClickSelect(int n, TShiftState Shift)
     case ssmSingle:
         EditSelection([&] {
             selection.Clear();
-            if (IsSlide(n))
-                selection.SetBit(n - min, true);
+            if (Selectable(n))
+                selection.SetBit(Bit(n), true);
         });
         lastClicked = n;
         break;
     case ssmMultiple:
-        if (!IsSlide(n))
+        if (!Selectable(n))
             return;
-        if (Shift.testFlag(ssShift) && IsSlide(lastClicked)) {
+        if (Shift.testFlag(ssShift) && Selectable(lastClicked)) {
             // Plain variables rather than a structured binding: clang before 16 cannot
             // capture bindings in a lambda, and the fuzz build uses clang 14.
             const int from = std::min(n, lastClicked), to = std::max(n, lastClicked);
-            EditSelection([&] { selection.SetBits(from - min, to - min, true); });
+            EditSelection([&] { selection.SetBits(Bit(from), Bit(to), true); });
         } else {
-            EditSelection([&] { selection.SetBit(n - min, !selection.GetBit(n - min)); });
+            EditSelection([&] { selection.SetBit(Bit(n), !selection.GetBit(Bit(n))); });
             lastClicked = n;
         }
         break;

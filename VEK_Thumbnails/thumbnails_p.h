@@ -5,6 +5,8 @@
 
 #include <frame/data/containers.h>
 
+#include <climits>
+
 namespace vek {
 
 struct TThumbnails::Private {
@@ -19,6 +21,10 @@ struct TThumbnails::Private {
     int ScrollOffset() const; // pixels of the top row scrolled out
     double NormalizedScroll(double x) const;
     bool IsSlide(qint64 n) const { return n >= min && n <= max; }
+    // Slide n's bit in the selection. The selection holds at most INT_MAX bits, so a grid
+    // of more slides (Min far below zero) selects its first INT_MAX ones only.
+    bool Selectable(qint64 n) const { return IsSlide(n) && n - min < INT_MAX; }
+    int Bit(qint64 n) const { return int(n - min); }
     void ScrollRows(int rows);
 
     // ---- selection and hover
