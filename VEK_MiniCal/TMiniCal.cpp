@@ -157,6 +157,12 @@ void TMiniCal::Private::UpdateCalendar()
     q->Invalidate();
 }
 
+void TMiniCal::LanguageChanged()
+{
+    TCustomDrawGrid::LanguageChanged();
+    d->UpdateCalendar();
+}
+
 // ---- settings
 
 bool TMiniCal::AutoSwitch() const { return d->autoSwitch; }

@@ -250,6 +250,9 @@ Q_SIGNALS:
 protected:
     void DrawCell(int ACol, int ARow, const TRect& Rect, TGridDrawState State) override;
     void Resize() override;
+    /// Names of the neutral language and the holiday hint follow the application's new
+    /// translators.
+    void LanguageChanged() override;
     /// A left press on a day selects it, one on a button steps: the press is the whole
     /// click, so no drag of the grid follows it.
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;

@@ -6,7 +6,8 @@ namespace vek {
 
 namespace {
 
-// Captions by language ordinal 0..6; ordinal 0 (neutral) uses the English names.
+// Captions by language ordinal 0..6; ordinal 0 (neutral) uses the English names as the
+// application's translators give them.
 using Captions = std::array<const char*, 7>;
 
 struct FixedHoliday {
@@ -15,23 +16,31 @@ struct FixedHoliday {
 };
 
 const FixedHoliday FixedHolidays[] = {
-    {25, 12, {"Christmas Day", "Christmas Day", "Weihnachten", "Noël", "Navidad", "Natale",
-              "Eerste Kerstdag"}},
-    {26, 12, {"Boxing Day", "Boxing Day", "Stephanitag", "Jour de boxe", "Día de San Esteban",
-              "Santo Stefano", "Tweede Kerstdag"}},
-    {1, 1, {"New Year's Day", "New Year's Day", "Neujahrstag", "Nouvel An Jour",
-            "Día de Año Nuevo", "Capodanno", "Nieuwjaarsdag"}},
-    {6, 1, {"Epiphany", "Epiphany", "Hl. Drei Könige", "Épiphanie", "Epifanía", "Epifania",
-            "Driekoningen"}},
-    {15, 8, {"Assumption of Mary", "Assumption of Mary", "Maria Himmelfahrt", "Assomption",
-             "Asunción", "Assunzione", "Maria-Hemelvaart"}},
-    {1, 11, {"All Saints", "All Saints", "Allerheiligen", "La Toussaint",
-             "Día de Todos los Santos", "Ognissanti", "Allerheiligen"}},
-    {8, 12, {"Immaculate Conception", "Immaculate Conception", "Maria Empfängnis",
-             "Immaculée Conception", "Inmaculada Concepción", "Immacolata Concezione",
-             "Onbevlekte Ontvangenis"}},
-    {1, 5, {"Labor Day", "Labor Day", "Tag der Arbeit", "Fête du Travail", "Día del Trabajo",
-            "Festa dei Lavoratori", "Dag van de Arbeid"}},
+    {25, 12,
+     {QT_TRANSLATE_NOOP("vek::TMiniCal", "Christmas Day"), "Christmas Day", "Weihnachten", "Noël",
+      "Navidad", "Natale", "Eerste Kerstdag"}},
+    {26, 12,
+     {QT_TRANSLATE_NOOP("vek::TMiniCal", "Boxing Day"), "Boxing Day", "Stephanitag", "Jour de boxe",
+      "Día de San Esteban", "Santo Stefano", "Tweede Kerstdag"}},
+    {1, 1,
+     {QT_TRANSLATE_NOOP("vek::TMiniCal", "New Year's Day"), "New Year's Day", "Neujahrstag",
+      "Nouvel An Jour", "Día de Año Nuevo", "Capodanno", "Nieuwjaarsdag"}},
+    {6, 1,
+     {QT_TRANSLATE_NOOP("vek::TMiniCal", "Epiphany"), "Epiphany", "Hl. Drei Könige", "Épiphanie",
+      "Epifanía", "Epifania", "Driekoningen"}},
+    {15, 8,
+     {QT_TRANSLATE_NOOP("vek::TMiniCal", "Assumption of Mary"), "Assumption of Mary",
+      "Maria Himmelfahrt", "Assomption", "Asunción", "Assunzione", "Maria-Hemelvaart"}},
+    {1, 11,
+     {QT_TRANSLATE_NOOP("vek::TMiniCal", "All Saints"), "All Saints", "Allerheiligen",
+      "La Toussaint", "Día de Todos los Santos", "Ognissanti", "Allerheiligen"}},
+    {8, 12,
+     {QT_TRANSLATE_NOOP("vek::TMiniCal", "Immaculate Conception"), "Immaculate Conception",
+      "Maria Empfängnis", "Immaculée Conception", "Inmaculada Concepción", "Immacolata Concezione",
+      "Onbevlekte Ontvangenis"}},
+    {1, 5,
+     {QT_TRANSLATE_NOOP("vek::TMiniCal", "Labor Day"), "Labor Day", "Tag der Arbeit",
+      "Fête du Travail", "Día del Trabajo", "Festa dei Lavoratori", "Dag van de Arbeid"}},
 };
 
 struct MovableHoliday {
@@ -40,22 +49,29 @@ struct MovableHoliday {
 };
 
 const MovableHoliday MovableHolidays[] = {
-    {0, {"Easter Day", "Easter Day", "Ostersonntag", "Le jour de Pâques",
-         "Domingo de Resurrección", "Pasqua", "Eerste Paasdag"}},
-    {1, {"Easter Monday", "Easter Monday", "Ostermontag", "Lundi de Pâques", "Lunes de Pascua",
-         "Lunedì dell'Angelo", "Tweede Paasdag"}},
-    {39, {"Ascension Day", "Ascension Day", "Christi Himmelfahrt", "Ascension du Christ",
-          "Ascensión de Cristo", "Ascensione", "Hemelvaartsdag"}},
-    {49, {"Pentecost", "Pentecost", "Pfingstsonntag", "Dimanche de Pentecôte",
-          "Domingo de Pentecostés", "Pentecoste", "Eerste Pinksterdag"}},
-    {50, {"Whit Monday", "Whit Monday", "Pfingstmontag", "Lundi de Pentecôte",
-          "Lunes de Pentecostés", "Lunedì di Pentecoste", "Tweede Pinksterdag"}},
-    {60, {"Corpus Christi", "Corpus Christi", "Fronleichnam", "Corpus Christi",
-          "Corpus Cristi", "Corpus Domini", "Sacramentsdag"}},
+    {0,
+     {QT_TRANSLATE_NOOP("vek::TMiniCal", "Easter Day"), "Easter Day", "Ostersonntag",
+      "Le jour de Pâques", "Domingo de Resurrección", "Pasqua", "Eerste Paasdag"}},
+    {1,
+     {QT_TRANSLATE_NOOP("vek::TMiniCal", "Easter Monday"), "Easter Monday", "Ostermontag",
+      "Lundi de Pâques", "Lunes de Pascua", "Lunedì dell'Angelo", "Tweede Paasdag"}},
+    {39,
+     {QT_TRANSLATE_NOOP("vek::TMiniCal", "Ascension Day"), "Ascension Day", "Christi Himmelfahrt",
+      "Ascension du Christ", "Ascensión de Cristo", "Ascensione", "Hemelvaartsdag"}},
+    {49,
+     {QT_TRANSLATE_NOOP("vek::TMiniCal", "Pentecost"), "Pentecost", "Pfingstsonntag",
+      "Dimanche de Pentecôte", "Domingo de Pentecostés", "Pentecoste", "Eerste Pinksterdag"}},
+    {50,
+     {QT_TRANSLATE_NOOP("vek::TMiniCal", "Whit Monday"), "Whit Monday", "Pfingstmontag",
+      "Lundi de Pentecôte", "Lunes de Pentecostés", "Lunedì di Pentecoste", "Tweede Pinksterdag"}},
+    {60,
+     {QT_TRANSLATE_NOOP("vek::TMiniCal", "Corpus Christi"), "Corpus Christi", "Fronleichnam",
+      "Corpus Christi", "Corpus Cristi", "Corpus Domini", "Sacramentsdag"}},
 };
 
-QString CaptionIn(const Captions& names, TLanguage language)
-{
+QString CaptionIn(const Captions &names, TLanguage language) {
+    if (language == lgNeutral)
+        return TMiniCal::tr(names[lgNeutral]);
     const int i = language >= 0 && language < int(names.size()) ? language : lgEnglish;
     return QString::fromUtf8(names[std::size_t(i)]);
 }

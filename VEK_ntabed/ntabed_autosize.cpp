@@ -43,8 +43,7 @@ int TNTabEd::AutoColWidth(int ColNr, bool IncludeHeader, int Addon)
     const TDataTable& table = *d->table;
     int widest = 0;
     if (ColNr == -1)
-        widest = metrics.horizontalAdvance(IncludeHeader ? QStringLiteral("Attrib")
-                                                         : QStringLiteral("255"));
+        widest = metrics.horizontalAdvance(IncludeHeader ? tr("Attrib") : QStringLiteral("255"));
     else if (ColNr == 0)
         widest = std::max(metrics.horizontalAdvance(QStringLiteral("999:9999")),
                           ntabed::WidestText(metrics, NrOfRows(),

@@ -9,48 +9,60 @@ namespace {
 using Command = void (TNTabEd::*)(TObject*);
 using ntabed::Interaction;
 
+// The captions are the editor's own texts, translated in its context (vek::TNTabEd).
 struct ItemSpec {
     const char* caption;
     Command command; // none for the items that open a submenu
 };
 
 constexpr ItemSpec DataItems[Interaction::DataItemCount] = {
-    {"Mark as type A", nullptr},
-    {"Mark as type B", nullptr},
-    {"Unmark type A", nullptr},
-    {"Unmark type B", nullptr},
-    {"Unmark All", &TNTabEd::PopupMenuClickUnMarkAll},
-    {"Clear", &TNTabEd::PopupMenuClickClear},
-    {"Copy", &TNTabEd::PopupMenuClickCopy},
-    {"Paste", &TNTabEd::PopupMenuClickPaste},
-    {"Data Read-Only", &TNTabEd::PopupMenuClickEdit},
-    {"Extract from Clipboard", &TNTabEd::PopupMenuClickExtClip},
-    {"Select All", &TNTabEd::PopupMenuClickSelAll},
-    {"Toggle Empty State", &TNTabEd::PopupMenuClickEmptyCells},
+    {QT_TRANSLATE_NOOP("vek::TNTabEd", "Mark as type A"), nullptr},
+    {QT_TRANSLATE_NOOP("vek::TNTabEd", "Mark as type B"), nullptr},
+    {QT_TRANSLATE_NOOP("vek::TNTabEd", "Unmark type A"), nullptr},
+    {QT_TRANSLATE_NOOP("vek::TNTabEd", "Unmark type B"), nullptr},
+    {QT_TRANSLATE_NOOP("vek::TNTabEd", "Unmark All"), &TNTabEd::PopupMenuClickUnMarkAll},
+    {QT_TRANSLATE_NOOP("vek::TNTabEd", "Clear"), &TNTabEd::PopupMenuClickClear},
+    {QT_TRANSLATE_NOOP("vek::TNTabEd", "Copy"), &TNTabEd::PopupMenuClickCopy},
+    {QT_TRANSLATE_NOOP("vek::TNTabEd", "Paste"), &TNTabEd::PopupMenuClickPaste},
+    {QT_TRANSLATE_NOOP("vek::TNTabEd", "Data Read-Only"), &TNTabEd::PopupMenuClickEdit},
+    {QT_TRANSLATE_NOOP("vek::TNTabEd", "Extract from Clipboard"),
+     &TNTabEd::PopupMenuClickExtClip},
+    {QT_TRANSLATE_NOOP("vek::TNTabEd", "Select All"), &TNTabEd::PopupMenuClickSelAll},
+    {QT_TRANSLATE_NOOP("vek::TNTabEd", "Toggle Empty State"),
+     &TNTabEd::PopupMenuClickEmptyCells},
 };
 
 // Items 3 to 5 get their commands when the menu opens, for a column or a row.
 constexpr ItemSpec HeaderItems[Interaction::HeaderItemCount] = {
-    {"Edit Heading", &TNTabEd::PopupMenuClickChangeID},
-    {"Change Precision", &TNTabEd::PopupMenuClickPrecision},
-    {"Select..", nullptr},
-    {"Insert..", nullptr},
-    {"Delete..", nullptr},
+    {QT_TRANSLATE_NOOP("vek::TNTabEd", "Edit Heading"), &TNTabEd::PopupMenuClickChangeID},
+    {QT_TRANSLATE_NOOP("vek::TNTabEd", "Change Precision"),
+     &TNTabEd::PopupMenuClickPrecision},
+    {QT_TRANSLATE_NOOP("vek::TNTabEd", "Select.."), nullptr},
+    {QT_TRANSLATE_NOOP("vek::TNTabEd", "Insert.."), nullptr},
+    {QT_TRANSLATE_NOOP("vek::TNTabEd", "Delete.."), nullptr},
 };
 
+// Whole captions for each, so that a translation is free in its word order.
 struct HeaderVariant {
-    const char* caption;
+    const char *columnCaption, *rowCaption;
     Command column, row;
 };
 
 constexpr HeaderVariant HeaderVariants[3] = {
-    {"Select", &TNTabEd::PopupMenuClickSelectCol, &TNTabEd::PopupMenuClickSelectRow},
-    {"Insert", &TNTabEd::PopupMenuClickInsertCol, &TNTabEd::PopupMenuClickInsertRow},
-    {"Delete", &TNTabEd::PopupMenuClickDeleteCol, &TNTabEd::PopupMenuClickDeleteRow},
+    {QT_TRANSLATE_NOOP("vek::TNTabEd", "Select Column"),
+     QT_TRANSLATE_NOOP("vek::TNTabEd", "Select Row"), &TNTabEd::PopupMenuClickSelectCol,
+     &TNTabEd::PopupMenuClickSelectRow},
+    {QT_TRANSLATE_NOOP("vek::TNTabEd", "Insert Column"),
+     QT_TRANSLATE_NOOP("vek::TNTabEd", "Insert Row"), &TNTabEd::PopupMenuClickInsertCol,
+     &TNTabEd::PopupMenuClickInsertRow},
+    {QT_TRANSLATE_NOOP("vek::TNTabEd", "Delete Column"),
+     QT_TRANSLATE_NOOP("vek::TNTabEd", "Delete Row"), &TNTabEd::PopupMenuClickDeleteCol,
+     &TNTabEd::PopupMenuClickDeleteRow},
 };
 
-constexpr const char* SubItemCaptions[Interaction::SubItemCount] = {"Range", "Column", "Row",
-                                                                    "All"};
+constexpr const char* SubItemCaptions[Interaction::SubItemCount] = {
+    QT_TRANSLATE_NOOP("vek::TNTabEd", "Range"), QT_TRANSLATE_NOOP("vek::TNTabEd", "Column"),
+    QT_TRANSLATE_NOOP("vek::TNTabEd", "Row"), QT_TRANSLATE_NOOP("vek::TNTabEd", "All")};
 constexpr const char* SubItemPrefixes[4] = {"M1It", "M2It", "U1It", "U2It"};
 
 // The marking commands by submenu (Interaction::Marking) and item (range, column, row,
@@ -70,7 +82,6 @@ constexpr int PasteItem = 8, ReadOnlyItem = 9;
 // The data menu's items that write cells, offered only while the data may change.
 constexpr int WritingItems[] = {6, PasteItem, 10, 12};
 constexpr int ChangePrecisionItem = 2;
-constexpr int PasteBit = 0x080;
 
 TNotifyEvent Run(TNTabEd* tab, Command command)
 {
@@ -79,8 +90,9 @@ TNotifyEvent Run(TNTabEd* tab, Command command)
 
 TMenuItem* NewItem(const QString& name, const char* caption, TNTabEd* tab, Command command)
 {
-    return new TMenuItem(name, QString::fromLatin1(caption),
-                         command ? Run(tab, command) : TNotifyEvent());
+    auto* item = new TMenuItem(name, QString(), command ? Run(tab, command) : TNotifyEvent());
+    item->SetBuiltInCaption(TNTabEd::staticMetaObject.className(), caption);
+    return item;
 }
 
 bool BitSet(int mask, int item) { return mask & (1 << (item - 1)); }
@@ -271,8 +283,8 @@ void TNTabEd::Private::PrepareHeaderItems(bool column)
         TMenuItem* item = ui.headerItems[std::size_t(k - 1)];
         const HeaderVariant& variant = HeaderVariants[k - 3];
         item->SetEnabled(BitSet(mask, k) && (k == 3 || !dataReadOnly));
-        item->SetCaption(QString::fromLatin1(variant.caption) +
-                         (column ? QStringLiteral(" Column") : QStringLiteral(" Row")));
+        item->SetBuiltInCaption(TNTabEd::staticMetaObject.className(),
+                                column ? variant.columnCaption : variant.rowCaption);
         item->OnClick = Run(q, column ? variant.column : variant.row);
     }
 }

@@ -138,9 +138,9 @@ void TNTabEd::Private::DrawHeaderCell(int ACol, int ARow, TRect r)
                        attributeRow ? QString::number(table->GetColAttrib(C)) : table->GetColName(C),
                        current);
     } else if (ARow == 0) // ACol is the attribute column
-        DrawHeaderText(r, 2, 1, QStringLiteral("Attrib"), false);
+        DrawHeaderText(r, 2, 1, TNTabEd::tr("Attrib"), false);
     else if (ACol == 0) // the attribute row; where it meets the attribute column is blank
-        DrawHeaderText(r, 2, 1, QStringLiteral("Attribute"), false);
+        DrawHeaderText(r, 2, 1, TNTabEd::tr("Attribute"), false);
 }
 
 // The current cell (the selection's top-left corner) as "column:row" in data indices;
@@ -149,7 +149,7 @@ void TNTabEd::Private::DrawCorner(const TRect& Rect)
 {
     if (ui.commentOpen) {
         canvas->Font()->SetStyle(q->Font()->Style());
-        DrawText(Rect, 2, 1, QStringLiteral("Comment:"), clWhite, ntabed::CommentColor);
+        DrawText(Rect, 2, 1, TNTabEd::tr("Comment:"), clWhite, ntabed::CommentColor);
         return;
     }
     const TGridRect selection = q->Selection();

@@ -3,12 +3,20 @@
 #include "replist_p.h"
 #include "roweditor_p.h"
 
+#include <QCoreApplication>
+
 namespace vek {
 
 int TReportListView::EditRowEntries(int Row, int PosLeft, int PosTop)
 {
-    return EditRowEntries(Row, PosLeft, PosTop, QStringLiteral("Editing Row %1").arg(Row),
-                          QStringLiteral("OK"), QStringLiteral("Cancel"));
+    // The context is spelled out: the translation tools cannot follow this class's
+    // header to it.
+    return EditRowEntries(
+        Row, PosLeft, PosTop,
+        //: The row editor's window title; %1 is the row number.
+        QCoreApplication::translate("vek::TReportListView", "Editing Row %1").arg(Row),
+        QCoreApplication::translate("vek::TReportListView", "OK"),
+        QCoreApplication::translate("vek::TReportListView", "Cancel"));
 }
 
 int TReportListView::EditRowEntries(int Row, int PosLeft, int PosTop, const QString& FormCaption,

@@ -878,7 +878,8 @@ public:
     /// "Editing Row " + Row, with OK and Cancel (81 x 29) at its top right and the first
     /// row of fields 45 pixels down, one row every 25 pixels. Returns mrOk, or mrCancel
     /// (Cancel, Escape, closing the window). Raises EVEKRepListError when Row is not in
-    /// 1..NrOfRows.
+    /// 1..NrOfRows. The caption and the button texts are translated in the context
+    /// vek::TReportListView when the application installs a translator.
     int EditRowEntries(int Row, int PosLeft, int PosTop);
     /// As above with the given caption and button texts.
     int EditRowEntries(int Row, int PosLeft, int PosTop, const QString& FormCaption,

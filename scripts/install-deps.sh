@@ -4,10 +4,10 @@ set -euo pipefail
 
 # qt6-tools-dev brings uic's companions for Designer: the plugin interface, QUiLoader
 # and Designer's libraries; doxygen builds the API reference, pkgconf checks the
-# installed pkg-config file.
+# installed pkg-config file, qt6-l10n-tools the translation template (lupdate).
 packages=(cmake ninja-build g++ qt6-base-dev libqt6opengl6-dev qt6-tools-dev
           libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core ccache
-          doxygen pkgconf)
+          doxygen pkgconf qt6-l10n-tools)
 missing=()
 for pkg in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" || missing+=("$pkg")

@@ -1,5 +1,7 @@
 #include "nametables.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 namespace vek {
@@ -12,12 +14,65 @@ struct LanguageNames {
     std::array<const char*, 7> weekDayShort; // Monday first
 };
 
-constexpr LanguageNames kEnglish{
-    {"January", "February", "March", "April", "May", "June", "July", "August", "September",
-     "October", "November", "December"},
-    {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"},
-    {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"},
+// The English names are the neutral language's too. For the neutral language they go
+// through the application's translators, in the context of the control that shows them
+// (the mini calendar); the comment tells the long and the short "May" apart.
+struct EnglishName {
+    const char* text;
+    const char* comment;
 };
+
+constexpr std::array<EnglishName, 12> kEnglishMonthLong{{
+    QT_TRANSLATE_NOOP3("vek::TMiniCal", "January", "month"),
+    QT_TRANSLATE_NOOP3("vek::TMiniCal", "February", "month"),
+    QT_TRANSLATE_NOOP3("vek::TMiniCal", "March", "month"),
+    QT_TRANSLATE_NOOP3("vek::TMiniCal", "April", "month"),
+    QT_TRANSLATE_NOOP3("vek::TMiniCal", "May", "month"),
+    QT_TRANSLATE_NOOP3("vek::TMiniCal", "June", "month"),
+    QT_TRANSLATE_NOOP3("vek::TMiniCal", "July", "month"),
+    QT_TRANSLATE_NOOP3("vek::TMiniCal", "August", "month"),
+    QT_TRANSLATE_NOOP3("vek::TMiniCal", "September", "month"),
+    QT_TRANSLATE_NOOP3("vek::TMiniCal", "October", "month"),
+    QT_TRANSLATE_NOOP3("vek::TMiniCal", "November", "month"),
+    QT_TRANSLATE_NOOP3("vek::TMiniCal", "December", "month"),
+}};
+
+constexpr std::array<EnglishName, 12> kEnglishMonthShort{{
+    QT_TRANSLATE_NOOP3("vek::TMiniCal", "Jan", "month, short"),
+    QT_TRANSLATE_NOOP3("vek::TMiniCal", "Feb", "month, short"),
+    QT_TRANSLATE_NOOP3("vek::TMiniCal", "Mar", "month, short"),
+    QT_TRANSLATE_NOOP3("vek::TMiniCal", "Apr", "month, short"),
+    QT_TRANSLATE_NOOP3("vek::TMiniCal", "May", "month, short"),
+    QT_TRANSLATE_NOOP3("vek::TMiniCal", "Jun", "month, short"),
+    QT_TRANSLATE_NOOP3("vek::TMiniCal", "Jul", "month, short"),
+    QT_TRANSLATE_NOOP3("vek::TMiniCal", "Aug", "month, short"),
+    QT_TRANSLATE_NOOP3("vek::TMiniCal", "Sep", "month, short"),
+    QT_TRANSLATE_NOOP3("vek::TMiniCal", "Oct", "month, short"),
+    QT_TRANSLATE_NOOP3("vek::TMiniCal", "Nov", "month, short"),
+    QT_TRANSLATE_NOOP3("vek::TMiniCal", "Dec", "month, short"),
+}};
+
+constexpr std::array<EnglishName, 7> kEnglishWeekDayShort{{
+    QT_TRANSLATE_NOOP3("vek::TMiniCal", "Mon", "weekday, short"),
+    QT_TRANSLATE_NOOP3("vek::TMiniCal", "Tue", "weekday, short"),
+    QT_TRANSLATE_NOOP3("vek::TMiniCal", "Wed", "weekday, short"),
+    QT_TRANSLATE_NOOP3("vek::TMiniCal", "Thu", "weekday, short"),
+    QT_TRANSLATE_NOOP3("vek::TMiniCal", "Fri", "weekday, short"),
+    QT_TRANSLATE_NOOP3("vek::TMiniCal", "Sat", "weekday, short"),
+    QT_TRANSLATE_NOOP3("vek::TMiniCal", "Sun", "weekday, short"),
+}};
+
+template <size_t N>
+constexpr std::array<const char*, N> TextsOf(const std::array<EnglishName, N>& names)
+{
+    std::array<const char*, N> texts{};
+    for (size_t i = 0; i < N; ++i)
+        texts[i] = names[i].text;
+    return texts;
+}
+
+constexpr LanguageNames kEnglish{TextsOf(kEnglishMonthLong), TextsOf(kEnglishMonthShort),
+                                 TextsOf(kEnglishWeekDayShort)};
 
 constexpr LanguageNames kGerman{
     {"Januar", "Februar", "März", "April", "Mai", "Juni", "Juli", "August", "September",
@@ -55,7 +110,7 @@ constexpr LanguageNames kDutch{
     {"Ma", "Di", "Wo", "Do", "Vr", "Za", "Zo"},
 };
 
-// Indexed by TLanguage; the neutral language shares the English names.
+// Indexed by TLanguage; the neutral language shares the English names (translated).
 constexpr std::array<const LanguageNames*, 7> kLanguages{
     &kEnglish, &kEnglish, &kGerman, &kFrench, &kSpanish, &kItalian, &kDutch,
 };
@@ -74,22 +129,38 @@ QString Lookup(const std::array<const char*, N>& table, int number)
                                            : QString();
 }
 
+// The neutral language's entry: the English name as the application's translators give it.
+template <size_t N>
+QString Translated(const std::array<EnglishName, N>& table, int number)
+{
+    if (number < 1 || number > int(N))
+        return QString();
+    const EnglishName& name = table[size_t(number - 1)];
+    return QCoreApplication::translate("vek::TMiniCal", name.text, name.comment);
+}
+
 } // namespace
 
 QString MonthLong(TLanguage Language, int Month)
 {
+    if (Language == lgNeutral)
+        return Translated(kEnglishMonthLong, Month);
     const LanguageNames* names = NamesOf(Language);
     return names ? Lookup(names->monthLong, Month) : QString();
 }
 
 QString MonthShort(TLanguage Language, int Month)
 {
+    if (Language == lgNeutral)
+        return Translated(kEnglishMonthShort, Month);
     const LanguageNames* names = NamesOf(Language);
     return names ? Lookup(names->monthShort, Month) : QString();
 }
 
 QString WeekDayShort(TLanguage Language, int WeekDay)
 {
+    if (Language == lgNeutral)
+        return Translated(kEnglishWeekDayShort, WeekDay);
     const LanguageNames* names = NamesOf(Language);
     return names ? Lookup(names->weekDayShort, WeekDay) : QString();
 }

@@ -10,9 +10,11 @@
 
 namespace vek {
 
-/// Language of the name tables. The ordinals are stored in form files: 1 to 4 are fixed,
-/// lgNeutral (0) gives the English names. The fixed underlying type keeps any stored
-/// ordinal a valid value, so the lookups can reject unknown ones.
+/// Language of the name tables. The ordinals are stored in form files: 1 to 6 are fixed,
+/// lgNeutral (0) gives the English names as the application's translators translate
+/// them (context vek::TMiniCal; the English names themselves without a translator). The
+/// fixed underlying type keeps any stored ordinal a valid value, so the lookups can
+/// reject unknown ones.
 enum TLanguage : int {
     lgNeutral = 0,
     lgEnglish = 1,

@@ -203,6 +203,12 @@ void TControl::PaletteChanged()
     Invalidate();
 }
 
+void TControl::LanguageChanged()
+{
+    updateGeometry();
+    Invalidate();
+}
+
 bool TControl::event(QEvent* event)
 {
     if (event->type() == QEvent::Polish)
@@ -226,6 +232,9 @@ void TControl::changeEvent(QEvent* event)
     case QEvent::ApplicationPaletteChange:
     case QEvent::StyleChange:
         RunGuarded(this, [this] { PaletteChanged(); });
+        break;
+    case QEvent::LanguageChange:
+        RunGuarded(this, [this] { LanguageChanged(); });
         break;
     default:
         break;

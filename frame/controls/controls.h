@@ -91,6 +91,9 @@ protected:
     /// at run time): system colors resolve differently now. The default invalidates;
     /// controls that cache painted faces drop them first.
     virtual void PaletteChanged();
+    /// The application installed or removed a translator: the built-in texts the control
+    /// paints read differently now. The default updates the size hint and invalidates.
+    virtual void LanguageChanged();
 
     /// Sizes the control and records the size as its natural size (sizeHint).
     void SetDefaultSize(int width, int height);

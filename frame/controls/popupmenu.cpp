@@ -2,6 +2,8 @@
 
 #include <frame/core/application.h>
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QIcon>
 #include <QPixmap>
 
@@ -24,6 +26,25 @@ TMenuItem::TMenuItem(const QString& Name, const QString& Caption, TNotifyEvent O
 }
 
 TMenuItem::~TMenuItem() = default;
+
+void TMenuItem::SetCaption(const QString& value)
+{
+    FBuiltInContext = FBuiltInSource = nullptr;
+    setText(value);
+}
+
+void TMenuItem::SetBuiltInCaption(const char* Context, const char* Source)
+{
+    FBuiltInContext = Context;
+    FBuiltInSource = Source;
+    Retranslate();
+}
+
+void TMenuItem::Retranslate()
+{
+    if (FBuiltInSource)
+        setText(QCoreApplication::translate(FBuiltInContext, FBuiltInSource));
+}
 
 void TMenuItem::SetChecked(bool value)
 {
@@ -95,6 +116,18 @@ TMenuItem* TPopupMenu::Items(int Index) const
 {
     const QList<QAction*> items = actions();
     return Index >= 0 && Index < items.size() ? qobject_cast<TMenuItem*>(items[Index]) : nullptr;
+}
+
+// Every menu gets the event, submenus too (they are windows of their own), so each one
+// translates just its own items.
+void TPopupMenu::changeEvent(QEvent* event)
+{
+    QMenu::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange)
+        return;
+    for (QAction* action : actions())
+        if (auto* item = qobject_cast<TMenuItem*>(action))
+            item->Retranslate();
 }
 
 void TPopupMenu::RunOnPopup()

@@ -38,7 +38,13 @@ public:
     void SetName(const QString& value) { setObjectName(value); }
     /// The text shown; "&" marks the mnemonic letter, as in any Qt menu.
     QString Caption() const { return text(); }
-    void SetCaption(const QString& value) { setText(value); }
+    /// Shows value, the application's own caption, from now on.
+    void SetCaption(const QString& value);
+    /// Shows a text of the library's own: Source (English) translated in Context by the
+    /// application's translators (QCoreApplication::translate), translated anew whenever
+    /// the application's language changes, until SetCaption gives the item a caption of
+    /// the application's. Both strings must outlive the item (string literals).
+    void SetBuiltInCaption(const char* Context, const char* Source);
     /// Whether the item can be chosen (default true); a disabled item shows grayed.
     bool Enabled() const { return isEnabled(); }
     void SetEnabled(bool value) { setEnabled(value); }
@@ -67,6 +73,11 @@ public:
     TNotifyEvent OnClick;
 
 private:
+    friend class TPopupMenu;
+    void Retranslate();
+
+    const char* FBuiltInContext = nullptr;
+    const char* FBuiltInSource = nullptr;
     std::unique_ptr<TBitmap> FBitmap;
     std::unique_ptr<TPopupMenu> FSubMenu;
 };
@@ -105,6 +116,10 @@ public:
     /// Called just before the menu shows, however it was opened: the place to enable,
     /// check or rename items.
     TNotifyEvent OnPopup;
+
+protected:
+    /// Translates the items' built-in captions anew when the language changes.
+    void changeEvent(QEvent* event) override;
 
 private:
     void RunOnPopup();

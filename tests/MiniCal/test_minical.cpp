@@ -4,9 +4,11 @@
 #include <VEK_MiniCal.h>
 
 #include <frame/baselib/colortable.h>
+#include <frame/baselib/nametables.h>
 #include <frame/core/errors.h>
 #include <frame/runtime/rtl.h>
 
+#include "marking_translator.h"
 #include "pixels.h"
 #include "qstring_printer.h"
 
@@ -461,4 +463,29 @@ TEST_F(MiniCal, DisabledCalendarGraysItsTexts)
     EXPECT_NEAR(darkest(disabled, weekDay), gray, 8);
     EXPECT_NEAR(darkest(disabled, button), gray, 8);
     EXPECT_EQ(ColorAt(disabled, day.left() + 1, day.bottom() - 1), ColorToRGB(clWindow));
+}
+
+// The neutral language's names and holidays are English texts the application's
+// translators translate; a fixed language stays the control's own choice.
+TEST_F(MiniCal, NeutralLanguageFollowsTheApplicationsTranslator)
+{
+    cal.SetLanguage(lgNeutral);
+    cal.SetDate(EncodeDate(2024, 3, 31)); // Easter Sunday
+    EXPECT_EQ(cal.Hint(), "Easter Day");
+    EXPECT_EQ(MonthShort(lgNeutral, 5), "May");
+    {
+        vektest::ScopedMarkingTranslator german;
+        EXPECT_EQ(cal.Hint(), "[de] Easter Day"); // the hint is read again
+        EXPECT_EQ(MonthLong(lgNeutral, 5), "[de month] May");
+        EXPECT_EQ(MonthShort(lgNeutral, 5), "[de month, short] May");
+        EXPECT_EQ(WeekDayShort(lgNeutral, 7), "[de weekday, short] Sun");
+        EXPECT_EQ(MonthLong(lgEnglish, 5), "May");
+        EXPECT_EQ(MonthLong(lgGerman, 3), QString::fromUtf8("März"));
+        TMiniCal made;
+        made.SetLanguage(lgNeutral); // loads the built-in holidays in the neutral language
+        QString caption;
+        EXPECT_TRUE(made.CheckHoliday(2024, 12, 25, caption));
+        EXPECT_EQ(caption, "[de] Christmas Day");
+    }
+    EXPECT_EQ(cal.Hint(), "Easter Day");
 }

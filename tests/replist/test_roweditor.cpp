@@ -7,6 +7,7 @@
 #include <frame/core/component.h>
 #include <frame/runtime/rtl.h>
 
+#include "marking_translator.h"
 #include "qstring_printer.h"
 
 #include <gtest/gtest.h>
@@ -196,6 +197,20 @@ TEST_F(RowEditorTest, OkWritesEveryFieldBack)
     for (int c = 1; c <= ColumnCount; ++c)
         EXPECT_EQ(list.Elem(c, 2), written[c - 1]) << c;
     EXPECT_EQ(list.Elem(1, 1), "") << "other rows stay";
+}
+
+// The dialog's own caption and buttons are in the application's language; the labels
+// are the list's column names and stay as they are.
+TEST_F(RowEditorTest, OwnFormSpeaksTheApplicationsLanguage)
+{
+    vektest::ScopedMarkingTranslator german;
+    const int result = EditRow(3, [&](QDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), "[de] Editing Row 3");
+        EXPECT_TRUE(Button(dialog, "[de] OK"));
+        QTest::mouseClick(Button(dialog, "[de] Cancel"), Qt::LeftButton);
+        EXPECT_EQ(Control<QLabel>(dialog, "runtime_rlre_Label1")->text(), "Name:");
+    });
+    EXPECT_EQ(result, mrCancel);
 }
 
 TEST_F(RowEditorTest, EnterInAnEditableFieldClosesAsOkAndEscapeCancels)
