@@ -10,6 +10,7 @@
 #include <frame/runtime/rtl.h>
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QLineEdit>
 
@@ -24,8 +25,10 @@ Field::Field(QWidget* widget, const QString& kind, const FieldStart& start)
 
 void Field::MarkUnreadable(const QString& cellText)
 {
-    FWidget->setToolTip(QStringLiteral("\"%1\" cannot be shown here; the cell keeps it "
-                                       "unless you enter a new value.")
+    //: Tool tip of a row editor field that cannot show its cell's text (%1).
+    FWidget->setToolTip(QCoreApplication::translate("vek::TReportListView",
+                                                    "\"%1\" cannot be shown here; the cell "
+                                                    "keeps it unless you enter a new value.")
                             .arg(cellText));
 }
 

@@ -353,5 +353,10 @@
         <source>Cancel</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; cannot be shown here; the cell keeps it unless you enter a new value.</source>
+        <extracomment>Tool tip of a row editor field that cannot show its cell&apos;s text (%1).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>
