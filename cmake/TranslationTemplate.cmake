@@ -14,14 +14,16 @@ if(NOT LUPDATE)
   find_program(LUPDATE NAMES lupdate-qt6 lupdate HINTS /usr/lib/qt6/bin REQUIRED)
 endif()
 
+# Written fresh each time: lupdate merging into an existing file would append new texts
+# at the end instead of where the sources have them.
 if(MODE STREQUAL "update")
   set(_output "${_template}")
 elseif(MODE STREQUAL "check")
   set(_output "${WORK_DIR}/vekcontrols.ts")
-  file(REMOVE "${_output}")
 else()
   message(FATAL_ERROR "MODE must be update or check")
 endif()
+file(REMOVE "${_output}")
 
 file(GLOB _unit_dirs RELATIVE "${_source_dir}" LIST_DIRECTORIES true "${_source_dir}/VEK_*")
 execute_process(

@@ -341,6 +341,11 @@
 <context>
     <name>vek::TReportListView</name>
     <message>
+        <source>&quot;%1&quot; cannot be shown here; the cell keeps it unless you enter a new value.</source>
+        <extracomment>Tool tip of a row editor field that cannot show its cell&apos;s text (%1).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Editing Row %1</source>
         <extracomment>The row editor&apos;s window title; %1 is the row number.</extracomment>
         <translation type="unfinished"></translation>
@@ -351,11 +356,6 @@
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; cannot be shown here; the cell keeps it unless you enter a new value.</source>
-        <extracomment>Tool tip of a row editor field that cannot show its cell&apos;s text (%1).</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
