@@ -24,6 +24,7 @@ TNumLab::TNumLab(QWidget* parent) : TGraphicControl(parent), d(std::make_unique<
 {
     SetDefaultSize(DefaultWidth, DefaultHeight);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    numlab::AnnounceChanges(this);
 }
 
 TNumLab::~TNumLab() = default;
