@@ -51,6 +51,7 @@ TMeter::TMeter(QWidget* parent) : TGraphicControl(parent), d(std::make_unique<Pr
     d->fontCaption.OnChange = [this] { d->RepaintFace(); };
     SetDefaultSize(297, 209);
     d->CalcGeometry();
+    meter::AnnounceChanges(this);
 }
 
 TMeter::~TMeter() = default;

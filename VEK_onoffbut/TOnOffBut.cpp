@@ -12,6 +12,7 @@ TOnOffBut::TOnOffBut(QWidget* parent) : TGraphicControl(parent), d(std::make_uni
     CreateDefaultUserImages();
     LoadStyleImages();
     SetDefaultSize(100, 50);
+    onoffbut::AnnounceChanges(this);
 }
 
 TOnOffBut::~TOnOffBut() = default;

@@ -37,6 +37,13 @@ void NotifyStateChanged(QWidget* control, QAccessible::State changed)
     QAccessible::updateAccessibility(&event);
 }
 
+void NotifyCheckedChanged(QWidget* control)
+{
+    QAccessible::State checked;
+    checked.checked = true;
+    NotifyStateChanged(control, checked);
+}
+
 void NotifyNameChanged(QWidget* control)
 {
     if (!AccessibilityListens(control))

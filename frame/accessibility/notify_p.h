@@ -17,6 +17,8 @@ bool AccessibilityListens(const QWidget* control);
 void NotifyValueChanged(QWidget* control);
 /// States of the control changed (checked, for example).
 void NotifyStateChanged(QWidget* control, QAccessible::State changed);
+/// The control's checked state changed.
+void NotifyCheckedChanged(QWidget* control);
 /// The caption that names the control changed.
 void NotifyNameChanged(QWidget* control);
 /// The selection inside the control changed.

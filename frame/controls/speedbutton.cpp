@@ -31,6 +31,7 @@ TSpeedButton::TSpeedButton(QWidget* parent) : TGraphicControl(parent), d(std::ma
     SetDefaultSize(DefaultSize.width(), DefaultSize.height());
     // Like a push button: wider when the layout has room, as high as its content.
     setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
+    speedbutton::AnnounceChanges(this);
 }
 
 TSpeedButton::~TSpeedButton() = default;
