@@ -32,6 +32,7 @@ TNumIO2::TNumIO2(QWidget* parent) : TCustomControl(parent), d(std::make_unique<P
     d->caretTimer = new TTimerWindow(this);
     d->caretTimer->OnTimer = [this](int) { d->CaretTick(); };
     d->UpdateTimer();
+    numio2::AnnounceChanges(this);
 }
 
 TNumIO2::~TNumIO2()

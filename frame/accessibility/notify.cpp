@@ -60,4 +60,10 @@ void NotifySelectionChanged(QWidget* control)
     QAccessible::updateAccessibility(&event);
 }
 
+void NotifySelectedEntryChanged(QWidget* control)
+{
+    NotifySelectionChanged(control);
+    NotifyValueChanged(control);
+}
+
 } // namespace vek

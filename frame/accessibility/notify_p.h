@@ -23,6 +23,8 @@ void NotifyCheckedChanged(QWidget* control);
 void NotifyNameChanged(QWidget* control);
 /// The selection inside the control changed.
 void NotifySelectionChanged(QWidget* control);
+/// A control whose value names its selection changed it: both events.
+void NotifySelectedEntryChanged(QWidget* control);
 
 /// Calls notify(control) whenever control emits signal: controls announce their changes
 /// from the signals that already report them, so every way of changing (code, mouse,

@@ -1,0 +1,148 @@
+// Fields and selectors: numeric fields with ranges, selected entries, dates and slides,
+// and the controls that keep Qt's own interfaces (line edit, combo box, tree).
+#include "accessibility_fixture.h"
+
+#include <VEK_Colsel.h>
+#include <VEK_FolderTree.h>
+#include <VEK_MiniCal.h>
+#include <VEK_NumIO.h>
+#include <VEK_Thumbnails.h>
+#include <VEK_marksel.h>
+
+#include <QDir>
+#include <QLabel>
+#include <QLocale>
+#include <QTemporaryDir>
+
+using namespace vek;
+using namespace vektest;
+
+using SelectorAccessibility = AccessibilityTest;
+
+TEST_F(SelectorAccessibility, NumIO2IsASpinBoxWithRangeStepAndSettableValue)
+{
+    TNumIO2 field;
+    field.SetLeftText(QStringLiteral("Gain"));
+    field.SetRangeLow(-5);
+    field.SetRangeHigh(5);
+    field.SetButIncrem(0.5);
+    field.SetValue(1.5);
+    QAccessibleInterface* iface = Interface(&field);
+    EXPECT_EQ(iface->role(), field.ButVisible() ? QAccessible::SpinBox : QAccessible::EditableText);
+    EXPECT_EQ(iface->text(QAccessible::Name), QStringLiteral("Gain"));
+    EXPECT_EQ(iface->text(QAccessible::Value), field.Text());
+    QAccessibleValueInterface* value = iface->valueInterface();
+    ASSERT_TRUE(value);
+    EXPECT_EQ(value->minimumValue().toDouble(), -5);
+    EXPECT_EQ(value->maximumValue().toDouble(), 5);
+    EXPECT_EQ(value->minimumStepSize().toDouble(), 0.5);
+
+    ClearEvents();
+    value->setCurrentValue(2.5);
+    EXPECT_EQ(field.Value(), 2.5);
+    ASSERT_EQ(Events(QAccessible::ValueChanged, &field).size(), 1u);
+    value->setCurrentValue(QStringLiteral("not a number"));
+    EXPECT_EQ(field.Value(), 2.5);
+
+    field.SetReadOnly(true);
+    value->setCurrentValue(1);
+    EXPECT_EQ(field.Value(), 2.5);
+    EXPECT_TRUE(iface->state().readOnly);
+}
+
+TEST_F(SelectorAccessibility, NumIOKeepsTheLineEditInterfaceNamedByItsLabel)
+{
+    QWidget form;
+    QLabel label(QStringLiteral("&Length"), &form);
+    TNumIO field(&form);
+    label.setBuddy(&field);
+    field.SetValue(42);
+    QAccessibleInterface* iface = Interface(&field);
+    EXPECT_EQ(iface->role(), QAccessible::EditableText);
+    EXPECT_EQ(iface->text(QAccessible::Name), QStringLiteral("Length"));
+    EXPECT_EQ(iface->text(QAccessible::Value), field.text());
+    EXPECT_TRUE(iface->textInterface());
+}
+
+TEST_F(SelectorAccessibility, ColorSelectorReadsTheSelectedColorName)
+{
+    TColSel selector;
+    selector.SetItemIndex(2);
+    QAccessibleInterface* iface = Interface(&selector);
+    EXPECT_EQ(iface->role(), QAccessible::ComboBox);
+    EXPECT_EQ(iface->text(QAccessible::Value), selector.SelColorID());
+    EXPECT_FALSE(iface->text(QAccessible::Value).isEmpty());
+
+    ClearEvents();
+    selector.SetItemIndex(4);
+    ASSERT_FALSE(Events(QAccessible::ValueChanged, &selector).empty());
+    EXPECT_EQ(Events(QAccessible::ValueChanged, &selector).back().value.toString(),
+              selector.SelColorID());
+}
+
+TEST_F(SelectorAccessibility, MarkSelectorReadsTheSelectedMark)
+{
+    TMarkSel selector;
+    selector.SetSelected(12);
+    QAccessibleInterface* iface = Interface(&selector);
+    EXPECT_EQ(iface->role(), QAccessible::List);
+    EXPECT_EQ(iface->text(QAccessible::Value), QStringLiteral("Mark 12"));
+
+    ClearEvents();
+    selector.SetSelected(-1);
+    EXPECT_EQ(iface->text(QAccessible::Value), QStringLiteral("None"));
+    EXPECT_EQ(Events(QAccessible::SelectionWithin, &selector).size(), 1u);
+    ASSERT_EQ(Events(QAccessible::ValueChanged, &selector).size(), 1u);
+    EXPECT_EQ(Events(QAccessible::ValueChanged, &selector)[0].value.toString(), QStringLiteral("None"));
+}
+
+TEST_F(SelectorAccessibility, CalendarReadsItsSelectedDate)
+{
+    TMiniCal calendar;
+    calendar.setDate(QDate(2024, 2, 29));
+    QAccessibleInterface* iface = Interface(&calendar);
+    EXPECT_EQ(iface->text(QAccessible::Value), QLocale().toString(QDate(2024, 2, 29), QLocale::LongFormat));
+
+    ClearEvents();
+    calendar.setDate(QDate(2024, 3, 1));
+    ASSERT_EQ(Events(QAccessible::ValueChanged, &calendar).size(), 1u);
+    EXPECT_EQ(Events(QAccessible::ValueChanged, &calendar)[0].value.toString(),
+              QLocale().toString(QDate(2024, 3, 1), QLocale::LongFormat));
+}
+
+TEST_F(SelectorAccessibility, ThumbnailGridSummarisesItsSelectedSlides)
+{
+    TThumbnails grid;
+    grid.SetMax(1000000);
+    grid.SetSlideSelectMode(TThumbnails::ssmMultiple);
+    QAccessibleInterface* iface = Interface(&grid);
+    EXPECT_EQ(iface->role(), QAccessible::List);
+    EXPECT_TRUE(iface->state().multiSelectable);
+    EXPECT_TRUE(iface->text(QAccessible::Value).isEmpty());
+
+    for (int n : {4, 7, 8, 9, 999999})
+        grid.SetSlideSelected(n, true);
+    // The last slide lies beyond what a summary scans: it ends in "...".
+    EXPECT_EQ(iface->text(QAccessible::Value), QStringLiteral("4, 7-9, ..."));
+
+    ClearEvents();
+    grid.SetSlideSelected(8, false);
+    EXPECT_EQ(Events(QAccessible::SelectionWithin, &grid).size(), 1u);
+    ASSERT_EQ(Events(QAccessible::ValueChanged, &grid).size(), 1u);
+    EXPECT_EQ(Events(QAccessible::ValueChanged, &grid)[0].value.toString(),
+              QStringLiteral("4, 7, 9, ..."));
+}
+
+TEST_F(SelectorAccessibility, FolderTreeShowsItsFoldersAsTreeItems)
+{
+    QTemporaryDir temp;
+    ASSERT_TRUE(QDir(temp.path()).mkpath(QStringLiteral("alpha/beta")));
+    TFolderTree tree;
+    ASSERT_TRUE(tree.SelectPath(temp.path() + QStringLiteral("/alpha")));
+    QAccessibleInterface* iface = Interface(&tree);
+    EXPECT_EQ(iface->role(), QAccessible::Tree);
+    bool found = false;
+    for (int i = 0; i < iface->childCount() && !found; ++i)
+        found = iface->child(i)->text(QAccessible::Name) == QStringLiteral("alpha");
+    EXPECT_TRUE(found);
+}
