@@ -28,19 +28,10 @@ public:
         s.checked = Button()->OnOff();
         return s;
     }
-    QStringList actionNames() const override
-    {
-        return QStringList{toggleAction()} + TAccessibleControl::actionNames();
-    }
-    void doAction(const QString& name) override
-    {
-        if (name == toggleAction() && Button()->isEnabled())
-            Button()->toggle();
-        else
-            TAccessibleControl::doAction(name);
-    }
 
 protected:
+    QString MainAction() const override { return toggleAction(); }
+    void DoMainAction() override { Button()->toggle(); }
     // All captions around the switch, top to bottom and left to right: a title above,
     // "Off" and "On" beside it read as "Pump Off On".
     QString Caption() const override

@@ -32,6 +32,21 @@ QString TAccessibleControl::text(QAccessible::Text t) const
     }
 }
 
+QStringList TAccessibleControl::actionNames() const
+{
+    const QString main = MainAction();
+    return main.isEmpty() ? QAccessibleWidget::actionNames()
+                          : QStringList{main} + QAccessibleWidget::actionNames();
+}
+
+void TAccessibleControl::doAction(const QString& name)
+{
+    if (name.isEmpty() || name != MainAction())
+        QAccessibleWidget::doAction(name);
+    else if (widget()->isEnabled())
+        DoMainAction();
+}
+
 void* TAccessibleRangeControl::interface_cast(QAccessible::InterfaceType t)
 {
     if (t == QAccessible::ValueInterface)

@@ -17,8 +17,14 @@ public:
     TAccessibleControl(QWidget* control, QAccessible::Role role);
 
     QString text(QAccessible::Text t) const override;
+    QStringList actionNames() const override;
+    void doAction(const QString& name) override;
 
 protected:
+    /// The action a reader offers first (pressAction(), toggleAction()); none by default.
+    virtual QString MainAction() const { return {}; }
+    /// Runs the main action; called only while the control is enabled.
+    virtual void DoMainAction() {}
     /// The caption the control shows; empty where it has none.
     virtual QString Caption() const { return {}; }
     /// The value as the control shows it; empty where it shows none.

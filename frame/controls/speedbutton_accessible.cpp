@@ -27,19 +27,10 @@ public:
         }
         return s;
     }
-    QStringList actionNames() const override
-    {
-        return QStringList{pressAction()} + TAccessibleControl::actionNames();
-    }
-    void doAction(const QString& name) override
-    {
-        if (name == pressAction() && Button()->isEnabled())
-            Button()->Click();
-        else
-            TAccessibleControl::doAction(name);
-    }
 
 protected:
+    QString MainAction() const override { return pressAction(); }
+    void DoMainAction() override { Button()->Click(); }
     QString Caption() const override { return Button()->Caption(); }
 
 private:
