@@ -54,7 +54,7 @@ void* TAccessibleRangeControl::interface_cast(QAccessible::InterfaceType t)
     return TAccessibleControl::interface_cast(t);
 }
 
-void TAccessibleRangeControl::setCurrentValue(const QVariant& value)
+void TAccessibleRange::setCurrentValue(const QVariant& value)
 {
     bool ok = false;
     const double number = value.toDouble(&ok);

@@ -31,13 +31,10 @@ protected:
     virtual QString ValueText() const { return {}; }
 };
 
-/// A control whose value is a number in a range (fields, meter, progress bar).
-class TAccessibleRangeControl : public TAccessibleControl, public QAccessibleValueInterface {
+/// The value interface of a control whose value is a number in a range (fields, meter,
+/// progress bar), for an interface to inherit beside its control base.
+class TAccessibleRange : public QAccessibleValueInterface {
 public:
-    using TAccessibleControl::TAccessibleControl;
-
-    void* interface_cast(QAccessible::InterfaceType t) override;
-
     QVariant currentValue() const override { return Current(); }
     void setCurrentValue(const QVariant& value) override;
     QVariant maximumValue() const override { return Maximum(); }
@@ -52,6 +49,14 @@ protected:
     virtual double StepSize() const { return 0; }
     /// Takes a value an assistive tool sets; displays keep their value (the default).
     virtual void SetCurrent(double) {}
+};
+
+/// A drawn control with a ranged value.
+class TAccessibleRangeControl : public TAccessibleControl, public TAccessibleRange {
+public:
+    using TAccessibleControl::TAccessibleControl;
+
+    void* interface_cast(QAccessible::InterfaceType t) override;
 };
 
 /// The caption text without its mnemonic ampersands ("&Start" reads "Start", "&&" "&").

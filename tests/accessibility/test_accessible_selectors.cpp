@@ -50,18 +50,39 @@ TEST_F(SelectorAccessibility, NumIO2IsASpinBoxWithRangeStepAndSettableValue)
     EXPECT_TRUE(iface->state().readOnly);
 }
 
-TEST_F(SelectorAccessibility, NumIOKeepsTheLineEditInterfaceNamedByItsLabel)
+TEST_F(SelectorAccessibility, NumIOIsAnEditFieldNamedByItsLabelWithRangeAndText)
 {
     QWidget form;
     QLabel label(QStringLiteral("&Length"), &form);
     TNumIO field(&form);
     label.setBuddy(&field);
+    field.SetInputFormat(TInFormatMeta::itInt);
+    field.SetRangeLow(0);
+    field.SetRangeHigh(100);
     field.SetValue(42);
     QAccessibleInterface* iface = Interface(&field);
     EXPECT_EQ(iface->role(), QAccessible::EditableText);
     EXPECT_EQ(iface->text(QAccessible::Name), QStringLiteral("Length"));
     EXPECT_EQ(iface->text(QAccessible::Value), field.text());
-    EXPECT_TRUE(iface->textInterface());
+    EXPECT_TRUE(iface->state().editable);
+    QAccessibleValueInterface* value = iface->valueInterface();
+    ASSERT_TRUE(value);
+    EXPECT_EQ(value->currentValue().toDouble(), 42);
+    EXPECT_EQ(value->maximumValue().toDouble(), 100);
+
+    ClearEvents();
+    value->setCurrentValue(250); // kept in the range the field checks typed numbers against
+    EXPECT_EQ(field.Value(), 100);
+    ASSERT_EQ(Events(QAccessible::ValueChanged, &field).size(), 1u);
+
+    // Text edits go through the field as typing does: its check refuses a letter.
+    QAccessibleTextInterface* text = iface->textInterface();
+    ASSERT_TRUE(text);
+    EXPECT_EQ(text->text(0, text->characterCount()), field.text());
+    iface->editableTextInterface()->replaceText(0, text->characterCount(), QStringLiteral("7"));
+    EXPECT_EQ(field.Value(), 7);
+    iface->editableTextInterface()->insertText(1, QStringLiteral("x"));
+    EXPECT_EQ(field.Value(), 7);
 }
 
 TEST_F(SelectorAccessibility, ColorSelectorReadsTheSelectedColorName)
