@@ -195,9 +195,12 @@ QList<QAccessibleInterface*> TAccessibleTable::selectedCells() const
     QList<QAccessibleInterface*> cells;
     const QList<int> rows = selectedRows();
     const int columns = Columns();
-    for (int r = 0, n = Rows(); r < n && cells.size() < MaxCachedCells; ++r)
+    for (int r : rows)
         for (int c = 0; c < columns && cells.size() < MaxCachedCells; ++c)
-            if (rows.contains(r) || ColumnSelected(c))
+            cells << Cell(r, c);
+    for (int c : selectedColumns())
+        for (int r = 0, n = Rows(); r < n && cells.size() < MaxCachedCells; ++r)
+            if (!RowSelected(r))
                 cells << Cell(r, c);
     return cells;
 }

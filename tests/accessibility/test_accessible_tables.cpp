@@ -57,6 +57,8 @@ TEST_F(TableAccessibility, ReportListOffersItsShownRowsAsCells)
 
     list.SetRowSelected(2, true);
     EXPECT_EQ(table->selectedRows(), QList<int>{1});
+    ASSERT_EQ(table->selectedCells().size(), 2);
+    EXPECT_EQ(table->selectedCells()[0]->text(QAccessible::Name), QStringLiteral("row 2"));
     EXPECT_TRUE(table->cellAt(1, 0)->tableCellInterface()->isSelected());
 }
 
