@@ -117,18 +117,35 @@ TEST_F(SelectorAccessibility, MarkSelectorReadsTheSelectedMark)
     EXPECT_EQ(Events(QAccessible::ValueChanged, &selector)[0].value.toString(), QStringLiteral("None"));
 }
 
-TEST_F(SelectorAccessibility, CalendarReadsItsSelectedDate)
+TEST_F(SelectorAccessibility, CalendarIsATableOfDaysWithTheSelectedDateFocused)
 {
+    const auto longDate = [](QDate date) { return QLocale().toString(date, QLocale::LongFormat); };
     TMiniCal calendar;
+    calendar.resize(300, 180);
+    calendar.SetFirstDayOfWeek(TMiniCal::dwMon);
     calendar.setDate(QDate(2024, 2, 29));
     QAccessibleInterface* iface = Interface(&calendar);
-    EXPECT_EQ(iface->text(QAccessible::Value), QLocale().toString(QDate(2024, 2, 29), QLocale::LongFormat));
+    EXPECT_EQ(iface->role(), QAccessible::Table);
+    EXPECT_EQ(iface->text(QAccessible::Value), longDate(QDate(2024, 2, 29)));
+    QAccessibleTableInterface* table = iface->tableInterface();
+    ASSERT_TRUE(table);
+    EXPECT_EQ(table->rowCount(), 6);
+    EXPECT_EQ(table->columnCount(), 7);
+    EXPECT_EQ(table->columnDescription(0), QLocale().dayName(Qt::Monday));
+    ASSERT_TRUE(iface->focusChild());
+    EXPECT_EQ(iface->focusChild()->text(QAccessible::Name), longDate(QDate(2024, 2, 29)));
+    // 29 February 2024 is a Thursday in ISO week 9.
+    EXPECT_EQ(iface->focusChild()->tableCellInterface()->columnIndex(), 3);
+    EXPECT_EQ(table->rowDescription(iface->focusChild()->tableCellInterface()->rowIndex()),
+              QStringLiteral("Week 9"));
 
     ClearEvents();
     calendar.setDate(QDate(2024, 3, 1));
     ASSERT_EQ(Events(QAccessible::ValueChanged, &calendar).size(), 1u);
     EXPECT_EQ(Events(QAccessible::ValueChanged, &calendar)[0].value.toString(),
-              QLocale().toString(QDate(2024, 3, 1), QLocale::LongFormat));
+              longDate(QDate(2024, 3, 1)));
+    ASSERT_FALSE(Events(QAccessible::Focus, nullptr).empty());
+    EXPECT_EQ(Events(QAccessible::Focus, nullptr).back().childText, longDate(QDate(2024, 3, 1)));
 }
 
 TEST_F(SelectorAccessibility, ThumbnailGridSummarisesItsSelectedSlides)
