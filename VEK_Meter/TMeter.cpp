@@ -2,6 +2,7 @@
 #include "VEK_Meter.h"
 #include "meter_p.h"
 
+#include <frame/accessibility/notify_p.h>
 #include <frame/core/pixelextent.h>
 
 #include <QFontMetrics>
@@ -122,8 +123,10 @@ void TMeter::SetBkgndFillMode(TBkgFill value)
 QString TMeter::Caption() const { return d->caption; }
 void TMeter::SetCaption(const QString& value)
 {
-    d->caption = value;
+    if (!Change(d->caption, value))
+        return;
     d->RepaintFace();
+    NotifyNameChanged(this);
 }
 
 bool TMeter::ScaleBkVisible() const { return d->scaleBkVisible; }

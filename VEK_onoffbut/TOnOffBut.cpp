@@ -1,6 +1,7 @@
 // TOnOffBut: construction, property setters, centering, size, groups and copying.
 #include "onoffbut_p.h"
 
+#include <frame/accessibility/notify_p.h>
 #include <frame/controls/buttongroups.h>
 #include <frame/core/change.h>
 #include <frame/core/enumvalues.h>
@@ -189,6 +190,7 @@ void TOnOffBut::SetCaption(TCaptionSide side, const QString& value)
         return;
     updateGeometry();
     Invalidate();
+    NotifyNameChanged(this);
 }
 
 void TOnOffBut::SetCaptionAlignment(TCaptionSide side, TAlignment value)

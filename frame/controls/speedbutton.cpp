@@ -1,6 +1,7 @@
 // TSpeedButton: state changes by mouse and code, groups, size and the face.
 #include "speedbutton_p.h"
 
+#include <frame/accessibility/notify_p.h>
 #include <frame/baselib/drawing.h>
 #include <frame/core/application.h>
 #include <frame/core/change.h>
@@ -57,6 +58,7 @@ void TSpeedButton::SetCaption(const QString& value)
         return;
     updateGeometry();
     Refresh();
+    NotifyNameChanged(this);
 }
 
 void TSpeedButton::SetGlyph(const TBitmap* value)

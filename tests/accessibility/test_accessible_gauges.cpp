@@ -33,6 +33,8 @@ TEST_F(GaugeAccessibility, MeterIsAReadOnlyDialWithTheScaleAsRange)
     EXPECT_EQ(meter.Value(), 12.26);
 
     ClearEvents();
+    meter.SetCaption(QStringLiteral("Flow"));
+    EXPECT_EQ(Events(QAccessible::NameChanged, &meter).size(), 1u);
     meter.SetValue(20);
     meter.SetValue(20);
     const auto events = Events(QAccessible::ValueChanged, &meter);
