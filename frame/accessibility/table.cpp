@@ -79,20 +79,17 @@ public:
     // ---- QAccessibleTableCellInterface
     bool isSelected() const override
     {
-        return FRow >= 0 && FColumn >= 0 &&
-               (FTable->RowSelected(FRow) || FTable->ColumnSelected(FColumn));
+        return FRow >= 0 && FColumn >= 0 && FTable->CellSelected(FRow, FColumn);
     }
     QList<QAccessibleInterface*> columnHeaderCells() const override
     {
-        if (FRow < 0 || FColumn < 0)
-            return {};
-        return {FTable->Cell(-1, FColumn)};
+        QAccessibleInterface* header = FRow >= 0 && FColumn >= 0 ? FTable->Cell(-1, FColumn) : nullptr;
+        return header ? QList<QAccessibleInterface*>{header} : QList<QAccessibleInterface*>{};
     }
     QList<QAccessibleInterface*> rowHeaderCells() const override
     {
-        if (FRow < 0 || FColumn < 0 || FTable->RowHeader(FRow).isNull())
-            return {};
-        return {FTable->Cell(FRow, -1)};
+        QAccessibleInterface* header = FRow >= 0 && FColumn >= 0 ? FTable->Cell(FRow, -1) : nullptr;
+        return header ? QList<QAccessibleInterface*>{header} : QList<QAccessibleInterface*>{};
     }
     int columnIndex() const override { return FColumn; }
     int rowIndex() const override { return FRow; }
@@ -209,8 +206,11 @@ void TAccessibleTable::modelChange(QAccessibleTableModelChangeEvent*) { DropCell
 
 bool TAccessibleTable::Contains(int row, int column) const
 {
-    return row >= -1 && column >= -1 && (row >= 0 || column >= 0) && row < Rows() &&
-           column < Columns() && (column >= 0 || !RowHeader(row).isNull());
+    if (row < -1 || column < -1 || row >= Rows() || column >= Columns())
+        return false;
+    if (row < 0)
+        return column >= 0 && !ColumnHeader(column).isNull();
+    return column >= 0 || !RowHeader(row).isNull();
 }
 
 QAccessibleInterface* TAccessibleTable::Cell(int row, int column) const

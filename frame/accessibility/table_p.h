@@ -60,8 +60,8 @@ public:
     virtual int Rows() const = 0;
     virtual int Columns() const = 0;
     virtual QString CellText(int row, int column) const = 0;
+    /// A null string for tables without column (row) headers, the row headers' default.
     virtual QString ColumnHeader(int column) const = 0;
-    /// Empty for tables without row headers (the default).
     virtual QString RowHeader(int) const { return {}; }
     /// The current cell as (column, row); negative coordinates for none.
     virtual QPoint CurrentCell() const = 0;
@@ -71,6 +71,11 @@ public:
     virtual QPoint CellAt(QPoint point) const = 0;
     virtual bool RowSelected(int) const { return false; }
     virtual bool ColumnSelected(int) const { return false; }
+    /// A cell is selected with its row or column unless the table selects single cells.
+    virtual bool CellSelected(int row, int column) const
+    {
+        return RowSelected(row) || ColumnSelected(column);
+    }
 
 private:
     bool Contains(int row, int column) const;

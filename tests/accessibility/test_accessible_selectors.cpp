@@ -9,10 +9,12 @@
 #include <VEK_Thumbnails.h>
 #include <VEK_marksel.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QLabel>
 #include <QLocale>
 #include <QTemporaryDir>
+#include <QTest>
 
 using namespace vek;
 using namespace vektest;
@@ -101,13 +103,34 @@ TEST_F(SelectorAccessibility, ColorSelectorReadsTheSelectedColorName)
               selector.SelColorID());
 }
 
-TEST_F(SelectorAccessibility, MarkSelectorReadsTheSelectedMark)
+TEST_F(SelectorAccessibility, MarkSelectorIsATableOfMarksWithTheSelectedOneAsValue)
 {
-    TMarkSel selector;
+    QWidget window;
+    TMarkSel selector(&window);
+    window.show();
     selector.SetSelected(12);
     QAccessibleInterface* iface = Interface(&selector);
-    EXPECT_EQ(iface->role(), QAccessible::List);
+    EXPECT_EQ(iface->role(), QAccessible::Table);
     EXPECT_EQ(iface->text(QAccessible::Value), QStringLiteral("Mark 12"));
+    QAccessibleTableInterface* table = iface->tableInterface();
+    EXPECT_EQ(table->rowCount(), selector.NrOfRows());
+    EXPECT_EQ(table->columnCount(), selector.NrOfColumns());
+    // All marks are visible: mark 12 fills slot 12, row 1 and column 4 of 8 columns.
+    ASSERT_TRUE(iface->focusChild());
+    EXPECT_EQ(iface->focusChild(), table->cellAt(1, 4));
+    EXPECT_EQ(iface->focusChild()->text(QAccessible::Name), QStringLiteral("Mark 12"));
+    EXPECT_TRUE(iface->focusChild()->tableCellInterface()->isSelected());
+    EXPECT_TRUE(iface->focusChild()->tableCellInterface()->columnHeaderCells().isEmpty());
+
+    // The arrow keys move the focused cell, with a focus event for it.
+    QApplication::setActiveWindow(&window);
+    selector.setFocus();
+    ASSERT_TRUE(selector.hasFocus());
+    ClearEvents();
+    QTest::keyClick(&selector, Qt::Key_Right);
+    EXPECT_EQ(iface->focusChild()->text(QAccessible::Name), QStringLiteral("Mark 13"));
+    ASSERT_FALSE(Events(QAccessible::Focus, nullptr).empty());
+    EXPECT_EQ(Events(QAccessible::Focus, nullptr).back().childText, QStringLiteral("Mark 13"));
 
     ClearEvents();
     selector.SetSelected(-1);
