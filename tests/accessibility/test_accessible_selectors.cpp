@@ -171,13 +171,13 @@ TEST_F(SelectorAccessibility, CalendarIsATableOfDaysWithTheSelectedDateFocused)
     EXPECT_EQ(Events(QAccessible::Focus, nullptr).back().childText, longDate(QDate(2024, 3, 1)));
 }
 
-TEST_F(SelectorAccessibility, ThumbnailGridSummarisesItsSelectedSlides)
+TEST_F(SelectorAccessibility, ThumbnailGridIsATableOfSlidesSummarisingItsSelection)
 {
     TThumbnails grid;
     grid.SetMax(1000000);
     grid.SetSlideSelectMode(TThumbnails::ssmMultiple);
     QAccessibleInterface* iface = Interface(&grid);
-    EXPECT_EQ(iface->role(), QAccessible::List);
+    EXPECT_EQ(iface->role(), QAccessible::Table);
     EXPECT_TRUE(iface->state().multiSelectable);
     EXPECT_TRUE(iface->text(QAccessible::Value).isEmpty());
 
@@ -185,6 +185,17 @@ TEST_F(SelectorAccessibility, ThumbnailGridSummarisesItsSelectedSlides)
         grid.SetSlideSelected(n, true);
     // The last slide lies beyond what a summary scans: it ends in "...".
     EXPECT_EQ(iface->text(QAccessible::Value), QStringLiteral("4, 7-9, ..."));
+
+    // Slides fill rows of NumSlidesHoriz from slide 1 on; the table has a cell for each.
+    QAccessibleTableInterface* table = iface->tableInterface();
+    const int perRow = grid.NumSlidesHoriz();
+    EXPECT_EQ(table->columnCount(), perRow);
+    EXPECT_EQ(table->rowCount(), (1000000 + perRow - 1) / perRow);
+    QAccessibleInterface* seventh = table->cellAt(6 / perRow, 6 % perRow);
+    ASSERT_TRUE(seventh);
+    EXPECT_EQ(seventh->text(QAccessible::Name), QStringLiteral("Slide 7"));
+    EXPECT_TRUE(seventh->tableCellInterface()->isSelected());
+    EXPECT_EQ(table->selectedCellCount(), 5);
 
     ClearEvents();
     grid.SetSlideSelected(8, false);
