@@ -2,6 +2,7 @@
 #include "VEK_Meter.h"
 #include "meter_p.h"
 
+#include <frame/accessibility/notify_p.h>
 #include <frame/core/pixelextent.h>
 
 #include <QFontMetrics>
@@ -51,6 +52,7 @@ TMeter::TMeter(QWidget* parent) : TGraphicControl(parent), d(std::make_unique<Pr
     d->fontCaption.OnChange = [this] { d->RepaintFace(); };
     SetDefaultSize(297, 209);
     d->CalcGeometry();
+    meter::AnnounceChanges(this);
 }
 
 TMeter::~TMeter() = default;
@@ -121,8 +123,10 @@ void TMeter::SetBkgndFillMode(TBkgFill value)
 QString TMeter::Caption() const { return d->caption; }
 void TMeter::SetCaption(const QString& value)
 {
-    d->caption = value;
+    if (!Change(d->caption, value))
+        return;
     d->RepaintFace();
+    NotifyNameChanged(this);
 }
 
 bool TMeter::ScaleBkVisible() const { return d->scaleBkVisible; }

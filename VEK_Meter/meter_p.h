@@ -31,6 +31,9 @@ struct TickStep;
 QSize SizeForRadius(TMeter::TMeterLayout layout, double radius, int rimSide, int rimTop,
                     int rimBottom);
 
+// Sends the accessibility events of the meter's changes (meter_accessible.cpp).
+void AnnounceChanges(TMeter* meter);
+
 } // namespace meter
 
 struct TNeedleLayout::Private {

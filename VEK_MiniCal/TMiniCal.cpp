@@ -27,6 +27,7 @@ TMiniCal::TMiniCal(QWidget* parent) : TCustomDrawGrid(parent), d(std::make_uniqu
     SetDefaultSize(300, 180);
     d->ApplyCellSizes();
     d->UpdateCalendar();
+    minical::AnnounceChanges(this);
 }
 
 TMiniCal::~TMiniCal() = default;

@@ -277,6 +277,8 @@ private:
     void SetLanguageValue(int value) { SetLanguage(TLanguage(value)); }
 
     struct Private;
+    // Reads the days as cells for screen readers (minical_accessible.cpp).
+    friend class TMiniCalAccessible;
     std::unique_ptr<Private> d;
 };
 

@@ -19,6 +19,9 @@ struct Holiday {
 // The eight fixed holidays with their captions in a language, each repeating yearly.
 std::vector<Holiday> BuiltInHolidays(TLanguage language);
 
+// Sends the accessibility events of the calendar's changes (minical_accessible.cpp).
+void AnnounceChanges(TMiniCal* calendar);
+
 } // namespace minical
 
 struct TMiniCal::Private {

@@ -27,6 +27,7 @@ TNumIO::TNumIO(QWidget* parent) : TCustomEdit(parent), d(std::make_unique<Privat
         d->maximum = uc_MaxDouble;
     }
     SetTextInternal(QString());
+    numio::AnnounceChanges(this);
 }
 
 TNumIO::~TNumIO() = default;

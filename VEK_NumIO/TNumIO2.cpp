@@ -1,6 +1,7 @@
 // TNumIO2: construction, properties of look and geometry, size hints and copying.
 #include "numio2_p.h"
 
+#include <frame/accessibility/notify_p.h>
 #include <frame/core/change.h>
 #include <frame/core/pixelextent.h>
 #include <frame/core/timers.h>
@@ -32,6 +33,7 @@ TNumIO2::TNumIO2(QWidget* parent) : TCustomControl(parent), d(std::make_unique<P
     d->caretTimer = new TTimerWindow(this);
     d->caretTimer->OnTimer = [this](int) { d->CaretTick(); };
     d->UpdateTimer();
+    numio2::AnnounceChanges(this);
 }
 
 TNumIO2::~TNumIO2()
@@ -101,7 +103,13 @@ void TNumIO2::SetGaugeColor(TColor value) { if (Change(d->gauge.color, value)) P
 void TNumIO2::SetGaugeColorBg(TColor value) { if (Change(d->gauge.colorBg, value)) Paint(); }
 void TNumIO2::SetGaugeColorFrame(TColor value) { if (Change(d->gauge.colorFrame, value)) Paint(); }
 void TNumIO2::SetHideSelection(bool value) { if (Change(d->hideSelection, value)) Paint(); }
-void TNumIO2::SetLeftText(const QString& value) { if (Change(d->leftText, value)) Paint(); }
+void TNumIO2::SetLeftText(const QString& value)
+{
+    if (!Change(d->leftText, value))
+        return;
+    Paint();
+    NotifyNameChanged(this);
+}
 
 void TNumIO2::SetGaugeFrameStyle(TFrameStyle value)
 {

@@ -77,6 +77,9 @@ struct TGaugeStrip {
     TFrameStyle frameStyle = fsLowered;
 };
 
+// Sends the accessibility events of the field's changes (numio2_accessible.cpp).
+void AnnounceChanges(TNumIO2* field);
+
 } // namespace numio2
 
 // Besides the copied settings: spin buttons, gauge, the caret timer and the state of

@@ -16,6 +16,9 @@ struct TSettings {
     TDecPSep decPSep = dsSystemDefault;
 };
 
+// Sends the accessibility events of the field's changes (numio_accessible.cpp).
+void AnnounceChanges(TNumIO* field);
+
 } // namespace numio
 
 struct TNumIO::Private : numio::TSettings {

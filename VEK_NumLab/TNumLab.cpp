@@ -2,6 +2,7 @@
 #include "numlab_p.h"
 #include "valuetext.h"
 
+#include <frame/accessibility/notify_p.h>
 #include <frame/core/change.h>
 #include <frame/core/pixelextent.h>
 
@@ -24,6 +25,7 @@ TNumLab::TNumLab(QWidget* parent) : TGraphicControl(parent), d(std::make_unique<
 {
     SetDefaultSize(DefaultWidth, DefaultHeight);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    numlab::AnnounceChanges(this);
 }
 
 TNumLab::~TNumLab() = default;
@@ -66,7 +68,13 @@ void TNumLab::SetDTFormat(const QString& value) { if (Change(d->dtFormat, value)
 void TNumLab::SetEmpty(bool value) { if (Change(d->empty, value)) Paint(); }
 void TNumLab::SetForcePlusSign(bool value) { if (Change(d->plusSign, value)) Paint(); }
 void TNumLab::SetFrameStyle(TFrameStyle value) { if (Change(d->frameStyle, value)) Paint(); }
-void TNumLab::SetLeftText(const QString& value) { if (Change(d->leftText, value)) Paint(); }
+void TNumLab::SetLeftText(const QString& value)
+{
+    if (!Change(d->leftText, value))
+        return;
+    Paint();
+    NotifyNameChanged(this);
+}
 void TNumLab::SetLeftTextAlignment(TAlignment value)
 {
     if (Change(d->leftTextAlignment, value))

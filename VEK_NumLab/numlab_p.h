@@ -36,6 +36,9 @@ struct TSettings {
     TNumLab::TDisplay displayType = TNumLab::dtFixP;
 };
 
+// Sends the accessibility events of the label's changes (numlab_accessible.cpp).
+void AnnounceChanges(TNumLab* label);
+
 } // namespace numlab
 
 // Besides the copied settings, what each label keeps to itself.

@@ -44,6 +44,7 @@ TProgBar::TProgBar(QWidget* parent) : TGraphicControl(parent), d(std::make_uniqu
         if (id == 1)
             DoTimer();
     };
+    progbar::AnnounceChanges(this);
 }
 
 // The timer window is part of the private data: destroying it stops the timer.

@@ -50,6 +50,9 @@ inline bool IsVertical(TDirection direction)
     return direction == dirUp || direction == dirDown;
 }
 
+// Sends the accessibility events of the bar's changes (progbar_accessible.cpp).
+void AnnounceChanges(TProgBar* bar);
+
 } // namespace progbar
 
 struct TProgBar::Private : progbar::TBarLook {

@@ -25,6 +25,7 @@ TRasterLab::TRasterLab(QWidget* parent) : TGraphicControl(parent), d(std::make_u
     Font()->SetName(QStringLiteral("default"));
     Font()->SetSize(8);
     d->charMatrix = CreateBitFont(Font());
+    rasterlab::AnnounceChanges(this);
 }
 
 TRasterLab::~TRasterLab() = default;

@@ -36,4 +36,11 @@ struct TRasterLab::Private {
     int posY = 1;
 };
 
+namespace rasterlab {
+
+// Sends the accessibility events of the label's changes (rasterlab_accessible.cpp).
+void AnnounceChanges(TRasterLab* label);
+
+} // namespace rasterlab
+
 } // namespace vek

@@ -17,6 +17,7 @@ TThumbnails::TThumbnails(QWidget* parent)
     // A browser of images makes use of any room a layout offers.
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     d->ResizeSelection();
+    thumbnails::AnnounceChanges(this);
 }
 
 TThumbnails::~TThumbnails() = default;

@@ -78,4 +78,11 @@ struct TThumbnails::Private {
     bool painting = false;
 };
 
+namespace thumbnails {
+
+// Sends the accessibility events of the grid's changes (thumbnails_accessible.cpp).
+void AnnounceChanges(TThumbnails* grid);
+
+} // namespace thumbnails
+
 } // namespace vek

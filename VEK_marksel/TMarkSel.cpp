@@ -23,6 +23,7 @@ TMarkSel::TMarkSel(QWidget* parent) : TCustomControl(parent), d(std::make_unique
     SetDefaultSize(236, 178);
     // Marks are picked with the arrow keys too, so Tab reaches the selector.
     SetTabStop(true);
+    marksel::AnnounceChanges(this);
 }
 
 TMarkSel::~TMarkSel() = default;

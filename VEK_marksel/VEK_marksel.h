@@ -161,6 +161,8 @@ private:
 
     struct Private;
     std::unique_ptr<Private> d;
+    // Reads the marks as cells for screen readers (marksel_accessible.cpp).
+    friend class TMarkSelAccessible;
 };
 
 } // namespace vek

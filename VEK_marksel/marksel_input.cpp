@@ -2,6 +2,7 @@
 // mouse or the arrow keys, a click or Enter/Space selects.
 #include "marksel_p.h"
 
+#include <frame/accessibility/table_p.h>
 #include <frame/controls/keys.h>
 #include <frame/core/application.h>
 #include <frame/core/change.h>
@@ -26,6 +27,10 @@ void TMarkSel::Private::Highlight(int mark)
     highlighted = layout.IsShown(mark) ? mark : marksel::NoMark;
     if (highlighted != marksel::NoMark)
         DrawHighlight(layout, highlighted);
+    // The highlight is the keyboard's cursor while the selector has the focus; without
+    // it, it only follows the mouse, which a reader need not hear about.
+    if (q->hasFocus())
+        NotifyCurrentCellChanged(q);
 }
 
 int TMarkSel::Private::KeyboardMark(const marksel::TMarkLayout& layout) const

@@ -58,4 +58,11 @@ struct TMarkSel::Private {
     TBitmap face;
 };
 
+namespace marksel {
+
+// Sends the accessibility events of the selector's changes (marksel_accessible.cpp).
+void AnnounceChanges(TMarkSel* selector);
+
+} // namespace marksel
+
 } // namespace vek

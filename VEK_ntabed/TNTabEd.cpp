@@ -33,6 +33,7 @@ TNTabEd::TNTabEd(QWidget* parent) : TCustomGrid(parent), d(std::make_unique<Priv
     SetColorBackground(clWindow);
     SetColorFixed(clBtnFace);
     d->BuildPopups();
+    ntabed::AnnounceChanges(this);
 }
 
 TNTabEd::~TNTabEd() = default;

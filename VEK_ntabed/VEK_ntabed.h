@@ -626,6 +626,8 @@ protected:
 private:
     // Defined in ntabed_p.h.
     struct Private;
+    // Reads the cells as painted for screen readers (ntabed_accessible.cpp).
+    friend class TNTabEdAccessible;
     class Suppression;
     class CallerSuppression;
     class MutedTable;

@@ -46,6 +46,9 @@ struct TableRelease {
     QMetaObject::Connection Watch; // to the destroyed signal of a table not owned
 };
 
+// Sends the accessibility events of the editor's changes (ntabed_accessible.cpp).
+void AnnounceChanges(TNTabEd* editor);
+
 } // namespace ntabed
 
 struct TNTabEd::Private {

@@ -1,6 +1,7 @@
 // TOnOffBut: construction, property setters, centering, size, groups and copying.
 #include "onoffbut_p.h"
 
+#include <frame/accessibility/notify_p.h>
 #include <frame/controls/buttongroups.h>
 #include <frame/core/change.h>
 #include <frame/core/enumvalues.h>
@@ -12,6 +13,7 @@ TOnOffBut::TOnOffBut(QWidget* parent) : TGraphicControl(parent), d(std::make_uni
     CreateDefaultUserImages();
     LoadStyleImages();
     SetDefaultSize(100, 50);
+    onoffbut::AnnounceChanges(this);
 }
 
 TOnOffBut::~TOnOffBut() = default;
@@ -188,6 +190,7 @@ void TOnOffBut::SetCaption(TCaptionSide side, const QString& value)
         return;
     updateGeometry();
     Invalidate();
+    NotifyNameChanged(this);
 }
 
 void TOnOffBut::SetCaptionAlignment(TCaptionSide side, TAlignment value)

@@ -22,6 +22,9 @@ struct TCaption {
     bool operator==(const TCaption&) const = default;
 };
 
+// Sends the accessibility events of the button's changes (onoffbut_accessible.cpp).
+void AnnounceChanges(TOnOffBut* button);
+
 } // namespace vek::onoffbut
 
 namespace vek {

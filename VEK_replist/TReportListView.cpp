@@ -26,6 +26,7 @@ TReportListView::TReportListView(QWidget* parent)
     ConnectData();
     SetOptions(TGridOptions::fromInt(0x5083));
     SetTopRow(1);
+    replist::AnnounceChanges(this);
 }
 
 TReportListView::~TReportListView() = default;

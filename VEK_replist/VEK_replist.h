@@ -978,6 +978,8 @@ private:
     struct Private;
     struct CellStyle;
     class PaintBatch;
+    // Reads the shown rows and columns for screen readers (replist_accessible.cpp).
+    friend class TReportListViewAccessible;
 
     // Hooks the data's notifications to the control's repaint and events.
     void ConnectData();

@@ -90,4 +90,11 @@ template <typename T> void TReportListView::SetupValue(T& field, T value)
     ChangedSetup();
 }
 
+namespace replist {
+
+// Sends the accessibility events of the list's changes (replist_accessible.cpp).
+void AnnounceChanges(TReportListView* list);
+
+} // namespace replist
+
 } // namespace vek

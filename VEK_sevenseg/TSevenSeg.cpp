@@ -27,6 +27,7 @@ TSevenSeg::TSevenSeg(QWidget* parent) : TGraphicControl(parent), d(std::make_uni
     SetGrayWhenDisabled(true);
     OnResize = [this](TObject* Sender) { HandleResize(Sender); };
     EnsureCache();
+    sevenseg::AnnounceChanges(this);
 }
 
 TSevenSeg::~TSevenSeg() = default;

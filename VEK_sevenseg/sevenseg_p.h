@@ -24,6 +24,9 @@ struct CaptionCell {
 // other "." or "," becomes a point-only cell whose character is ".".
 std::vector<CaptionCell> CaptionCells(const QString& caption);
 
+// Sends the accessibility events of the display's changes (sevenseg_accessible.cpp).
+void AnnounceChanges(TSevenSeg* display);
+
 } // namespace sevenseg
 
 struct TSevenSeg::Private {

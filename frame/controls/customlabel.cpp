@@ -1,5 +1,6 @@
 #include "customlabel.h"
 
+#include <frame/accessibility/notify_p.h>
 #include <frame/baselib/drawing.h>
 #include <frame/canvas/glyphprobe_p.h>
 #include <frame/core/change.h>
@@ -91,6 +92,7 @@ void TCustomLabel::SetCaption(const QString& value)
         return;
     TextExtentChanged();
     RepaintLabel();
+    NotifyNameChanged(this);
 }
 
 void TCustomLabel::SetAlignment(TAlignment value)

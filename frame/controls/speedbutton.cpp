@@ -1,6 +1,7 @@
 // TSpeedButton: state changes by mouse and code, groups, size and the face.
 #include "speedbutton_p.h"
 
+#include <frame/accessibility/notify_p.h>
 #include <frame/baselib/drawing.h>
 #include <frame/core/application.h>
 #include <frame/core/change.h>
@@ -31,6 +32,7 @@ TSpeedButton::TSpeedButton(QWidget* parent) : TGraphicControl(parent), d(std::ma
     SetDefaultSize(DefaultSize.width(), DefaultSize.height());
     // Like a push button: wider when the layout has room, as high as its content.
     setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
+    speedbutton::AnnounceChanges(this);
 }
 
 TSpeedButton::~TSpeedButton() = default;
@@ -56,6 +58,7 @@ void TSpeedButton::SetCaption(const QString& value)
         return;
     updateGeometry();
     Refresh();
+    NotifyNameChanged(this);
 }
 
 void TSpeedButton::SetGlyph(const TBitmap* value)

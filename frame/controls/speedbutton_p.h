@@ -22,4 +22,11 @@ struct TSpeedButton::Private {
     bool mouseInControl = false;
 };
 
+namespace speedbutton {
+
+// Sends the accessibility events of the button's changes (speedbutton_accessible.cpp).
+void AnnounceChanges(TSpeedButton* button);
+
+} // namespace speedbutton
+
 } // namespace vek
