@@ -7,6 +7,7 @@
 #include <frame/accessibility/gridtable_p.h>
 #include <frame/accessibility/notify_p.h>
 
+#include <QCoreApplication>
 #include <QLocale>
 
 namespace vek {
@@ -27,7 +28,8 @@ public:
     }
     QString RowHeader(int row) const override
     {
-        return QStringLiteral("Week %1").arg(Calendar()->d->WeekNumber(row + FirstDataRow()));
+        return QCoreApplication::translate("vek::TMiniCal", "Week %1")
+            .arg(Calendar()->d->WeekNumber(row + FirstDataRow()));
     }
     // The selected day, wherever the grid's own cursor stands.
     QPoint CurrentCell() const override

@@ -8,6 +8,7 @@
 #include <frame/accessibility/notify_p.h>
 #include <frame/accessibility/table_p.h>
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
@@ -47,7 +48,8 @@ public:
     QString CellText(int row, int column) const override
     {
         const qint64 n = SlideAt(row, column);
-        return IsSlide(n) ? QStringLiteral("Slide %1").arg(n) : QString();
+        return IsSlide(n) ? QCoreApplication::translate("vek::TThumbnails", "Slide %1").arg(n)
+                          : QString();
     }
     QString ColumnHeader(int) const override { return {}; }
     QPoint CurrentCell() const override { return CellOf(Grid()->FocusedSlide()); }

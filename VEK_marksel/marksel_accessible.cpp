@@ -7,13 +7,17 @@
 #include <frame/accessibility/notify_p.h>
 #include <frame/accessibility/table_p.h>
 
+#include <QCoreApplication>
+
 namespace vek {
 
 namespace {
 
 QString MarkText(int mark)
 {
-    return mark == marksel::NoMark ? QString() : QStringLiteral("Mark %1").arg(mark);
+    return mark == marksel::NoMark
+               ? QString()
+               : QCoreApplication::translate("vek::TMarkSel", "Mark %1").arg(mark);
 }
 
 } // namespace
@@ -55,7 +59,8 @@ protected:
     QString ValueText() const override
     {
         const int mark = Selector()->Selected();
-        return mark == marksel::NoMark ? QStringLiteral("None") : MarkText(mark);
+        return mark == marksel::NoMark ? QCoreApplication::translate("vek::TMarkSel", "None")
+                                       : MarkText(mark);
     }
 
 private:

@@ -6,6 +6,8 @@
 #include <frame/accessibility/gridtable_p.h>
 #include <frame/accessibility/notify_p.h>
 
+#include <QCoreApplication>
+
 namespace vek {
 
 class TReportListViewAccessible : public TAccessibleGridTable {
@@ -22,8 +24,10 @@ public:
         const QString text = List()->Elem(dataColumn, dataRow);
         if (!List()->IsCheckedColumn(dataColumn))
             return text;
-        const QString mark = List()->ElemChecked(dataColumn, dataRow) ? QStringLiteral("checked")
-                                                                      : QStringLiteral("not checked");
+        const QString mark =
+            List()->ElemChecked(dataColumn, dataRow)
+                ? QCoreApplication::translate("vek::TReportListView", "checked")
+                : QCoreApplication::translate("vek::TReportListView", "not checked");
         return text.isEmpty() ? mark : mark + u' ' + text;
     }
     QString ColumnHeader(int column) const override { return List()->Header(DataColumn(column)); }

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" sourcelanguage="en">
 <context>
+    <name>vek::TMarkSel</name>
+    <message>
+        <source>Mark %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>vek::TMiniCal</name>
     <message>
         <source>January</source>
@@ -156,6 +167,10 @@
     <message>
         <source>Sun</source>
         <comment>weekday, short</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Week %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -341,6 +356,14 @@
 <context>
     <name>vek::TReportListView</name>
     <message>
+        <source>checked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not checked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>&quot;%1&quot; cannot be shown here; the cell keeps it unless you enter a new value.</source>
         <extracomment>Tool tip of a row editor field that cannot show its cell&apos;s text (%1).</extracomment>
         <translation type="unfinished"></translation>
@@ -356,6 +379,13 @@
     </message>
     <message>
         <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vek::TThumbnails</name>
+    <message>
+        <source>Slide %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -9,6 +9,8 @@
 #include <VEK_Thumbnails.h>
 #include <VEK_marksel.h>
 
+#include "marking_translator.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
@@ -138,6 +140,22 @@ TEST_F(SelectorAccessibility, MarkSelectorIsATableOfMarksWithTheSelectedOneAsVal
     EXPECT_EQ(Events(QAccessible::SelectionWithin, &selector).size(), 1u);
     ASSERT_EQ(Events(QAccessible::ValueChanged, &selector).size(), 1u);
     EXPECT_EQ(Events(QAccessible::ValueChanged, &selector)[0].value.toString(), QStringLiteral("None"));
+}
+
+// What a screen reader says of marks, slides, weeks and check marks is the library's own
+// text, in the application's language.
+TEST_F(SelectorAccessibility, SpokenTextsFollowTheApplicationsTranslator)
+{
+    ScopedMarkingTranslator german;
+    TMarkSel selector;
+    EXPECT_EQ(Interface(&selector)->text(QAccessible::Value), "[de] None");
+    selector.SetSelected(12);
+    EXPECT_EQ(Interface(&selector)->text(QAccessible::Value), "[de] Mark 12");
+    TThumbnails grid;
+    grid.SetMax(3);
+    QAccessibleTableInterface* slides = Interface(&grid)->tableInterface();
+    ASSERT_TRUE(slides && slides->cellAt(0, 0));
+    EXPECT_EQ(slides->cellAt(0, 0)->text(QAccessible::Name), "[de] Slide 1");
 }
 
 TEST_F(SelectorAccessibility, CalendarIsATableOfDaysWithTheSelectedDateFocused)
