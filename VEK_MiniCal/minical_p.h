@@ -48,6 +48,11 @@ struct TMiniCal::Private {
     void DrawTodayMark(int n, const TRect& Rect);
     void ClickDay(int ACol, int ARow);
     void ClickButton(int ACol);
+    // Keyboard steps (minical_keys.cpp); each ignores a step out of the years 1..9999.
+    void DayStep(int days);
+    void KeyMonthStep(int step);
+    void YearStep(int step);
+    void DrawFocusMark(const TRect& Rect);
 
     TMiniCal* const q;
     TDateTime date = 0;

@@ -142,6 +142,8 @@ void TMiniCal::Private::DrawDay(int ACol, int ARow, const TRect& Rect)
         }
     }
     DrawCentered(canvas, Rect, QString::number(shown), q->isEnabled());
+    if (n == day && q->Focused())
+        DrawFocusMark(Rect);
     DrawTodayMark(n, Rect);
 }
 
