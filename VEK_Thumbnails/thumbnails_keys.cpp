@@ -98,14 +98,18 @@ void TThumbnails::Private::KeyClick(int n, TShiftState Shift, bool doubleClick)
 
 // Scrolls by whole rows so that slide n's row is the top one (n above the view) or the
 // bottom one of the rows that fit (n below it).
+// (Rows are compared by their first slides: positions of slides above the view are not
+// what CalcSlidePos is for.)
 void TThumbnails::Private::ScrollIntoView(int n)
 {
+    const qint64 rowStart = Trunc(NormalizedScroll(n)), topRowStart = Trunc(firstThumbIdx);
+    if (rowStart < topRowStart || (rowStart == topRowStart && Frac(firstThumbIdx) > 0)) {
+        q->SetFirstThumbIdx(double(rowStart));
+        return;
+    }
     int x = 0, y = 0;
     q->CalcSlidePos(n, x, y);
-    const qint64 rowStart = Trunc(NormalizedScroll(n));
-    if (y < Border)
-        q->SetFirstThumbIdx(double(rowStart));
-    else if (y + BoxSize() > q->Height() - Border)
+    if (y + BoxSize() > q->Height() - Border)
         q->SetFirstThumbIdx(double(rowStart - qint64(FullRows() - 1) * numSlidesHoriz));
 }
 
