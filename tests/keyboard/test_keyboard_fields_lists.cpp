@@ -134,6 +134,18 @@ TEST(KeyboardLists, TableEditorTakesANumberTypedOnTheGrid)
     EXPECT_TRUE(w.control->hasFocus()) << "back on the grid after Enter";
     w.Key(Qt::Key_Down);
     EXPECT_EQ(w.control->Row(), w.control->FixedRows() + 2);
+    // Tab walks the cells; Ctrl+Tab leaves the grid, also from the in-place editor.
+    const int col = w.control->Col();
+    w.Key(Qt::Key_Tab);
+    EXPECT_EQ(w.control->Col(), col + 1);
+    EXPECT_TRUE(w.control->hasFocus());
+    w.Key(Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_TRUE(w.before->hasFocus());
+    ASSERT_TRUE(w.TabReaches());
+    QTest::keyClicks(QApplication::focusWidget(), "3");
+    ASSERT_NE(QApplication::focusWidget(), w.control) << "typing opened the editor";
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_TRUE(w.before->hasFocus());
 }
 
 TEST(KeyboardDisplays, DisplayOnlyControlsAreNoTabStops)
