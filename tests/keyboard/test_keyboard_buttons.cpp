@@ -118,16 +118,25 @@ TEST(KeyboardOnOffBut, ArrowsMoveThroughAGroupLikeRadioButtons)
     EXPECT_EQ(elsewhere->OnOff(), on);
 }
 
-TEST(KeyboardRepSpeedButton, SpaceAndEnterHeldRepeatUntilReleasedThenClick)
-{
+// A repeat button reached by Tab, with short intervals, counting its repeats and clicks.
+class KeyboardRepSpeedButton : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        w.control->SetStartClickInterval(30);
+        w.control->SetRepeatClickInterval(10);
+        w.control->OnRepeatClick = [this](TObject*) { ++repeats; };
+        w.control->OnClick = [this](TObject*) { ++clicks; };
+        w.Show();
+        ASSERT_TRUE(w.TabReaches());
+    }
+
     KeyboardWindow<TRepSpeedButton> w;
-    w.control->SetStartClickInterval(30);
-    w.control->SetRepeatClickInterval(10);
     int repeats = 0, clicks = 0;
-    w.control->OnRepeatClick = [&](TObject*) { ++repeats; };
-    w.control->OnClick = [&](TObject*) { ++clicks; };
-    w.Show();
-    ASSERT_TRUE(w.TabReaches());
+};
+
+TEST_F(KeyboardRepSpeedButton, SpaceAndEnterHeldRepeatUntilReleasedThenClick)
+{
     EXPECT_GT(keytest::CountColor(w.Face(), Highlight()), 10) << "the focus outline";
 
     for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return}) {
@@ -154,16 +163,8 @@ TEST(KeyboardRepSpeedButton, SpaceAndEnterHeldRepeatUntilReleasedThenClick)
     }
 }
 
-TEST(KeyboardRepSpeedButton, FocusLostWhileHeldStopsWithoutAClick)
+TEST_F(KeyboardRepSpeedButton, FocusLostWhileHeldStopsWithoutAClick)
 {
-    KeyboardWindow<TRepSpeedButton> w;
-    w.control->SetStartClickInterval(10);
-    w.control->SetRepeatClickInterval(10);
-    int repeats = 0, clicks = 0;
-    w.control->OnRepeatClick = [&](TObject*) { ++repeats; };
-    w.control->OnClick = [&](TObject*) { ++clicks; };
-    w.Show();
-    ASSERT_TRUE(w.TabReaches());
     QTest::keyPress(w.control, Qt::Key_Space);
     ASSERT_TRUE(QTest::qWaitFor([&] { return repeats >= 1; }, 5000));
     w.before->setFocus(Qt::OtherFocusReason);

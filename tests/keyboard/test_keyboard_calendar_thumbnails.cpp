@@ -66,23 +66,18 @@ TEST(KeyboardMiniCal, StepsDropTheTimeOfDayAndStopAtTheEndsOfTheCalendar)
 
     int changes = 0;
     w.control->OnChange = [&](TObject*) { ++changes; };
-    w.control->setDate(QDate(9999, 12, 31));
-    changes = 0;
-    for (auto [key, modifiers] : {std::pair{Qt::Key_Right, Qt::NoModifier},
-                                  {Qt::Key_Down, Qt::NoModifier},
-                                  {Qt::Key_PageDown, Qt::NoModifier},
-                                  {Qt::Key_PageDown, Qt::ControlModifier}})
-        w.Key(key, Qt::KeyboardModifiers(modifiers));
-    EXPECT_EQ(Selected(*w.control), QDate(9999, 12, 31));
-    w.control->setDate(QDate(1, 1, 1));
-    changes = 0;
-    for (auto [key, modifiers] : {std::pair{Qt::Key_Left, Qt::NoModifier},
-                                  {Qt::Key_Up, Qt::NoModifier},
-                                  {Qt::Key_PageUp, Qt::NoModifier},
-                                  {Qt::Key_PageUp, Qt::ControlModifier}})
-        w.Key(key, Qt::KeyboardModifiers(modifiers));
-    EXPECT_EQ(Selected(*w.control), QDate(1, 1, 1));
-    EXPECT_EQ(changes, 0);
+    // Every step towards the edge the date stands on is ignored, without an error.
+    auto stepsOverTheEdge = [&](QDate edge, Qt::Key day, Qt::Key week, Qt::Key page) {
+        w.control->setDate(edge);
+        changes = 0;
+        for (Qt::Key key : {day, week, page})
+            w.Key(key);
+        w.Key(page, Qt::ControlModifier);
+        EXPECT_EQ(Selected(*w.control), edge);
+        EXPECT_EQ(changes, 0);
+    };
+    stepsOverTheEdge(QDate(9999, 12, 31), Qt::Key_Right, Qt::Key_Down, Qt::Key_PageDown);
+    stepsOverTheEdge(QDate(1, 1, 1), Qt::Key_Left, Qt::Key_Up, Qt::Key_PageUp);
 }
 
 TEST(KeyboardMiniCal, TheSelectedDayIsOutlinedWhileTheCalendarHasTheFocus)
