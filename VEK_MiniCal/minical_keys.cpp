@@ -68,14 +68,4 @@ void TMiniCal::Private::YearStep(int step)
         q->NextYear();
 }
 
-// A dotted outline in the selected day's text color, just inside its cell, marks the
-// calendar that has the focus (the highlight color would vanish on the selection).
-void TMiniCal::Private::DrawFocusMark(const TRect& Rect)
-{
-    TCanvas* canvas = q->Canvas();
-    canvas->Brush()->SetStyle(bsSolid);
-    canvas->Brush()->SetColor(canvas->Font()->Color());
-    canvas->DottedFrameRect(TRect(Rect.Left + 1, Rect.Top + 1, Rect.Right - 1, Rect.Bottom - 1));
-}
-
 } // namespace vek

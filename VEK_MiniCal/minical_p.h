@@ -52,7 +52,6 @@ struct TMiniCal::Private {
     void DayStep(int days);
     void KeyMonthStep(int step);
     void YearStep(int step);
-    void DrawFocusMark(const TRect& Rect);
 
     TMiniCal* const q;
     TDateTime date = 0;

@@ -110,7 +110,17 @@ TEST(KeyboardLists, ReportListArrowsSelectRowsAndSpaceChecks)
     w.control->SetNrOfRows(5);
     w.control->SetColumnCheckMode(1, cmBox);
     w.control->SetShowEmptyCheckBoxes(true);
+    w.control->SetColorText(0x0000FF);
     w.Show();
+    ASSERT_TRUE(w.TabReaches());
+    // The current cell is outlined, dotted, in its text color.
+    const TRect cell = w.control->CellRect(w.control->Col(), w.control->Row());
+    const QImage face = w.Face();
+    const QRgb text = face.pixel(cell.Left + 1, cell.Top + 1);
+    EXPECT_EQ(text & 0xFFFFFF, 0xFF0000u);
+    EXPECT_NE(face.pixel(cell.Left + 2, cell.Top + 1), text) << "dotted";
+    w.before->setFocus();
+    EXPECT_NE(w.Face().pixel(cell.Left + 1, cell.Top + 1), text) << "only while focused";
     ASSERT_TRUE(w.TabReaches());
     w.Key(Qt::Key_Down);
     w.Key(Qt::Key_Down);
