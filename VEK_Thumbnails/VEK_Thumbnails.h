@@ -119,7 +119,7 @@ public:
     void SetColorSelected(TColor value);
     VEK_COLOR_PROPERTY(ColorSelected, Colors{}.Selected)
     /// Thickness of the focus outline, 0..10 (clamped), default 1; 0 turns hover
-    /// tracking off.
+    /// tracking off (the keys still move FocusedSlide, without an outline).
     int FocusLinewidth() const;
     void SetFocusLinewidth(int value);
     /// Frame around the whole control; default fsLowered.
