@@ -19,7 +19,8 @@ namespace vek {
 ///
 /// Clicking a day selects it (a grey day of a neighbouring month switches to that month
 /// while AutoSwitch is on); "<<" "<" ">" ">>" step by year and month, "#" returns to
-/// today. Days are colored by weekday; holidays (eight fixed ones, six that move with
+/// today. The keyboard moves the selected day too (see KeyDown); while the calendar has
+/// the focus a dotted outline marks the selected day. Days are colored by weekday; holidays (eight fixed ones, six that move with
 /// Easter, and any the program adds) get their own colors and their caption as the hint.
 /// A disabled calendar draws all its texts in gray ($808080).
 ///
@@ -258,6 +259,9 @@ protected:
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     /// Does nothing, not even OnMouseUp: the press did all there is to do.
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    /// Left/Right a day, Up/Down a week, Page Up/Down a month, Ctrl+Page Up/Down a year,
+    /// Home/End the month's first and last day; each fires OnChange and dateChanged.
+    void KeyDown(int& Key, TShiftState Shift) override;
 
 private:
     // The initial colors; the color properties' RESET returns to them. Each background

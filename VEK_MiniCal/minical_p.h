@@ -51,6 +51,10 @@ struct TMiniCal::Private {
     void DrawTodayMark(int n, const TRect& Rect);
     void ClickDay(int ACol, int ARow);
     void ClickButton(int ACol);
+    // Keyboard steps (minical_keys.cpp); each ignores a step out of the years 1..9999.
+    void DayStep(int days);
+    void KeyMonthStep(int step);
+    void YearStep(int step);
 
     TMiniCal* const q;
     TDateTime date = 0;

@@ -142,6 +142,9 @@ void TMiniCal::Private::DrawDay(int ACol, int ARow, const TRect& Rect)
         }
     }
     DrawCentered(canvas, Rect, QString::number(shown), q->isEnabled());
+    // The selected day stands for the current cell: the days are no cells of the grid's.
+    if (n == day)
+        q->DrawCellFocusMark(Rect);
     DrawTodayMark(n, Rect);
 }
 

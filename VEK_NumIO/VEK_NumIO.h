@@ -242,7 +242,8 @@ public:
 ///
 /// Keys are mapped by their place on a US keyboard: digits (keypad too), A..F, "+", "-",
 /// "," and "."; Shift+4/5/6 give the itDynamic prefixes "$", "%" and "&". Ctrl+C, Ctrl+V
-/// and Ctrl+X use the clipboard.
+/// and Ctrl+X use the clipboard. Left/Up and Right/Down move the caret, Home and End to
+/// the ends; with the spin buttons shown Page Up and Page Down step as they do.
 ///
 /// Created 160 x 28 pixels. sizeHint() is that size, widened to hold box, spin buttons,
 /// unit text and gauge, and heightened for larger fonts and the gauge strip; the height

@@ -156,6 +156,13 @@ bool TNumIO2::Private::HandlePlainKey(int key, TShiftState shift)
     case VK_UP: caretPos = std::max(caretPos - 1, 0); return false;
     case VK_RIGHT:
     case VK_DOWN: caretPos = std::min(caretPos + 1, length); return false;
+    case VK_PRIOR:
+    case VK_NEXT:
+        // The spin buttons' step: the arrows already move the caret.
+        if (!buttons.visible)
+            return false;
+        WriteValue(SpinResult(q->Value(), key == VK_PRIOR));
+        return true;
     default: break;
     }
     // The keypad's separator key types a comma, or a point where only points are taken.

@@ -16,6 +16,8 @@ TThumbnails::TThumbnails(QWidget* parent)
     SetDefaultSize(260, 400);
     // A browser of images makes use of any room a layout offers.
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    // Windowless as it is, the grid is browsed with the keys too.
+    setFocusPolicy(Qt::StrongFocus);
     d->ResizeSelection();
     thumbnails::AnnounceChanges(this);
 }

@@ -25,6 +25,13 @@ namespace vek {
 /// ColorSelected. Painting costs only the visible slides, whatever Max - Min is. A
 /// disabled grid shows its images and slide numbers in gray, without a hover outline.
 ///
+/// Keyboard: Tab reaches the grid, which then shows a dotted outline in the palette's
+/// highlight color inside its frame. The arrow keys move FocusedSlide by a slide or a
+/// row, Page Up/Down by the rows in view, Home/End to Min and Max, scrolling it into
+/// view; in ssmSingle the selection follows, in ssmMultiple Shift with a move extends
+/// the selection as a Shift click does. Space is a click on FocusedSlide (selection,
+/// OnImageClick), Enter a double click (OnImageDblClick), both at the slide's centre.
+///
 /// Default size 260 x 400 (also its sizeHint); it expands in a layout.
 class VEK_EXPORT TThumbnails : public TGraphicControl {
     Q_OBJECT
@@ -112,7 +119,7 @@ public:
     void SetColorSelected(TColor value);
     VEK_COLOR_PROPERTY(ColorSelected, Colors{}.Selected)
     /// Thickness of the focus outline, 0..10 (clamped), default 1; 0 turns hover
-    /// tracking off.
+    /// tracking off (the keys still move FocusedSlide, without an outline).
     int FocusLinewidth() const;
     void SetFocusLinewidth(int value);
     /// Frame around the whole control; default fsLowered.
@@ -145,7 +152,8 @@ public:
     int SlideSize() const;
     void SetSlideSize(int value);
 
-    /// The slide outlined under the mouse, 0 when none (the default).
+    /// The slide outlined under the mouse or moved to by the keys, 0 when none (the
+    /// default).
     int FocusedSlide() const;
     /// Slides per row, as computed by the last paint (2 before the first paint).
     int NumSlidesHoriz() const;
@@ -225,6 +233,8 @@ protected:
     bool DoMouseWheelDown(TShiftState Shift, QPoint MousePos) override;
     bool DoMouseWheelUp(TShiftState Shift, QPoint MousePos) override;
     void leaveEvent(QEvent* event) override;
+    void KeyDown(int& Key, TShiftState Shift) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     // The initial colors; the color properties' RESET returns to them.

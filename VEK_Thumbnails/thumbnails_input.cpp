@@ -64,11 +64,12 @@ void TThumbnails::MouseMove(TShiftState Shift, int X, int Y)
         d->SetFocused(n);
 }
 
-// Without this the outline would stay on the last slide after the mouse has left.
+// Without this the outline would stay on the last slide after the mouse has left. The
+// grid that has the focus keeps it: there it marks where the keys are.
 void TThumbnails::leaveEvent(QEvent* event)
 {
     TGraphicControl::leaveEvent(event);
-    if (d->focusLinewidth > 0 && d->focusedSlide != 0)
+    if (d->focusLinewidth > 0 && d->focusedSlide != 0 && !hasFocus())
         RunGuarded(this, [this] { d->SetFocused(0); });
 }
 
@@ -85,10 +86,14 @@ void TThumbnails::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y
     TGraphicControl::MouseDown(Button, Shift, X, Y);
     if (Button != mbLeft || !Shift.testFlag(ssDouble))
         return;
-    const int n = CalcSlideIndex(X, Y);
-    if (OnImageDblClick)
-        OnImageDblClick(this, X, Y, n);
-    emit imageDoubleClicked(X, Y, n);
+    d->ReportDoubleClick(CalcSlideIndex(X, Y), X, Y);
+}
+
+void TThumbnails::Private::ReportDoubleClick(int n, int X, int Y)
+{
+    if (q->OnImageDblClick)
+        q->OnImageDblClick(q, X, Y, n);
+    emit q->imageDoubleClicked(X, Y, n);
 }
 
 void TThumbnails::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
@@ -96,11 +101,15 @@ void TThumbnails::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
     TGraphicControl::MouseUp(Button, Shift, X, Y);
     if (Button != mbLeft || (X == -1 && Y == -1))
         return;
-    const int n = CalcSlideIndex(X, Y);
-    d->ClickSelect(n, Shift);
-    if (OnImageClick)
-        OnImageClick(this, X, Y, n);
-    emit imageClicked(X, Y, n);
+    d->ReportClick(CalcSlideIndex(X, Y), X, Y, Shift);
+}
+
+void TThumbnails::Private::ReportClick(int n, int X, int Y, TShiftState Shift)
+{
+    ClickSelect(n, Shift);
+    if (q->OnImageClick)
+        q->OnImageClick(q, X, Y, n);
+    emit q->imageClicked(X, Y, n);
 }
 
 void TThumbnails::Private::ClickSelect(int n, TShiftState Shift)

@@ -44,6 +44,16 @@ struct TThumbnails::Private {
             emit q->selectionChanged();
     }
     void ClickSelect(int n, TShiftState Shift);
+    // A click or double click on slide n at (X, Y): the selection, then the events.
+    void ReportClick(int n, int X, int Y, TShiftState Shift);
+    void ReportDoubleClick(int n, int X, int Y);
+    // Keyboard (thumbnails_keys.cpp).
+    qint64 KeyboardSlide() const;
+    int FullRows() const;
+    void KeyMove(qint64 target, TShiftState Shift);
+    void KeyClick(int n, TShiftState Shift, bool doubleClick);
+    void ScrollIntoView(int n);
+    void PaintFocusFrame(TCanvas* canvas);
     void WheelScroll(int rows, QPoint MousePos);
     // Moves the hover outline to slide n and reports it.
     void SetFocused(int n);

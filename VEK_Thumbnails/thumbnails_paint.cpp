@@ -93,6 +93,7 @@ void TThumbnails::Paint()
     fc->Rectangle(0, 0, W, Border);
     fc->Rectangle(0, H - Border, W, H);
     DrawGrayFrame(fc, d->frameStyle, 0, 0, W - 2, H - 2);
+    d->PaintFocusFrame(fc);
     // The mouse is still over the focused slide: keep its outline through repaints.
     if (d->focusLinewidth > 0 && d->focusedSlide != 0)
         HiLite(d->focusedSlide);
@@ -215,6 +216,7 @@ void TThumbnails::Private::PaintBands(TCanvas* canvas)
     SetPenAndBrush(canvas, colors.BackGnd);
     canvas->Rectangle(inset, inset, W - 1 - inset, Border);
     canvas->Rectangle(inset, H - Border, W - 1 - inset, H - 1 - inset);
+    PaintFocusFrame(canvas);
 }
 
 } // namespace vek

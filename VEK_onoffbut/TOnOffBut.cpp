@@ -13,6 +13,7 @@ TOnOffBut::TOnOffBut(QWidget* parent) : TGraphicControl(parent), d(std::make_uni
     CreateDefaultUserImages();
     LoadStyleImages();
     SetDefaultSize(100, 50);
+    FollowMouseAction();
     onoffbut::AnnounceChanges(this);
 }
 
@@ -149,6 +150,7 @@ void TOnOffBut::SetMode(TOOButMode value)
 void TOnOffBut::SetMouseAction(TOOButMouseAction value)
 {
     d->looks.mouseAction = value;
+    FollowMouseAction();
 }
 
 void TOnOffBut::SetOnOff(bool value)
@@ -311,6 +313,7 @@ void TOnOffBut::Assign(const TPersistent* Source)
     // The widget's own enabled state goes along, so that the look and the reaction to
     // the mouse agree.
     TGraphicControl::SetEnabled(source->Enabled());
+    FollowMouseAction();
     updateGeometry();
     Invalidate();
     // A member that became on by the copy switches the rest of its group off, as any

@@ -23,8 +23,15 @@
 // and the release that counts (see MouseAction) switches it off again; a press dragged
 // off the glyph before its release leaves the button on and is no click.
 //
+// The keyboard: Tab reaches a button unless MouseAction is oomaNone (an indicator).
+// Space is the left mouse button where a click counts: pressing it presses the button,
+// releasing it is the click (a speed button is on while Space is held). In a group the
+// arrow keys move the focus to the previous or next member and switch it on, as in a
+// group of radio buttons. While it has the focus the button outlines its glyph cell
+// with a dotted line in the palette's highlight color.
+//
 // A disabled button (Enabled false) shows its disabled images and engraved gray captions
-// and ignores the mouse.
+// and ignores the mouse and the keyboard.
 //
 // Every change of OnOff - by code, by the mouse, by Mode or by another member of the
 // group - emits checkedChanged(bool); an accepted click emits clicked() after OnClick.
@@ -237,6 +244,9 @@ protected:
     void Paint() override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void KeyDown(int& Key, TShiftState Shift) override;
+    void KeyUp(int& Key, TShiftState Shift) override;
+    void focusOutEvent(QFocusEvent* event) override;
     /// OnClick is fired by MouseUp only, for a release the button accepted.
     void Click() override {}
     void Resize() override;
@@ -269,6 +279,9 @@ private:
     void Press();
     void Release();
     void NotifyGroup();
+    // Keyboard (onoffbut_keys.cpp).
+    void FollowMouseAction();
+    bool MoveInGroup(int step);
     void ButtonPressed(int groupIndex, TOnOffBut* sender);
 
     // Painting steps (painting.cpp).
@@ -276,6 +289,7 @@ private:
     void PaintCaptions(TCanvas* face, TCanvas* mask);
     void PaintGlyph(TBitmap& face, TBitmap& mask);
     void PaintFrame(TCanvas* face, TCanvas* mask);
+    void PaintFocus(TCanvas* face, TCanvas* mask);
     void TransferToControl(TBitmap& face);
 };
 

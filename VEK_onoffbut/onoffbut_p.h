@@ -60,6 +60,8 @@ struct TOnOffBut::Private {
     bool allowAllOff = true;
     int groupIndex = 0;
     TOOButMode mode = oobmNormalBut;
+    // Between a press of Space that pressed the button and its release.
+    bool spaceHeld = false;
     // Black wherever the button draws, white where the parent shows through.
     TBitmap mask;
 };

@@ -83,6 +83,7 @@ void TOnOffBut::Paint()
     PaintCaptions(fc, mask);
     PaintGlyph(face, d->mask);
     PaintFrame(fc, mask);
+    PaintFocus(fc, mask);
     TransferToControl(face);
 }
 
@@ -186,6 +187,21 @@ void TOnOffBut::PaintFrame(TCanvas* face, TCanvas* mask)
               clBlack);
     DrawFrame(mask, style, 0, 0, right, bottom, clBlack, clBlack, clBlack, clBlack,
               clBlack);
+}
+
+// Two pixels around the glyph cell, where neither the glyph nor a caption draws.
+void TOnOffBut::PaintFocus(TCanvas* face, TCanvas* mask)
+{
+    if (!hasFocus())
+        return;
+    const int left = d->looks.leftSpace - 2, top = d->looks.topSpace - 2;
+    const TRect box(left, top, left + GlyphWidth() + 5, top + GlyphHeight() + 5);
+    face->Brush()->SetStyle(bsSolid);
+    face->Brush()->SetColor(clHighlight);
+    face->DottedFrameRect(box);
+    mask->Brush()->SetStyle(bsSolid);
+    mask->Brush()->SetColor(clBlack);
+    mask->DottedFrameRect(box);
 }
 
 // Opaque: the face is copied. Transparent: where the mask is white the parent shows,

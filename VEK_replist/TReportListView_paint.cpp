@@ -68,8 +68,11 @@ void TReportListView::PaintInterRowIndicator()
 void TReportListView::DrawCell(int ACol, int ARow, const TRect& Rect, TGridDrawState State)
 {
     Canvas()->Font()->Assign(Font());
-    if (ARow >= FixedRows())
+    if (ARow >= FixedRows()) {
         DrawDataCell(ACol, ARow, Rect);
+        if (State & gdFocused)
+            DrawCellFocusMark(Rect);
+    }
     else if (d->comHdVis && ARow == 0)
         DrawCommonHeader(Rect, HeaderBandRight());
     else

@@ -1,5 +1,5 @@
 // TRepSpeedButton: the repeat timer, started by a left press and stopped by the release
-// or by the pointer leaving the button.
+// or by the pointer leaving the button. The keys that hold it are in repsbut_keys.cpp.
 #include "repsbut_p.h"
 
 #include <frame/core/change.h>
@@ -16,6 +16,8 @@ TRepSpeedButton::TRepSpeedButton(QWidget* parent)
     // The control owns its timer window: a failing tick is reported as its own.
     d->timer.setParent(this);
     d->timer.OnTimer = [this](int) { DoTimer(); };
+    // Unlike a toolbar's speed button it is operated from the keyboard as well.
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 TRepSpeedButton::~TRepSpeedButton() = default;
@@ -85,10 +87,20 @@ void TRepSpeedButton::DoTimer()
 void TRepSpeedButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
     TSpeedButton::MouseDown(Button, Shift, X, Y);
-    if (Button != mbLeft || !Dragging())
-        return;
+    if (Button == mbLeft && Dragging() && !d->heldKey)
+        StartHolding();
+}
+
+void TRepSpeedButton::StartHolding()
+{
     d->holding = true;
     InitTimer();
+}
+
+void TRepSpeedButton::EndHolding()
+{
+    d->holding = false;
+    UpdateTimer(); // only stops the timer now
 }
 
 // While the button is held the pointer's leaving arrives as a move outside it (the
@@ -96,23 +108,21 @@ void TRepSpeedButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, i
 void TRepSpeedButton::MouseMove(TShiftState Shift, int X, int Y)
 {
     TSpeedButton::MouseMove(Shift, X, Y);
-    if (d->holding && !ClientRect().Contains(X, Y))
+    if (d->holding && !d->heldKey && !ClientRect().Contains(X, Y))
         StopHolding();
 }
 
 void TRepSpeedButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
     TSpeedButton::MouseUp(Button, Shift, X, Y);
-    if (Button != mbLeft)
-        return;
-    d->holding = false;
-    UpdateTimer(); // only stops the timer now
+    if (Button == mbLeft && !d->heldKey)
+        EndHolding();
 }
 
 void TRepSpeedButton::MouseLeave()
 {
     TSpeedButton::MouseLeave();
-    if (d->holding)
+    if (d->holding && !d->heldKey)
         StopHolding();
 }
 

@@ -3,6 +3,11 @@
 // milliseconds and then every RepeatClickInterval milliseconds, until the button is
 // released or the pointer leaves it. The ordinary OnClick and clicked() follow a release
 // on the button, as for any speed button.
+//
+// Unlike a plain speed button it takes the focus (Tab reaches it) and shows it with a
+// dotted outline in the palette's highlight color inside its edge. Space or Enter held
+// down is a held left button: the press starts the repeats, the release stops them and
+// is the click; the keyboard's own repeats of the held key are ignored.
 #pragma once
 
 #include <frame/controls/speedbutton.h>
@@ -52,6 +57,9 @@ protected:
     void MouseMove(TShiftState Shift, int X, int Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseLeave() override;
+    void KeyDown(int& Key, TShiftState Shift) override;
+    void KeyUp(int& Key, TShiftState Shift) override;
+    void focusOutEvent(QFocusEvent* event) override;
     /// One timer tick: the first ends the start delay; each raises RepeatClickEvent,
     /// OnRepeatClick and repeatClicked().
     virtual void DoTimer();
@@ -69,6 +77,9 @@ private:
     void UpdateTimer();
     void StartTimer(int interval);
     void EventAssigned();
+    // A press held by the mouse or a key starts the repeats, its end stops them.
+    void StartHolding();
+    void EndHolding();
     // Ends the repetition as a release away from the button would (no click).
     void StopHolding();
 };

@@ -12,6 +12,8 @@ struct TRepSpeedButton::Private {
     TTimerWindow timer;
     // True while the left button is held down on the control.
     bool holding = false;
+    // The key (Space or Enter) that holds the button down, 0 when no key does.
+    int heldKey = 0;
     // True while the timer runs with the start delay, false with the repeat interval.
     bool isStart = true;
     int repeatInterval = 200;

@@ -30,6 +30,7 @@ QWidget* CreatePage(QWidget* parent)
 
     auto* may = MakeCalendar(samples, QDate(2024, 5, 15));
     may->AddHoliday(24, 5, 2024, "Company outing");
+    may->setFocus(Qt::OtherFocusReason); // arrows, Page Up/Down, Home and End move the day
     grid->addWidget(may, 0, 0);
     grid->addWidget(new QLabel("May 2024: Labor Day, Ascension, Pentecost, an added day"), 1, 0);
 

@@ -105,6 +105,10 @@ QWidget* GroupBox(QWidget* parent)
         button->SetAllowAllOff(false);
         // A disabled member shows the disabled caption over the group box.
         button->SetEnabled(QString::fromLatin1(caption) != "Turbo");
+        // The keyboard starts on the member that is on (the arrows move through the
+        // group); the screenshot shows its focus mark.
+        if (button->OnOff())
+            button->setFocus(Qt::OtherFocusReason);
         layout->addWidget(button);
     }
     layout->addStretch();

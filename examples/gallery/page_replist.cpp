@@ -116,6 +116,7 @@ QWidget* CreatePage(QWidget* parent)
     list->SetRowEnabled(6, false);
     list->SetColumnEditable(2, true); // customer and city: F2, Enter or typing edits
     list->SetColumnEditable(3, true);
+    list->setFocus(Qt::OtherFocusReason); // the current cell shows its dotted focus mark
     auto* events = new QLabel("Click, type, sort or filter: the last event shows here.");
     layout->addLayout(CreateFilterRow(list, events));
     layout->addWidget(list, 1);

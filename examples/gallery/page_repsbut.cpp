@@ -84,6 +84,7 @@ QWidget* CreatePage(QWidget* parent)
     auto* down = MakeButton<TRepSpeedButton>(repeat, "Less", 'v', clMaroon);
     auto* up = MakeButton<TRepSpeedButton>(repeat, "More", '^', clGreen);
     up->SetRepeatClickInterval(80);
+    up->setFocus(Qt::OtherFocusReason); // Space or Enter held repeats too
     for (auto [button, delta] : {std::pair{down, -1}, std::pair{up, 1}}) {
         button->OnClick = step(delta);
         button->OnRepeatClick = step(delta);

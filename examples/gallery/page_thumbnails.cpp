@@ -88,7 +88,7 @@ QWidget* CreatePage(QWidget* parent)
 {
     auto* page = new QWidget(parent);
     auto* status = new QLabel(QStringLiteral("Click slides to select them (Shift: a range); "
-                                             "the wheel scrolls."));
+                                             "the wheel scrolls. Keys: arrows, Space, Enter."));
     auto* grid = MakeGrid(page, status);
 
     auto* mode = new QComboBox;
@@ -120,6 +120,7 @@ QWidget* CreatePage(QWidget* parent)
 
     grid->Refresh();
     HoverSlide(grid, 3);
+    grid->setFocus(Qt::OtherFocusReason); // the keys move the outlined slide
     return page;
 }
 

@@ -43,6 +43,12 @@ QImage RenderPage(const GalleryPage& page)
     widget->resize(widget->sizeHint().expandedTo(QSize(480, 320)));
     widget->setAttribute(Qt::WA_DontShowOnScreen);
     widget->show();
+    // A page that gives one of its controls the focus shows that control's focus mark:
+    // the focus is real only in the active window.
+    if (QWidget* focus = widget->focusWidget()) {
+        QApplication::setActiveWindow(widget);
+        focus->setFocus(Qt::OtherFocusReason);
+    }
     QApplication::processEvents();
     QImage image = widget->grab().toImage();
     delete widget;

@@ -118,6 +118,10 @@ public:
     void FrameRect(const TRect& r);
     /// Dotted outline drawn by inversion; drawing it twice restores the pixels.
     void DrawFocusRect(const TRect& r);
+    /// Dotted one-pixel outline of r in the brush color (every other pixel, starting at
+    /// the top-left corner): the focus mark of controls that follow the palette, where
+    /// an inverted outline could vanish on a mid-gray or a transparent surface.
+    void DottedFrameRect(const TRect& r);
     void Ellipse(int Left, int Top, int Right, int Bottom);
     void Arc(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4);
     void Pie(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4);

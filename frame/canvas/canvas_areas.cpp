@@ -1,5 +1,5 @@
-// TCanvas brush areas and single pixels: FillRect, FrameRect, DrawFocusRect, FloodFill,
-// Pixels.
+// TCanvas brush areas and single pixels: FillRect, FrameRect, DrawFocusRect,
+// DottedFrameRect, FloodFill, Pixels.
 #include "canvas.h"
 #include "deviceunits_p.h"
 
@@ -126,6 +126,20 @@ void TCanvas::DrawFocusRect(const TRect& r)
     if (QPainter* p = Prepare(QPainter::RasterOp_SourceXorDestination))
         for (size_t i = 0; i < outline.size(); i += 2)
             p->fillRect(QRect(outline[i], QSize(1, 1)), Qt::white);
+    Changed();
+}
+
+void TCanvas::DottedFrameRect(const TRect& r)
+{
+    const QRect box = BoxOf(r);
+    if (box.isEmpty() || FBrush.Style() == bsClear)
+        return;
+    const std::vector<QPoint> outline = OutlinePixels(box);
+    if (QPainter* p = Prepare(QPainter::CompositionMode_SourceOver)) {
+        const QColor color = ToQColor(FBrush.Color());
+        for (size_t i = 0; i < outline.size(); i += 2)
+            p->fillRect(QRect(outline[i], QSize(1, 1)), color);
+    }
     Changed();
 }
 

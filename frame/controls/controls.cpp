@@ -341,6 +341,7 @@ void TControl::keyPressEvent(QKeyEvent* event)
     int key = originalKey;
     QChar ch = originalChar;
     const TShiftState shift = ShiftStateOf(event->modifiers());
+    FKeyAutoRepeat = event->isAutoRepeat();
     RunGuarded(this, [&] {
         if (key != 0)
             KeyDown(key, shift);
@@ -359,18 +360,22 @@ void TControl::keyReleaseEvent(QKeyEvent* event)
     int key = VirtualKeyOf(event);
     if (key == 0)
         return;
+    FKeyAutoRepeat = event->isAutoRepeat();
     RunGuarded(this, [&] { KeyUp(key, ShiftStateOf(event->modifiers())); });
 }
 
+// Controls that take the focus mark it on their face while they have it.
 void TControl::focusInEvent(QFocusEvent* event)
 {
     QWidget::focusInEvent(event);
+    Invalidate();
     RunGuarded(this, [this] { DoEnter(); });
 }
 
 void TControl::focusOutEvent(QFocusEvent* event)
 {
     QWidget::focusOutEvent(event);
+    Invalidate();
     RunGuarded(this, [this] { DoExit(); });
 }
 

@@ -115,6 +115,10 @@ protected:
     /// control that decides itself when a release is a click (a speed button) turns it
     /// off and calls Click from MouseUp.
     void SetClickEvents(bool value) { FClickEvents = value; }
+    /// Whether the key KeyDown or KeyUp handles now comes from the keyboard's repeat
+    /// while a key is held: a control that acts on press and release (a button held by
+    /// Space) ignores those.
+    bool KeyAutoRepeat() const { return FKeyAutoRepeat; }
 
     /// Qt event plumbing.
     bool event(QEvent* event) override;
@@ -150,6 +154,7 @@ private:
     bool FClickEvents = true;
     bool FGrayWhenDisabled = false;
     bool FLeftClicked = false;
+    bool FKeyAutoRepeat = false;
     int FWheelAccumulator = 0;
 };
 

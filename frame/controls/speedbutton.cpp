@@ -211,7 +211,13 @@ void TSpeedButton::GroupButtonPressed(TSpeedButton* sender)
 void TSpeedButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
     TGraphicControl::MouseDown(Button, Shift, X, Y);
-    if (Button != mbLeft || !Enabled())
+    if (Button == mbLeft)
+        PressButton();
+}
+
+void TSpeedButton::PressButton()
+{
+    if (!Enabled() || d->dragging)
         return;
     if (!d->down)
         SetState(bsDown);
@@ -232,12 +238,17 @@ void TSpeedButton::MouseMove(TShiftState Shift, int X, int Y)
 void TSpeedButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
     TGraphicControl::MouseUp(Button, Shift, X, Y);
-    if (!d->dragging || Button != mbLeft)
+    if (Button == mbLeft)
+        ReleaseButton(ClientRect().Contains(X, Y));
+}
+
+void TSpeedButton::ReleaseButton(bool click)
+{
+    if (!d->dragging)
         return;
     d->dragging = false;
     emit released();
-    const bool inside = ClientRect().Contains(X, Y);
-    if (!inside) {
+    if (!click) {
         SetState(d->down ? bsExclusive : bsUp);
         return;
     }
@@ -287,6 +298,18 @@ void TSpeedButton::Paint()
     canvas->FillRect(ClientRect());
     PaintEdge();
     PaintContent();
+    PaintFocus();
+}
+
+// Inside the edge, on the button face: descendants that take the focus show it there.
+void TSpeedButton::PaintFocus()
+{
+    if (!hasFocus() || Width() < 8 || Height() < 8)
+        return;
+    TCanvas* canvas = Canvas();
+    canvas->Brush()->SetStyle(bsSolid);
+    canvas->Brush()->SetColor(clHighlight);
+    canvas->DottedFrameRect(TRect(3, 3, Width() - 3, Height() - 3));
 }
 
 void TSpeedButton::PaintEdge()

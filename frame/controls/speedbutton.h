@@ -1,5 +1,6 @@
 // TSpeedButton: a windowless push button with a glyph and a caption, for toolbars and
-// small dialogs. It does not take the focus. Buttons with the same GroupIndex (above 0)
+// small dialogs. It does not take the focus (a descendant that does gets a dotted
+// outline inside its edge while it has it). Buttons with the same GroupIndex (above 0)
 // under one parent work like radio buttons: the one pressed stays down, the others come
 // up; AllowAllUp lets the down one be released too.
 //
@@ -115,6 +116,12 @@ protected:
     virtual void MouseLeave();
     /// True between a left press on the button and its release.
     bool Dragging() const;
+    /// The press of a left button (or of a key that stands for it): the face goes down
+    /// and pressed() is emitted. Nothing while disabled or already pressed.
+    void PressButton();
+    /// The end of that press: released(), then the click when click is true (a release
+    /// on the button), else the face comes up without one.
+    void ReleaseButton(bool click);
 
     bool event(QEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
@@ -137,6 +144,7 @@ private:
     QSize CaptionSize() const;
     void PaintEdge();
     void PaintContent();
+    void PaintFocus();
 };
 
 } // namespace vek

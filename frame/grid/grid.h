@@ -348,6 +348,11 @@ protected:
     virtual std::unique_ptr<TInplaceEditor> CreateEditor(TEditStyle Style);
     /// Could the current cell be edited now?
     virtual bool CanEditShow() const;
+    /// The focus mark of a grid that draws its own cells (DefaultDrawing off), for its
+    /// DrawCell to call on the current cell: while the grid has the focus and no editor is
+    /// open, a dotted outline just inside Rect in the canvas font's color - the text color
+    /// of the cell just drawn, which stands out on its background in any palette.
+    void DrawCellFocusMark(const TRect& Rect);
 
     void Paint() override;
     void Resize() override;

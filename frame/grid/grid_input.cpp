@@ -183,8 +183,8 @@ void TCustomGrid::KeyPress(QChar& Key)
 
 bool TCustomGrid::EditorKey(int Key, TShiftState Shift)
 {
-    const bool leaves = Key == VK_UP || Key == VK_DOWN || Key == VK_PRIOR || Key == VK_NEXT ||
-                        (Key == VK_TAB && (d->options & goTabs));
+    const bool tab = Key == VK_TAB && (d->options & goTabs);
+    const bool leaves = Key == VK_UP || Key == VK_DOWN || Key == VK_PRIOR || Key == VK_NEXT || tab;
     if (Key == VK_RETURN) {
         HideEditor();
         SetFocus();
@@ -194,17 +194,26 @@ bool TCustomGrid::EditorKey(int Key, TShiftState Shift)
         return false;
     HideEditor();
     SetFocus();
-    NavigationKey(Key, Shift);
+    if (tab && Shift.testFlag(ssCtrl)) // Ctrl+Tab leaves the grid too (see event)
+        TCustomControl::focusNextPrevChild(!Shift.testFlag(ssShift));
+    else
+        NavigationKey(Key, Shift);
     return true;
 }
 
-// Tab and Backtab reach KeyDown instead of moving the focus when goTabs is set.
+// Tab and Backtab reach KeyDown instead of moving the focus when goTabs is set. Ctrl+Tab
+// (Ctrl+Shift+Tab) then moves the focus on (back), as out of Qt's text editors: without
+// it the keyboard could not leave the grid.
 bool TCustomGrid::event(QEvent* e)
 {
     if (e->type() == QEvent::KeyPress && (d->options & goTabs)) {
         auto* key = static_cast<QKeyEvent*>(e);
         if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
-            keyPressEvent(key);
+            if (key->modifiers() & Qt::ControlModifier) {
+                const bool back = key->key() == Qt::Key_Backtab || (key->modifiers() & Qt::ShiftModifier);
+                TCustomControl::focusNextPrevChild(!back);
+            } else
+                keyPressEvent(key);
             return true;
         }
     }

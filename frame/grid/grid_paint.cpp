@@ -91,6 +91,16 @@ void TCustomGrid::FinishCell(const TRect& r, TGridDrawState state)
         canvas->DrawFocusRect(r);
 }
 
+void TCustomGrid::DrawCellFocusMark(const TRect& Rect)
+{
+    if (!Focused() || d->editorMode)
+        return;
+    TCanvas* canvas = Canvas();
+    canvas->Brush()->SetStyle(bsSolid);
+    canvas->Brush()->SetColor(canvas->Font()->Color());
+    canvas->DottedFrameRect(TRect(Rect.Left + 1, Rect.Top + 1, Rect.Right - 1, Rect.Bottom - 1));
+}
+
 void TCustomGrid::PaintLines(const std::vector<LineSpan>& cols,
                              const std::vector<LineSpan>& rows)
 {

@@ -152,6 +152,23 @@ TEST_F(ShapeTest, FocusRectInvertsEveryOtherOutlinePixelAndTwiceRestores)
     EXPECT_TRUE(Ink().isEmpty());
 }
 
+TEST_F(ShapeTest, DottedFrameRectPaintsEveryOtherOutlinePixelInTheBrushColor)
+{
+    UseBrush(clBlue, bsSolid);
+    canvas->DottedFrameRect(TRect(5, 6, 15, 12));
+    EXPECT_EQ(At(5, 6), clBlue);
+    EXPECT_EQ(At(6, 6), clWhite);
+    EXPECT_EQ(At(13, 6), clBlue);
+    EXPECT_EQ(At(14, 7), clBlue) << "on round the corner";
+    EXPECT_EQ(At(8, 8), clWhite) << "the inside stays";
+    EXPECT_EQ(Count(clBlue), (2 * 10 + 2 * 4) / 2);
+    EXPECT_EQ(Ink(), QRect(QPoint(5, 6), QPoint(14, 11)));
+    canvas->FillRect(TRect(0, 0, 40, 40)); // blue everywhere
+    UseBrush(clRed, bsClear);
+    canvas->DottedFrameRect(TRect(5, 6, 15, 12));
+    EXPECT_EQ(Count(clRed), 0) << "a clear brush draws nothing";
+}
+
 // ---- ellipses and arcs ---------------------------------------------------------------
 
 TEST_F(ShapeTest, EllipseTouchesItsBoxUpToRightMinusOne)
