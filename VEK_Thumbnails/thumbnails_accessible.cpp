@@ -7,6 +7,7 @@
 #include <frame/accessibility/factory_p.h>
 #include <frame/accessibility/notify_p.h>
 #include <frame/accessibility/table_p.h>
+#include <frame/baselib/mathlib.h>
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -26,8 +27,6 @@ QString RunText(qint64 first, qint64 last)
 {
     return first == last ? QString::number(first) : QStringLiteral("%1-%2").arg(first).arg(last);
 }
-
-qint64 FloorDiv(qint64 a, qint64 b) { return a / b - (a % b != 0 && (a < 0) != (b < 0)); }
 
 class ThumbnailsAccessible : public TAccessibleTable {
 public:

@@ -2,6 +2,7 @@
 // and wheel scrolling.
 #include "thumbnails_p.h"
 
+#include <frame/baselib/mathlib.h>
 #include <frame/core/application.h>
 #include <frame/runtime/rtl.h>
 
@@ -13,10 +14,11 @@ void TThumbnails::CalcSlidePos(int SldNum, int& XPos, int& YPos) const
 {
     const qint64 a = Round(Int(d->firstThumbIdx));
     const qint64 offset = SldNum - a;
+    // Rounded down, so that slides above the view get the rows above it.
+    const qint64 row = FloorDiv(offset, d->numSlidesHoriz);
     const int P = d->Pitch();
-    XPos = int(P * (offset % d->numSlidesHoriz)) + Private::Border;
-    YPos = int(P * (offset / d->numSlidesHoriz)) + d->slideDistance - d->ScrollOffset()
-           + Private::Border;
+    XPos = int(P * (offset - row * d->numSlidesHoriz)) + Private::Border;
+    YPos = int(P * row) + d->slideDistance - d->ScrollOffset() + Private::Border;
 }
 
 int TThumbnails::CalcSlideIndex(int X, int Y) const

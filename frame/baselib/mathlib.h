@@ -28,4 +28,11 @@ VEK_EXPORT bool IsValidDecInt(const QString& Text);
 /// int range; NaN gives 0.
 VEK_EXPORT int IntNeg(double Value);
 
+/// a / b rounded down (towards minus infinity, where C++ division truncates towards 0):
+/// FloorDiv(-1, 3) is -1. b must not be 0.
+constexpr qint64 FloorDiv(qint64 a, qint64 b)
+{
+    return a / b - (a % b != 0 && (a < 0) != (b < 0));
+}
+
 } // namespace vek

@@ -122,6 +122,10 @@ TEST(ThumbnailsGeometry, SlidePositionsAndHitTest)
     grid.SetFirstThumbIdx(4); // 3.5: half a row (68 px) scrolled out
     grid.CalcSlidePos(3, x, y);
     EXPECT_EQ(QPoint(x, y), QPoint(10, 12 - 68));
+    grid.CalcSlidePos(2, x, y); // above the view: the row above, in its own column
+    EXPECT_EQ(QPoint(x, y), QPoint(146, 12 - 68 - 136));
+    grid.CalcSlidePos(1, x, y);
+    EXPECT_EQ(QPoint(x, y), QPoint(10, 12 - 68 - 136));
     EXPECT_EQ(grid.CalcSlideIndex(50, 20), 3);
     EXPECT_EQ(grid.CalcSlideIndex(50, 100), 5);
     grid.SetMax(5);
