@@ -33,7 +33,8 @@ void TThumbnails::KeyDown(int& Key, TShiftState Shift)
     case VK_SPACE: d->KeyClick(int(here), Shift, false); break;
     case VK_RETURN:
         // Without a double click to report Enter goes on to the dialog's default button.
-        if (!OnImageDblClick && !isSignalConnected(QMetaMethod::fromSignal(&TThumbnails::imageDoubleClicked)))
+        if (!OnImageDblClick
+            && !isSignalConnected(QMetaMethod::fromSignal(&TThumbnails::imageDoubleClicked)))
             return;
         d->KeyClick(int(here), Shift, true);
         break;
@@ -96,10 +97,8 @@ void TThumbnails::Private::KeyClick(int n, TShiftState Shift, bool doubleClick)
         ReportClick(n, x, y, Shift);
 }
 
-// Scrolls by whole rows so that slide n's row is the top one (n above the view) or the
-// bottom one of the rows that fit (n below it).
-// (Rows are compared by their first slides: positions of slides above the view are not
-// what CalcSlidePos is for.)
+// Scrolls by whole rows so that slide n's row is the top one (n above the view, or in a
+// top row scrolled partly out) or the bottom one of the rows that fit (n below it).
 void TThumbnails::Private::ScrollIntoView(int n)
 {
     const qint64 rowStart = Trunc(NormalizedScroll(n)), topRowStart = Trunc(firstThumbIdx);

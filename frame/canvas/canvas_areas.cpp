@@ -32,6 +32,15 @@ std::vector<QPoint> OutlinePixels(const QRect& box)
     return outline;
 }
 
+// Every other pixel of the outline around box, starting at the top-left corner: dots
+// that run on round the corners.
+void FillDottedOutline(QPainter* p, const QRect& box, const QColor& color)
+{
+    const std::vector<QPoint> outline = OutlinePixels(box);
+    for (size_t i = 0; i < outline.size(); i += 2)
+        p->fillRect(QRect(outline[i], QSize(1, 1)), color);
+}
+
 // Scan-line fill of the 4-connected pixels that pass fillable, starting at a seed that
 // passes. Each pixel is visited once, so a fill color that is itself fillable cannot
 // make the fill run forever.
@@ -122,10 +131,8 @@ void TCanvas::DrawFocusRect(const TRect& r)
         return;
     // Every other outline pixel is inverted: drawing the same rectangle again restores
     // the pixels.
-    const std::vector<QPoint> outline = OutlinePixels(box);
     if (QPainter* p = Prepare(QPainter::RasterOp_SourceXorDestination))
-        for (size_t i = 0; i < outline.size(); i += 2)
-            p->fillRect(QRect(outline[i], QSize(1, 1)), Qt::white);
+        FillDottedOutline(p, box, Qt::white);
     Changed();
 }
 
@@ -134,12 +141,8 @@ void TCanvas::DottedFrameRect(const TRect& r)
     const QRect box = BoxOf(r);
     if (box.isEmpty() || FBrush.Style() == bsClear)
         return;
-    const std::vector<QPoint> outline = OutlinePixels(box);
-    if (QPainter* p = Prepare(QPainter::CompositionMode_SourceOver)) {
-        const QColor color = ToQColor(FBrush.Color());
-        for (size_t i = 0; i < outline.size(); i += 2)
-            p->fillRect(QRect(outline[i], QSize(1, 1)), color);
-    }
+    if (QPainter* p = Prepare(QPainter::CompositionMode_SourceOver))
+        FillDottedOutline(p, box, ToQColor(FBrush.Color()));
     Changed();
 }
 
